@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/resources.h"
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <functional>
+
+namespace wyk {
+
+// Largest row of the point and pen-move tables: a model holds at most 3000 of each.
+constexpr int kTabellenGrenze = 3000;
+
+// The model read from a model file. Row i of punkt (1..anzpkt) is point i with x, y, z in
+// columns 1..3; row 0 stays (0, 0, 0), the origin, where the pen path starts. Row i of linie
+// (1..anzlin) is pen move i: column 1 the point the pen moves to, column 2 the colour code
+// of the stroke from the pen's previous point (0 = move without drawing). Rows above the
+// counts keep what an earlier, larger model left there.
+struct Modell {
+    std::array<std::array<double, 4>, kTabellenGrenze + 1> punkt{};
+    int anzpkt = 0;
+    int anzlin = 0;
+    std::array<std::array<int, 3>, kTabellenGrenze + 1> linie{};
+    QString datname = QStringLiteral("3D");
+};
+
+// Which parts of the scene the renderer draws: the main window's three check boxes.
+struct Anzeige {
+    bool punkte = false;
+    bool linien = true;
+    bool achsen = true;
+};
+
+// Where the shared state reaches the windows. Each hook may be left empty: then nothing
+// happens (or, for schalter, the check boxes' start values apply).
+struct Fenster {
+    std::function<void(const QString&)> zoomTextSetzen; // show the zoom in the zoom field
+    std::function<void()> debugSchliessen;              // close the debug window
+    std::function<Anzeige()> schalter;                  // current state of the check boxes
+    std::function<void()> canvasZeigen;                 // show zebild on the canvas now
+};
+
+// All state the routines share: the model, the view, the debug highlights and the export
+// switches, with their start values. The running program owns one instance.
+struct Module1 : Modell {
+    int breite = 400;
+    int hoehe = 400;
+    std::array<std::array<double, 3>, 4> basis{};
+    int origx = 200;
+    int origy = 200;
+    std::array<double, 4> rotwinkel{};
+    int zoomfaktor = 10;
+    int debugpkt = 0;
+    int debuglinie = 0;
+    bool htmlsave = false;
+    bool javasave = false;
+    int mausx = 0;
+    int mausy = 0;
+    QImage zebild;
+
+    Resources ressourcen;
+    Fenster fenster;
+};
+
+} // namespace wyk

@@ -1,0 +1,173 @@
+#include "model/reader.h"
+
+#include "model/zeilenleser.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+
+namespace wyk {
+
+namespace {
+
+// Reads the wanted lines of a model file: comment lines (first character "#") and empty lines
+// are passed over; at the end of the file the last line read stands for every further one.
+class WantedLines {
+public:
+    explicit WantedLines(QIODevice& device) : zeilen_(device) {}
+
+    // Moves to the next wanted line; fails on a read error or an over-long line.
+    bool next(QString& error) {
+        while (!zeilen_.atEnd()) {
+            bool tooLong = false;
+            if (!zeilen_.readLine(current_, tooLong)) {
+                error = QStringLiteral("Lesefehler in Zeile %1").arg(zeilen_.lineNumber());
+                return false;
+            }
+            if (!current_.empty() && current_.front() != '#') {
+                if (tooLong) {
+                    error = QStringLiteral("Zeile %1 ist länger als %2 Zeichen")
+                                .arg(zeilen_.lineNumber())
+                                .arg(ZeilenLeser::kLaengsteZeile);
+                    return false;
+                }
+                return true;
+            }
+        }
+        return true;
+    }
+
+    std::string& current() { return current_; }
+
+private:
+    ZeilenLeser zeilen_;
+    std::string current_;
+};
+
+bool readCount(WantedLines& lines, int& count, const char* what, QString& error) {
+    if (!lines.next(error)) {
+        return false;
+    }
+    count = toInteger(Val(lines.current()));
+    if (count > kTabellenGrenze) {
+        error = QStringLiteral("die Datei kündigt %1 %2 an, höchstens %3 sind möglich")
+                    .arg(count)
+                    .arg(QString::fromUtf8(what))
+                    .arg(kTabellenGrenze);
+        return false;
+    }
+    return true;
+}
+
+// Takes the next wanted line as a data line and returns it normalised.
+bool readData(WantedLines& lines, std::string_view& data, QString& error) {
+    if (!lines.next(error)) {
+        return false;
+    }
+    normalisieren(lines.current());
+    data = lines.current();
+    return true;
+}
+
+bool liesModell(QIODevice& device, Modell& modell, QString& error) {
+    WantedLines lines(device);
+    std::string_view data;
+    if (!readCount(lines, modell.anzpkt, "Punkte", error)) {
+        return false;
+    }
+    for (int i = 1; i <= modell.anzpkt; ++i) {
+        if (!readData(lines, data, error)) {
+            return false;
+        }
+        for (int j = 1; j <= 3; ++j) {
+            modell.punkt[i][j] = Val(NthField(data, j));
+        }
+    }
+    if (!readCount(lines, modell.anzlin, "Linien", error)) {
+        return false;
+    }
+    for (int i = 1; i <= modell.anzlin; ++i) {
+        if (!readData(lines, data, error)) {
+            return false;
+        }
+        for (int j = 1; j <= 2; ++j) {
+            modell.linie[i][j] = toInteger(Val(NthField(data, j)));
+        }
+    }
+    return true;
+}
+
+// Why a path cannot serve as a model file, or an empty text when it can be opened.
+QString unreadable(const QString& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path.toStdString(), ec);
+    if (ec || !std::filesystem::exists(status)) {
+        return QStringLiteral("die Datei existiert nicht");
+    }
+    if (std::filesystem::is_directory(status)) {
+        return QStringLiteral("das ist ein Ordner");
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return QStringLiteral("das ist keine gewöhnliche Datei");
+    }
+    return {};
+}
+
+Outcome refuse(const QString& path, const QString& reason) {
+    return Outcome::failed(QStringLiteral("Das Modell „%1“ kann nicht geladen werden: %2.")
+                               .arg(QDir::toNativeSeparators(path), reason));
+}
+
+} // namespace
+
+void normalisieren(std::string& line) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == ' ' && kept > 0 && line[kept - 1] == ' ') {
+            continue;
+        }
+        line[kept++] = line[i];
+    }
+    line.resize(kept);
+    if (!line.empty() && line.front() == ' ') {
+        line.erase(0, 1);
+    }
+}
+
+Outcome datenlesen(Module1& m, FileDialogs& dialogs) {
+    const auto path = dialogs.GetOpenFolderItem();
+    if (!path) {
+        return Outcome::cancelled();
+    }
+    return ladeDatei(m, *path);
+}
+
+Outcome ladeDatei(Module1& m, const QString& path) {
+    if (const QString reason = unreadable(path); !reason.isEmpty()) {
+        return refuse(path, reason);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refuse(path, file.errorString());
+    }
+    Modell neu = m;
+    neu.anzpkt = 0;
+    neu.anzlin = 0;
+    neu.datname = QFileInfo(path).fileName();
+    QString error;
+    if (!liesModell(file, neu, error)) {
+        return refuse(path, error);
+    }
+    static_cast<Modell&>(m) = std::move(neu);
+    if (m.fenster.debugSchliessen) {
+        m.fenster.debugSchliessen();
+    }
+    m.debugpkt = 0;
+    m.debuglinie = 0;
+    return Outcome::done();
+}
+
+} // namespace wyk

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/module1.h"
+#include "platform/filedialogs.h"
+#include "platform/outcome.h"
+
+namespace wyk {
+
+// Asks for a model file and reads it into the model (see ladeDatei). A cancelled dialog
+// changes nothing.
+Outcome datenlesen(Module1& m, FileDialogs& dialogs);
+
+// Reads the model file at path into the model. On success the model, its counts and datname
+// (the file's name) are replaced, the debug window is closed and both highlights are cleared.
+// A file that cannot be read or that announces more than 3000 points or moves is refused
+// with a message, and the loaded model stays exactly as it was.
+Outcome ladeDatei(Module1& m, const QString& path);
+
+// Normalises a data line: runs of blanks become one blank, then one leading blank goes.
+void normalisieren(std::string& line);
+
+} // namespace wyk

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QIODevice>
+#include <string>
+#include <vector>
+
+namespace wyk {
+
+// Reads a text stream line by line. A line ends at LF, CR LF or CR alike; the terminator is
+// not part of the line, and a terminator at the very end of the stream starts no further
+// line. Runs of blanks are folded into one blank as the line is read, which changes neither
+// the fields of a data line nor the number at the start of a count line and keeps lines of
+// millions of blanks small. Lines longer than kLaengsteZeile after folding are read to their
+// end but reported as too long, so memory stays bounded whatever the stream holds.
+class ZeilenLeser {
+public:
+    static constexpr std::size_t kLaengsteZeile = 1 << 20;
+
+    explicit ZeilenLeser(QIODevice& device);
+
+    // True when no further line can be read.
+    bool atEnd();
+
+    // Reads the next line into line. False when the device failed.
+    bool readLine(std::string& line, bool& tooLong);
+
+    // Number of the line read last, counted from 1.
+    long long lineNumber() const { return lineNumber_; }
+
+private:
+    bool fill();
+
+    QIODevice& device_;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t len_ = 0;
+    bool failed_ = false;
+    long long lineNumber_ = 0;
+};
+
+} // namespace wyk

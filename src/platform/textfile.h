@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/outcome.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace wyk {
+
+// The Windows-1252 byte of a Unicode character, or nothing when the character set lacks it.
+std::optional<char> windows1252Byte(char32_t character);
+
+// A text in Windows-1252; characters the set cannot hold become "?".
+QByteArray toWindows1252(const QString& text);
+
+// Writes the lines as a Windows-1252 text file, every line (the last included) ended by
+// CR LF. The file appears under its name only when it was written completely; an existing
+// file of that name is replaced.
+Outcome writeTextFile(const QString& path, const QStringList& lines);
+
+// Writes the bytes unchanged, with the same all-or-nothing rule as writeTextFile.
+Outcome writeBinaryFile(const QString& path, const QByteArray& bytes);
+
+} // namespace wyk

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/module1.h"
+#include "platform/outcome.h"
+
+namespace wyk {
+
+// Default view angles: the tilt rotwinkel[1] and the turn rotwinkel[3], in radians.
+constexpr double kStartNeigung = 0.3925;
+constexpr double kStartDrehung = -0.785;
+
+// Size and depth of the off-screen picture; larger than the largest drawing area.
+constexpr int kBildBreite = 2000;
+constexpr int kBildHoehe = 1000;
+
+// Rebuilds the projection basis from the tilt, the turn and the zoom. basis[k][1] and
+// basis[k][2] are the screen x and y (downwards) in pixels of one unit along model axis k.
+void rotation2(Module1& m);
+
+// Prepares the view when the main window opens: creates zebild, sets the default angles,
+// shows the zoom in the zoom field, builds the basis and draws the first picture. Fails only
+// when the picture cannot be allocated.
+Outcome init(Module1& m);
+
+} // namespace wyk

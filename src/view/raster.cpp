@@ -1,0 +1,140 @@
+#include "view/raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace wyk {
+
+namespace {
+
+std::uint16_t to16(QRgb color) {
+    return static_cast<std::uint16_t>(((qRed(color) >> 3) << 11) | ((qGreen(color) >> 2) << 5) |
+                                      (qBlue(color) >> 3));
+}
+
+} // namespace
+
+bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi,
+                 double loY, double hiY) {
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double dx = bx - ax;
+    const double dy = by - ay;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {ax - lo, hi - ax, ay - loY, hiY - ay};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return false;
+        }
+    }
+    const double ox = ax;
+    const double oy = ay;
+    ax = ox + t0 * dx;
+    ay = oy + t0 * dy;
+    bx = ox + t1 * dx;
+    by = oy + t1 * dy;
+    return true;
+}
+
+Raster::Raster(QImage& image)
+    : bits_(reinterpret_cast<std::uint16_t*>(image.bits())),
+      stride_(image.bytesPerLine() / 2), width_(image.width()), height_(image.height()) {}
+
+void Raster::setColor(QRgb color) { color_ = to16(color); }
+
+void Raster::fillRect(Pixel topLeft, int width, int height) {
+    const std::int64_t left = std::max<std::int64_t>(topLeft.x, 0);
+    const std::int64_t top = std::max<std::int64_t>(topLeft.y, 0);
+    const std::int64_t right = std::min<std::int64_t>(topLeft.x + width, width_);
+    const std::int64_t bottom = std::min<std::int64_t>(topLeft.y + height, height_);
+    for (std::int64_t y = top; y < bottom; ++y) {
+        std::fill(bits_ + y * stride_ + left, bits_ + y * stride_ + right, color_);
+    }
+}
+
+void Raster::fillDisc(Pixel topLeft, int size) {
+    for (int j = 0; j < size; ++j) {
+        for (int i = 0; i < size; ++i) {
+            const int u = 2 * i + 1 - size;
+            const int v = 2 * j + 1 - size;
+            if (u * u + v * v <= size * size) {
+                plot(topLeft.x + i, topLeft.y + j);
+            }
+        }
+    }
+}
+
+void Raster::plot(std::int64_t x, std::int64_t y) {
+    if (x >= 0 && y >= 0 && x < width_ && y < height_) {
+        bits_[y * stride_ + x] = color_;
+    }
+}
+
+void Raster::drawLine(Pixel from, Pixel to) {
+    const auto inside = [this](Pixel p) {
+        return p.x >= 0 && p.y >= 0 && p.x < width_ && p.y < height_;
+    };
+    if (pen_ == 1 && inside(from) && inside(to)) {
+        span(from, to);
+        return;
+    }
+    // Clip to the picture widened by the pen's reach, then draw between the rounded ends.
+    const double reach = pen_ / 2;
+    double ax = static_cast<double>(from.x);
+    double ay = static_cast<double>(from.y);
+    double bx = static_cast<double>(to.x);
+    double by = static_cast<double>(to.y);
+    if (!clipSegment(ax, ay, bx, by, -reach, width_ - 1 + reach, -reach, height_ - 1 + reach)) {
+        return;
+    }
+    span({std::llround(ax), std::llround(ay)}, {std::llround(bx), std::llround(by)});
+}
+
+// Steps along the longer axis and rounds the other coordinate, in 32.32 fixed point.
+void Raster::span(Pixel from, Pixel to) {
+    const std::int64_t dx = to.x - from.x;
+    const std::int64_t dy = to.y - from.y;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t major = alongX ? (dx < 0 ? -1 : 1) : (dy < 0 ? -1 : 1);
+    const std::int64_t minorDelta = alongX ? dy : dx;
+    const std::int64_t slope = steps == 0 ? 0 : (minorDelta * (std::int64_t{1} << 32)) / steps;
+    std::int64_t minor = ((alongX ? from.y : from.x) << 32) + (std::int64_t{1} << 31);
+    std::int64_t along = alongX ? from.x : from.y;
+    if (pen_ == 1) {
+        // Both ends lie inside the picture here (drawLine clipped them), so no test per pixel.
+        for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
+            const std::int64_t other = minor >> 32;
+            const std::int64_t x = alongX ? along : other;
+            const std::int64_t y = alongX ? other : along;
+            bits_[y * stride_ + x] = color_;
+        }
+        return;
+    }
+    const int reach = pen_ / 2;
+    for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
+        const std::int64_t other = minor >> 32;
+        const std::int64_t x = alongX ? along : other;
+        const std::int64_t y = alongX ? other : along;
+        for (int j = -reach; j <= reach; ++j) {
+            for (int i = -reach; i <= reach; ++i) {
+                plot(x + i, y + j);
+            }
+        }
+    }
+}
+
+} // namespace wyk

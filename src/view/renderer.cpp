@@ -1,0 +1,192 @@
+#include "view/renderer.h"
+
+#include "platform/numbers.h"
+#include "view/palette.h"
+#include "view/raster.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace wyk {
+
+namespace {
+
+// Segment ends farther out than this are first clipped as reals, so that the conversion to
+// whole pixels keeps the segment's direction.
+constexpr double kWeitDraussen = 1e9;
+
+// Screen position, before conversion to whole pixels, of every row of the point table.
+class Projektion {
+public:
+    explicit Projektion(const Module1& m) : x_(kTabellenGrenze + 1), y_(kTabellenGrenze + 1) {
+        const auto& b = m.basis;
+        for (int p = 0; p <= kTabellenGrenze; ++p) {
+            const auto& q = m.punkt[p];
+            x_[p] = q[1] * b[1][1] + q[2] * b[2][1] + q[3] * b[3][1];
+            y_[p] = q[1] * b[1][2] + q[2] * b[2][2] + q[3] * b[3][2];
+        }
+    }
+
+    static bool gueltig(int p) { return p >= 0 && p <= kTabellenGrenze; }
+    double x(int p) const { return x_[p]; }
+    double y(int p) const { return y_[p]; }
+
+private:
+    std::vector<double> x_;
+    std::vector<double> y_;
+};
+
+Pixel whole(double x, double y) { return {toInteger(x), toInteger(y)}; }
+
+bool endlich(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+
+// Disc of the given size centred on point p, its box's corner offset by half the size.
+void scheibe(Raster& r, const Projektion& proj, const Module1& m, int p, int size) {
+    const double half = size / 2;
+    const double x = (proj.x(p) - half) + m.origx;
+    const double y = (proj.y(p) - half) + m.origy;
+    if (endlich(x, y)) {
+        r.fillDisc(whole(x, y), size);
+    }
+}
+
+// The segment from point a to point b; skipped when either end is no point of the tables or
+// lies at infinity.
+void strecke(Raster& r, const Projektion& proj, const Module1& m, int a, int b) {
+    if (!Projektion::gueltig(a) || !Projektion::gueltig(b)) {
+        return;
+    }
+    double ax = proj.x(a) + m.origx;
+    double ay = proj.y(a) + m.origy;
+    double bx = proj.x(b) + m.origx;
+    double by = proj.y(b) + m.origy;
+    if (!endlich(ax, ay) || !endlich(bx, by)) {
+        return;
+    }
+    const double far = kWeitDraussen;
+    const bool weit = std::fabs(ax) > far || std::fabs(ay) > far || std::fabs(bx) > far ||
+                      std::fabs(by) > far;
+    if (weit) {
+        // Only the part inside the far box can reach the picture.
+        if (!clipSegment(ax, ay, bx, by, -far, far, -far, far)) {
+            return;
+        }
+    }
+    r.drawLine(whole(ax, ay), whole(bx, by));
+}
+
+void punkte(Raster& r, const Projektion& proj, const Module1& m) {
+    for (int p = 1; p <= m.anzpkt && p <= kTabellenGrenze; ++p) {
+        scheibe(r, proj, m, p, 5);
+    }
+}
+
+void linien(Raster& r, const Projektion& proj, const Module1& m) {
+    int a = 0;
+    for (int l = 1; l <= m.anzlin && l <= kTabellenGrenze; ++l) {
+        const int b = m.linie[l][1];
+        const int q = m.linie[l][2];
+        if (q != 0) {
+            r.setColor(farbe(q));
+            strecke(r, proj, m, a, b);
+        }
+        a = b;
+    }
+    r.setColor(kWeiss);
+}
+
+void linienMarke(Raster& r, const Projektion& proj, const Module1& m) {
+    const int d = m.debuglinie;
+    if (d > kTabellenGrenze) {
+        return;
+    }
+    const int a = d >= 2 ? m.linie[d - 1][1] : 0;
+    r.setColor(kGruen);
+    r.setPen(3);
+    strecke(r, proj, m, a, m.linie[d][1]);
+    r.setColor(kWeiss);
+    r.setPen(1);
+}
+
+// A label in the default font with the left end of its baseline at the given pixel, drawn in
+// the raster's current colour. The glyph is rendered as a mask first: Qt's mono glyphs come
+// out wrong in 16-bit pictures.
+void beschriftung(Raster& r, Pixel baseline, QChar text) {
+    QFont font;
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    const QRect box = metrics.boundingRect(text);
+    if (box.isEmpty()) {
+        return;
+    }
+    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter painter(&mask);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(-box.topLeft(), QString(text));
+    }
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
+            if (qAlpha(mask.pixel(x, y)) != 0) {
+                r.plot(baseline.x + box.left() + x, baseline.y + box.top() + y);
+            }
+        }
+    }
+}
+
+void achsen(Raster& r, const Module1& m) {
+    const double s = 100.0 / static_cast<double>(m.zoomfaktor);
+    const Pixel origin{m.origx, m.origy};
+    r.setColor(kRot);
+    r.fillDisc({origin.x - 2, origin.y - 2}, 5);
+    std::array<Pixel, 3> tips;
+    for (int k = 1; k <= 3; ++k) {
+        tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy);
+        r.drawLine(origin, tips[k - 1]);
+    }
+    const char labels[3] = {'x', 'y', 'z'};
+    for (int k = 0; k < 3; ++k) {
+        beschriftung(r, tips[k], QChar::fromLatin1(labels[k]));
+    }
+}
+
+} // namespace
+
+void zeichnen(Module1& m) {
+    if (m.zebild.isNull()) {
+        return;
+    }
+    const Anzeige anzeige = m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
+    const Projektion proj(m);
+    Raster r(m.zebild);
+    r.setColor(kSchwarz);
+    r.fillRect({0, 0}, m.breite, m.hoehe);
+    r.setColor(kWeiss);
+    if (anzeige.punkte) {
+        punkte(r, proj, m);
+    }
+    if (m.debugpkt > 0 && m.debugpkt <= kTabellenGrenze) {
+        r.setColor(kGruen);
+        scheibe(r, proj, m, m.debugpkt, 7);
+        r.setColor(kWeiss);
+    }
+    if (anzeige.linien) {
+        linien(r, proj, m);
+    }
+    if (m.debuglinie > 0) {
+        linienMarke(r, proj, m);
+    }
+    if (anzeige.achsen) {
+        achsen(r, m);
+    }
+    if (m.fenster.canvasZeigen) {
+        m.fenster.canvasZeigen();
+    }
+}
+
+} // namespace wyk

@@ -1,0 +1,48 @@
+#include "platform/textfile.h"
+#include "support/tempdir.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace wyk {
+namespace {
+
+TEST(Windows1252, MapsTheCharactersTheSetHolds) {
+    const std::pair<char32_t, int> held[] = {
+        {U'A', 0x41}, {U'ä', 0xE4}, {U'ß', 0xDF}, {U'€', 0x80}, {U'‚', 0x82}, {U'Ÿ', 0x9F},
+        {U'\u00A0', 0xA0}, {U'ÿ', 0xFF}, {U'™', 0x99}, {U'\r', 0x0D},
+    };
+    for (const auto& [character, byte] : held) {
+        const auto got = windows1252Byte(character);
+        ASSERT_TRUE(got.has_value()) << static_cast<unsigned>(character);
+        EXPECT_EQ(static_cast<unsigned char>(*got), byte);
+    }
+    for (char32_t missing : {U'\u0081', U'\u008D', U'\u0100', U'\u4E2D', U'\U0001F600'}) {
+        EXPECT_FALSE(windows1252Byte(missing).has_value()) << static_cast<unsigned>(missing);
+    }
+    EXPECT_EQ(toWindows1252(QStringLiteral("Größe €5 中")), QByteArray("Gr\xF6\xDF" "e \x80" "5 ?"));
+}
+
+TEST(WriteTextFile, EndsEveryLineWithCrLf) {
+    test::TempDir dir;
+    ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über"}).isDone());
+    EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC" "ber\r\n"));
+    ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"neu"}).isDone());
+    EXPECT_EQ(dir.read("a.txt"), QByteArray("neu\r\n")) << "an existing file is replaced";
+    ASSERT_TRUE(writeTextFile(dir.path("b.txt"), {}).isDone());
+    EXPECT_TRUE(dir.read("b.txt").isEmpty());
+}
+
+TEST(WriteFile, ReportsAFolderThatCannotHoldTheFile) {
+    test::TempDir dir;
+    const QString missing = dir.path("fehlt/x.off");
+    const Outcome text = writeTextFile(missing, {"OFF"});
+    ASSERT_TRUE(text.isFailed());
+    EXPECT_TRUE(text.message().contains(QDir::toNativeSeparators(missing)));
+    dir.write("datei", "x");
+    EXPECT_TRUE(writeBinaryFile(dir.path("datei/x.class"), "abc").isFailed());
+    EXPECT_EQ(dir.read("datei"), "x");
+}
+
+} // namespace
+} // namespace wyk

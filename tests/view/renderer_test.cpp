@@ -1,0 +1,219 @@
+#include "model/reader.h"
+#include "view/projection.h"
+#include "view/renderer.h"
+
+#include <QPainter>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace wyk {
+namespace {
+
+// What a 16-bit picture keeps of a colour.
+QRgb stored(int r, int g, int b) {
+    QImage probe(1, 1, QImage::Format_RGB16);
+    probe.fill(QColor(r, g, b));
+    return probe.pixel(0, 0);
+}
+
+const QRgb kBlack = stored(0, 0, 0);
+const QRgb kRed = stored(255, 0, 0);
+const QRgb kGreen = stored(0, 255, 0);
+const QRgb kWhite = stored(255, 255, 255);
+
+class RendererTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m.fenster.schalter = [this] { return anzeige; };
+        ASSERT_TRUE(init(m).isDone());
+    }
+
+    QRgb at(int x, int y) const { return m.zebild.pixel(x, y); }
+
+    bool anyInBox(int left, int top, int right, int bottom, QRgb colour) const {
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (at(x, y) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // A model of its points and moves, as the reader would leave it.
+    void modell(std::initializer_list<std::array<double, 3>> punkte,
+                std::initializer_list<std::array<int, 2>> zuege) {
+        m.anzpkt = 0;
+        for (const auto& p : punkte) {
+            ++m.anzpkt;
+            m.punkt[m.anzpkt] = {0, p[0], p[1], p[2]};
+        }
+        m.anzlin = 0;
+        for (const auto& z : zuege) {
+            ++m.anzlin;
+            m.linie[m.anzlin] = {0, z[0], z[1]};
+        }
+    }
+
+    Module1 m;
+    Anzeige anzeige;
+};
+
+TEST_F(RendererTest, FirstDrawingShowsOnlyTheAxes) {
+    EXPECT_EQ(at(390, 390), kBlack);
+    EXPECT_EQ(at(5, 5), kBlack);
+    // The origin disc: 5 x 5 without its corners.
+    EXPECT_EQ(at(200, 200), kRed);
+    EXPECT_EQ(at(198, 199), kRed);
+    EXPECT_EQ(at(202, 201), kRed);
+    EXPECT_EQ(at(198, 198), kBlack);
+    EXPECT_EQ(at(202, 202), kBlack);
+    // Axis tips (270.74, 227.04), (270.68, 172.94), (200.00, 107.60), fractions discarded.
+    const QPoint tips[] = {{270, 227}, {270, 172}, {200, 107}};
+    for (const QPoint tip : tips) {
+        EXPECT_EQ(at(tip.x(), tip.y()), kRed) << tip.x() << "," << tip.y();
+        EXPECT_EQ(at(tip.x() + 1, tip.y() + 1), kBlack);
+        // The label stands right of the tip, on its baseline.
+        EXPECT_TRUE(anyInBox(tip.x() + 1, tip.y() - 14, tip.x() + 12, tip.y() - 1, kRed))
+            << "label at " << tip.x() << "," << tip.y();
+    }
+    EXPECT_EQ(at(235, 213), kRed) << "the middle of the x axis";
+    EXPECT_EQ(at(200, 150), kRed) << "the z axis is vertical";
+}
+
+TEST_F(RendererTest, ClearsOnlyTheDrawingArea) {
+    m.zebild.fill(Qt::blue);
+    m.breite = 300;
+    m.hoehe = 250;
+    zeichnen(m);
+    EXPECT_EQ(at(299, 249), kBlack);
+    EXPECT_EQ(at(300, 10), stored(0, 0, 255));
+    EXPECT_EQ(at(10, 250), stored(0, 0, 255));
+}
+
+TEST_F(RendererTest, AxesCoverTheExampleSegmentsTheyLieOn) {
+    Module1 geladen;
+    ASSERT_TRUE(ladeDatei(geladen, WYK_EXAMPLES_DIR "/dreieck.wyk").isDone());
+    static_cast<Modell&>(m) = geladen;
+    zeichnen(m);
+    const QRgb colour10 = stored(105, 255, 105);
+    EXPECT_EQ(at(270, 199), colour10) << "point 2 to point 3 keeps its own colour";
+    EXPECT_EQ(at(235, 213), kRed) << "point 1 to point 2 lies under the x axis";
+
+    anzeige.achsen = false;
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), stored(255, 105, 105)) << "colour 12";
+    EXPECT_EQ(at(270, 199), colour10);
+    EXPECT_EQ(at(235, 186), stored(105, 105, 255)) << "colour 9 back to the origin";
+    EXPECT_EQ(at(200, 200), stored(105, 105, 255));
+}
+
+TEST_F(RendererTest, PaletteOfTheColourCodes) {
+    anzeige.achsen = false;
+    const std::pair<int, QRgb> cases[] = {
+        {1, stored(0, 0, 150)},       {2, stored(0, 150, 0)},       {4, stored(150, 0, 0)},
+        {7, stored(150, 150, 150)},   {8, stored(105, 105, 105)},   {9, stored(105, 105, 255)},
+        {12, stored(255, 105, 105)},  {15, stored(255, 255, 255)},  {17, stored(0, 0, 150)},
+        {-1, stored(255, 255, 255)},  {-6, stored(105, 255, 105)},  {16, kBlack},
+        {-16, kBlack},                {32, kBlack},
+    };
+    for (const auto& [code, colour] : cases) {
+        // Move 1 draws from the origin; a white stroke first shows that black wipes it out.
+        modell({{10, 0, 0}}, {{1, 15}, {0, 0}, {1, code}});
+        zeichnen(m);
+        EXPECT_EQ(at(235, 213), colour) << "code " << code;
+    }
+}
+
+TEST_F(RendererTest, PenMovesAndTheFirstMove) {
+    anzeige.achsen = false;
+    modell({{10, 0, 0}, {0, 10, 0}}, {{1, 0}, {2, 10}});
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), kBlack) << "a move with code 0 draws nothing";
+    EXPECT_EQ(at(270, 199), stored(105, 255, 105)) << "the next stroke starts at its point";
+
+    modell({{10, 0, 0}, {0, 10, 0}}, {{2, 0}, {0, 0}, {1, 12}});
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), stored(255, 105, 105)) << "a move to point 0 returns to the origin";
+}
+
+TEST_F(RendererTest, PointsAndHighlights) {
+    anzeige.achsen = false;
+    anzeige.linien = false;
+    modell({{10, 0, 0}, {0, 10, 0}}, {{1, 0}, {2, 10}});
+    zeichnen(m);
+    EXPECT_EQ(at(270, 227), kBlack) << "points are off";
+
+    anzeige.punkte = true;
+    zeichnen(m);
+    EXPECT_EQ(at(270, 227), kWhite);
+    EXPECT_EQ(at(268, 227), kWhite);
+    EXPECT_EQ(at(268, 225), kBlack) << "corner of the 5 x 5 box";
+
+    anzeige.punkte = false;
+    m.debugpkt = 1;
+    zeichnen(m);
+    EXPECT_EQ(at(270, 227), kGreen) << "highlighted even with points off";
+    EXPECT_EQ(at(267, 227), kGreen) << "7 pixels across";
+    EXPECT_EQ(at(267, 224), kBlack);
+
+    m.debugpkt = 0;
+    m.debuglinie = 2;
+    zeichnen(m);
+    EXPECT_EQ(at(267, 227), kBlack) << "the point highlight is gone";
+    EXPECT_EQ(at(270, 199), kGreen) << "move 2 highlighted although lines are off";
+    EXPECT_EQ(at(269, 199), kGreen) << "3 pixels thick";
+    EXPECT_EQ(at(271, 199), kGreen);
+    EXPECT_EQ(at(272, 199), kBlack);
+
+    anzeige.linien = true;
+    m.debuglinie = 0;
+    zeichnen(m);
+    EXPECT_EQ(at(270, 199), stored(105, 255, 105));
+    EXPECT_EQ(at(271, 199), kBlack) << "1 pixel thick again";
+
+    m.debuglinie = 1;
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), kGreen) << "move 1 runs from the origin even with code 0";
+}
+
+TEST_F(RendererTest, RowsOutsideTheTablesAreSkipped) {
+    anzeige.achsen = false;
+    modell({{10, 0, 0}}, {{1, 4}, {5000, 4}, {1, 4}, {-1, 4}, {1, 4}});
+    m.debuglinie = 2;
+    m.debugpkt = 4000;
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), stored(150, 0, 0));
+    m.anzlin = 5000;
+    m.debuglinie = 3001;
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), stored(150, 0, 0));
+}
+
+TEST_F(RendererTest, FarAndBrokenCoordinates) {
+    anzeige.achsen = false;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    // Point 1 lies far away along the x axis; the stroke keeps its direction to the edge.
+    modell({{1e12, 0, 0}, {inf, 0, 0}, {nan, 1, 1}, {0, inf, inf}, {1e300, -1e300, 0}},
+           {{1, 4}, {0, 0}, {2, 4}, {3, 4}, {4, 4}, {5, 4}});
+    anzeige.punkte = true;
+    m.debugpkt = 3;
+    m.debuglinie = 4;
+    for (int zoom : {1, 10, std::numeric_limits<int>::max()}) {
+        m.zoomfaktor = zoom;
+        rotation2(m);
+        zeichnen(m);
+    }
+    m.zoomfaktor = 10;
+    rotation2(m);
+    zeichnen(m);
+    EXPECT_EQ(at(235, 213), stored(150, 0, 0));
+    // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels down.
+    EXPECT_TRUE(anyInBox(399, 275, 399, 277, stored(150, 0, 0)));
+}
+
+} // namespace
+} // namespace wyk
