@@ -49,9 +49,9 @@ bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, doub
     return true;
 }
 
-Raster::Raster(QImage& image)
-    : bits_(reinterpret_cast<std::uint16_t*>(image.bits())),
-      stride_(image.bytesPerLine() / 2), width_(image.width()), height_(image.height()) {}
+Raster::Raster(QImage& image, int width, int height)
+    : bits_(reinterpret_cast<std::uint16_t*>(image.bits())), stride_(image.bytesPerLine() / 2),
+      width_(std::clamp(width, 0, image.width())), height_(std::clamp(height, 0, image.height())) {}
 
 void Raster::setColor(QRgb color) { color_ = to16(color); }
 
@@ -60,20 +60,24 @@ void Raster::fillRect(Pixel topLeft, int width, int height) {
     const std::int64_t top = std::max<std::int64_t>(topLeft.y, 0);
     const std::int64_t right = std::min<std::int64_t>(topLeft.x + width, width_);
     const std::int64_t bottom = std::min<std::int64_t>(topLeft.y + height, height_);
+    if (left >= right) {
+        return;
+    }
+    const std::uint16_t color = color_; // a local, so the stores cannot alias it
     for (std::int64_t y = top; y < bottom; ++y) {
-        std::fill(bits_ + y * stride_ + left, bits_ + y * stride_ + right, color_);
+        std::fill(bits_ + y * stride_ + left, bits_ + y * stride_ + right, color);
     }
 }
 
 void Raster::fillDisc(Pixel topLeft, int size) {
+    // Row j holds the pixels whose centres lie inside the inscribed circle.
     for (int j = 0; j < size; ++j) {
-        for (int i = 0; i < size; ++i) {
-            const int u = 2 * i + 1 - size;
-            const int v = 2 * j + 1 - size;
-            if (u * u + v * v <= size * size) {
-                plot(topLeft.x + i, topLeft.y + j);
-            }
+        const int v = 2 * j + 1 - size;
+        int first = 0;
+        while (first < size && (2 * first + 1 - size) * (2 * first + 1 - size) + v * v > size * size) {
+            ++first;
         }
+        fillRect({topLeft.x + first, topLeft.y + j}, size - 2 * first, 1);
     }
 }
 
@@ -116,11 +120,15 @@ void Raster::span(Pixel from, Pixel to) {
     std::int64_t along = alongX ? from.x : from.y;
     if (pen_ == 1) {
         // Both ends lie inside the picture here (drawLine clipped them), so no test per pixel.
-        for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
-            const std::int64_t other = minor >> 32;
-            const std::int64_t x = alongX ? along : other;
-            const std::int64_t y = alongX ? other : along;
-            bits_[y * stride_ + x] = color_;
+        std::uint16_t* const p = bits_ + from.y * stride_ + from.x;
+        const std::uint16_t color = color_;
+        const std::int64_t stepMajor = alongX ? major : major * stride_;
+        const std::int64_t stepMinor = alongX ? stride_ : 1;
+        std::int64_t offset = minor >> 32;
+        const std::int64_t first = offset;
+        for (std::int64_t k = 0; k <= steps; ++k, minor += slope) {
+            offset = minor >> 32;
+            p[k * stepMajor + (offset - first) * stepMinor] = color;
         }
         return;
     }

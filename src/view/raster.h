@@ -16,12 +16,13 @@ struct Pixel {
 bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi,
                  double loY, double hiY);
 
-// Draws straight into the pixels of a 16-bit picture, clipped to the picture: whatever the
-// coordinates, only pixels inside it are touched and no more than its width or height in
-// steps are taken per line. Much faster than a QPainter for 1-pixel lines.
+// Draws straight into the pixels of a 16-bit picture, clipped to its top-left width x height
+// area: whatever the coordinates, only pixels inside the area are touched and no more than
+// its width or height in steps are taken per line. Much faster than a QPainter for 1-pixel
+// lines.
 class Raster {
 public:
-    explicit Raster(QImage& image); // QImage::Format_RGB16
+    Raster(QImage& image, int width, int height); // QImage::Format_RGB16
 
     void setColor(QRgb color);
     void setPen(int size) { pen_ = size; } // square pen, centred on the line

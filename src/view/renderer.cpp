@@ -163,7 +163,8 @@ void zeichnen(Module1& m) {
     }
     const Anzeige anzeige = m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
     const Projektion proj(m);
-    Raster r(m.zebild);
+    // Pixels outside the drawing area are never shown, so nothing is drawn there.
+    Raster r(m.zebild, m.breite, m.hoehe);
     r.setColor(kSchwarz);
     r.fillRect({0, 0}, m.breite, m.hoehe);
     r.setColor(kWeiss);

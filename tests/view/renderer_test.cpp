@@ -179,6 +179,38 @@ TEST_F(RendererTest, PointsAndHighlights) {
     EXPECT_EQ(at(235, 213), kGreen) << "move 1 runs from the origin even with code 0";
 }
 
+TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
+    anzeige.achsen = false;
+    anzeige.linien = false;
+    anzeige.punkte = true;
+    m.origx = 0;
+    m.origy = 0;
+    m.breite = 500;
+    m.hoehe = 450;
+    m.zebild.fill(Qt::blue);
+    const QRgb outside = stored(0, 0, 255);
+    // Model units map to pixels one to one along x and y for this basis.
+    m.basis = {};
+    m.basis[1][1] = 1;
+    m.basis[2][2] = 1;
+    modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}, {250, 440, 0}, {250, 460, 0}},
+           {{5, 0}, {6, 2}});
+    zeichnen(m);
+    EXPECT_EQ(at(0, 0), kWhite) << "disc around (-1, -1)";
+    EXPECT_EQ(at(0, 200), kWhite) << "the right edge of the disc around (-2, 200)";
+    EXPECT_EQ(at(0, 300), kBlack) << "the disc around (-3, 300) lies left of the area";
+    EXPECT_EQ(at(499, 449), kWhite);
+    EXPECT_EQ(at(500, 449), outside) << "nothing drawn beyond the area";
+    EXPECT_EQ(at(499, 450), outside);
+
+    anzeige.punkte = false;
+    m.debuglinie = 2;
+    zeichnen(m);
+    EXPECT_EQ(at(249, 449), kGreen) << "the highlighted move runs out of the bottom edge";
+    EXPECT_EQ(at(251, 439), kGreen);
+    EXPECT_EQ(at(250, 450), outside);
+}
+
 TEST_F(RendererTest, RowsOutsideTheTablesAreSkipped) {
     anzeige.achsen = false;
     modell({{10, 0, 0}}, {{1, 4}, {5000, 4}, {1, 4}, {-1, 4}, {1, 4}});

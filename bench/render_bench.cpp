@@ -1,0 +1,91 @@
+// The renderer runs on every drag, wheel and key event. Compares zeichnen with the same scene
+// drawn by per-item QPainter calls, and times a scene of far-away and broken coordinates.
+#include "benchmain.h"
+#include "scene.h"
+
+#include "view/palette.h"
+#include "view/projection.h"
+#include "view/renderer.h"
+
+#include <QPainter>
+#include <limits>
+
+namespace {
+
+void BM_zeichnen(benchmark::State& state) {
+    wyk::Module1 m;
+    grossesModell(m);
+    for (auto _ : state) {
+        wyk::zeichnen(m);
+        benchmark::DoNotOptimize(m.zebild.constBits());
+    }
+    compareWith(state, "BM_QPainterBaseline");
+}
+
+QPointF projiziert(const wyk::Module1& m, int p) {
+    const auto& q = m.punkt[p];
+    const auto& b = m.basis;
+    return {q[1] * b[1][1] + q[2] * b[2][1] + q[3] * b[3][1] + m.origx,
+            q[1] * b[1][2] + q[2] * b[2][2] + q[3] * b[3][2] + m.origy};
+}
+
+// The same scene with one QPainter call per item into the same 16-bit picture.
+void BM_QPainterBaseline(benchmark::State& state) {
+    wyk::Module1 m;
+    grossesModell(m);
+    for (auto _ : state) {
+        QPainter painter(&m.zebild);
+        painter.fillRect(0, 0, m.breite, m.hoehe, Qt::black);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        for (int p = 1; p <= m.anzpkt; ++p) {
+            const QPointF c = projiziert(m, p);
+            painter.drawEllipse(QRect(int(c.x()) - 2, int(c.y()) - 2, 5, 5));
+        }
+        int a = 0;
+        for (int l = 1; l <= m.anzlin; ++l) {
+            const int b = m.linie[l][1];
+            painter.setPen(QColor(wyk::farbe(m.linie[l][2])));
+            painter.drawLine(projiziert(m, a).toPoint(), projiziert(m, b).toPoint());
+            a = b;
+        }
+        painter.setPen(Qt::red);
+        for (int k = 1; k <= 3; ++k) {
+            const QPoint tip(int(m.basis[k][1] * 10 + m.origx), int(m.basis[k][2] * 10 + m.origy));
+            painter.drawLine(QPoint(m.origx, m.origy), tip);
+            painter.drawText(tip, QStringLiteral("x"));
+        }
+        painter.end();
+        benchmark::DoNotOptimize(m.zebild.constBits());
+    }
+}
+
+// Points at infinity, far beyond any pixel and NaN-producing, at the largest zoom.
+void BM_zeichnenExtrem(benchmark::State& state) {
+    wyk::Module1 m;
+    grossesModell(m);
+    const double inf = std::numeric_limits<double>::infinity();
+    const double far[] = {inf, -inf, 1e300, -1e300, 1e6, 0.0};
+    for (int p = 1; p <= m.anzpkt; ++p) {
+        m.punkt[p][1 + p % 3] = far[p % 6];
+    }
+    m.zoomfaktor = std::numeric_limits<int>::max();
+    wyk::rotation2(m);
+    for (auto _ : state) {
+        wyk::zeichnen(m);
+        benchmark::DoNotOptimize(m.zebild.constBits());
+    }
+    compareWith(state, "BM_zeichnen");
+}
+
+} // namespace
+
+BENCHMARK(BM_zeichnen)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_QPainterBaseline)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_zeichnenExtrem)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
