@@ -153,13 +153,17 @@ Outcome ladeDatei(Module1& m, const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return refuse(path, file.errorString());
     }
+    return ladeAus(m, file, path);
+}
+
+Outcome ladeAus(Module1& m, QIODevice& device, const QString& name) {
     Modell neu = m;
     neu.anzpkt = 0;
     neu.anzlin = 0;
-    neu.datname = QFileInfo(path).fileName();
+    neu.datname = QFileInfo(name).fileName();
     QString error;
-    if (!liesModell(file, neu, error)) {
-        return refuse(path, error);
+    if (!liesModell(device, neu, error)) {
+        return refuse(name, error);
     }
     static_cast<Modell&>(m) = std::move(neu);
     if (m.fenster.debugSchliessen) {

@@ -4,6 +4,8 @@
 #include "platform/filedialogs.h"
 #include "platform/outcome.h"
 
+#include <QIODevice>
+
 namespace wyk {
 
 // Asks for a model file and reads it into the model (see ladeDatei). A cancelled dialog
@@ -15,6 +17,9 @@ Outcome datenlesen(Module1& m, FileDialogs& dialogs);
 // A file that cannot be read or that announces more than 3000 points or moves is refused
 // with a message, and the loaded model stays exactly as it was.
 Outcome ladeDatei(Module1& m, const QString& path);
+
+// Reads a model from an open device as a file named name: the rules of ladeDatei.
+Outcome ladeAus(Module1& m, QIODevice& device, const QString& name);
 
 // Normalises a data line: runs of blanks become one blank, then one leading blank goes.
 void normalisieren(std::string& line);

@@ -1,0 +1,105 @@
+#include "export/off.h"
+
+#include "export/web.h"
+#include "platform/numbers.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
+namespace wyk {
+
+namespace {
+
+// One colour channel of a face: 0, 0.5 or 1 from the intensity bit and the channel's bit.
+double kanal(int code, int bit) {
+    const double hell = (code & 8) != 0 ? 0.5 : 0.0;
+    return (code & bit) != 0 ? hell + 0.5 : hell;
+}
+
+// OFF index of a point: its number less 1, computed wide enough for any Integer.
+QString index(int punkt) {
+    return QString::number(static_cast<qint64>(punkt) - 1);
+}
+
+QString flaeche(const Modell& m, int i) {
+    const int code = m.linie[i][2];
+    return QStringList{QStringLiteral("2"), index(m.linie[i - 1][1]), index(m.linie[i][1]),
+                       Str(kanal(code, 4)), Str(kanal(code, 2)),      Str(kanal(code, 1))}
+        .join(QLatin1Char(' '));
+}
+
+bool zeichnet(const Modell& m, int i) {
+    return m.linie[i][2] > 0;
+}
+
+int flaechen(const Modell& m) {
+    int anzahl = 0;
+    for (int i = 2; i <= m.anzlin; ++i) {
+        anzahl += zeichnet(m, i) ? 1 : 0;
+    }
+    return anzahl;
+}
+
+// The first point (1..anzpkt) with a coordinate that no OFF reader accepts, or 0 if none.
+int unendlicherPunkt(const Modell& m) {
+    for (int i = 1; i <= m.anzpkt; ++i) {
+        const auto& p = m.punkt[i];
+        if (!std::isfinite(p[1]) || !std::isfinite(p[2]) || !std::isfinite(p[3])) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+QString offVorschlag(const QString& datname) {
+    const qsizetype punkt = datname.indexOf(QLatin1Char('.'));
+    return (punkt < 0 ? datname : datname.left(punkt)) + QStringLiteral(".off");
+}
+
+QStringList offZeilen(const Modell& m) {
+    // A negative point count means an empty table: the file says 0, as it holds no vertex.
+    const int ecken = std::max(m.anzpkt, 0);
+    QStringList zeilen{QStringLiteral("OFF"),
+                       QStringLiteral("%1 %2 99").arg(Str(ecken), Str(flaechen(m)))};
+    for (int i = 1; i <= m.anzpkt; ++i) {
+        const auto& p = m.punkt[i];
+        zeilen << QStringList{Str(p[1]), Str(p[2]), Str(p[3])}.join(QLatin1Char(' '));
+    }
+    for (int i = 2; i <= m.anzlin; ++i) {
+        if (zeichnet(m, i)) {
+            zeilen << flaeche(m, i);
+        }
+    }
+    return zeilen;
+}
+
+Outcome schreibeOff(Module1& m, const QString& path) {
+    if (const int p = unendlicherPunkt(m); p != 0) {
+        return Outcome::failed(
+            QStringLiteral("Die OFF-Datei „%1“ wurde nicht geschrieben: Punkt %2 hat eine "
+                           "Koordinate, die keine endliche Zahl ist.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(p));
+    }
+    if (const Outcome off = writeTextFile(path, offZeilen(m)); !off.isDone()) {
+        return off;
+    }
+    const QFileInfo datei(path);
+    const QString absolut = datei.absoluteFilePath();
+    const QString name = datei.fileName();
+    return webDateien(m, absolut.left(absolut.size() - name.size()), name);
+}
+
+Outcome saveoff(Module1& m, FileDialogs& dialogs) {
+    const auto path = dialogs.GetSaveFolderItem(offVorschlag(m.datname));
+    if (!path) {
+        return Outcome::cancelled();
+    }
+    return schreibeOff(m, *path);
+}
+
+} // namespace wyk

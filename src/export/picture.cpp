@@ -1,0 +1,72 @@
+#include "export/picture.h"
+
+#include "view/renderer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace wyk {
+
+namespace {
+
+QString fehler(const QString& path, const QString& grund) {
+    return QStringLiteral("Das Bild „%1“ konnte nicht gespeichert werden: %2")
+        .arg(QDir::toNativeSeparators(path), grund);
+}
+
+// Redraws the view and copies its breite x hoehe area out of zebild, 16 bits per pixel.
+QImage zeichnung(Module1& m) {
+    zeichnen(m);
+    if (m.zebild.isNull()) {
+        return {};
+    }
+    return m.zebild.copy(0, 0, m.breite, m.hoehe).convertToFormat(QImage::Format_RGB16);
+}
+
+// The format the name's extension asks for when the system can write it, else PNG.
+QByteArray format(const QString& path) {
+    const QByteArray endung = QFileInfo(path).suffix().toLower().toLatin1();
+    if (!endung.isEmpty() && QImageWriter::supportedImageFormats().contains(endung)) {
+        return endung;
+    }
+    return QByteArrayLiteral("png");
+}
+
+Outcome speichern(const QImage& bild, const QString& path) {
+    if (bild.isNull()) {
+        return Outcome::failed(fehler(path, QStringLiteral("es gibt noch keine Zeichnung")));
+    }
+    QSaveFile datei(path);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        return Outcome::failed(fehler(path, datei.errorString()));
+    }
+    QImageWriter writer(&datei, format(path));
+    if (!writer.write(bild)) {
+        const QString grund = writer.errorString();
+        datei.cancelWriting();
+        return Outcome::failed(fehler(path, grund));
+    }
+    if (!datei.commit()) {
+        return Outcome::failed(fehler(path, datei.errorString()));
+    }
+    return Outcome::done();
+}
+
+} // namespace
+
+Outcome savepic(Module1& m, FileDialogs& dialogs) {
+    const QImage bild = zeichnung(m);
+    const auto path = dialogs.GetSaveFolderItem(QStringLiteral("bild"));
+    if (!path) {
+        return Outcome::cancelled();
+    }
+    return speichern(bild, *path);
+}
+
+Outcome schreibeBild(Module1& m, const QString& path) {
+    return speichern(zeichnung(m), path);
+}
+
+} // namespace wyk

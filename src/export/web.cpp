@@ -1,0 +1,167 @@
+#include "export/web.h"
+
+#include "export/off.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <array>
+#include <optional>
+
+namespace wyk {
+
+namespace {
+
+struct Klasse {
+    int ressource;
+    const char* datei;
+};
+
+// The applet's class files in the order they are written; the main class comes first.
+constexpr std::array<Klasse, 4> kKlassen = {{{171, "Viewer41.class"},
+                                             {168, "Face.class"},
+                                             {169, "Matrix3D.class"},
+                                             {170, "OOGL_OFF.class"}}};
+
+// The OFF file's name for the value attribute: markup characters become entities and
+// characters Windows-1252 lacks become numeric references, so any name keeps the page intact.
+QString attributWert(const QString& name) {
+    QString wert;
+    for (const char32_t c : name.toUcs4()) {
+        switch (c) {
+        case U'&':
+            wert += QStringLiteral("&amp;");
+            break;
+        case U'"':
+            wert += QStringLiteral("&quot;");
+            break;
+        case U'<':
+            wert += QStringLiteral("&lt;");
+            break;
+        case U'>':
+            wert += QStringLiteral("&gt;");
+            break;
+        default:
+            wert += windows1252Byte(c) ? QString::fromUcs4(&c, 1)
+                                       : QStringLiteral("&#%1;").arg(static_cast<quint32>(c));
+        }
+    }
+    return wert;
+}
+
+// The page's name: the OFF name without its last four characters when it contains ".off",
+// else the model's name; then ".htm".
+QString seitenName(const Module1& m, const QString& offName) {
+    if (!offName.contains(QStringLiteral(".off"))) {
+        return m.datname + QStringLiteral(".htm");
+    }
+    qsizetype ende = offName.size();
+    for (int zeichen = 0; zeichen < 4 && ende > 0; ++zeichen) {
+        --ende;
+        if (ende > 0 && offName[ende].isLowSurrogate() && offName[ende - 1].isHighSurrogate()) {
+            --ende; // a character outside the basic plane counts once
+        }
+    }
+    return offName.left(ende) + QStringLiteral(".htm");
+}
+
+QStringList seite(const QString& offName) {
+    const QString applet =
+        QStringLiteral("<CENTER><APPLET code=\"Viewer41.class\" WIDTH=\"640\" HEIGHT=\"480\">"
+                       "<PARAM name=model value=\"%1\"></APPLET></CENTER>")
+            .arg(attributWert(offName));
+    return {QStringLiteral("<HTML>"),
+            QStringLiteral("<HEAD>"),
+            QStringLiteral("<TITLE>OFF-Viewer</TITLE>"),
+            QStringLiteral("</HEAD>"),
+            QStringLiteral("<BODY>"),
+            applet,
+            QStringLiteral("</BODY>"),
+            QStringLiteral("</HTML>")};
+}
+
+bool dieselbeDatei(const QString& a, const QString& b) {
+    return QFileInfo(a) == QFileInfo(b);
+}
+
+// Collects the class files' contents in their order; gives the name of the first one the
+// program lacks, if any.
+std::optional<QString> fehlendeKlasse(Module1& m, QList<QByteArray>& inhalte) {
+    for (const Klasse& k : kKlassen) {
+        const std::optional<QByteArray> text = m.ressourcen.text(k.ressource);
+        if (!text) {
+            return QString::fromLatin1(k.datei);
+        }
+        inhalte << *text;
+    }
+    return std::nullopt;
+}
+
+Outcome klassenSchreiben(Module1& m, const QString& ordner, const QString& offPfad) {
+    for (const Klasse& k : kKlassen) {
+        if (dieselbeDatei(ordner + QLatin1String(k.datei), offPfad)) {
+            return Outcome::failed(
+                QStringLiteral("Die Klassendateien des Applets wurden nicht geschrieben: "
+                               "„%1“ würde die eben geschriebene OFF-Datei ersetzen.")
+                    .arg(QDir::toNativeSeparators(offPfad)));
+        }
+    }
+    return savejava(m, ordner);
+}
+
+} // namespace
+
+Outcome saveHTML(const Module1& m, const QString& ordner, const QString& offName) {
+    const QString pfad = ordner + seitenName(m, offName);
+    if (dieselbeDatei(pfad, ordner + offName)) {
+        return Outcome::failed(
+            QStringLiteral("Die HTML-Seite „%1“ wurde nicht geschrieben: sie würde die eben "
+                           "geschriebene OFF-Datei ersetzen.")
+                .arg(QDir::toNativeSeparators(pfad)));
+    }
+    return writeTextFile(pfad, seite(offName));
+}
+
+Outcome savejava(Module1& m, const QString& ordner) {
+    QList<QByteArray> inhalte;
+    if (const auto fehlt = fehlendeKlasse(m, inhalte)) {
+        return Outcome::failed(
+            QStringLiteral("Die Applet-Datei „%1“ fehlt im Programm; in „%2“ wurden keine "
+                           "Klassendateien geschrieben.")
+                .arg(*fehlt, QDir::toNativeSeparators(ordner)));
+    }
+    for (qsizetype i = 0; i < inhalte.size(); ++i) {
+        const QString pfad = ordner + QLatin1String(kKlassen[static_cast<std::size_t>(i)].datei);
+        if (const Outcome ergebnis = writeBinaryFile(pfad, inhalte[i]); !ergebnis.isDone()) {
+            return ergebnis;
+        }
+    }
+    return Outcome::done();
+}
+
+Outcome webDateien(Module1& m, const QString& ordner, const QString& offName) {
+    const QString offPfad = ordner + offName;
+    QStringList fehler;
+    if (m.htmlsave) {
+        if (const Outcome seite = saveHTML(m, ordner, offName); seite.isFailed()) {
+            fehler << seite.message();
+        }
+    }
+    if (m.javasave) {
+        if (const Outcome klassen = klassenSchreiben(m, ordner, offPfad); klassen.isFailed()) {
+            fehler << klassen.message();
+        }
+    }
+    return fehler.isEmpty() ? Outcome::done() : Outcome::failed(fehler.join(QLatin1Char('\n')));
+}
+
+Outcome offPlusExportieren(Module1& m, FileDialogs& dialogs, bool html, bool java) {
+    m.htmlsave = html;
+    m.javasave = java;
+    const Outcome ergebnis = saveoff(m, dialogs);
+    m.htmlsave = false;
+    m.javasave = false;
+    return ergebnis;
+}
+
+} // namespace wyk
