@@ -153,8 +153,7 @@ TEST(Reader, ReportsPathsThatAreNoModelFile) {
     const Outcome missing = ladeDatei(m, dir.path("gibt-es-nicht.wyk"));
     ASSERT_TRUE(missing.isFailed());
     EXPECT_TRUE(missing.message().contains("gibt-es-nicht.wyk"));
-    dir.write("ordner/x", "");
-    EXPECT_TRUE(ladeDatei(m, dir.path("ordner")).isFailed());
+    EXPECT_TRUE(ladeDatei(m, dir.folder("ordner")).isFailed());
     EXPECT_EQ(m.datname, "3D");
 }
 

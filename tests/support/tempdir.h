@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -23,6 +24,11 @@ public:
     QByteArray read(const QString& name) const {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QString folder(const QString& name) const {
+        QDir(dir_.path()).mkpath(name);
+        return path(name);
     }
 
     bool exists(const QString& name) const { return QFile::exists(path(name)); }
