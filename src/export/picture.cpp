@@ -1,11 +1,12 @@
 #include "export/picture.h"
 
+#include "platform/textfile.h"
 #include "view/renderer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace wyk {
 
@@ -38,20 +39,14 @@ Outcome speichern(const QImage& bild, const QString& path) {
     if (bild.isNull()) {
         return Outcome::failed(fehler(path, QStringLiteral("es gibt noch keine Zeichnung")));
     }
-    QSaveFile datei(path);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        return Outcome::failed(fehler(path, datei.errorString()));
-    }
-    QImageWriter writer(&datei, format(path));
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&puffer, format(path));
     if (!writer.write(bild)) {
-        const QString grund = writer.errorString();
-        datei.cancelWriting();
-        return Outcome::failed(fehler(path, grund));
+        return Outcome::failed(fehler(path, writer.errorString()));
     }
-    if (!datei.commit()) {
-        return Outcome::failed(fehler(path, datei.errorString()));
-    }
-    return Outcome::done();
+    return writeBinaryFile(path, bytes);
 }
 
 } // namespace

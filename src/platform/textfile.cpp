@@ -1,8 +1,14 @@
 #include "platform/textfile.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace wyk {
 
@@ -17,6 +23,26 @@ constexpr std::array<char16_t, 32> kHighControls = {
 QString describe(const QString& path, const QString& reason) {
     return QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden: %2")
         .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Writes all bytes and makes sure they reached the disk; 0 or the error number.
+int writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        data += written;
+        left -= written;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
 }
 
 } // namespace
@@ -52,19 +78,32 @@ Outcome writeTextFile(const QString& path, const QStringList& lines) {
 }
 
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Outcome::failed(describe(path, file.errorString()));
+    const QFileInfo target(path);
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    const QByteArray name = QFile::encodeName(target.fileName());
+    // A hidden temporary file beside the target, renamed over it once complete.
+    int fd = -1;
+    QByteArray temporary;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder + "/." + name + "." +
+                    QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Outcome::failed(describe(path, reason));
+    if (fd < 0) {
+        return Outcome::failed(describe(path, systemError(errno)));
     }
-    if (!file.commit()) {
-        return Outcome::failed(describe(path, file.errorString()));
+    const int error = writeAll(fd, bytes);
+    const int closeError = ::close(fd) == 0 ? 0 : errno;
+    const int failed = error != 0 ? error : closeError;
+    if (failed == 0 && ::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0) {
+        return Outcome::done();
     }
-    return Outcome::done();
+    const int renameError = failed != 0 ? failed : errno;
+    ::unlink(temporary.constData());
+    return Outcome::failed(describe(path, systemError(renameError)));
 }
 
 } // namespace wyk

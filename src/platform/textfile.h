@@ -20,7 +20,9 @@ QByteArray toWindows1252(const QString& text);
 // file of that name is replaced.
 Outcome writeTextFile(const QString& path, const QStringList& lines);
 
-// Writes the bytes unchanged, with the same all-or-nothing rule as writeTextFile.
+// Writes the bytes unchanged, with the same all-or-nothing rule as writeTextFile: the bytes go
+// to a hidden file beside the target, which replaces the target only once every byte reached
+// the disk. (QSaveFile in Qt 6.4 reports success on a full disk and leaves an empty file.)
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes);
 
 } // namespace wyk

@@ -2,6 +2,7 @@
 #include "support/tempdir.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace wyk {
@@ -42,6 +43,22 @@ TEST(WriteFile, ReportsAFolderThatCannotHoldTheFile) {
     dir.write("datei", "x");
     EXPECT_TRUE(writeBinaryFile(dir.path("datei/x.class"), "abc").isFailed());
     EXPECT_EQ(dir.read("datei"), "x");
+}
+
+TEST(WriteFile, LeavesNoTemporaryFilesAndKeepsTheOldFileOnFailure) {
+    test::TempDir dir;
+    ASSERT_TRUE(writeBinaryFile(dir.path("a.class"), "alt").isDone());
+    ASSERT_TRUE(writeBinaryFile(dir.path("a.class"), "neu").isDone());
+    dir.folder("b.class");
+    EXPECT_TRUE(writeBinaryFile(dir.path("b.class"), "x").isFailed()) << "a folder is in the way";
+    const QStringList files =
+        QDir(dir.path("")).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(files, QStringList({"a.class", "b.class"}));
+    EXPECT_EQ(dir.read("a.class"), "neu");
+
+    const QString plain = dir.write("plain", "x");
+    EXPECT_EQ(QFileInfo(dir.path("a.class")).permissions(), QFileInfo(plain).permissions())
+        << "the permissions of any new file, not those of a temporary one";
 }
 
 } // namespace
