@@ -9,7 +9,7 @@ packages=(
     fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     default-jdk-headless
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev valgrind
 )
 
 missing=()
