@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     wyk::Module1& m = harness().m;
     static_cast<wyk::Modell&>(m) = wyk::Modell{};
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                               static_cast<qsizetype>(size));
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
     if (wyk::ladeAus(m, device, QStringLiteral("fuzz.wyk")).isDone()) {

@@ -20,7 +20,9 @@ bool ZeilenLeser::fill() {
     return len_ > 0;
 }
 
-bool ZeilenLeser::atEnd() { return !fill(); }
+bool ZeilenLeser::atEnd() {
+    return !fill();
+}
 
 bool ZeilenLeser::readLine(std::string& line, bool& tooLong) {
     line.clear();

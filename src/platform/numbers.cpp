@@ -10,7 +10,9 @@ namespace wyk {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t i) {
     while (i < text.size() && isDigit(text[i])) {
@@ -116,7 +118,9 @@ int toInteger(double value) {
     return static_cast<int>(value);
 }
 
-QString Str(int value) { return QString::number(value); }
+QString Str(int value) {
+    return QString::number(value);
+}
 
 QString Str(double value) {
     char buffer[32];

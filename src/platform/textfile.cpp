@@ -25,7 +25,9 @@ QString describe(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 // Writes all bytes and makes sure they reached the disk; 0 or the error number.
 int writeAll(int fd, const QByteArray& bytes) {

@@ -15,8 +15,8 @@ std::uint16_t to16(QRgb color) {
 
 } // namespace
 
-bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi,
-                 double loY, double hiY) {
+bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi, double loY,
+                 double hiY) {
     double t0 = 0.0;
     double t1 = 1.0;
     const double dx = bx - ax;
@@ -53,7 +53,9 @@ Raster::Raster(QImage& image, int width, int height)
     : bits_(reinterpret_cast<std::uint16_t*>(image.bits())), stride_(image.bytesPerLine() / 2),
       width_(std::clamp(width, 0, image.width())), height_(std::clamp(height, 0, image.height())) {}
 
-void Raster::setColor(QRgb color) { color_ = to16(color); }
+void Raster::setColor(QRgb color) {
+    color_ = to16(color);
+}
 
 void Raster::fillRect(Pixel topLeft, int width, int height) {
     const std::int64_t left = std::max<std::int64_t>(topLeft.x, 0);
@@ -74,7 +76,8 @@ void Raster::fillDisc(Pixel topLeft, int size) {
     for (int j = 0; j < size; ++j) {
         const int v = 2 * j + 1 - size;
         int first = 0;
-        while (first < size && (2 * first + 1 - size) * (2 * first + 1 - size) + v * v > size * size) {
+        while (first < size &&
+               (2 * first + 1 - size) * (2 * first + 1 - size) + v * v > size * size) {
             ++first;
         }
         fillRect({topLeft.x + first, topLeft.y + j}, size - 2 * first, 1);

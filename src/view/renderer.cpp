@@ -39,9 +39,13 @@ private:
     std::vector<double> y_;
 };
 
-Pixel whole(double x, double y) { return {toInteger(x), toInteger(y)}; }
+Pixel whole(double x, double y) {
+    return {toInteger(x), toInteger(y)};
+}
 
-bool endlich(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool endlich(double x, double y) {
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 // Disc of the given size centred on point p, its box's corner offset by half the size.
 void scheibe(Raster& r, const Projektion& proj, const Module1& m, int p, int size) {
@@ -67,8 +71,8 @@ void strecke(Raster& r, const Projektion& proj, const Module1& m, int a, int b) 
         return;
     }
     const double far = kWeitDraussen;
-    const bool weit = std::fabs(ax) > far || std::fabs(ay) > far || std::fabs(bx) > far ||
-                      std::fabs(by) > far;
+    const bool weit =
+        std::fabs(ax) > far || std::fabs(ay) > far || std::fabs(bx) > far || std::fabs(by) > far;
     if (weit) {
         // Only the part inside the far box can reach the picture.
         if (!clipSegment(ax, ay, bx, by, -far, far, -far, far)) {

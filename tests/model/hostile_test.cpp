@@ -108,7 +108,11 @@ TEST(HostileFiles, StrangeBytesAreTextLikeAnyOther) {
         {"NUL bytes", QByteArray("1\n2\0003 4 5\n1\n\0007 1\n", 20), 2.0, 0},
         {"invalid UTF-8 in comments and fields", "#\xff\xfe\xc3\n1\n\xc3\x28 9 9\n1\n6\xe2\x82 1\n",
          0.0, 6},
-        {"Windows-1252 bytes", "# Gr\xf6\xdf" "e\n1\n3\x80 1 1\n1\n\x96" "2 1\n", 3.0, 0},
+        {"Windows-1252 bytes",
+         "# Gr\xf6\xdf"
+         "e\n1\n3\x80 1 1\n1\n\x96"
+         "2 1\n",
+         3.0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,8 +20,12 @@ struct ReadCase {
     std::vector<Zug> zuege;
 };
 
-Punkt punktAus(const Module1& m, int i) { return {m.punkt[i][1], m.punkt[i][2], m.punkt[i][3]}; }
-Zug zugAus(const Module1& m, int i) { return {m.linie[i][1], m.linie[i][2]}; }
+Punkt punktAus(const Module1& m, int i) {
+    return {m.punkt[i][1], m.punkt[i][2], m.punkt[i][3]};
+}
+Zug zugAus(const Module1& m, int i) {
+    return {m.linie[i][1], m.linie[i][2]};
+}
 
 Outcome lade(Module1& m, test::TempDir& dir, const QByteArray& bytes,
              const QString& name = QStringLiteral("modell.wyk")) {
@@ -30,27 +34,55 @@ Outcome lade(Module1& m, test::TempDir& dir, const QByteArray& bytes,
 
 TEST(Reader, FollowsTheFileFormat) {
     const ReadCase cases[] = {
-        {"the small example", "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n", 3,
-         {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}}, 4, {{1, 0}, {2, 12}, {3, 10}, {1, 9}}},
-        {"comments and empty lines everywhere", "\n#a\n\n2\n#b\n1 2 3\n\n#c\n4 5 6\n#d\n\n1\n#\n2 7\n",
-         2, {{1, 2, 3}, {4, 5, 6}}, 1, {{2, 7}}},
-        {"blank-only line is a data line", "2\n   \n1 1 1\n1\n \n", 2, {{0, 0, 0}, {1, 1, 1}}, 1,
+        {"the small example",
+         "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n",
+         3,
+         {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}},
+         4,
+         {{1, 0}, {2, 12}, {3, 10}, {1, 9}}},
+        {"comments and empty lines everywhere",
+         "\n#a\n\n2\n#b\n1 2 3\n\n#c\n4 5 6\n#d\n\n1\n#\n2 7\n",
+         2,
+         {{1, 2, 3}, {4, 5, 6}},
+         1,
+         {{2, 7}}},
+        {"blank-only line is a data line",
+         "2\n   \n1 1 1\n1\n \n",
+         2,
+         {{0, 0, 0}, {1, 1, 1}},
+         1,
          {{0, 0}}},
         {"blank-only count line reads 0", "  \n1\n", 0, {}, 1, {{1, 0}}},
-        {"blank then # is not a comment", "2\n #7 8 9\n1 2 3\n1\n # 5\n", 2, {{0, 8, 9}, {1, 2, 3}},
-         1, {{0, 5}}},
+        {"blank then # is not a comment",
+         "2\n #7 8 9\n1 2 3\n1\n # 5\n",
+         2,
+         {{0, 8, 9}, {1, 2, 3}},
+         1,
+         {{0, 5}}},
         {"runs of blanks act as one", "1\n  1.5   -2  3  \n0\n", 1, {{1.5, -2, 3}}, 0, {}},
         {"tabs do not separate", "1\n1\t2\t3\n0\n", 1, {{1, 0, 0}}, 0, {}},
         {"short move line draws nothing", "0\n1\n5\n", 0, {}, 1, {{5, 0}}},
         {"extra fields are ignored", "1\n1 2 3 4 5\n1\n1 2 3\n", 1, {{1, 2, 3}}, 1, {{1, 2}}},
         {"missing point fields read 0", "1\n7\n0\n", 1, {{7, 0, 0}}, 0, {}},
-        {"five announced, three there", "5\n1 1 1\n2 2 2\n3 4 5\n", 5,
-         {{1, 1, 1}, {2, 2, 2}, {3, 4, 5}, {3, 4, 5}, {3, 4, 5}}, 3, {{3, 4}, {3, 4}, {3, 4}}},
-        {"lines after the last move are never read", "0\n1\n1 1\n9999\nnonsense\n", 0, {}, 1,
+        {"five announced, three there",
+         "5\n1 1 1\n2 2 2\n3 4 5\n",
+         5,
+         {{1, 1, 1}, {2, 2, 2}, {3, 4, 5}, {3, 4, 5}, {3, 4, 5}},
+         3,
+         {{3, 4}, {3, 4}, {3, 4}}},
+        {"lines after the last move are never read",
+         "0\n1\n1 1\n9999\nnonsense\n",
+         0,
+         {},
+         1,
          {{1, 1}}},
         {"count 0 reads no lines", "0\n0\n1 2\n", 0, {}, 0, {}},
         {"negative count reads no lines", "-3\n2\n1 1\n2 2\n", -3, {}, 2, {{1, 1}, {2, 2}}},
-        {"fractional fields are truncated", "2.9\n1 1 1\n2 2 2\n1\n2.7 -9.9\n", 2, {}, 1,
+        {"fractional fields are truncated",
+         "2.9\n1 1 1\n2 2 2\n1\n2.7 -9.9\n",
+         2,
+         {},
+         1,
          {{2, -9}}},
         {"CR LF line ends", "1\r\n1 2 3\r\n1\r\n1 4\r\n", 1, {{1, 2, 3}}, 1, {{1, 4}}},
         {"CR line ends", "1\r1 2 3\r1\r1 4\r", 1, {{1, 2, 3}}, 1, {{1, 4}}},
@@ -182,8 +214,8 @@ TEST(Reader, ReadsTheChosenFile) {
 
 TEST(Normalisieren, CollapsesBlanksAndDropsOneLeadingBlank) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", ""}, {" ", ""}, {"    ", ""}, {"  1.5   -2  3  ", "1.5 -2 3 "}, {"a b", "a b"},
-        {" #x", "#x"}, {"\t 1", "\t 1"},
+        {"", ""},       {" ", ""},     {"    ", ""},     {"  1.5   -2  3  ", "1.5 -2 3 "},
+        {"a b", "a b"}, {" #x", "#x"}, {"\t 1", "\t 1"},
     };
     for (const auto& [line, expected] : cases) {
         std::string text = line;

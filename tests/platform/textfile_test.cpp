@@ -10,8 +10,8 @@ namespace {
 
 TEST(Windows1252, MapsTheCharactersTheSetHolds) {
     const std::pair<char32_t, int> held[] = {
-        {U'A', 0x41}, {U'ä', 0xE4}, {U'ß', 0xDF}, {U'€', 0x80}, {U'‚', 0x82}, {U'Ÿ', 0x9F},
-        {U'\u00A0', 0xA0}, {U'ÿ', 0xFF}, {U'™', 0x99}, {U'\r', 0x0D},
+        {U'A', 0x41}, {U'ä', 0xE4},      {U'ß', 0xDF}, {U'€', 0x80}, {U'‚', 0x82},
+        {U'Ÿ', 0x9F}, {U'\u00A0', 0xA0}, {U'ÿ', 0xFF}, {U'™', 0x99}, {U'\r', 0x0D},
     };
     for (const auto& [character, byte] : held) {
         const auto got = windows1252Byte(character);
@@ -21,13 +21,16 @@ TEST(Windows1252, MapsTheCharactersTheSetHolds) {
     for (char32_t missing : {U'\u0081', U'\u008D', U'\u0100', U'\u4E2D', U'\U0001F600'}) {
         EXPECT_FALSE(windows1252Byte(missing).has_value()) << static_cast<unsigned>(missing);
     }
-    EXPECT_EQ(toWindows1252(QStringLiteral("Größe €5 中")), QByteArray("Gr\xF6\xDF" "e \x80" "5 ?"));
+    EXPECT_EQ(toWindows1252(QStringLiteral("Größe €5 中")), QByteArray("Gr\xF6\xDF"
+                                                                       "e \x80"
+                                                                       "5 ?"));
 }
 
 TEST(WriteTextFile, EndsEveryLineWithCrLf) {
     test::TempDir dir;
     ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über"}).isDone());
-    EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC" "ber\r\n"));
+    EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC"
+                                            "ber\r\n"));
     ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"neu"}).isDone());
     EXPECT_EQ(dir.read("a.txt"), QByteArray("neu\r\n")) << "an existing file is replaced";
     ASSERT_TRUE(writeTextFile(dir.path("b.txt"), {}).isDone());
@@ -52,7 +55,8 @@ TEST(WriteFile, LeavesNoTemporaryFilesAndKeepsTheOldFileOnFailure) {
     dir.folder("b.class");
     EXPECT_TRUE(writeBinaryFile(dir.path("b.class"), "x").isFailed()) << "a folder is in the way";
     const QStringList files =
-        QDir(dir.path("")).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        QDir(dir.path(""))
+            .entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(files, QStringList({"a.class", "b.class"}));
     EXPECT_EQ(dir.read("a.class"), "neu");
 

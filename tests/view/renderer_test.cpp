@@ -113,11 +113,20 @@ TEST_F(RendererTest, AxesCoverTheExampleSegmentsTheyLieOn) {
 TEST_F(RendererTest, PaletteOfTheColourCodes) {
     anzeige.achsen = false;
     const std::pair<int, QRgb> cases[] = {
-        {1, stored(0, 0, 150)},       {2, stored(0, 150, 0)},       {4, stored(150, 0, 0)},
-        {7, stored(150, 150, 150)},   {8, stored(105, 105, 105)},   {9, stored(105, 105, 255)},
-        {12, stored(255, 105, 105)},  {15, stored(255, 255, 255)},  {17, stored(0, 0, 150)},
-        {-1, stored(255, 255, 255)},  {-6, stored(105, 255, 105)},  {16, kBlack},
-        {-16, kBlack},                {32, kBlack},
+        {1, stored(0, 0, 150)},
+        {2, stored(0, 150, 0)},
+        {4, stored(150, 0, 0)},
+        {7, stored(150, 150, 150)},
+        {8, stored(105, 105, 105)},
+        {9, stored(105, 105, 255)},
+        {12, stored(255, 105, 105)},
+        {15, stored(255, 255, 255)},
+        {17, stored(0, 0, 150)},
+        {-1, stored(255, 255, 255)},
+        {-6, stored(105, 255, 105)},
+        {16, kBlack},
+        {-16, kBlack},
+        {32, kBlack},
     };
     for (const auto& [code, colour] : cases) {
         // Move 1 draws from the origin; a white stroke first shows that black wipes it out.
