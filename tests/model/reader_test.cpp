@@ -179,16 +179,6 @@ TEST(Reader, AcceptsTheLargestCountsAndLongComments) {
     EXPECT_EQ(m.anzlin, INT_MIN);
 }
 
-TEST(Reader, ReportsPathsThatAreNoModelFile) {
-    test::TempDir dir;
-    Module1 m;
-    const Outcome missing = ladeDatei(m, dir.path("gibt-es-nicht.wyk"));
-    ASSERT_TRUE(missing.isFailed());
-    EXPECT_TRUE(missing.message().contains("gibt-es-nicht.wyk"));
-    EXPECT_TRUE(ladeDatei(m, dir.folder("ordner")).isFailed());
-    EXPECT_EQ(m.datname, "3D");
-}
-
 TEST(Reader, CancelledDialogChangesNothing) {
     Module1 m;
     m.debugpkt = 4;
