@@ -1,0 +1,240 @@
+// The application's own costs: from a drag on the canvas to the new picture on it (against
+// the renderer alone), and opening the debug window on the largest model (against tables of
+// one item per cell). With --erstes-bild [MODEL] it measures the cold start instead: from
+// main() to the first painted frame of the canvas, and the process's peak memory.
+#include "scene.h"
+
+#include "app/app.h"
+#include "app/windebug.h"
+#include "app/winhaupt.h"
+#include "view/renderer.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <sys/resource.h>
+
+namespace {
+
+// Benchmarks never ask for files.
+class KeineDialoge : public wyk::FileDialogs {
+public:
+    std::optional<QString> GetOpenFolderItem() override { return std::nullopt; }
+    std::optional<QString> GetSaveFolderItem(const QString&) override { return std::nullopt; }
+};
+
+// Counts the paint events a widget receives.
+class PaintZaehler : public QObject {
+public:
+    explicit PaintZaehler(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+QWidget* canvasVon(wyk::App& app) {
+    return app.haupt().findChild<QWidget*>(QStringLiteral("CAhaupt"));
+}
+
+// The application at its largest window (canvas 1424 x 865) with the largest model loaded
+// and points, lines and axes on.
+class GrosseAnwendung {
+public:
+    GrosseAnwendung() : app(std::make_unique<KeineDialoge>(), nullptr) {
+        wyk::Module1 vorlage;
+        grossesModell(vorlage);
+        app.haupt().resize(5000, 5000);
+        if (!QTest::qWaitForWindowExposed(&app.haupt()) ||
+            !QTest::qWaitFor([this] { return app.modul().breite == 1424; })) {
+            return;
+        }
+        app.haupt().findChild<QCheckBox*>(QStringLiteral("CBpunkte"))->setChecked(true);
+        app.modellLaden(grosseModellDatei(vorlage));
+    }
+
+    bool bereit() {
+        return app.modul().anzpkt == wyk::kTabellenGrenze && app.modul().breite == 1424 &&
+               app.modul().hoehe == 865;
+    }
+
+    wyk::App app;
+};
+
+void ziehen(QWidget* canvas, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
+            QEvent::Type type) {
+    QMouseEvent event(type, p, canvas->mapToGlobal(p), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &event);
+}
+
+void BM_ziehenBisBild(benchmark::State& state) {
+    GrosseAnwendung gross;
+    if (!gross.bereit()) {
+        state.SkipWithError("largest scene not set up");
+        return;
+    }
+    QWidget* canvas = canvasVon(gross.app);
+    PaintZaehler zaehler(canvas);
+    ziehen(canvas, {700, 400}, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    int x = 700;
+    for (auto _ : state) {
+        x = x == 700 ? 703 : 700;
+        ziehen(canvas, {x, 401}, Qt::NoButton, Qt::LeftButton, QEvent::MouseMove);
+    }
+    if (zaehler.paints != static_cast<int>(state.iterations())) {
+        state.SkipWithError("not every drag reached the canvas");
+    }
+    state.SetLabel("BM_zeichnenAllein");
+}
+
+// The renderer alone on the same scene, without the handler and the repaint.
+void BM_zeichnenAllein(benchmark::State& state) {
+    GrosseAnwendung gross;
+    wyk::Module1& m = gross.app.modul();
+    m.fenster.canvasZeigen = nullptr;
+    for (auto _ : state) {
+        wyk::zeichnen(m);
+        benchmark::DoNotOptimize(m.zebild.constBits());
+    }
+}
+
+void BM_debugOeffnen(benchmark::State& state) {
+    GrosseAnwendung gross;
+    for (auto _ : state) {
+        gross.app.debugZeigen();
+        QCoreApplication::processEvents(); // shows and paints the tables
+        state.PauseTiming();
+        if (gross.app.debugFenster() == nullptr) {
+            state.SkipWithError("no debug window");
+            break;
+        }
+        gross.app.debugFenster()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    state.SetLabel("BM_debugMitItems");
+}
+
+// The same two tables filled with one item per cell.
+void BM_debugMitItems(benchmark::State& state) {
+    GrosseAnwendung gross;
+    const wyk::Module1& m = gross.app.modul();
+    for (auto _ : state) {
+        QWidget fenster;
+        fenster.resize(399, 435);
+        auto* punkte = new QTableWidget(m.anzpkt, 4, &fenster);
+        punkte->setGeometry(20, 38, 197, 377);
+        for (int i = 1; i <= m.anzpkt; ++i) {
+            punkte->setItem(i - 1, 0, new QTableWidgetItem(QString::number(i)));
+            for (int j = 1; j <= 3; ++j) {
+                punkte->setItem(i - 1, j, new QTableWidgetItem(QString::number(m.punkt[i][j])));
+            }
+        }
+        auto* linien = new QTableWidget(m.anzlin, 3, &fenster);
+        linien->setGeometry(229, 38, 150, 377);
+        for (int i = 1; i <= m.anzlin; ++i) {
+            linien->setItem(i - 1, 0, new QTableWidgetItem(QString::number(i)));
+            for (int j = 1; j <= 2; ++j) {
+                linien->setItem(i - 1, j, new QTableWidgetItem(QString::number(m.linie[i][j])));
+            }
+        }
+        fenster.show();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Collects the medians of the repeated runs while printing as usual.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> medians;       // per benchmark, milliseconds
+    std::map<std::string, std::string> baseline; // benchmark -> its baseline's name
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.aggregate_name == "median") {
+                const std::string name = run.run_name.function_name;
+                medians[name] = run.GetAdjustedRealTime() *
+                                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
+                                benchmark::GetTimeUnitMultiplier(run.time_unit);
+                if (!run.report_label.empty()) {
+                    baseline[name] = run.report_label;
+                }
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void tabelle() {
+        std::printf("\n%-28s %10s %10s\n", "median of", "ms", "ratio");
+        for (const auto& [name, ms] : medians) {
+            const auto base = baseline.find(name);
+            if (base != baseline.end() && medians.count(base->second) != 0) {
+                std::printf("%-28s %10.3f %9.2fx  (%s: %.3f ms)\n", name.c_str(), ms,
+                            medians[base->second] / ms, base->second.c_str(),
+                            medians[base->second]);
+            } else {
+                std::printf("%-28s %10.3f\n", name.c_str(), ms);
+            }
+        }
+    }
+};
+
+int benchmarks(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.tabelle();
+    benchmark::Shutdown();
+    return 0;
+}
+
+// Start-up as the program runs it, until the canvas has painted its first frame.
+int erstesBild(int argc, char** argv) {
+    QElapsedTimer uhr;
+    uhr.start();
+    QApplication qapp(argc, argv);
+    wyk::App app(std::make_unique<KeineDialoge>());
+    if (argc > 2) {
+        app.modellLaden(QString::fromLocal8Bit(argv[2]));
+    }
+    PaintZaehler zaehler(canvasVon(app));
+    while (zaehler.paints == 0) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    const double ms = static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+    rusage nutzung{};
+    getrusage(RUSAGE_SELF, &nutzung);
+    std::printf("first painted frame %.1f ms after main(), peak memory %ld KiB (%s)\n", ms,
+                nutzung.ru_maxrss, qPrintable(QGuiApplication::platformName()));
+    return 0;
+}
+
+} // namespace
+
+BENCHMARK(BM_ziehenBisBild)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_zeichnenAllein)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_debugOeffnen)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_debugMitItems)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--erstes-bild") == 0) {
+        return erstesBild(argc, argv);
+    }
+    return benchmarks(argc, argv);
+}

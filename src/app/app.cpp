@@ -1,0 +1,132 @@
+#include "app/app.h"
+
+#include "app/einzelfenster.h"
+#include "app/menubar.h"
+#include "app/wiinfo.h"
+#include "app/windebug.h"
+#include "app/winexport.h"
+#include "app/winhaupt.h"
+#include "export/off.h"
+#include "export/picture.h"
+#include "model/reader.h"
+#include "view/renderer.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace wyk {
+
+App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder)
+    : m_(std::make_unique<Module1>()), dialogs_(std::move(dialogs)), melder_(std::move(melder)),
+      menuBar_(new MenuBar1) {
+    // Only "Quit" and closing the main window end the program, not the last of the other
+    // windows closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(m_->ressourcen.picture(168))));
+    addMenuHandlers();
+    haupt_ = std::make_unique<WINhaupt>(*m_, menuBar_);
+    m_->fenster.debugSchliessen = [this] { debugSchliessen(); };
+    connect(haupt_.get(), &WINhaupt::ladenGewuenscht, this, &App::FIload_Action);
+    connect(haupt_.get(), &WINhaupt::debugGewuenscht, this, &App::debugZeigen);
+    connect(haupt_.get(), &WINhaupt::dateiAbgelegt, this, &App::modellLaden);
+    melden(melder_, haupt_.get(), haupt_->Event_Open());
+    haupt_->show();
+}
+
+App::~App() {
+    m_->fenster = {};
+    delete debug_.data();
+    delete export_.data();
+    delete info_.data();
+}
+
+WINdebug* App::debugFenster() const {
+    return offen(debug_) ? debug_.data() : nullptr;
+}
+
+WINexport* App::exportFenster() const {
+    return offen(export_) ? export_.data() : nullptr;
+}
+
+WIInfo* App::infoFenster() const {
+    return offen(info_) ? info_.data() : nullptr;
+}
+
+// Binds the menu items by name; the Edit items act on the zoom field when it has the focus.
+void App::addMenuHandlers() {
+    connect(menuBar_->eintrag(QStringLiteral("About")), &QAction::triggered, this,
+            &App::About_Action);
+    connect(menuBar_->eintrag(QStringLiteral("FIload")), &QAction::triggered, this,
+            &App::FIload_Action);
+    connect(menuBar_->eintrag(QStringLiteral("FIsave")), &QAction::triggered, this,
+            &App::FIsave_Action);
+    connect(menuBar_->eintrag(QStringLiteral("FIoff")), &QAction::triggered, this,
+            &App::FIoff_Action);
+    connect(menuBar_->eintrag(QStringLiteral("FIoffhtml")), &QAction::triggered, this,
+            &App::FIoffhtml_Action);
+    connect(menuBar_->eintrag(QStringLiteral("FileQuit")), &QAction::triggered, this,
+            [this] { haupt_->close(); });
+    bearbeiten("EditUndo", [](QLineEdit& feld) { feld.undo(); });
+    bearbeiten("EditCut", [](QLineEdit& feld) { feld.cut(); });
+    bearbeiten("EditCopy", [](QLineEdit& feld) { feld.copy(); });
+    bearbeiten("EditPaste", [](QLineEdit& feld) { feld.paste(); });
+    bearbeiten("EditClear", [](QLineEdit& feld) {
+        if (feld.hasSelectedText()) {
+            feld.del();
+        }
+    });
+    bearbeiten("EditSelectAll", [](QLineEdit& feld) { feld.selectAll(); });
+}
+
+void App::bearbeiten(const char* name, void (*aktion)(QLineEdit&)) {
+    connect(menuBar_->eintrag(QString::fromLatin1(name)), &QAction::triggered, this,
+            [this, aktion] {
+                QLineEdit& feld = haupt_->zoomFeld();
+                if (feld.hasFocus()) {
+                    aktion(feld);
+                }
+            });
+}
+
+void App::About_Action() {
+    zeigen(info_, [this] { return new WIInfo(m_->ressourcen); });
+}
+
+void App::FIload_Action() {
+    melden(melder_, haupt_.get(), datenlesen(*m_, *dialogs_));
+    zeichnen(*m_);
+}
+
+void App::FIsave_Action() {
+    melden(melder_, QApplication::activeWindow(), savepic(*m_, *dialogs_));
+}
+
+void App::FIoff_Action() {
+    m_->htmlsave = false;
+    m_->javasave = false;
+    melden(melder_, QApplication::activeWindow(), saveoff(*m_, *dialogs_));
+}
+
+void App::FIoffhtml_Action() {
+    zeigen(export_, [this] { return new WINexport(*m_, *dialogs_, melder_); });
+}
+
+void App::debugZeigen() {
+    zeigen(debug_, [this] { return new WINdebug(*m_, *haupt_); });
+}
+
+void App::modellLaden(const QString& path) {
+    melden(melder_, haupt_.get(), ladeDatei(*m_, path));
+    zeichnen(*m_);
+}
+
+// A load closes the debug window when one is open; none is created for it.
+void App::debugSchliessen() {
+    if (offen(debug_)) {
+        debug_->close();
+    }
+}
+
+} // namespace wyk

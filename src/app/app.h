@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/meldung.h"
+#include "model/module1.h"
+#include "platform/filedialogs.h"
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+class QLineEdit;
+
+namespace wyk {
+
+class MenuBar1;
+class WINdebug;
+class WINexport;
+class WINhaupt;
+class WIInfo;
+
+// The application: owns the shared state, the file dialogs, the menu bar and the windows,
+// and handles the menu commands, whichever window is in front. Creating it opens the main
+// window with its first drawing.
+class App : public QObject {
+    Q_OBJECT
+
+public:
+    explicit App(std::unique_ptr<FileDialogs> dialogs, Melder melder = warnungZeigen);
+    ~App() override;
+
+    Module1& modul() const { return *m_; }
+    WINhaupt& haupt() const { return *haupt_; }
+    MenuBar1& menuBar() const { return *menuBar_; }
+
+    // The open debug, export or about window, or null.
+    WINdebug* debugFenster() const;
+    WINexport* exportFenster() const;
+    WIInfo* infoFenster() const;
+
+    // Loads the model file at path (named on the command line or dropped on the window) and
+    // redraws; a file that cannot be loaded is reported and the model stays as it was.
+    void modellLaden(const QString& path);
+
+    void About_Action();
+    void FIload_Action();
+    void FIsave_Action();
+    void FIoff_Action();
+    void FIoffhtml_Action();
+    // The main window's "Debug": shows the debug window.
+    void debugZeigen();
+
+private:
+    void addMenuHandlers();
+    void bearbeiten(const char* name, void (*aktion)(QLineEdit&));
+    void debugSchliessen();
+
+    std::unique_ptr<Module1> m_;
+    std::unique_ptr<FileDialogs> dialogs_;
+    Melder melder_;
+    MenuBar1* menuBar_;
+    std::unique_ptr<WINhaupt> haupt_;
+    QPointer<WINdebug> debug_;
+    QPointer<WINexport> export_;
+    QPointer<WIInfo> info_;
+};
+
+} // namespace wyk

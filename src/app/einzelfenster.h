@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace wyk {
+
+// Whether the one window of a kind is open.
+template <class Fenster> bool offen(const QPointer<Fenster>& fenster) {
+    return fenster && fenster->isVisible();
+}
+
+// Shows the one window of a kind: the open one comes to the front as it is; when none is
+// open, machen() creates a new one, which is destroyed when it closes.
+template <class Fenster, class Machen> Fenster& zeigen(QPointer<Fenster>& fenster, Machen machen) {
+    if (!offen(fenster)) {
+        delete fenster.data(); // closed, its deletion still pending
+        fenster = machen();
+        fenster->setAttribute(Qt::WA_DeleteOnClose);
+        fenster->show();
+    } else {
+        if (fenster->isMinimized()) {
+            fenster->showNormal();
+        }
+        fenster->raise();
+    }
+    fenster->activateWindow();
+    return *fenster;
+}
+
+} // namespace wyk

@@ -1,0 +1,111 @@
+#include "app/windebug.h"
+
+#include "app/debugtabelle.h"
+#include "platform/numbers.h"
+#include "view/renderer.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <algorithm>
+
+namespace wyk {
+
+WINdebug::WINdebug(Module1& m, const QWidget& haupt) : m_(m) {
+    Layout();
+    CreateControls();
+    Event_Open(haupt);
+}
+
+void WINdebug::Layout() {
+    setWindowTitle(QStringLiteral("Debug"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(399, 435);
+}
+
+void WINdebug::CreateControls() {
+    punkte_ = new DebugTabelle(
+        {QStringLiteral("Nr."), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")},
+        [this](int zeile, int spalte) {
+            return spalte == 0 ? Str(zeile + 1) : Str(m_.punkt[zeile + 1][spalte]);
+        },
+        this);
+    linien_ = new DebugTabelle(
+        {QStringLiteral("Nr."), QStringLiteral("Pkt."), QStringLiteral("Farbe")},
+        [this](int zeile, int spalte) {
+            return spalte == 0 ? Str(zeile + 1) : Str(m_.linie[zeile + 1][spalte]);
+        },
+        this);
+    QTableView* LBpunkte = tabelle(punkte_, "LBpunkte", QRect(20, 38, 197, 377));
+    connect(LBpunkte, &QTableView::clicked, this, &WINdebug::LBpunkte_CellClick);
+    ueberschrift(QStringLiteral("Linien"), "StaticText1", QRect(254, 6, 100, 20));
+    QTableView* LBlinien = tabelle(linien_, "LBlinien", QRect(229, 38, 150, 377));
+    connect(LBlinien, &QTableView::clicked, this, &WINdebug::LBlinien_CellClick);
+    ueberschrift(QStringLiteral("Punkte"), "StaticText2", QRect(53, 6, 100, 20));
+}
+
+// A list of rows with a heading: one row selected at a time, columns of equal width, no
+// sorting, no editing, no grid.
+QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo) {
+    auto* view = new QTableView(this);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setGeometry(wo);
+    view->setModel(inhalt);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSortingEnabled(false);
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    view->horizontalHeader()->setSectionsClickable(false);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
+}
+
+void WINdebug::ueberschrift(const QString& text, const char* name, const QRect& wo) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(wo);
+}
+
+void WINdebug::debugzeigen() {
+    punkte_->fuellen(std::min(m_.anzpkt, kTabellenGrenze));
+    linien_->fuellen(std::min(m_.anzlin, kTabellenGrenze));
+}
+
+void WINdebug::Event_Open(const QWidget& haupt) {
+    debugzeigen();
+    move(600, haupt.y());
+}
+
+void WINdebug::LBpunkte_CellClick(const QModelIndex& index) {
+    m_.debugpkt = index.row() + 1;
+    zeichnen(m_);
+}
+
+void WINdebug::LBlinien_CellClick(const QModelIndex& index) {
+    m_.debuglinie = index.row() + 1;
+    zeichnen(m_);
+}
+
+void WINdebug::Event_Close() {
+    m_.debugpkt = 0;
+    m_.debuglinie = 0;
+    zeichnen(m_);
+}
+
+void WINdebug::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Event_Close();
+}
+
+} // namespace wyk

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/module1.h"
+
+#include <QWidget>
+
+class QModelIndex;
+class QTableView;
+
+namespace wyk {
+
+class DebugTabelle;
+
+// The debug window: the model's points and pen moves in two tables. A click on a row marks
+// that point or move in the drawing; closing the window removes both marks.
+class WINdebug : public QWidget {
+    Q_OBJECT
+
+public:
+    // Fills the tables from the model and opens beside the main window, level with its top.
+    WINdebug(Module1& m, const QWidget& haupt);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Layout();
+    void CreateControls();
+    QTableView* tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo);
+    void ueberschrift(const QString& text, const char* name, const QRect& wo);
+    void debugzeigen();
+    void Event_Open(const QWidget& haupt);
+    void LBpunkte_CellClick(const QModelIndex& index);
+    void LBlinien_CellClick(const QModelIndex& index);
+    void Event_Close();
+
+    Module1& m_;
+    DebugTabelle* punkte_ = nullptr;
+    DebugTabelle* linien_ = nullptr;
+};
+
+} // namespace wyk

@@ -1,0 +1,245 @@
+#include "app/winhaupt.h"
+
+#include "app/canvas.h"
+#include "app/updownarrows.h"
+#include "view/interaction.h"
+#include "view/projection.h"
+#include "view/renderer.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace wyk {
+
+namespace {
+
+// The canvas's place in the content; its size follows the window.
+constexpr int kCanvasLinks = 156;
+constexpr int kCanvasOben = 15;
+
+// The first local file a drag carries, or an empty text.
+QString lokaleDatei(const QMimeData* daten) {
+    if (daten == nullptr || !daten->hasUrls() || daten->urls().isEmpty()) {
+        return {};
+    }
+    const QUrl url = daten->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+} // namespace
+
+WINhaupt::WINhaupt(Module1& m, QMenuBar* menuBar) : m_(m) {
+    Layout(menuBar);
+    CreateControls();
+    verbindeModul();
+    inhalt_->installEventFilter(this);
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setSingleShot(true);
+    Timer1_->setInterval(500);
+    connect(Timer1_, &QTimer::timeout, this, &WINhaupt::Timer1_Action);
+    Timer1_->start();
+}
+
+WINhaupt::~WINhaupt() {
+    m_.fenster.zoomTextSetzen = nullptr;
+    m_.fenster.schalter = nullptr;
+    m_.fenster.canvasZeigen = nullptr;
+}
+
+void WINhaupt::Layout(QMenuBar* menuBar) {
+    setWindowTitle(QStringLiteral("WYK-Viewer"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The window's size limits follow the content's limits plus the menu bar.
+    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    layout->setMenuBar(menuBar);
+    inhalt_ = new QWidget(this);
+    inhalt_->setMinimumSize(kInhaltMinBreite, kInhaltMinHoehe);
+    inhalt_->setMaximumSize(kInhaltMaxBreite, kInhaltMaxHoehe);
+    layout->addWidget(inhalt_);
+    layout->activate();
+    resize(minimumSize());
+}
+
+void WINhaupt::CreateControls() {
+    createAnzeige();
+    createAnsicht();
+    CAhaupt_ = new Canvas(m_.zebild, inhalt_);
+    platzieren(CAhaupt_, "CAhaupt", QRect(kCanvasLinks, kCanvasOben, m_.breite, m_.hoehe));
+    connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
+    connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
+    connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
+    createKnoepfe();
+}
+
+// Group "Anzeige": which parts of the scene are drawn.
+void WINhaupt::createAnzeige() {
+    auto* GroupBox1 = new QGroupBox(QStringLiteral("Anzeige"), inhalt_);
+    platzieren(GroupBox1, "GroupBox1", QRect(16, 15, 132, 97));
+    CBpunkte_ = new QCheckBox(QStringLiteral("Punkte"), GroupBox1);
+    platzieren(CBpunkte_, "CBpunkte", QRect(27, 37, 72, 22));
+    CBlinien_ = new QCheckBox(QStringLiteral("Linien"), GroupBox1);
+    CBlinien_->setChecked(true);
+    platzieren(CBlinien_, "CBlinien", QRect(27, 56, 72, 22));
+    CBachsen_ = new QCheckBox(QStringLiteral("Achsen"), GroupBox1);
+    CBachsen_->setChecked(true);
+    platzieren(CBachsen_, "CBachsen", QRect(27, 85, 114, 22));
+    for (QCheckBox* box : {CBpunkte_, CBlinien_, CBachsen_}) {
+        connect(box, &QCheckBox::toggled, this, &WINhaupt::CB_Action);
+    }
+}
+
+// Group "Ansicht": reset, zoom and what a drag does.
+void WINhaupt::createAnsicht() {
+    auto* GroupBox2 = new QGroupBox(QStringLiteral("Ansicht"), inhalt_);
+    platzieren(GroupBox2, "GroupBox2", QRect(16, 124, 132, 159));
+    auto* reset = new QPushButton(QStringLiteral("reset"), GroupBox2);
+    platzieren(reset, "PushButton1", QRect(49, 246, 68, 20));
+    connect(reset, &QPushButton::clicked, this, &WINhaupt::PushButton1_Action);
+    auto* pfeile = new UpDownArrows(GroupBox2);
+    platzieren(pfeile, "UPDzoom", QRect(121, 153, 13, 23));
+    connect(pfeile, &UpDownArrows::down, this, &WINhaupt::UPDzoom_Down);
+    connect(pfeile, &UpDownArrows::up, this, &WINhaupt::UPDzoom_Up);
+    EFzoom_ = new QLineEdit(QStringLiteral("10"), GroupBox2);
+    EFzoom_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    platzieren(EFzoom_, "EFzoom", QRect(73, 153, 44, 22));
+    connect(EFzoom_, &QLineEdit::textEdited, this, &WINhaupt::EFzoom_TextChange);
+    RBdrag0_ = new QRadioButton(QStringLiteral("rotieren"), GroupBox2);
+    RBdrag0_->setChecked(true);
+    platzieren(RBdrag0_, "RBdrag0", QRect(25, 188, 100, 20));
+    platzieren(new QRadioButton(QStringLiteral("verschieben"), GroupBox2), "RBdrag1",
+               QRect(25, 214, 100, 20));
+    auto* zoom = new QLabel(QStringLiteral("Zoom"), GroupBox2);
+    zoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    platzieren(zoom, "StaticText1", QRect(25, 153, 42, 20));
+}
+
+void WINhaupt::createKnoepfe() {
+    auto* laden = new QPushButton(QStringLiteral("WYK laden"), inhalt_);
+    platzieren(laden, "PushButton2", QRect(29, 304, 109, 20));
+    connect(laden, &QPushButton::clicked, this, &WINhaupt::PushButton2_Action);
+    auto* debug = new QPushButton(QStringLiteral("Debug"), inhalt_);
+    platzieren(debug, "PushButton3", QRect(29, 358, 109, 20));
+    connect(debug, &QPushButton::clicked, this, &WINhaupt::PushButton3_Action);
+}
+
+// Places a control at a rectangle given in content coordinates, also inside a group box.
+void WINhaupt::platzieren(QWidget* control, const char* name, const QRect& imInhalt) {
+    control->setObjectName(QString::fromLatin1(name));
+    const QPoint ecke = control->parentWidget()->mapTo(inhalt_, QPoint(0, 0));
+    control->setGeometry(imInhalt.translated(-ecke));
+}
+
+// The shared state reaches the zoom field, the check boxes and the canvas through these.
+void WINhaupt::verbindeModul() {
+    m_.fenster.zoomTextSetzen = [this](const QString& text) { EFzoom_->setText(text); };
+    m_.fenster.schalter = [this] {
+        return Anzeige{CBpunkte_->isChecked(), CBlinien_->isChecked(), CBachsen_->isChecked()};
+    };
+    m_.fenster.canvasZeigen = [this] { CAhaupt_->repaint(); };
+}
+
+Outcome WINhaupt::Event_Open() {
+    return init(m_);
+}
+
+// CBpunkte, CBlinien and CBachsen: the renderer reads the boxes itself.
+void WINhaupt::CB_Action() {
+    zeichnen(m_);
+}
+
+void WINhaupt::PushButton1_Action() {
+    zuruecksetzen(m_);
+}
+
+void WINhaupt::UPDzoom_Down() {
+    zoomRunter(m_);
+}
+
+void WINhaupt::UPDzoom_Up() {
+    zoomRauf(m_);
+}
+
+void WINhaupt::EFzoom_TextChange(const QString& text) {
+    if (zoomText(m_, text)) {
+        EFzoom_->setText(QStringLiteral("1"));
+    }
+}
+
+void WINhaupt::CAhaupt_MouseDown(int x, int y) {
+    mausRunter(m_, x, y);
+}
+
+void WINhaupt::CAhaupt_MouseDrag(int x, int y) {
+    mausZiehen(m_, x, y, RBdrag0_->isChecked());
+}
+
+void WINhaupt::CAhaupt_MouseWheel(int delta) {
+    mausRad(m_, delta);
+}
+
+void WINhaupt::PushButton2_Action() {
+    emit ladenGewuenscht();
+}
+
+void WINhaupt::Timer1_Action() {
+    rotation2(m_);
+    zeichnen(m_);
+}
+
+void WINhaupt::PushButton3_Action() {
+    emit debugGewuenscht();
+}
+
+void WINhaupt::Event_Resized(QSize inhalt) {
+    CAhaupt_->resize(zeichenBreite(inhalt.width()), zeichenHoehe(inhalt.height()));
+    groesseGeaendert(m_, inhalt.width(), inhalt.height());
+}
+
+void WINhaupt::Event_Close() {
+    QCoreApplication::exit(0);
+}
+
+bool WINhaupt::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == inhalt_ && event->type() == QEvent::Resize) {
+        Event_Resized(inhalt_->size());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void WINhaupt::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Event_Close();
+}
+
+void WINhaupt::dragEnterEvent(QDragEnterEvent* event) {
+    if (!lokaleDatei(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void WINhaupt::dropEvent(QDropEvent* event) {
+    const QString path = lokaleDatei(event->mimeData());
+    if (!path.isEmpty()) {
+        event->acceptProposedAction();
+        emit dateiAbgelegt(path);
+    }
+}
+
+} // namespace wyk

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/module1.h"
+#include "platform/outcome.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLineEdit;
+class QMenuBar;
+class QRadioButton;
+class QTimer;
+
+namespace wyk {
+
+class Canvas;
+
+// The main window: display switches, view controls and the load and debug buttons on the
+// left, the drawing canvas on the right. Its controls change the view of the shared state;
+// closing it ends the program.
+class WINhaupt : public QWidget {
+    Q_OBJECT
+
+public:
+    // Takes over the menu bar and shows it above the content.
+    WINhaupt(Module1& m, QMenuBar* menuBar);
+    ~WINhaupt() override;
+
+    // Prepares the view and makes the first drawing; fails when the picture cannot be made.
+    Outcome Event_Open();
+
+    QLineEdit& zoomFeld() const { return *EFzoom_; }
+    // The area below the menu bar that holds the controls.
+    QWidget& inhalt() const { return *inhalt_; }
+
+signals:
+    void ladenGewuenscht();
+    void debugGewuenscht();
+    void dateiAbgelegt(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void Layout(QMenuBar* menuBar);
+    void CreateControls();
+    void createAnzeige();
+    void createAnsicht();
+    void createKnoepfe();
+    void platzieren(QWidget* control, const char* name, const QRect& imInhalt);
+    void verbindeModul();
+
+    void CB_Action();
+    void PushButton1_Action();
+    void UPDzoom_Down();
+    void UPDzoom_Up();
+    void EFzoom_TextChange(const QString& text);
+    void CAhaupt_MouseDown(int x, int y);
+    void CAhaupt_MouseDrag(int x, int y);
+    void CAhaupt_MouseWheel(int delta);
+    void PushButton2_Action();
+    void Timer1_Action();
+    void PushButton3_Action();
+    void Event_Resized(QSize inhalt);
+    void Event_Close();
+
+    Module1& m_;
+    QWidget* inhalt_ = nullptr;
+    QCheckBox* CBpunkte_ = nullptr;
+    QCheckBox* CBlinien_ = nullptr;
+    QCheckBox* CBachsen_ = nullptr;
+    QLineEdit* EFzoom_ = nullptr;
+    QRadioButton* RBdrag0_ = nullptr;
+    Canvas* CAhaupt_ = nullptr;
+    QTimer* Timer1_ = nullptr;
+};
+
+} // namespace wyk

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/module1.h"
+
+#include <QString>
+
+namespace wyk {
+
+// What the main window's controls do to the view. Each function changes the view state and
+// then rebuilds the basis and redraws as the control requires; the window only forwards its
+// events. Nothing here overflows: results beyond the Integer range saturate.
+
+// The canvas keeps this margin to the right of and below it within the window's content:
+// its left edge (156) plus 20 and its top edge (15) plus 20.
+constexpr int kRandRechts = 176;
+constexpr int kRandUnten = 35;
+
+// Limits of the window's content size, and so of the drawing area.
+constexpr int kInhaltMinBreite = 576;
+constexpr int kInhaltMinHoehe = 435;
+constexpr int kInhaltMaxBreite = 1600;
+constexpr int kInhaltMaxHoehe = 900;
+
+// Drawing area for a content size, kept within the window's limits even when a window
+// manager ignores them.
+int zeichenBreite(int contentWidth);
+int zeichenHoehe(int contentHeight);
+
+// Mouse pressed on the canvas: remembers the position for the following drags.
+void mausRunter(Module1& m, int x, int y);
+
+// Mouse dragged to (x, y). Rotating: 200 pixels across turn the model by 3.14 radians about
+// its z axis, 200 pixels down tilt it by as much. Shifting: the origin follows the mouse.
+// Redraws also when the position did not change.
+void mausZiehen(Module1& m, int x, int y, bool rotieren);
+
+// Wheel turned by delta notches (positive zooms out); the zoom stays at least 1.
+void mausRad(Module1& m, int delta);
+
+// Zoom arrows. zoomRunter does nothing, not even a redraw, at zoom 1 and tells whether it
+// changed the zoom.
+bool zoomRunter(Module1& m);
+void zoomRauf(Module1& m);
+
+// The zoom field's text changed. Text that does not give a zoom of at least 1 sets 1; then
+// the result is true and the field must show "1".
+bool zoomText(Module1& m, const QString& text);
+
+// "reset": the start angles and the origin in the middle of the drawing area.
+void zuruecksetzen(Module1& m);
+
+// The window's content now has the given size: the drawing area follows it and the origin
+// keeps its place relative to the area's size.
+void groesseGeaendert(Module1& m, int contentWidth, int contentHeight);
+
+} // namespace wyk
