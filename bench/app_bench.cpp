@@ -2,6 +2,7 @@
 // the renderer alone), and opening the debug window on the largest model (against tables of
 // one item per cell). With --erstes-bild [MODEL] it measures the cold start instead: from
 // main() to the first painted frame of the canvas, and the process's peak memory.
+#include "benchmain.h"
 #include "scene.h"
 
 #include "app/app.h"
@@ -15,9 +16,7 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
-#include <benchmark/benchmark.h>
 #include <cstdio>
-#include <map>
 #include <sys/resource.h>
 
 namespace {
@@ -93,7 +92,7 @@ void BM_ziehenBisBild(benchmark::State& state) {
     if (zaehler.paints != static_cast<int>(state.iterations())) {
         state.SkipWithError("not every drag reached the canvas");
     }
-    state.SetLabel("BM_zeichnenAllein");
+    compareWith(state, "BM_zeichnenAllein");
 }
 
 // The renderer alone on the same scene, without the handler and the repaint.
@@ -121,7 +120,7 @@ void BM_debugOeffnen(benchmark::State& state) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
-    state.SetLabel("BM_debugMitItems");
+    compareWith(state, "BM_debugMitItems");
 }
 
 // The same two tables filled with one item per cell.
@@ -152,50 +151,9 @@ void BM_debugMitItems(benchmark::State& state) {
     }
 }
 
-// Collects the medians of the repeated runs while printing as usual.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> medians;       // per benchmark, milliseconds
-    std::map<std::string, std::string> baseline; // benchmark -> its baseline's name
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median") {
-                const std::string name = run.run_name.function_name;
-                medians[name] = run.GetAdjustedRealTime() *
-                                benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond) /
-                                benchmark::GetTimeUnitMultiplier(run.time_unit);
-                if (!run.report_label.empty()) {
-                    baseline[name] = run.report_label;
-                }
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void tabelle() {
-        std::printf("\n%-28s %10s %10s\n", "median of", "ms", "ratio");
-        for (const auto& [name, ms] : medians) {
-            const auto base = baseline.find(name);
-            if (base != baseline.end() && medians.count(base->second) != 0) {
-                std::printf("%-28s %10.3f %9.2fx  (%s: %.3f ms)\n", name.c_str(), ms,
-                            medians[base->second] / ms, base->second.c_str(),
-                            medians[base->second]);
-            } else {
-                std::printf("%-28s %10.3f\n", name.c_str(), ms);
-            }
-        }
-    }
-};
-
 int benchmarks(int argc, char** argv) {
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.tabelle();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
 
 // Start-up as the program runs it, until the canvas has painted its first frame.

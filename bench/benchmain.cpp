@@ -1,6 +1,5 @@
 #include "benchmain.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -35,9 +34,7 @@ void compareWith(benchmark::State& state, const char* baselineName) {
     state.SetLabel(baselineName);
 }
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+int runBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
