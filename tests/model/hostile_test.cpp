@@ -4,7 +4,6 @@
 #include "support/tempdir.h"
 
 #include <QFile>
-#include <climits>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -123,18 +122,6 @@ TEST(HostileFiles, StrangeBytesAreTextLikeAnyOther) {
         EXPECT_EQ(m.punkt[1][1], c.x);
         EXPECT_EQ(m.linie[1][1], c.zug);
     }
-}
-
-TEST(HostileFiles, CountsBeyondTheIntegerRange) {
-    test::TempDir dir;
-    Module1 m;
-    const Modell vorher = geladenesModell(m, dir);
-    EXPECT_TRUE(ladeDatei(m, dir.write("a.wyk", "2147483648\n")).isFailed());
-    EXPECT_TRUE(ladeDatei(m, dir.write("b.wyk", "1e300\n")).isFailed());
-    erwarteUnveraendert(m, vorher);
-    ASSERT_TRUE(ladeDatei(m, dir.write("c.wyk", "-2147483649\n-1e300\n7 7\n")).isDone());
-    EXPECT_EQ(m.anzpkt, INT_MIN);
-    EXPECT_EQ(m.anzlin, INT_MIN);
 }
 
 TEST(HostileFiles, FoldersAndPipesAreNoModelFiles) {
