@@ -35,6 +35,11 @@ QString grosseDatei(const test::TempDir& dir, const QByteArray& head, char fill,
     return path;
 }
 
+// All bytes of a literal, NUL bytes included.
+template <std::size_t N> QByteArray mitNul(const char (&text)[N]) {
+    return QByteArray(text, N - 1);
+}
+
 Modell geladenesModell(Module1& m, const test::TempDir& dir) {
     EXPECT_TRUE(ladeDatei(m, dir.write("alt.wyk", "1\n1 2 3\n1\n1 4\n")).isDone());
     return m;
@@ -104,7 +109,7 @@ TEST(HostileFiles, StrangeBytesAreTextLikeAnyOther) {
         int zug;
     };
     const Case cases[] = {
-        {"NUL bytes", QByteArray("1\n2\0003 4 5\n1\n\0007 1\n", 20), 2.0, 0},
+        {"NUL bytes", mitNul("1\n2\0003 4 5\n1\n\0007 1\n"), 2.0, 0},
         {"invalid UTF-8 in comments and fields", "#\xff\xfe\xc3\n1\n\xc3\x28 9 9\n1\n6\xe2\x82 1\n",
          0.0, 6},
         {"Windows-1252 bytes",
