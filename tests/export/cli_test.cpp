@@ -1,16 +1,14 @@
+#include "export/batch.h"
 #include "exporthelfer.h"
-#include "support/tempdir.h"
 
 #include <QImage>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 namespace wyk {
 namespace {
 
-// One run of the program; output and exit code.
 struct Lauf {
-    int code = -1;
+    int code; // -1: did not end normally
     QString ausgabe;
     QString fehler;
 };
@@ -18,117 +16,72 @@ struct Lauf {
 Lauf starte(const QStringList& argumente) {
     QProcess programm;
     programm.start(QStringLiteral(WYK_VIEWER_BINARY), argumente);
-    Lauf lauf;
-    if (!programm.waitForFinished(60000) || programm.exitStatus() != QProcess::NormalExit) {
-        programm.kill();
-        programm.waitForFinished();
-        return lauf;
-    }
-    lauf.code = programm.exitCode();
-    lauf.ausgabe = QString::fromLocal8Bit(programm.readAllStandardOutput());
-    lauf.fehler = QString::fromLocal8Bit(programm.readAllStandardError());
-    return lauf;
+    const bool beendet =
+        programm.waitForFinished(60000) && programm.exitStatus() == QProcess::NormalExit;
+    return {beendet ? programm.exitCode() : -1,
+            QString::fromLocal8Bit(programm.readAllStandardOutput()),
+            QString::fromLocal8Bit(programm.readAllStandardError())};
 }
 
-// The screen colour a 16-bit picture keeps of a colour.
-QRgb gespeichert(QRgb farbe) {
-    QImage probe(1, 1, QImage::Format_RGB16);
-    probe.fill(QColor(farbe));
-    return probe.pixel(0, 0);
-}
-
-TEST(Kommandozeile, HelpAndVersion) {
-    const Lauf hilfe = starte({"--help"});
-    EXPECT_EQ(hilfe.code, 0);
-    for (const char* option : {"--export-off", "--export-web", "--export-png", "--size"}) {
-        EXPECT_TRUE(hilfe.ausgabe.contains(option)) << option;
-    }
-    const Lauf version = starte({"--version"});
-    EXPECT_EQ(version.code, 0);
-    EXPECT_EQ(version.ausgabe.trimmed(), "wyk-viewer 2.1");
-}
-
-TEST(Kommandozeile, OffExportOfTheSmallExample) {
-    test::TempDir dir;
-    const Lauf lauf = starte({"--export-off", dir.path("d.off"), test::beispiel("dreieck.wyk")});
-    EXPECT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
-    EXPECT_FALSE(lauf.fehler.contains("wyk-viewer:")) << lauf.fehler.toStdString();
-    EXPECT_EQ(dir.read("d.off"),
-              test::crlf({"OFF", "3 3 99", "0 0 0", "10 0 0", "0 10 0", "2 0 1 1 0.5 0.5",
-                          "2 1 2 0.5 1 0.5", "2 2 0 0.5 0.5 1"}));
-}
-
-TEST(Kommandozeile, WebExportWritesPageAndClassFiles) {
-    test::TempDir dir;
-    const Lauf lauf = starte({"--export-web", dir.path("haus.off"), test::beispiel("haus.wyk")});
-    ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
-    EXPECT_EQ(test::dateien(dir.path("")),
-              (QStringList{"Face.class", "Matrix3D.class", "OOGL_OFF.class", "Viewer41.class",
-                           "haus.htm", "haus.off"}));
-    EXPECT_TRUE(dir.read("haus.htm").contains("<PARAM name=model value=\"haus.off\">"));
-    EXPECT_TRUE(dir.read("haus.off").startsWith("OFF\r\n10 17 99\r\n"));
-    const std::pair<const char*, int> klassen[] = {{"Face.class", 168},
-                                                   {"Matrix3D.class", 169},
-                                                   {"OOGL_OFF.class", 170},
-                                                   {"Viewer41.class", 171}};
-    for (const auto& [name, nummer] : klassen) {
-        EXPECT_EQ(dir.read(name), test::klassendatei(nummer)) << name;
+TEST(Kommandozeile, OnlyAModelOrNothingOpensTheWindows) {
+    const std::tuple<QStringList, bool, const char*> faelle[] = {
+        {{}, false, ""},
+        {{"haus.wyk"}, false, "haus.wyk"},
+        {{"--export-web", "a.off", "haus.wyk"}, true, ""},
+        {{"--unbekannt", "haus.wyk"}, true, ""},
+        {{"a.wyk", "b.wyk"}, true, ""}};
+    for (const auto& [argumente, batch, modell] : faelle) {
+        const QStringList zeile = QStringList{"wyk-viewer"} + argumente;
+        EXPECT_EQ(istBatch(zeile), batch) << zeile.join(' ').toStdString();
+        if (!batch) {
+            EXPECT_EQ(modellArgument(zeile), modell);
+        }
     }
 }
 
-TEST(Kommandozeile, PictureOfTheStartView) {
-    test::TempDir dir;
-    const Lauf lauf = starte(
-        {"--export-png", dir.path("h.png"), "--size", "800x600", test::beispiel("haus.wyk")});
-    ASSERT_EQ(lauf.code, 0) << lauf.fehler.toStdString();
-    const QImage bild(dir.path("h.png"));
-    ASSERT_EQ(bild.size(), QSize(800, 600));
-    EXPECT_EQ(bild.pixel(0, 0), gespeichert(qRgb(0, 0, 0))) << "background";
-    EXPECT_EQ(bild.pixel(799, 599), gespeichert(qRgb(0, 0, 0))) << "background";
-    EXPECT_EQ(bild.pixel(400, 300), gespeichert(qRgb(255, 0, 0))) << "the origin, centred";
-
-    const Lauf klein = starte({"--export-png", dir.path("k.png"), test::beispiel("haus.wyk")});
-    ASSERT_EQ(klein.code, 0) << klein.fehler.toStdString();
-    const QImage kleinesBild(dir.path("k.png"));
-    EXPECT_EQ(kleinesBild.size(), QSize(400, 400));
-    EXPECT_EQ(kleinesBild.pixel(200, 200), gespeichert(qRgb(255, 0, 0)));
-}
-
-TEST(Kommandozeile, FailuresExitWithAMessage) {
+// Exports, help and version succeed; a failed export exits with 1 and a wrong call with 2, each
+// naming the cause. Only the exports leave files.
+TEST(Kommandozeile, ExitCodesMessagesAndFiles) {
     test::TempDir dir;
     dir.write("datei", "kein Ordner");
-    dir.write("zuviel.wyk", "3001\n1 2 3\n");
-    const QString haus = test::beispiel("haus.wyk");
-    struct Fall {
-        const char* name;
-        QStringList argumente;
-        int code;
-        QString erwaehnt; // the message names it
-    };
-    const Fall faelle[] = {
-        {"missing model file",
-         {"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")},
-         1,
-         "fehlt.wyk"},
-        {"refused model", {"--export-off", dir.path("a.off"), dir.path("zuviel.wyk")}, 1, "3001"},
-        {"unwritable output", {"--export-off", dir.path("datei/a.off"), haus}, 1, "a.off"},
-        {"unwritable picture", {"--export-png", dir.path("datei/a.png"), haus}, 1, "a.png"},
-        {"missing model", {"--export-off", dir.path("a.off")}, 2, "--help"},
-        {"two exports",
-         {"--export-off", dir.path("a.off"), "--export-web", "b.off", haus},
-         2,
-         "--help"},
-        {"bad size", {"--export-png", dir.path("a.png"), "--size", "300x300", haus}, 2, "300x300"},
-        {"unknown option", {"--bunt", haus}, 2, "bunt"},
-    };
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.name);
-        const Lauf lauf = starte(fall.argumente);
-        EXPECT_EQ(lauf.code, fall.code);
-        EXPECT_TRUE(lauf.fehler.contains(fall.erwaehnt)) << lauf.fehler.toStdString();
-        EXPECT_TRUE(lauf.ausgabe.isEmpty());
-        EXPECT_EQ(test::dateien(dir.path("")), (QStringList{"datei", "zuviel.wyk"}));
+    const QString haus = WYK_EXAMPLES_DIR "/haus.wyk";
+    const QString off = dir.path("a.off");
+    const QString png = dir.path("a.png");
+    const std::tuple<QStringList, int, QString> faelle[] = {
+        {{"--export-off", dir.path("d.off"), WYK_EXAMPLES_DIR "/dreieck.wyk"}, 0, ""},
+        {{"--export-web", dir.path("haus.off"), haus}, 0, ""},
+        {{"--export-png", dir.path("k.png"), haus}, 0, ""},
+        {{"--export-png", dir.path("g.png"), "--size", "1424x865", haus}, 0, ""},
+        {{"--help"}, 0, "--export-png"},
+        {{"--version"}, 0, "wyk-viewer " WYK_VERSION "\n"},
+        {{"--export-off", off, dir.path("fehlt.wyk")}, 1, "fehlt.wyk"},
+        {{"--export-web", dir.path("datei/a.off"), haus}, 1, "datei/a.off"},
+        {{"--export-off", off}, 2, "--help"},
+        {{"--export-off", off, "--export-png", png, haus}, 2, "--help"},
+        {{"--export-off", off, "--size", "500x500", haus}, 2, "--size"},
+        {{"--export-png", png, "--size", "399x400", haus}, 2, "399x400"},
+        {{"--export-png", png, "--size", "1425x865", haus}, 2, "1425x865"},
+        {{"--export-png", png, "--size", "400x866", haus}, 2, "400x866"},
+        {{"--bunt", haus}, 2, "bunt"}};
+    for (const auto& [argumente, code, genannt] : faelle) {
+        const Lauf lauf = starte(argumente);
+        EXPECT_EQ(lauf.code, code) << argumente.join(' ').toStdString();
+        EXPECT_TRUE((code == 0 ? lauf.ausgabe : lauf.fehler).contains(genannt));
+        EXPECT_EQ(lauf.fehler.contains("wyk-viewer:"), code != 0) << lauf.fehler.toStdString();
     }
+    EXPECT_EQ(test::dateien(dir), (test::kKlassen + QStringList{"d.off", "datei", "g.png",
+                                                                "haus.htm", "haus.off", "k.png"}));
+    EXPECT_EQ(dir.read("d.off"), test::kDreieckOff);
+    EXPECT_EQ(dir.read("haus.htm"), test::seite("haus.off"));
+    EXPECT_EQ(test::andereKlassen(dir), QStringList());
+    // Black corners, the origin in red at the centre.
+    const QImage klein(dir.path("k.png"));
+    const QImage gross(dir.path("g.png"));
+    EXPECT_EQ(klein.size(), QSize(400, 400));
+    EXPECT_EQ(gross.size(), QSize(1424, 865));
+    EXPECT_EQ((QList<QRgb>{klein.pixel(0, 0), klein.pixel(200, 200), gross.pixel(1423, 864),
+                           gross.pixel(712, 432)}),
+              (QList<QRgb>{0xff000000, 0xffff0000, 0xff000000, 0xffff0000}));
 }
 
 } // namespace

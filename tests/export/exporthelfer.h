@@ -1,45 +1,43 @@
 #pragma once
 
-#include "model/module1.h"
 #include "model/reader.h"
+#include "support/scripteddialogs.h"
+#include "support/tempdir.h"
 
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
-#include <initializer_list>
+#include <gtest/gtest.h>
 
 namespace wyk::test {
 
-// The bytes of a text file the program writes: every line ended by CR LF.
-inline QByteArray crlf(std::initializer_list<const char*> lines) {
-    QByteArray bytes;
-    for (const char* line : lines) {
-        bytes += line;
-        bytes += "\r\n";
+// The OFF file of examples/dreieck.wyk.
+inline const QByteArray kDreieckOff = "OFF\r\n3 3 99\r\n0 0 0\r\n10 0 0\r\n0 10 0\r\n"
+                                      "2 0 1 1 0.5 0.5\r\n2 1 2 0.5 1 0.5\r\n2 2 0 0.5 0.5 1\r\n";
+
+// The web page for the OFF file whose name stands in the page as the bytes wert.
+inline QByteArray seite(const QByteArray& wert) {
+    return "<HTML>\r\n<HEAD>\r\n<TITLE>OFF-Viewer</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<CENTER><APPLET "
+           "code=\"Viewer41.class\" WIDTH=\"640\" HEIGHT=\"480\"><PARAM name=model value=\"" +
+           wert + "\"></APPLET></CENTER>\r\n</BODY>\r\n</HTML>\r\n";
+}
+
+inline const QStringList kKlassen = {"Face.class", "Matrix3D.class", "OOGL_OFF.class",
+                                     "Viewer41.class"};
+
+// The applet's class files in dir that differ from those the program's resources are built of.
+inline QStringList andereKlassen(const TempDir& dir) {
+    QStringList anders;
+    for (const QString& name : kKlassen) {
+        QFile quelle(QStringLiteral(WYK_APPLET_DIR "/") + name);
+        if (!quelle.open(QIODevice::ReadOnly) || quelle.readAll() != dir.read(name)) {
+            anders << name;
+        }
     }
-    return bytes;
+    return anders;
 }
 
-inline QString beispiel(const QString& name) {
-    return QStringLiteral(WYK_EXAMPLES_DIR "/") + name;
-}
-
-// Loads one of the example models; false when that failed.
-inline bool ladeBeispiel(Module1& m, const QString& name) {
-    return ladeDatei(m, beispiel(name)).isDone();
-}
-
-// The applet's class file kept under resource number n, read straight from the resources.
-inline QByteArray klassendatei(int n) {
-    QFile file(QStringLiteral(":/TEXT/%1").arg(n));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The names of the files in a folder, sorted.
-inline QStringList dateien(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+// The names of everything in the folder, sorted.
+inline QStringList dateien(const TempDir& dir) {
+    return QDir(dir.path(""))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 } // namespace wyk::test

@@ -1,26 +1,20 @@
 #include "export/off.h"
+#include "export/web.h"
 #include "exporthelfer.h"
-#include "support/scripteddialogs.h"
-#include "support/tempdir.h"
 
 #include <climits>
-#include <gtest/gtest.h>
-#include <limits>
+#include <tuple>
 #include <vector>
 
 namespace wyk {
 namespace {
 
-using Punkt = std::array<double, 3>;
-using Zug = std::array<int, 2>;
+using Zuege = std::vector<std::array<int, 2>>; // point, colour code
 
-// A model of its points and moves, as the reader would leave it; anzpkt and anzlin may
-// differ from the number of rows given.
-void setze(Modell& m, const std::vector<Punkt>& punkte, int anzpkt, const std::vector<Zug>& zuege,
-           int anzlin) {
-    for (std::size_t i = 0; i < punkte.size(); ++i) {
-        m.punkt[i + 1] = {0, punkte[i][0], punkte[i][1], punkte[i][2]};
-    }
+// Two points and the given moves; anzpkt and anzlin may differ from the number of rows.
+void setze(Modell& m, int anzpkt, const Zuege& zuege, int anzlin) {
+    m.punkt[1] = {0, 1.5, -0.25, 1e21};
+    m.punkt[2] = {0, 4, 5, 6};
     for (std::size_t i = 0; i < zuege.size(); ++i) {
         m.linie[i + 1] = {0, zuege[i][0], zuege[i][1]};
     }
@@ -28,190 +22,125 @@ void setze(Modell& m, const std::vector<Punkt>& punkte, int anzpkt, const std::v
     m.anzlin = anzlin;
 }
 
-TEST(OffExport, StartUpStateWritesTheEmptyModel) {
+TEST(OffExport, StartUpStateGivesThirteenBytesIn3DOff) {
     test::TempDir dir;
     test::ScriptedDialogs dialogs;
-    dialogs.answers << dir.path("3D.off");
+    dialogs.answers << dir.path("a.off");
     Module1 m;
     ASSERT_TRUE(saveoff(m, dialogs).isDone());
     EXPECT_EQ(dialogs.proposed, QStringList{"3D.off"});
-    EXPECT_EQ(dir.read("3D.off"), QByteArray("OFF\r\n0 0 99\r\n"));
-    EXPECT_EQ(dir.read("3D.off").size(), 13);
-    EXPECT_EQ(test::dateien(dir.path("")), QStringList{"3D.off"});
-}
-
-TEST(OffExport, SmallExampleGivesItsEightLines) {
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << dir.path("dreieck.off");
-    Module1 m;
-    ASSERT_TRUE(test::ladeBeispiel(m, "dreieck.wyk"));
-    ASSERT_TRUE(saveoff(m, dialogs).isDone());
-    EXPECT_EQ(dialogs.proposed, QStringList{"dreieck.off"});
-    EXPECT_EQ(dir.read("dreieck.off"),
-              test::crlf({"OFF", "3 3 99", "0 0 0", "10 0 0", "0 10 0", "2 0 1 1 0.5 0.5",
-                          "2 1 2 0.5 1 0.5", "2 2 0 0.5 0.5 1"}));
+    EXPECT_EQ(dir.read("a.off"), "OFF\r\n0 0 99\r\n");
 }
 
 TEST(OffExport, DefaultNameIsDatnameUpToItsFirstPoint) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"3D", "3D.off"},
-        {"haus.wyk", "haus.off"},
-        {"a.b.c", "a.off"},
-        {".x", ".off"},
-        {"modell", "modell.off"},
-        {"", ".off"},
-        {"Würfel.WYK", "Würfel.off"},
-        {"x.", "x.off"},
-    };
-    for (const auto& [datname, vorschlag] : cases) {
-        EXPECT_EQ(offVorschlag(QString::fromUtf8(datname)), QString::fromUtf8(vorschlag))
-            << datname;
+    const std::pair<const char*, const char*> faelle[] = {
+        {"haus.wyk", "haus.off"}, {"a.b.c", "a.off"}, {"modell", "modell.off"}, {".x", ".off"}};
+    for (const auto& [datname, vorschlag] : faelle) {
+        EXPECT_EQ(offVorschlag(datname), vorschlag);
     }
 }
 
-struct ZeilenFall {
-    const char* name;
-    std::vector<Punkt> punkte;
-    int anzpkt;
-    std::vector<Zug> zuege;
-    int anzlin;
-    QStringList zeilen;
-};
-
 TEST(OffExport, LinesFollowTheModel) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const ZeilenFall cases[] = {
-        {"negative point count means no vertex", {{1, 2, 3}}, -3, {}, 0, {"OFF", "0 0 99"}},
-        {"rows above the count are not written",
-         {{1, 2, 3}, {4, 5, 6}},
-         1,
-         {},
-         0,
-         {"OFF", "1 0 99", "1 2 3"}},
-        {"no moves", {}, 0, {{1, 5}, {2, 5}}, 0, {"OFF", "0 0 99"}},
-        {"a single move gives no face", {{1, 0, 0}}, 1, {{1, 5}}, 1, {"OFF", "1 0 99", "1 0 0"}},
-        {"negative move count", {}, 0, {{1, 5}, {2, 5}}, -2, {"OFF", "0 0 99"}},
-        {"only move 1 draws",
-         {{1, 0, 0}, {2, 0, 0}},
-         2,
-         {{1, 9}, {2, 0}},
-         2,
-         {"OFF", "2 0 99", "1 0 0", "2 0 0"}},
-        {"point 0 gives -1",
-         {{1, 0, 0}},
-         1,
-         {{1, 0}, {0, 3}},
-         2,
-         {"OFF", "1 1 99", "1 0 0", "2 0 -1 0 0.5 0.5"}},
-        {"point above the count is written as it is",
-         {{1, 0, 0}},
-         1,
-         {{1, 0}, {9, 1}},
-         2,
-         {"OFF", "1 1 99", "1 0 0", "2 0 8 0 0 0.5"}},
-        {"skipped moves still carry the pen",
-         {},
-         0,
-         {{1, 0}, {2, 0}, {3, -4}, {1, 4}},
-         4,
-         {"OFF", "0 1 99", "2 2 0 0.5 0 0"}},
-        {"extreme point numbers",
-         {},
-         0,
-         {{INT_MIN, 0}, {INT_MAX, 2}, {INT_MIN, 2}},
-         3,
-         {"OFF", "0 2 99", "2 -2147483649 2147483646 0 0.5 0", "2 2147483646 -2147483649 0 0.5 0"}},
-        {"coordinates in their shortest form",
-         {{1.5, -0.25, 1e21}, {-7, 0.1, 123456.789}},
-         2,
-         {},
-         0,
-         {"OFF", "2 0 99", "1.5 -0.25 1e+21", "-7 0.1 123456.789"}},
-        {"non-finite coordinates above the count do not matter",
-         {{1, 1, 1}, {inf, 0, 0}},
-         1,
-         {},
-         0,
-         {"OFF", "1 0 99", "1 1 1"}},
+    const std::tuple<int, Zuege, int, const char*> faelle[] = {
+        {-3, {}, 0, "OFF|0 0 99"},
+        {1, {}, 0, "OFF|1 0 99|1.5 -0.25 1e+21"},
+        {0, {{1, 5}, {2, 5}}, 1, "OFF|0 0 99"},
+        {0, {{1, 5}, {2, 5}}, -2, "OFF|0 0 99"},
+        {0, {{1, 9}, {2, 0}}, 2, "OFF|0 0 99"}, // move 1 starts at the origin
+        {0, {{1, 0}, {0, 3}}, 2, "OFF|0 1 99|2 0 -1 0 0.5 0.5"},
+        {0, {{1, 0}, {2, 0}, {3, -4}, {1, 4}}, 4, "OFF|0 1 99|2 2 0 0.5 0 0"},
+        {0, {{INT_MIN, 0}, {INT_MAX, 2}}, 2, "OFF|0 1 99|2 -2147483649 2147483646 0 0.5 0"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [anzpkt, zuege, anzlin, zeilen] : faelle) {
         Modell m;
-        setze(m, c.punkte, c.anzpkt, c.zuege, c.anzlin);
-        EXPECT_EQ(offZeilen(m), c.zeilen);
+        setze(m, anzpkt, zuege, anzlin);
+        EXPECT_EQ(offZeilen(m).join('|'), zeilen);
     }
 }
 
 TEST(OffExport, FaceColourComesFromTheFourLowBits) {
-    const std::pair<int, const char*> cases[] = {
-        {1, "0 0 0.5"},     {2, "0 0.5 0"},      {4, "0.5 0 0"},    {7, "0.5 0.5 0.5"},
-        {8, "0.5 0.5 0.5"}, {9, "0.5 0.5 1"},    {12, "1 0.5 0.5"}, {15, "1 1 1"},
-        {16, "0 0 0"},      {24, "0.5 0.5 0.5"}, {31, "1 1 1"},     {INT_MAX, "1 1 1"},
-    };
-    for (const auto& [code, farbe] : cases) {
+    const std::pair<int, const char*> faelle[] = {
+        {1, "0 0 0.5"},    {2, "0 0.5 0"}, {4, "0.5 0 0"}, {7, "0.5 0.5 0.5"}, {8, "0.5 0.5 0.5"},
+        {12, "1 0.5 0.5"}, {15, "1 1 1"},  {16, "0 0 0"},  {24, "0.5 0.5 0.5"}};
+    for (const auto& [code, farbe] : faelle) {
         Modell m;
-        setze(m, {{0, 0, 0}, {1, 0, 0}}, 2, {{1, 0}, {2, code}}, 2);
-        EXPECT_EQ(offZeilen(m).last(), QStringLiteral("2 0 1 ") + farbe) << "code " << code;
+        setze(m, 0, {{1, 0}, {1, code}}, 2);
+        EXPECT_EQ(offZeilen(m).last(), QStringLiteral("2 0 0 ") + farbe) << code;
     }
 }
 
-TEST(OffExport, CancelledDialogWritesNothingAtAll) {
-    for (const bool flags : {false, true}) {
+// The export window's "Export" with the boxes as given, the OFF file saved as name in dir.
+Outcome exportiere(Module1& m, const test::TempDir& dir, const QString& name, bool html,
+                   bool java) {
+    test::ScriptedDialogs dialogs;
+    dialogs.answers << dir.path(name);
+    return offPlusExportieren(m, dialogs, html, java);
+}
+
+TEST(WebExport, PageNameAndModelValueFollowTheOffName) {
+    // OFF name, datname, page name, the value attribute's bytes in the page.
+    const std::tuple<const char*, const char*, const char*, QByteArray> faelle[] = {
+        {"haus.off", "haus.wyk", "haus.htm", "haus.off"},
+        {"haus", "haus.wyk", "haus.wyk.htm", "haus"},
+        {"a.offset", "x.wyk", "a.of.htm", "a.offset"},
+        {"<Ü> & \"€Ω\".off", "x", "<Ü> & \"€Ω\".htm",
+         "&lt;\xDC&gt; &amp; &quot;\x80&#937;&quot;.off"},
+        {"x.off😀", "x", "x..htm", "x.off&#128512;"}, // one character, though two in UTF-16
+    };
+    for (const auto& [offName, datname, seitenName, wert] : faelle) {
+        test::TempDir dir;
+        Module1 m;
+        m.datname = datname;
+        ASSERT_TRUE(exportiere(m, dir, offName, true, false).isDone());
+        EXPECT_EQ(test::dateien(dir).size(), 2) << offName;
+        EXPECT_EQ(dir.read(seitenName), test::seite(wert));
+    }
+}
+
+TEST(WebExport, BoxesChooseTheFilesAndTheResourcesAreReadOnce) {
+    test::TempDir java;
+    test::TempDir html;
+    Module1 m;
+    ASSERT_TRUE(exportiere(m, java, "w.off", false, true).isDone());
+    EXPECT_EQ(test::dateien(java), test::kKlassen + QStringList{"w.off"});
+    ASSERT_TRUE(exportiere(m, html, "w.off", true, false).isDone());
+    EXPECT_EQ(test::dateien(html), (QStringList{"w.htm", "w.off"}));
+    ASSERT_TRUE(exportiere(m, java, "w.off", true, true).isDone());
+    EXPECT_EQ(test::dateien(java), (test::kKlassen + QStringList{"w.htm", "w.off"}));
+    EXPECT_EQ(test::andereKlassen(java), QStringList());
+    EXPECT_EQ(m.ressourcen.reads(), 4);
+    EXPECT_FALSE(m.htmlsave || m.javasave);
+}
+
+// Even with both boxes ticked nothing is written, and the flags go back to false.
+TEST(WebExport, CancelOrFailureWritesNothingAndResetsTheFlags) {
+    for (const char* antwort : {"", "fehlt/a.off"}) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
+        dialogs.answers << (*antwort ? dir.path(antwort) : QString());
         Module1 m;
-        m.htmlsave = flags;
-        m.javasave = flags;
-        ASSERT_TRUE(test::ladeBeispiel(m, "haus.wyk"));
-        EXPECT_TRUE(saveoff(m, dialogs).isCancelled());
+        ASSERT_TRUE(ladeDatei(m, WYK_EXAMPLES_DIR "/haus.wyk").isDone());
+        const Outcome ergebnis = offPlusExportieren(m, dialogs, true, true);
+        EXPECT_EQ(ergebnis.isCancelled(), !*antwort) << antwort;
         EXPECT_EQ(dialogs.proposed, QStringList{"haus.off"});
-        EXPECT_TRUE(test::dateien(dir.path("")).isEmpty());
+        EXPECT_EQ(test::dateien(dir), QStringList());
+        EXPECT_FALSE(m.htmlsave || m.javasave);
     }
 }
 
-TEST(OffExport, ReplacesAnExistingFile) {
-    test::TempDir dir;
-    const QString path = dir.write("alt.off", QByteArray(500, 'x'));
-    Module1 m;
-    ASSERT_TRUE(schreibeOff(m, path).isDone());
-    EXPECT_EQ(dir.read("alt.off"), test::crlf({"OFF", "0 0 99"}));
-}
-
-TEST(OffExport, NonFiniteCoordinateIsRefusedNamingThePoint) {
-    const double werte[] = {std::numeric_limits<double>::infinity(),
-                            -std::numeric_limits<double>::infinity(),
-                            std::numeric_limits<double>::quiet_NaN()};
-    for (const double wert : werte) {
+// A page or class file that would replace the OFF file is refused; the others are written.
+TEST(WebExport, NeverReplacesTheOffFileJustWritten) {
+    const std::tuple<const char*, const char*, QStringList> faelle[] = {
+        {"x.htm", "x", test::kKlassen + QStringList{"x.htm"}},
+        {"Face.class", "x.wyk", {"Face.class", "x.wyk.htm"}}};
+    for (const auto& [offName, datname, dateien] : faelle) {
         test::TempDir dir;
         Module1 m;
-        m.htmlsave = true;
-        m.javasave = true;
-        setze(m, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}, 3, {}, 0);
-        m.punkt[2][3] = wert;
-        const Outcome ergebnis = schreibeOff(m, dir.path("modell.off"));
-        ASSERT_TRUE(ergebnis.isFailed());
-        EXPECT_TRUE(ergebnis.message().contains("Punkt 2")) << ergebnis.message().toStdString();
-        EXPECT_TRUE(ergebnis.message().contains("modell.off"));
-        EXPECT_TRUE(test::dateien(dir.path("")).isEmpty());
-    }
-}
-
-TEST(OffExport, UnwritableTargetFailsAndLeavesNoFile) {
-    test::TempDir dir;
-    dir.write("datei", "kein Ordner");
-    const QString ziele[] = {dir.path("datei/modell.off"), dir.path("fehlt/modell.off"),
-                             dir.path("")};
-    for (const QString& ziel : ziele) {
-        Module1 m;
-        m.htmlsave = true;
-        m.javasave = true;
-        ASSERT_TRUE(test::ladeBeispiel(m, "dreieck.wyk"));
-        const Outcome ergebnis = schreibeOff(m, ziel);
-        ASSERT_TRUE(ergebnis.isFailed()) << ziel.toStdString();
-        EXPECT_TRUE(ergebnis.message().contains(QDir::toNativeSeparators(ziel)))
-            << ergebnis.message().toStdString();
-        EXPECT_EQ(test::dateien(dir.path("")), QStringList{"datei"}) << ziel.toStdString();
+        m.datname = datname;
+        const Outcome ergebnis = exportiere(m, dir, offName, true, true);
+        EXPECT_TRUE(ergebnis.isFailed() && ergebnis.message().contains(offName)) << offName;
+        EXPECT_EQ(dir.read(offName), "OFF\r\n0 0 99\r\n");
+        EXPECT_EQ(test::dateien(dir), dateien);
     }
 }
 
