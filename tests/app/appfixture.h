@@ -6,8 +6,9 @@
 #include "support/scripteddialogs.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -38,27 +39,59 @@ protected:
     Module1& m() const { return app->modul(); }
     WINhaupt& haupt() const { return app->haupt(); }
 
-    template <class T> T* control(const char* name) const {
-        T* found = haupt().findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
+    template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
+        T* found = in->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-
-    QAction* eintrag(const char* name) const {
-        return app->menuBar().eintrag(QString::fromLatin1(name));
+    template <class T = QWidget> T* control(const QString& name) const {
+        return teil<T>(&haupt(), name);
     }
+    static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
     // Chooses a menu item as the user would.
-    void waehle(const char* name) const { eintrag(name)->trigger(); }
-
+    void waehle(const char* name) const {
+        app->menuBar().eintrag(QString::fromLatin1(name))->trigger();
+    }
+    // Loads a model file through the File menu's load command.
+    void lade(const QString& path) {
+        dialogs->answers << path;
+        waehle("FIload");
+    }
     static QString beispiel(const char* name) {
         return QStringLiteral(WYK_EXAMPLES_DIR "/") + QString::fromLatin1(name);
     }
 
-    // Loads a model through the File menu's load command.
-    void lade(const QString& path) {
-        dialogs->answers << path;
-        waehle("FIload");
+    // Each control of a window's content, shown and enabled, as "name left top width height"
+    // and what differs from a plain control: caption, "an"/"aus" for a check mark, "default",
+    // "rechts"/"mitte" for the alignment, a font's pixel size and "fett".
+    static void pruefeTeile(const QWidget& inhalt, const QStringList& erwartet) {
+        for (const QString& zeile : erwartet) {
+            const QWidget* w = teil(&inhalt, zeile.section(' ', 0, 0));
+            ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
+            const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
+            const auto a =
+                w->property("alignment").value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+            const int px = w->font().pixelSize();
+            const bool checkable = w->property("checkable").toBool();
+            QStringList ist{
+                QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()),
+                w->property(w->property("title").isValid() ? "title" : "text").toString(),
+                checkable ? (w->property("checked").toBool() ? "an" : "aus") : "",
+                w->property("default").toBool() ? "default" : "",
+                a == Qt::AlignRight ? "rechts" : (a == Qt::AlignHCenter ? "mitte" : ""),
+                px > 0 ? QString::number(px) + "px" : "",
+                w->font().bold() ? "fett" : ""};
+            ist.removeAll(QString());
+            EXPECT_EQ(w->objectName() + ' ' + ist.join(' '), zeile);
+        }
+    }
+
+    // Windows of a kind in existence, open or waiting to be destroyed.
+    template <class T> static auto fensterAnzahl() {
+        const QWidgetList alle = QApplication::topLevelWidgets();
+        return std::count_if(alle.begin(), alle.end(),
+                             [](QWidget* w) { return qobject_cast<T*>(w); });
     }
 
     ScriptedDialogs* dialogs = nullptr;

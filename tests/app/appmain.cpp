@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// The windows need a QApplication; they run on the offscreen platform, so no display is
-// needed and no window shows on a screen.
+// The windows need a QApplication; on the offscreen platform no display is needed.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

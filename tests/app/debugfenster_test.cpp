@@ -1,9 +1,7 @@
 #include "app/windebug.h"
 #include "appfixture.h"
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QPushButton>
 #include <QTableView>
 
 namespace wyk::test {
@@ -12,211 +10,107 @@ namespace {
 class DebugfensterTest : public AppTest {
 protected:
     WINdebug* oeffnen() {
-        QTest::mouseClick(control<QPushButton>("PushButton3"), Qt::LeftButton);
+        klick(control("PushButton3"));
         return app->debugFenster();
     }
-
-    static QTableView* tabelle(WINdebug* fenster, const char* name) {
-        auto* view = fenster->findChild<QTableView*>(QString::fromLatin1(name));
-        EXPECT_NE(view, nullptr) << name;
-        return view;
+    QTableView* tabelle(const char* name) const {
+        return teil<QTableView>(app->debugFenster(), QString::fromLatin1(name));
     }
-
-    static QStringList ueberschriften(const QTableView* view) {
-        QStringList texte;
-        for (int i = 0; i < view->model()->columnCount(); ++i) {
-            texte << view->model()->headerData(i, Qt::Horizontal).toString();
+    // The headings, then each row in the order shown, cells separated by blanks.
+    QStringList zeilen(const char* name) const {
+        const QTableView* view = tabelle(name);
+        const QAbstractItemModel& daten = *view->model();
+        QStringList zeilen;
+        for (int row = -1; row < daten.rowCount(); ++row) {
+            QStringList zellen;
+            for (int i = 0; i < daten.columnCount(); ++i) {
+                const QModelIndex zelle = daten.index(view->verticalHeader()->logicalIndex(row), i);
+                zellen << (row < 0 ? daten.headerData(i, Qt::Horizontal) : zelle.data()).toString();
+            }
+            zeilen << zellen.join(' ');
         }
-        return texte;
+        return zeilen;
     }
-
-    static QStringList zeile(const QTableView* view, int row) {
-        QStringList texte;
-        for (int i = 0; i < view->model()->columnCount(); ++i) {
-            texte << view->model()->index(row, i).data().toString();
-        }
-        return texte;
+    // Clicks into a cell as the user would, or into a heading for row -1.
+    void klicken(const char* name, int row, int column = 1) {
+        QTableView* view = tabelle(name);
+        QHeaderView* kopf = view->horizontalHeader();
+        const QRect zelle = view->visualRect(view->model()->index(row, column));
+        QTest::mouseClick(row < 0 ? kopf->viewport() : view->viewport(), Qt::LeftButton, {},
+                          row < 0 ? QPoint(kopf->sectionViewportPosition(column) + 5, 5)
+                                  : zelle.center());
     }
-
-    // Clicks into a row as the user would, scrolling it into view first.
-    static void klicken(QTableView* view, int row, int column = 1) {
-        const QModelIndex index = view->model()->index(row, column);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    }
-
-    // Every debug window in existence, open or about to be destroyed.
-    static int debugFensterAnzahl() {
-        int anzahl = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            anzahl += qobject_cast<WINdebug*>(w) != nullptr ? 1 : 0;
-        }
-        return anzahl;
+    // "debugpkt debuglinie redraws", then counts the redraws afresh.
+    QString marken() {
+        const QString text = QStringLiteral("%1 %2").arg(m().debugpkt).arg(m().debuglinie);
+        return text + ' ' + QString::number(std::exchange(redraws, 0));
     }
 };
 
-TEST_F(DebugfensterTest, OpensBesideTheMainWindow) {
+TEST_F(DebugfensterTest, OpensBesideTheMainWindowWithTheHeadingsOnlyAndPassesOnCommands) {
     WINdebug* fenster = oeffnen();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->windowTitle(), "Debug");
-    EXPECT_EQ(fenster->size(), QSize(399, 435));
-    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize()) << "not resizable";
-    EXPECT_EQ(fenster->x(), 600);
-    EXPECT_EQ(fenster->y(), haupt().y());
-    struct Fall {
-        const char* name;
-        QRect geometrie;
-        const char* text;
-    };
-    const Fall faelle[] = {{"LBpunkte", {20, 38, 197, 377}, nullptr},
-                           {"StaticText1", {254, 6, 100, 20}, "Linien"},
-                           {"LBlinien", {229, 38, 150, 377}, nullptr},
-                           {"StaticText2", {53, 6, 100, 20}, "Punkte"}};
-    for (const Fall& fall : faelle) {
-        auto* w = fenster->findChild<QWidget*>(QString::fromLatin1(fall.name));
-        ASSERT_NE(w, nullptr) << fall.name;
-        EXPECT_EQ(w->geometry(), fall.geometrie) << fall.name;
-        if (fall.text != nullptr) {
-            EXPECT_EQ(w->property("text").toString(), fall.text);
-        }
-    }
+    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
+    EXPECT_EQ(QRect(fenster->pos(), fenster->size()), QRect(600, haupt().y(), 399, 435));
+    pruefeTeile(*fenster, {"LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien mitte",
+                           "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte mitte"});
+    EXPECT_EQ(zeilen("LBpunkte") + zeilen("LBlinien"),
+              (QStringList{"Nr. x y z", "Nr. Pkt. Farbe"}));
+    fenster->activateWindow(); // the picture command reaches the program from here too
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    QTest::keyClick(tabelle("LBpunkte"), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialogs->proposed, QStringList{QStringLiteral("bild")});
 }
 
-TEST_F(DebugfensterTest, EmptyModelShowsOnlyTheHeadings) {
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    QTableView* punkte = tabelle(fenster, "LBpunkte");
-    QTableView* linien = tabelle(fenster, "LBlinien");
-    EXPECT_EQ(ueberschriften(punkte), (QStringList{"Nr.", "x", "y", "z"}));
-    EXPECT_EQ(ueberschriften(linien), (QStringList{"Nr.", "Pkt.", "Farbe"}));
-    EXPECT_TRUE(punkte->horizontalHeader()->isVisible());
-    EXPECT_EQ(punkte->model()->rowCount(), 0);
-    EXPECT_EQ(linien->model()->rowCount(), 0);
-}
-
-TEST_F(DebugfensterTest, RowsShowTheModelInIndexOrder) {
+TEST_F(DebugfensterTest, ShowsTheModelAndMarksTheClickedRowsUntilItCloses) {
     lade(beispiel("dreieck.wyk"));
     m().punkt[2][3] = 0.25; // a fraction shows in its shortest form
     WINdebug* fenster = oeffnen();
     ASSERT_NE(fenster, nullptr);
-    QTableView* punkte = tabelle(fenster, "LBpunkte");
-    QTableView* linien = tabelle(fenster, "LBlinien");
-    ASSERT_EQ(punkte->model()->rowCount(), 3);
-    EXPECT_EQ(zeile(punkte, 0), (QStringList{"1", "0", "0", "0"}));
-    EXPECT_EQ(zeile(punkte, 1), (QStringList{"2", "10", "0", "0.25"}));
-    EXPECT_EQ(zeile(punkte, 2), (QStringList{"3", "0", "10", "0"}));
-    ASSERT_EQ(linien->model()->rowCount(), 4);
-    EXPECT_EQ(zeile(linien, 0), (QStringList{"1", "1", "0"}));
-    EXPECT_EQ(zeile(linien, 1), (QStringList{"2", "2", "12"}));
-    EXPECT_EQ(zeile(linien, 3), (QStringList{"4", "1", "9"}));
-}
-
-TEST_F(DebugfensterTest, ClicksMarkAPointAndAMove) {
-    lade(beispiel("haus.wyk"));
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    redraws = 0;
-    QTableView* punkte = tabelle(fenster, "LBpunkte");
-    QTableView* linien = tabelle(fenster, "LBlinien");
-    klicken(punkte, 0);
-    EXPECT_EQ(m().debugpkt, 1);
-    EXPECT_EQ(redraws, 1);
-    klicken(linien, m().anzlin - 1, 2);
-    EXPECT_EQ(m().debuglinie, m().anzlin);
-    EXPECT_EQ(m().debugpkt, 1) << "the other table's mark stays";
-    klicken(punkte, 6, 0);
-    EXPECT_EQ(m().debugpkt, 7);
-    EXPECT_EQ(redraws, 3);
-    EXPECT_EQ(punkte->selectionModel()->selectedRows().size(), 1);
-    EXPECT_EQ(punkte->selectionModel()->selectedRows().constFirst().row(), 6);
-}
-
-TEST_F(DebugfensterTest, HeadingClickDoesNotSort) {
-    lade(beispiel("haus.wyk"));
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    QTableView* punkte = tabelle(fenster, "LBpunkte");
-    QHeaderView* kopf = punkte->horizontalHeader();
-    for (int klick = 0; klick < 2; ++klick) {
-        QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {},
-                          QPoint(kopf->sectionViewportPosition(1) + 5, kopf->height() / 2));
-    }
-    for (int row = 0; row < 10; ++row) {
-        const QModelIndex oben =
-            punkte->indexAt(punkte->visualRect(punkte->model()->index(row, 0)).center());
-        EXPECT_EQ(oben.row(), row);
-        EXPECT_EQ(oben.data().toString(), QString::number(row + 1));
-    }
-    EXPECT_EQ(m().debugpkt, 0);
-}
-
-TEST_F(DebugfensterTest, ClosingRemovesTheMarks) {
-    lade(beispiel("haus.wyk"));
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    klicken(tabelle(fenster, "LBpunkte"), 2);
-    klicken(tabelle(fenster, "LBlinien"), 3);
-    redraws = 0;
+    klicken("LBpunkte", -1); // the heading "x", twice: no sorting
+    klicken("LBpunkte", -1);
+    EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
+    EXPECT_EQ(zeilen("LBlinien"),
+              (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));
+    EXPECT_EQ(marken(), "0 0 1") << "only the load redrew";
+    klicken("LBpunkte", 0);
+    EXPECT_EQ(marken(), "1 0 1");
+    klicken("LBlinien", 3, 2);
+    EXPECT_EQ(marken(), "1 4 1");
+    klicken("LBpunkte", 2, 0);
+    EXPECT_EQ(marken(), "3 4 1");
+    const QModelIndexList auswahl = tabelle("LBpunkte")->selectionModel()->selectedRows();
+    EXPECT_TRUE(auswahl.size() == 1 && auswahl[0].row() == 2);
+    m().anzpkt = 1; // would show fewer rows if the tables were filled again
+    ASSERT_EQ(oeffnen(), fenster);
+    EXPECT_EQ(tabelle("LBpunkte")->model()->rowCount(), 3);
+    EXPECT_EQ(marken(), "3 4 0");
     fenster->close();
-    EXPECT_EQ(m().debugpkt, 0);
-    EXPECT_EQ(m().debuglinie, 0);
-    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(marken(), "0 0 1");
     EXPECT_EQ(app->debugFenster(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(debugFensterAnzahl(), 0) << "a closed window is destroyed";
+    EXPECT_EQ(fensterAnzahl<WINdebug>(), 0) << "a closed window is destroyed";
 }
 
-TEST_F(DebugfensterTest, DebugAgainBringsTheSameWindowWithoutRefilling) {
+TEST_F(DebugfensterTest, LoadingClosesTheWindowButAFailedLoadDoesNot) {
     lade(beispiel("haus.wyk"));
+    EXPECT_EQ(fensterAnzahl<WINdebug>(), 0) << "a load opens none";
     WINdebug* fenster = oeffnen();
     ASSERT_NE(fenster, nullptr);
-    klicken(tabelle(fenster, "LBpunkte"), 4);
-    m().anzpkt = 3; // would show fewer rows if the tables were filled again
-    EXPECT_EQ(oeffnen(), fenster);
-    EXPECT_EQ(tabelle(fenster, "LBpunkte")->model()->rowCount(), 10);
-    EXPECT_EQ(m().debugpkt, 5);
-    EXPECT_EQ(debugFensterAnzahl(), 1);
-}
-
-TEST_F(DebugfensterTest, LoadingClosesTheWindowAndClearsTheMarks) {
-    lade(beispiel("haus.wyk"));
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    klicken(tabelle(fenster, "LBpunkte"), 1);
-    klicken(tabelle(fenster, "LBlinien"), 1);
-    lade(beispiel("dreieck.wyk"));
-    EXPECT_EQ(app->debugFenster(), nullptr);
-    EXPECT_EQ(m().debugpkt, 0);
-    EXPECT_EQ(m().debuglinie, 0);
-    WINdebug* neu = oeffnen();
-    ASSERT_NE(neu, nullptr);
-    EXPECT_EQ(tabelle(neu, "LBpunkte")->model()->rowCount(), 3);
-}
-
-TEST_F(DebugfensterTest, LoadingWithoutTheWindowCreatesNone) {
-    lade(beispiel("haus.wyk"));
-    EXPECT_EQ(debugFensterAnzahl(), 0);
-    EXPECT_EQ(m().debugpkt, 0);
-}
-
-TEST_F(DebugfensterTest, FailedLoadLeavesTheWindowAndMarks) {
-    lade(beispiel("haus.wyk"));
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    klicken(tabelle(fenster, "LBpunkte"), 1);
+    klicken("LBpunkte", 1);
+    klicken("LBlinien", 1);
     lade(beispiel("fehlt.wyk"));
     EXPECT_EQ(app->debugFenster(), fenster) << "the tables still show the loaded model";
-    EXPECT_EQ(m().debugpkt, 2);
-    EXPECT_EQ(meldungen.size(), 1);
-}
-
-TEST_F(DebugfensterTest, SavePictureShortcutWorksWithTheDebugWindowInFront) {
-    WINdebug* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    fenster->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-    QTest::keyClick(tabelle(fenster, "LBpunkte"), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(dialogs->proposed, QStringList{QStringLiteral("bild")});
+    EXPECT_EQ(std::tuple(m().debugpkt, m().debuglinie, m().datname, m().anzpkt),
+              std::tuple(2, 2, "haus.wyk", 10));
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].contains(QStringLiteral("fehlt.wyk"))) << meldungen[0].toStdString();
+    lade(beispiel("dreieck.wyk"));
+    EXPECT_EQ(app->debugFenster(), nullptr);
+    EXPECT_EQ(std::pair(m().debugpkt, m().debuglinie), std::pair(0, 0));
+    ASSERT_NE(oeffnen(), nullptr);
+    EXPECT_EQ(zeilen("LBpunkte").size(), 4);
 }
 
 } // namespace

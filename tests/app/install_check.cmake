@@ -3,45 +3,20 @@
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed: ${result}")
+if(NOT result EQUAL 0 OR NOT EXISTS ${PREFIX}/bin/wyk-viewer
+   OR NOT EXISTS ${PREFIX}/share/icons/hicolor/160x160/apps/wyk-viewer.png)
+    message(FATAL_ERROR "cmake --install failed (${result}) or left out the program or icon")
 endif()
-
-foreach(path
-        bin/wyk-viewer
-        share/applications/wyk-viewer.desktop
-        share/mime/packages/wyk-viewer.xml
-        share/icons/hicolor/160x160/apps/wyk-viewer.png)
-    if(NOT EXISTS ${PREFIX}/${path})
-        message(FATAL_ERROR "not installed: ${path}")
-    endif()
-endforeach()
-
-file(STRINGS ${PREFIX}/share/applications/wyk-viewer.desktop entry)
-foreach(line "[Desktop Entry]" "Type=Application" "Name=WYK-Viewer" "Icon=wyk-viewer"
-             "MimeType=model/x-wyk;")
-    list(FIND entry "${line}" found)
-    if(found EQUAL -1)
-        message(FATAL_ERROR "desktop entry lacks: ${line}")
-    endif()
-endforeach()
-list(FILTER entry INCLUDE REGEX "^Exec=wyk-viewer %[fF]$")
-if(NOT entry)
-    message(FATAL_ERROR "desktop entry does not start wyk-viewer with the file")
-endif()
-
+# The desktop entry and the file type, each with the lines it must hold (regular expressions).
+file(READ ${PREFIX}/share/applications/wyk-viewer.desktop entry)
 file(READ ${PREFIX}/share/mime/packages/wyk-viewer.xml types)
-foreach(part "<mime-type type=\"model/x-wyk\">" "<glob pattern=\"*.wyk\"/>")
-    string(FIND "${types}" "${part}" found)
-    if(found EQUAL -1)
-        message(FATAL_ERROR "file type lacks: ${part}")
+foreach(check "entry|^\\[Desktop Entry\\]\n" "entry|\nType=Application\n" "entry|\nName=WYK-Viewer\n"
+        "entry|\nIcon=wyk-viewer\n" "entry|\nMimeType=model/x-wyk.\n" "entry|\nExec=wyk-viewer %[fF]\n"
+        "types|^<\\?xml [^\n]*\\?>\n<mime-info" "types|<mime-type type=\"model/x-wyk\">"
+        "types|<glob pattern=\"\\*\\.wyk\"/>\n *</mime-type>\n</mime-info>\n?$")
+    string(REGEX MATCH "^[a-z]+" file "${check}")
+    string(REGEX REPLACE "^[a-z]+\\|" "" pattern "${check}")
+    if(NOT "${${file}}" MATCHES "${pattern}")
+        message(FATAL_ERROR "${file} lacks: ${pattern}")
     endif()
 endforeach()
-find_program(XMLLINT xmllint)
-if(XMLLINT)
-    execute_process(COMMAND ${XMLLINT} --noout ${PREFIX}/share/mime/packages/wyk-viewer.xml
-                    RESULT_VARIABLE result)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "the file type is not well-formed XML")
-    endif()
-endif()

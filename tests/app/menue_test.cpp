@@ -1,210 +1,251 @@
 #include "app/wiinfo.h"
+#include "app/windebug.h"
 #include "app/winexport.h"
 #include "appfixture.h"
 #include "support/tempdir.h"
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
-#include <QImage>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
 
 namespace wyk::test {
 namespace {
 
-class MenueTest : public AppTest {
-protected:
-    QMenu* menue(const char* name) const {
-        auto* found = app->menuBar().findChild<QMenu*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+using MenueTest = AppTest;
+
+// Each item of a menu in order: name, caption (none for a separator), shortcut.
+QStringList eintraege(const QAction* menu) {
+    QStringList list;
+    for (const QAction* a : menu->menu()->actions()) {
+        EXPECT_TRUE(a->isEnabled() && a->isSeparator() == a->text().isEmpty());
+        list << a->objectName() + '|' + a->text() + '|' + a->shortcut().toString();
     }
-
-    QLineEdit* zoomFeld() const { return control<QLineEdit>("EFzoom"); }
-
-    template <class T> static int fensterAnzahl() {
-        int anzahl = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            anzahl += qobject_cast<T*>(w) != nullptr && w->isVisible() ? 1 : 0;
-        }
-        return anzahl;
-    }
-};
-
-struct Eintrag {
-    const char* name;
-    const char* text; // nullptr for a separator
-    const char* shortcut;
-};
-
-void vergleiche(const QMenu* menu, const std::vector<Eintrag>& erwartet) {
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), static_cast<qsizetype>(erwartet.size()));
-    for (std::size_t i = 0; i < erwartet.size(); ++i) {
-        SCOPED_TRACE(erwartet[i].name);
-        const QAction* action = actions[static_cast<qsizetype>(i)];
-        EXPECT_EQ(action->objectName(), erwartet[i].name);
-        EXPECT_EQ(action->isSeparator(), erwartet[i].text == nullptr);
-        if (erwartet[i].text != nullptr) {
-            EXPECT_EQ(action->text(), QString::fromUtf8(erwartet[i].text));
-        }
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(erwartet[i].shortcut)));
-        EXPECT_TRUE(action->isEnabled());
-    }
+    return list;
 }
 
-TEST_F(MenueTest, FileMenuHoldsTheCommandsInOrder) {
+// The names of the files in a folder, sorted.
+QStringList dateien(const TempDir& dir) {
+    QStringList list = QDir(dir.path({})).entryList(QDir::Files);
+    list.sort();
+    return list;
+}
+
+TEST_F(MenueTest, MenusHoldTheirItemsInOrderAndReachEveryWindow) {
     const QList<QAction*> menues = app->menuBar().actions();
     ASSERT_EQ(menues.size(), 2);
-    EXPECT_EQ(menues[0]->text(), "&File");
-    EXPECT_EQ(menues[1]->text(), "&Edit");
-    vergleiche(menue("FileMenu"), {{"FIload", "WYK laden ... ", "Ctrl+O"},
-                                   {"FIsave", "Bild speichern ... ", "Ctrl+S"},
-                                   {"FIoff", "OFF exportieren...", "Ctrl+E"},
-                                   {"FIoffhtml", "OFF+ exportieren...", "Ctrl+H"},
-                                   {"UntitledItem", nullptr, ""},
-                                   {"About", "Über... ", "Ctrl+I"},
-                                   {"UntitledItem", nullptr, ""},
-                                   {"FileQuit", "Quit", "Ctrl+Q"}});
-    EXPECT_EQ(eintrag("About")->menuRole(), QAction::AboutRole);
-    EXPECT_EQ(eintrag("FileQuit")->menuRole(), QAction::QuitRole);
-    for (const char* name : {"FIload", "FIsave", "FIoff", "FIoffhtml", "About", "FileQuit"}) {
-        EXPECT_EQ(eintrag(name)->shortcutContext(), Qt::ApplicationShortcut) << name;
+    EXPECT_EQ(menues[0]->text() + menues[1]->text(), "&File&Edit");
+    EXPECT_EQ(eintraege(menues[0]),
+              (QStringList{"FIload|WYK laden ... |Ctrl+O", "FIsave|Bild speichern ... |Ctrl+S",
+                           "FIoff|OFF exportieren...|Ctrl+E",
+                           "FIoffhtml|OFF+ exportieren...|Ctrl+H", "UntitledItem||",
+                           "About|Über... |Ctrl+I", "UntitledItem||", "FileQuit|Quit|Ctrl+Q"}));
+    EXPECT_EQ(eintraege(menues[1]),
+              (QStringList{"EditUndo|&Undo|Ctrl+Z", "UntitledMenu1||", "EditCut|Cu&t|Ctrl+X",
+                           "EditCopy|&Copy|Ctrl+C", "EditPaste|&Paste|Ctrl+V", "EditClear|Clear|",
+                           "UntitledMenu0||", "EditSelectAll|Select &All|Ctrl+A"}));
+    const QList<QAction*> datei = menues[0]->menu()->actions();
+    for (const QAction* a : datei) {
+        EXPECT_EQ(a->shortcutContext(), Qt::ApplicationShortcut);
+    }
+    EXPECT_EQ(std::pair(datei[5]->menuRole(), datei[7]->menuRole()),
+              std::pair(QAction::AboutRole, QAction::QuitRole));
+}
+
+TEST_F(MenueTest, OffExportWritesOnlyTheOffFileAndFailuresAreReported) {
+    lade(beispiel("dreieck.wyk"));
+    TempDir dir;
+    m().htmlsave = m().javasave = true;
+    dialogs->answers << dir.path("dreieck.off") << QString() << QString()
+                     << dir.path("fehlt/3D.off") << dir.path("fehlt/bild.png");
+    waehle("FIoff");
+    EXPECT_EQ(dateien(dir), QStringList{"dreieck.off"});
+    EXPECT_TRUE(dir.read("dreieck.off").startsWith("OFF\r\n3 3 99\r\n"));
+    EXPECT_FALSE(m().htmlsave || m().javasave);
+    for (const char* befehl : {"FIoff", "FIsave", "FIoff", "FIsave"}) {
+        waehle(befehl);
+    }
+    EXPECT_EQ(dialogs->proposed,
+              (QStringList{"dreieck.off", "dreieck.off", "bild", "dreieck.off", "bild"}));
+    ASSERT_EQ(meldungen.size(), 2) << "cancelled dialogs say nothing";
+    EXPECT_TRUE(meldungen[0].contains("3D.off") && meldungen[1].contains("bild.png"))
+        << meldungen.join('\n').toStdString();
+}
+
+TEST_F(MenueTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
+    haupt().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
+    QLineEdit* feld = control<QLineEdit>("EFzoom");
+    QApplication::clipboard()->setText("345");
+    control("CBpunkte")->setFocus();
+    feld->selectAll();
+    for (const char* befehl : {"EditCut", "EditPaste", "EditClear", "EditUndo"}) {
+        waehle(befehl);
+    }
+    EXPECT_EQ(feld->text(), "10");
+    feld->setFocus();
+    feld->home(false);
+    // Each command, then the field's text and the clipboard's.
+    const std::array<const char*, 3> schritte[] = {
+        {"EditClear", "10", "345"}, // nothing selected, nothing deleted
+        {"EditSelectAll", "10", "345"}, {"EditPaste", "345", "345"},    {"EditUndo", "10", "345"},
+        {"EditSelectAll", "10", "345"}, {"EditCopy", "10", "10"},       {"EditCut", "1", "10"},
+        {"EditPaste", "110", "10"},     {"EditSelectAll", "110", "10"}, {"EditClear", "1", "10"}};
+    for (const auto& [befehl, text, ablage] : schritte) {
+        waehle(befehl);
+        EXPECT_EQ(feld->text() + ' ' + QApplication::clipboard()->text(),
+                  QString::fromLatin1(text) + ' ' + ablage)
+            << befehl;
+        EXPECT_EQ(m().zoomfaktor, feld->text().toInt()) << befehl;
     }
 }
 
-TEST_F(MenueTest, EditMenuHoldsTheTextCommands) {
-    vergleiche(menue("EditMenu"), {{"EditUndo", "&Undo", "Ctrl+Z"},
-                                   {"UntitledMenu1", nullptr, ""},
-                                   {"EditCut", "Cu&t", "Ctrl+X"},
-                                   {"EditCopy", "&Copy", "Ctrl+C"},
-                                   {"EditPaste", "&Paste", "Ctrl+V"},
-                                   {"EditClear", "Clear", ""},
-                                   {"UntitledMenu0", nullptr, ""},
-                                   {"EditSelectAll", "Select &All", "Ctrl+A"}});
-}
-
-TEST_F(MenueTest, OpenShortcutLoadsAndRedraws) {
-    dialogs->answers << beispiel("haus.wyk");
-    QTest::keyClick(&haupt(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(m().datname, "haus.wyk");
-    EXPECT_EQ(redraws, 1);
-}
-
-TEST_F(MenueTest, OffExportWritesOnlyTheOffFile) {
-    lade(beispiel("dreieck.wyk"));
-    TempDir dir;
-    m().htmlsave = true;
-    m().javasave = true;
-    dialogs->answers << dir.path(QStringLiteral("dreieck.off"));
-    waehle("FIoff");
-    EXPECT_EQ(dialogs->proposed, QStringList{QStringLiteral("dreieck.off")});
-    EXPECT_TRUE(dir.read(QStringLiteral("dreieck.off")).startsWith("OFF\r\n3 3 99\r\n"));
-    EXPECT_FALSE(dir.exists(QStringLiteral("dreieck.htm")));
-    EXPECT_FALSE(dir.exists(QStringLiteral("Viewer41.class")));
-    EXPECT_FALSE(m().htmlsave);
-    EXPECT_FALSE(m().javasave);
-}
-
-TEST_F(MenueTest, FailedExportIsReported) {
-    TempDir dir;
-    const QString ziel = dir.path(QStringLiteral("fehlt/3D.off"));
-    dialogs->answers << ziel << dir.path(QStringLiteral("fehlt/bild.png"));
-    waehle("FIoff");
-    waehle("FIsave");
-    ASSERT_EQ(meldungen.size(), 2);
-    EXPECT_TRUE(meldungen[0].contains(QStringLiteral("3D.off"))) << meldungen[0].toStdString();
-    EXPECT_TRUE(meldungen[1].contains(QStringLiteral("bild.png"))) << meldungen[1].toStdString();
-}
-
-TEST_F(MenueTest, CancelledExportsSayNothing) {
-    waehle("FIoff");
-    waehle("FIsave");
-    EXPECT_EQ(dialogs->opened, 2);
-    EXPECT_TRUE(meldungen.isEmpty());
-}
-
-TEST_F(MenueTest, SavePictureHasTheDrawingsSize) {
-    haupt().resize(haupt().size() + QSize(100, 50));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m().breite == 500; }));
-    TempDir dir;
-    dialogs->answers << dir.path(QStringLiteral("bild.png"));
-    waehle("FIsave");
-    EXPECT_EQ(dialogs->proposed, QStringList{QStringLiteral("bild")});
-    EXPECT_EQ(QImage(dir.path(QStringLiteral("bild.png"))).size(), QSize(500, 450));
-}
-
-TEST_F(MenueTest, OffPlusOnlyOpensTheExportWindow) {
-    waehle("FIoffhtml");
-    EXPECT_EQ(dialogs->opened, 0);
-    ASSERT_NE(app->exportFenster(), nullptr);
-    WINexport* fenster = app->exportFenster();
-    waehle("FIoffhtml");
-    EXPECT_EQ(app->exportFenster(), fenster);
-    EXPECT_EQ(fensterAnzahl<WINexport>(), 1);
-}
-
-TEST_F(MenueTest, AboutTwiceShowsOneWindow) {
+TEST_F(MenueTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
     waehle("About");
     waehle("About");
     EXPECT_EQ(fensterAnzahl<WIInfo>(), 1);
-    ASSERT_NE(app->infoFenster(), nullptr);
-    app->infoFenster()->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    WIInfo* fenster = app->infoFenster();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(fenster->windowTitle(), "Info");
+    EXPECT_EQ(fenster->size(), QSize(238, 315));
+    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
+    EXPECT_TRUE(fenster->autoFillBackground() &&
+                fenster->palette().color(QPalette::Window) == Qt::white);
+    pruefeTeile(*fenster, {"PushButton1 85 275 69 20 OK default 12px",
+                           "StaticText1 52 224 131 20 WYK-Viewer mitte 16px fett",
+                           "StaticText2 52 248 134 20 Version 2.1 mitte 12px",
+                           "ImageWell1 39 52 160 160 mitte", "Canvas1 0 0 100 50"});
+    // The authors' line: from x = 146 to the right edge, or further left to show in full.
+    auto* autoren = teil<QLabel>(fenster, "StaticText3");
+    EXPECT_EQ(autoren->text(), QString::fromUtf8("© 2026 WYK-Viewer-Team"));
+    EXPECT_EQ(std::tuple(autoren->y(), autoren->height(), autoren->geometry().right(),
+                         autoren->font().pixelSize(),
+                         autoren->alignment() & Qt::AlignHorizontal_Mask),
+              std::tuple(295, 20, 237, 9, Qt::Alignment(Qt::AlignLeft)));
+    EXPECT_TRUE(autoren->x() >= 0 && autoren->x() <= 146) << autoren->x();
+    EXPECT_LE(autoren->fontMetrics().horizontalAdvance(autoren->text()), autoren->width());
+    for (const auto& [name, ressource] : {std::pair{"ImageWell1", 168}, {"Canvas1", 169}}) {
+        const QImage erwartet = m().ressourcen.picture(ressource);
+        const QImage bild = teil<QLabel>(fenster, name)->pixmap().toImage();
+        EXPECT_TRUE(!erwartet.isNull() && bild.convertToFormat(erwartet.format()) == erwartet);
+    }
+    klick(teil(fenster, "PushButton1"));
     EXPECT_EQ(app->infoFenster(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     waehle("About");
     EXPECT_EQ(fensterAnzahl<WIInfo>(), 1) << "a new one after closing";
 }
 
-TEST_F(MenueTest, EditCommandsActOnTheFocusedZoomField) {
-    haupt().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
-    zoomFeld()->setFocus();
-    ASSERT_TRUE(zoomFeld()->hasFocus());
-    waehle("EditSelectAll");
-    EXPECT_EQ(zoomFeld()->selectedText(), "10");
-    waehle("EditCopy");
-    EXPECT_EQ(QApplication::clipboard()->text(), "10");
-    QApplication::clipboard()->setText(QStringLiteral("42"));
-    waehle("EditPaste");
-    EXPECT_EQ(zoomFeld()->text(), "42");
-    EXPECT_EQ(m().zoomfaktor, 42);
-    waehle("EditUndo");
-    EXPECT_EQ(zoomFeld()->text(), "10");
-    EXPECT_EQ(m().zoomfaktor, 10);
-    waehle("EditSelectAll");
-    waehle("EditCut");
-    EXPECT_EQ(QApplication::clipboard()->text(), "10");
-    EXPECT_EQ(zoomFeld()->text(), "1") << "an empty field reads as 1";
-    EXPECT_EQ(m().zoomfaktor, 1);
-}
-
-TEST_F(MenueTest, ClearDeletesOnlyTheSelection) {
-    haupt().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
-    zoomFeld()->setFocus();
-    zoomFeld()->setText(QStringLiteral("345"));
-    zoomFeld()->setCursorPosition(0);
-    waehle("EditClear");
-    EXPECT_EQ(zoomFeld()->text(), "345") << "nothing selected, nothing deleted";
-    zoomFeld()->setSelection(1, 1);
-    waehle("EditClear");
-    EXPECT_EQ(zoomFeld()->text(), "35");
-    EXPECT_EQ(m().zoomfaktor, 35);
-}
-
-TEST_F(MenueTest, EditCommandsLeaveTheFieldAloneWithoutFocus) {
-    haupt().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
-    control<QWidget>("CBpunkte")->setFocus();
-    ASSERT_FALSE(zoomFeld()->hasFocus());
-    zoomFeld()->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("77"));
-    for (const char* name : {"EditCut", "EditPaste", "EditClear", "EditUndo"}) {
-        waehle(name);
+class ExportfensterTest : public AppTest {
+protected:
+    QWidget* oeffnen() {
+        waehle("FIoffhtml");
+        return app->exportFenster();
     }
-    EXPECT_EQ(zoomFeld()->text(), "10");
-    EXPECT_EQ(m().zoomfaktor, 10);
+    QCheckBox* box(const char* name) const { return teil<QCheckBox>(app->exportFenster(), name); }
+};
+
+TEST_F(ExportfensterTest, OffPlusOpensOneWindowThatAbbruchClosesWithoutAsking) {
+    QWidget* fenster = oeffnen();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(oeffnen(), fenster);
+    EXPECT_EQ(fensterAnzahl<WINexport>(), 1);
+    EXPECT_EQ(fenster->windowTitle(), "OFF+ Export");
+    EXPECT_EQ(fenster->size(), QSize(212, 128));
+    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
+    pruefeTeile(*fenster,
+                {"CBhtml 56 14 100 20 HTML-Datei aus", "CBjava 56 46 100 20 Java-Plugins aus",
+                 "PushButton1 20 88 80 20 Export default", "PushButton2 112 88 80 20 Abbruch"});
+    box("CBhtml")->setChecked(true);
+    klick(teil(fenster, "PushButton2"));
+    EXPECT_EQ(app->exportFenster(), nullptr);
+    ASSERT_NE(oeffnen(), nullptr);
+    EXPECT_FALSE(box("CBhtml")->isChecked()) << "a new window starts unticked";
+    EXPECT_EQ(dialogs->opened, 0) << "nothing is asked or written before Export";
+}
+
+TEST_F(ExportfensterTest, ExportWritesWhatIsTickedThenClosesAndResetsTheFlags) {
+    struct Fall {
+        bool html, java;
+        const char* antwort; // nullptr: the dialog is cancelled
+        QStringList dateien;
+    };
+    const QStringList klassen{"Face.class", "Matrix3D.class", "OOGL_OFF.class", "Viewer41.class"};
+    const Fall faelle[] = {{false, false, "haus.off", {"haus.off"}},
+                           {true, false, "haus.off", {"haus.htm", "haus.off"}},
+                           {false, true, "haus.off", klassen + QStringList{"haus.off"}},
+                           {true, true, "haus.off", klassen + QStringList{"haus.htm", "haus.off"}},
+                           {true, true, nullptr, {}},
+                           {true, false, "fehlt/haus.off", {}}};
+    lade(beispiel("haus.wyk"));
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(::testing::Message() << fall.html << fall.java << (fall.antwort != nullptr));
+        TempDir ziel;
+        dialogs->answers << (fall.antwort ? ziel.path(fall.antwort) : QString());
+        ASSERT_NE(oeffnen(), nullptr);
+        box("CBhtml")->setChecked(fall.html);
+        box("CBjava")->setChecked(fall.java);
+        klick(teil(app->exportFenster(), "PushButton1"));
+        EXPECT_EQ(dateien(ziel), fall.dateien);
+        EXPECT_FALSE(m().htmlsave || m().javasave);
+        EXPECT_EQ(app->exportFenster(), nullptr);
+    }
+    ASSERT_EQ(meldungen.size(), 1) << "only the failure is reported";
+    EXPECT_TRUE(meldungen[0].contains("haus.off")) << meldungen[0].toStdString();
+}
+
+// Runs the event loop as the program does, does what is asked once the loop runs and gives
+// the loop's exit code; 7 when the program still ran 100 ms later.
+int laufenLassen(App& app, void (*aktion)(App&)) {
+    QTimer halt;
+    QObject::connect(&halt, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    halt.start(100);
+    QTimer::singleShot(0, [&app, aktion] { aktion(app); });
+    return QApplication::exec();
+}
+
+TEST(Beenden, QuitAndClosingTheMainWindowEndWithExitCodeZeroButNotOtherWindows) {
+    const std::pair<int, void (*)(App&)> faelle[] = {
+        {0, [](App& app) { app.haupt().close(); }},
+        {0,
+         [](App& app) {
+             app.debugZeigen();
+             app.About_Action();
+             app.menuBar().eintrag("FileQuit")->trigger();
+         }},
+        {7, [](App& app) {
+             app.debugZeigen();
+             app.debugFenster()->close();
+             app.About_Action();
+             app.infoFenster()->close();
+         }}};
+    for (const auto& [code, beenden] : faelle) {
+        App app(std::make_unique<ScriptedDialogs>(), nullptr);
+        QSignalSpy endet(qApp, &QCoreApplication::aboutToQuit);
+        EXPECT_EQ(laufenLassen(app, beenden), code);
+        EXPECT_EQ(endet.count(), 1);
+        EXPECT_EQ(app.haupt().isVisible(), code != 0);
+    }
+}
+
+TEST(Meldung, FailedLoadShowsAWarningNamingTheFile) {
+    App app(std::make_unique<ScriptedDialogs>());
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->icon() == QMessageBox::Warning ? box->text() : QStringLiteral("no warning");
+        box->close();
+    });
+    app.modellLaden("/gibt/es/nicht.wyk");
+    EXPECT_TRUE(text.contains("nicht.wyk") && text.contains("existiert nicht"))
+        << text.toStdString();
+    EXPECT_EQ(app.modul().datname, "3D");
 }
 
 } // namespace
