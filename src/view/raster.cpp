@@ -8,6 +8,9 @@ namespace wyk {
 
 namespace {
 
+// One pixel in 32.32 fixed point.
+constexpr std::int64_t kEins = std::int64_t{1} << 32;
+
 std::uint16_t to16(QRgb color) {
     return static_cast<std::uint16_t>(((qRed(color) >> 3) << 11) | ((qGreen(color) >> 2) << 5) |
                                       (qBlue(color) >> 3));
@@ -112,29 +115,49 @@ void Raster::drawLine(Pixel from, Pixel to) {
 
 // Steps along the longer axis and rounds the other coordinate, in 32.32 fixed point.
 void Raster::span(Pixel from, Pixel to) {
+    if (pen_ != 1) {
+        spanWithPen(from, to);
+        return;
+    }
+    // Both ends lie inside the picture here (drawLine clipped them), so no test per pixel.
+    const std::int64_t dx = to.x - from.x;
+    const std::int64_t dy = to.y - from.y;
+    const std::uint16_t color = color_; // a local, so the stores cannot alias it
+    std::uint16_t* row = bits_ + from.y * stride_;
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const std::int64_t steps = std::llabs(dx);
+        const std::int64_t stepX = dx < 0 ? -1 : 1;
+        const std::int64_t slope = steps == 0 ? 0 : dy * kEins / steps;
+        std::int64_t y = from.y;
+        std::int64_t minor = y * kEins + kEins / 2;
+        for (std::int64_t k = 0, x = from.x; k <= steps; ++k, x += stepX) {
+            row[x] = color;
+            minor += slope;
+            const std::int64_t next = minor >> 32;
+            row += (next - y) * stride_;
+            y = next;
+        }
+        return;
+    }
+    const std::int64_t steps = std::llabs(dy);
+    const std::int64_t stepRow = dy < 0 ? -stride_ : stride_;
+    const std::int64_t slope = dx * kEins / steps;
+    std::int64_t minor = from.x * kEins + kEins / 2;
+    for (std::int64_t k = 0; k <= steps; ++k, row += stepRow, minor += slope) {
+        row[minor >> 32] = color;
+    }
+}
+
+// The same line for a square pen wider than one pixel, each pixel tested against the area.
+void Raster::spanWithPen(Pixel from, Pixel to) {
     const std::int64_t dx = to.x - from.x;
     const std::int64_t dy = to.y - from.y;
     const bool alongX = std::llabs(dx) >= std::llabs(dy);
     const std::int64_t steps = alongX ? std::llabs(dx) : std::llabs(dy);
     const std::int64_t major = alongX ? (dx < 0 ? -1 : 1) : (dy < 0 ? -1 : 1);
-    const std::int64_t minorDelta = alongX ? dy : dx;
-    const std::int64_t slope = steps == 0 ? 0 : (minorDelta * (std::int64_t{1} << 32)) / steps;
-    std::int64_t minor = ((alongX ? from.y : from.x) << 32) + (std::int64_t{1} << 31);
+    const std::int64_t slope = steps == 0 ? 0 : (alongX ? dy : dx) * kEins / steps;
+    std::int64_t minor = (alongX ? from.y : from.x) * kEins + kEins / 2;
     std::int64_t along = alongX ? from.x : from.y;
-    if (pen_ == 1) {
-        // Both ends lie inside the picture here (drawLine clipped them), so no test per pixel.
-        std::uint16_t* const p = bits_ + from.y * stride_ + from.x;
-        const std::uint16_t color = color_;
-        const std::int64_t stepMajor = alongX ? major : major * stride_;
-        const std::int64_t stepMinor = alongX ? stride_ : 1;
-        std::int64_t offset = minor >> 32;
-        const std::int64_t first = offset;
-        for (std::int64_t k = 0; k <= steps; ++k, minor += slope) {
-            offset = minor >> 32;
-            p[k * stepMajor + (offset - first) * stepMinor] = color;
-        }
-        return;
-    }
     const int reach = pen_ / 2;
     for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
         const std::int64_t other = minor >> 32;

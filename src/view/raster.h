@@ -36,6 +36,7 @@ public:
 
 private:
     void span(Pixel from, Pixel to);
+    void spanWithPen(Pixel from, Pixel to);
 
     std::uint16_t* bits_;
     std::int64_t stride_; // in pixels
