@@ -43,8 +43,13 @@ int runBenchmarks(int argc, char** argv) {
         const auto base = reporter.baseline.find(name);
         if (base != reporter.baseline.end() && reporter.medians.count(base->second) != 0) {
             const double other = reporter.medians[base->second];
-            std::printf("%-32s %10.3f   %.2f x the time of %s (%.3f ms)\n", name.c_str(), ms,
-                        ms / other, base->second.c_str(), other);
+            if (ms < other) {
+                std::printf("%-32s %10.3f   %.1f x faster than %s (%.3f ms)\n", name.c_str(), ms,
+                            other / ms, base->second.c_str(), other);
+            } else {
+                std::printf("%-32s %10.3f   %.1f x the time of %s (%.3f ms)\n", name.c_str(), ms,
+                            ms / other, base->second.c_str(), other);
+            }
         } else {
             std::printf("%-32s %10.3f\n", name.c_str(), ms);
         }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing and runs the whole test suite twice: as built for users, and under
-# AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the run. Then a
-# one-minute fuzzing run of the model reader when clang is present.
+# AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the run. In between,
+# a one-minute fuzzing run of the model reader when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+if command -v clang++ >/dev/null; then
+    bash scripts/fuzz.sh 60
+fi
+
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DWYK_SANITIZE=ON \
     -DWYK_BENCHMARKS=OFF >/dev/null
@@ -22,7 +26,3 @@ export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
-
-if command -v clang++ >/dev/null; then
-    bash scripts/fuzz.sh 60
-fi
