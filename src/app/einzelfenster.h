@@ -5,6 +5,11 @@
 
 namespace wyk {
 
+// The title bar every window of the program has: close and minimise buttons, no maximise.
+constexpr Qt::WindowFlags kFensterRahmen = Qt::Window | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 // Whether the one window of a kind is open.
 template <class Fenster> bool offen(const QPointer<Fenster>& fenster) {
     return fenster && fenster->isVisible();

@@ -1,5 +1,7 @@
 #include "app/wiinfo.h"
 
+#include "app/einzelfenster.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -13,9 +15,7 @@ WIInfo::WIInfo(Resources& ressourcen) {
 
 void WIInfo::Layout() {
     setWindowTitle(QStringLiteral("Info"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFensterRahmen);
     setFixedSize(238, 315);
     QPalette weiss = palette();
     weiss.setColor(QPalette::Window, Qt::white);

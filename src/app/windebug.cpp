@@ -1,5 +1,7 @@
 #include "app/windebug.h"
 
+#include "app/einzelfenster.h"
+
 #include "app/debugtabelle.h"
 #include "platform/numbers.h"
 #include "view/renderer.h"
@@ -20,9 +22,7 @@ WINdebug::WINdebug(Module1& m, const QWidget& haupt) : m_(m) {
 
 void WINdebug::Layout() {
     setWindowTitle(QStringLiteral("Debug"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFensterRahmen);
     setFixedSize(399, 435);
 }
 

@@ -1,5 +1,7 @@
 #include "app/winexport.h"
 
+#include "app/einzelfenster.h"
+
 #include "export/web.h"
 
 #include <QCheckBox>
@@ -15,9 +17,7 @@ WINexport::WINexport(Module1& m, FileDialogs& dialogs, const Melder& melder)
 
 void WINexport::Layout() {
     setWindowTitle(QStringLiteral("OFF+ Export"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFensterRahmen);
     setFixedSize(212, 128);
 }
 

@@ -1,5 +1,7 @@
 #include "app/winhaupt.h"
 
+#include "app/einzelfenster.h"
+
 #include "app/canvas.h"
 #include "app/updownarrows.h"
 #include "view/interaction.h"
@@ -59,9 +61,7 @@ WINhaupt::~WINhaupt() {
 
 void WINhaupt::Layout(QMenuBar* menuBar) {
     setWindowTitle(QStringLiteral("WYK-Viewer"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kFensterRahmen);
     setAcceptDrops(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
