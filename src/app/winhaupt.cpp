@@ -1,8 +1,7 @@
 #include "app/winhaupt.h"
 
-#include "app/einzelfenster.h"
-
 #include "app/canvas.h"
+#include "app/einzelfenster.h"
 #include "app/updownarrows.h"
 #include "view/interaction.h"
 #include "view/projection.h"
