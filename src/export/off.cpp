@@ -61,10 +61,9 @@ QString offVorschlag(const QString& datname) {
 }
 
 QStringList offZeilen(const Modell& m) {
-    // A negative point count means an empty table: the file says 0, as it holds no vertex.
-    const int ecken = std::max(m.anzpkt, 0);
+    // A negative point count stands in the counts line as it is; no vertex line follows.
     QStringList zeilen{QStringLiteral("OFF"),
-                       QStringLiteral("%1 %2 99").arg(Str(ecken), Str(flaechen(m)))};
+                       QStringLiteral("%1 %2 99").arg(Str(m.anzpkt), Str(flaechen(m)))};
     for (int i = 1; i <= m.anzpkt; ++i) {
         const auto& p = m.punkt[i];
         zeilen << QStringList{Str(p[1]), Str(p[2]), Str(p[3])}.join(QLatin1Char(' '));

@@ -1,13 +1,17 @@
 #include "model/reader.h"
 
 #include "model/zeilenleser.h"
+#include "platform/grund.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wyk {
 
@@ -102,15 +106,14 @@ bool liesModell(QIODevice& device, Modell& modell, QString& error) {
 
 // Why a path cannot serve as a model file, or an empty text when it can be opened.
 QString unreadable(const QString& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path.toStdString(), ec);
-    if (ec || !std::filesystem::exists(status)) {
-        return QStringLiteral("die Datei existiert nicht");
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return grundText(errno);
     }
-    if (std::filesystem::is_directory(status)) {
-        return QStringLiteral("das ist ein Ordner");
+    if (S_ISDIR(info.st_mode)) {
+        return grundText(EISDIR);
     }
-    if (!std::filesystem::is_regular_file(status)) {
+    if (!S_ISREG(info.st_mode)) {
         return QStringLiteral("das ist keine gewöhnliche Datei");
     }
     return {};
@@ -149,9 +152,15 @@ Outcome ladeDatei(Module1& m, const QString& path) {
     if (const QString reason = unreadable(path); !reason.isEmpty()) {
         return refuse(path, reason);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return refuse(path, file.errorString());
+    // Opened by the system itself, so that a failure gives its error number.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return refuse(path, grundText(errno));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refuse(path, grundText(EIO));
     }
     return ladeAus(m, file, path);
 }

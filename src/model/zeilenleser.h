@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
+#include <QStringDecoder>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,8 @@ namespace wyk {
 // the fields of a data line nor the number at the start of a count line and keeps lines of
 // millions of blanks small. Lines longer than kLaengsteZeile after folding are read to their
 // end but reported as too long, so memory stays bounded whatever the stream holds.
+// A leading UTF-8 byte-order mark is passed over; a stream that starts with the UTF-16 mark
+// of either byte order is decoded as it is read and its lines are delivered in UTF-8.
 class ZeilenLeser {
 public:
     static constexpr std::size_t kLaengsteZeile = 1 << 20;
@@ -29,11 +34,17 @@ public:
 
 private:
     bool fill();
+    std::size_t readPiece();
+    std::size_t skipByteOrderMark(std::size_t got);
 
     QIODevice& device_;
     std::vector<char> buffer_;
+    std::optional<QStringDecoder> decoder_; // set for a UTF-16 stream
+    QByteArray decoded_;
+    const char* data_ = nullptr; // the piece being read: buffer_ or decoded_
     std::size_t pos_ = 0;
     std::size_t len_ = 0;
+    bool started_ = false;
     bool failed_ = false;
     long long lineNumber_ = 0;
 };

@@ -42,7 +42,7 @@ TEST(OffExport, DefaultNameIsDatnameUpToItsFirstPoint) {
 
 TEST(OffExport, LinesFollowTheModel) {
     const std::tuple<int, Zuege, int, const char*> faelle[] = {
-        {-3, {}, 0, "OFF|0 0 99"},
+        {-3, {}, 0, "OFF|-3 0 99"},
         {1, {}, 0, "OFF|1 0 99|1.5 -0.25 1e+21"},
         {0, {{1, 5}, {2, 5}}, 1, "OFF|0 0 99"},
         {0, {{1, 5}, {2, 5}}, -2, "OFF|0 0 99"},

@@ -2,6 +2,7 @@
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
+#include <QStringEncoder>
 #include <climits>
 #include <gtest/gtest.h>
 #include <vector>
@@ -114,6 +115,38 @@ TEST(Reader, FollowsTheFileFormat) {
         }
         EXPECT_EQ(punktAus(m, 0), (Punkt{0, 0, 0})) << "the origin is never written";
         EXPECT_EQ(m.punkt[1][0], 0.0) << "column 0 is never written";
+    }
+}
+
+QByteArray utf16(QStringConverter::Encoding encoding, const QByteArray& utf8) {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(QString::fromUtf8(utf8));
+}
+
+// The small example as editors save it gives the model of the plain file.
+TEST(Reader, ReadsByteOrderMarksAndUtf16) {
+    const QByteArray plain = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
+    // A comment that ends in a surrogate pair cut by the end of the first 64 KiB piece.
+    const QByteArray lang = "#" + QByteArray(32765, 'x') + "\xF0\x9F\x98\x80\r\n";
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"UTF-8 mark before the count", "\xEF\xBB\xBF" + plain.mid(7)},
+        {"UTF-8 mark before a comment", "\xEF\xBB\xBF" + plain},
+        {"UTF-16 LE", utf16(QStringConverter::Utf16LE, plain)},
+        {"UTF-16 BE", utf16(QStringConverter::Utf16BE, plain)},
+        {"UTF-16 LE over two pieces", utf16(QStringConverter::Utf16LE, lang + plain)},
+        {"UTF-16 BE over two pieces", utf16(QStringConverter::Utf16BE, lang + plain)},
+    };
+    test::TempDir dir;
+    Module1 expected;
+    ASSERT_TRUE(lade(expected, dir, plain).isDone());
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        Module1 m;
+        ASSERT_TRUE(lade(m, dir, bytes).isDone());
+        EXPECT_EQ(m.anzpkt, expected.anzpkt);
+        EXPECT_EQ(m.anzlin, expected.anzlin);
+        EXPECT_EQ(m.punkt, expected.punkt);
+        EXPECT_EQ(m.linie, expected.linie);
     }
 }
 
