@@ -1,13 +1,15 @@
 #include "platform/textfile.h"
 
+#include "platform/grund.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <array>
 #include <cerrno>
-#include <cstring>
+#include <climits>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wyk {
@@ -25,8 +27,54 @@ QString describe(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+// The longest chain of symbolic links followed, as the system itself allows.
+constexpr int kLaengsteKette = 40;
+
+// The folder part of a path, without the separator before the name.
+QByteArray ordnerVon(const QByteArray& path) {
+    const qsizetype schnitt = path.lastIndexOf('/');
+    if (schnitt < 0) {
+        return QByteArrayLiteral(".");
+    }
+    return schnitt == 0 ? QByteArrayLiteral("/") : path.left(schnitt);
+}
+
+// Follows path through symbolic links (relative ones from their own folder) to the file a
+// plain write would change, which need not exist yet. 0 or the error number.
+int echtesZiel(QByteArray& path) {
+    for (int glied = 0; glied <= kLaengsteKette; ++glied) {
+        struct stat info {};
+        if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return 0;
+        }
+        std::array<char, PATH_MAX> ziel{};
+        const ssize_t laenge = ::readlink(path.constData(), ziel.data(), ziel.size());
+        if (laenge < 0) {
+            return errno;
+        }
+        if (static_cast<std::size_t>(laenge) == ziel.size()) {
+            return ENAMETOOLONG;
+        }
+        const QByteArray naechstes(ziel.data(), laenge);
+        path = naechstes.startsWith('/') ? naechstes : ordnerVon(path) + '/' + naechstes;
+    }
+    return ELOOP;
+}
+
+// Gives the new file the owner, group and permissions of the file at ziel it is to replace;
+// a new file keeps the mode the umask gave it. Where the old group cannot be kept, the group
+// loses its rights rather than passing them to another group. 0 or the error number.
+int rechteUebernehmen(int fd, const QByteArray& ziel) {
+    struct stat alt {};
+    if (::stat(ziel.constData(), &alt) != 0 || !S_ISREG(alt.st_mode)) {
+        return 0;
+    }
+    mode_t modus = alt.st_mode & 0777;
+    if (::fchown(fd, alt.st_uid, alt.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) != 0) {
+        modus &= ~static_cast<mode_t>(S_IRWXG);
+    }
+    return ::fchmod(fd, modus) == 0 ? 0 : errno;
 }
 
 // Writes all bytes and makes sure they reached the disk; 0 or the error number.
@@ -80,32 +128,38 @@ Outcome writeTextFile(const QString& path, const QStringList& lines) {
 }
 
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
-    const QByteArray name = QFile::encodeName(target.fileName());
-    // A hidden temporary file beside the target, renamed over it once complete.
+    QByteArray ziel = QFile::encodeName(path);
+    if (const int error = echtesZiel(ziel); error != 0) {
+        return Outcome::failed(describe(path, grundText(error)));
+    }
+    // A hidden temporary file of a short name beside the real file, renamed over it once
+    // complete; its name does not grow with the target's, so any valid name can be written.
+    const QByteArray ordner = ordnerVon(ziel);
     int fd = -1;
     QByteArray temporary;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder + "/." + name + "." +
-                    QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary =
+            ordner + "/.wyk-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
     }
     if (fd < 0) {
-        return Outcome::failed(describe(path, systemError(errno)));
+        return Outcome::failed(describe(path, grundText(errno)));
     }
-    const int error = writeAll(fd, bytes);
+    int error = rechteUebernehmen(fd, ziel);
+    if (error == 0) {
+        error = writeAll(fd, bytes);
+    }
     const int closeError = ::close(fd) == 0 ? 0 : errno;
     const int failed = error != 0 ? error : closeError;
-    if (failed == 0 && ::rename(temporary.constData(), QFile::encodeName(path).constData()) == 0) {
+    if (failed == 0 && ::rename(temporary.constData(), ziel.constData()) == 0) {
         return Outcome::done();
     }
     const int renameError = failed != 0 ? failed : errno;
     ::unlink(temporary.constData());
-    return Outcome::failed(describe(path, systemError(renameError)));
+    return Outcome::failed(describe(path, grundText(renameError)));
 }
 
 } // namespace wyk

@@ -23,6 +23,9 @@ Outcome writeTextFile(const QString& path, const QStringList& lines);
 // Writes the bytes unchanged, with the same all-or-nothing rule as writeTextFile: the bytes go
 // to a hidden file beside the target, which replaces the target only once every byte reached
 // the disk. (QSaveFile in Qt 6.4 reports success on a full disk and leaves an empty file.)
+// What a plain write keeps stays: a symbolic link remains a link and the file at the end of
+// its chain gets the bytes, and a replaced file keeps its permissions. A failure leaves no
+// temporary file behind and gives the reason in German.
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes);
 
 } // namespace wyk

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wyk {
 namespace {
@@ -63,6 +65,38 @@ TEST(WriteFile, LeavesNoTemporaryFilesAndKeepsTheOldFileOnFailure) {
     const QString plain = dir.write("plain", "x");
     EXPECT_EQ(QFileInfo(dir.path("a.class")).permissions(), QFileInfo(plain).permissions())
         << "the permissions of any new file, not those of a temporary one";
+}
+
+// A write keeps what a plain write keeps: links stay links and lead to the file that gets the
+// bytes, names up to the system's limit work, and a replaced file keeps its permissions.
+TEST(WriteFile, KeepsLinksLongNamesAndPermissions) {
+    test::TempDir dir;
+    dir.folder("echt");
+    dir.folder("unter");
+    const QByteArray ziel = QFile::encodeName(dir.write("echt/ziel", "alt"));
+    ASSERT_EQ(::chmod(ziel.constData(), 0640), 0);
+    const std::pair<const char*, QByteArray> links[] = {
+        {"absolut", ziel}, {"relativ", "echt/ziel"}, {"unter/kette", "../relativ"}};
+    for (const auto& [link, inhalt] : links) {
+        ASSERT_EQ(::symlink(inhalt.constData(), QFile::encodeName(dir.path(link)).constData()), 0);
+    }
+    for (const auto& [link, inhalt] : links) {
+        ASSERT_TRUE(writeBinaryFile(dir.path(link), link).isDone()) << link;
+        EXPECT_TRUE(QFileInfo(dir.path(link)).isSymLink()) << link;
+        EXPECT_EQ(dir.read("echt/ziel"), link);
+    }
+    struct stat info {};
+    ASSERT_EQ(::stat(ziel.constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    const QString laengster = QString(251, 'n') + ".off";
+    EXPECT_TRUE(writeBinaryFile(dir.path(laengster), "x").isDone());
+    const Outcome zuLang = writeBinaryFile(dir.path("n" + laengster), "x");
+    EXPECT_TRUE(zuLang.message().contains("zu lang")) << zuLang.message().toStdString();
+    const auto alle = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(dir.path("")).entryList(alle, QDir::Name),
+              QStringList({"absolut", "echt", laengster, "relativ", "unter"}));
+    EXPECT_EQ(QDir(dir.path("echt")).entryList(alle), QStringList{"ziel"});
 }
 
 } // namespace
