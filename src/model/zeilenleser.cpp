@@ -4,7 +4,7 @@ namespace wyk {
 
 ZeilenLeser::ZeilenLeser(QIODevice& device) : device_(device), buffer_(64 * 1024) {}
 
-// Reads the next raw piece into buffer_; the first piece holds at least the three bytes a
+// Reads the next raw piece into buffer_; the first piece holds at least the four bytes a
 // byte-order mark may take, unless the stream is shorter.
 std::size_t ZeilenLeser::readPiece() {
     std::size_t got = 0;
@@ -18,23 +18,24 @@ std::size_t ZeilenLeser::readPiece() {
             break;
         }
         got += static_cast<std::size_t>(more);
-    } while (!started_ && got < 3);
+    } while (!started_ && got < 4);
     return got;
 }
 
-// Recognises the byte-order mark at the start of the first piece of got bytes; the number of
-// bytes it takes.
+// Recognises the byte-order mark at the start of the first piece of got bytes and gives the
+// number of bytes to pass over. UTF-8 stays as it is; for UTF-16 and UTF-32 a decoder is set,
+// which drops the mark itself.
 std::size_t ZeilenLeser::skipByteOrderMark(std::size_t got) {
     started_ = true;
-    const QByteArrayView start(buffer_.data(), static_cast<qsizetype>(got));
-    if (start.startsWith("\xEF\xBB\xBF")) {
+    const auto encoding = QStringConverter::encodingForData(
+        QByteArrayView(buffer_.data(), static_cast<qsizetype>(got)));
+    if (!encoding) {
+        return 0;
+    }
+    if (*encoding == QStringConverter::Utf8) {
         return 3;
     }
-    if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF")) {
-        decoder_.emplace(start.startsWith("\xFF") ? QStringConverter::Utf16LE
-                                                  : QStringConverter::Utf16BE);
-        return 2;
-    }
+    decoder_.emplace(*encoding);
     return 0;
 }
 

@@ -15,8 +15,9 @@ namespace wyk {
 // the fields of a data line nor the number at the start of a count line and keeps lines of
 // millions of blanks small. Lines longer than kLaengsteZeile after folding are read to their
 // end but reported as too long, so memory stays bounded whatever the stream holds.
-// A leading UTF-8 byte-order mark is passed over; a stream that starts with the UTF-16 mark
-// of either byte order is decoded as it is read and its lines are delivered in UTF-8.
+// A leading UTF-8 byte-order mark is passed over; a stream that starts with the UTF-16 or
+// UTF-32 mark of either byte order is decoded as it is read and its lines are delivered in
+// UTF-8.
 class ZeilenLeser {
 public:
     static constexpr std::size_t kLaengsteZeile = 1 << 20;
@@ -39,7 +40,7 @@ private:
 
     QIODevice& device_;
     std::vector<char> buffer_;
-    std::optional<QStringDecoder> decoder_; // set for a UTF-16 stream
+    std::optional<QStringDecoder> decoder_; // set for a UTF-16 or UTF-32 stream
     QByteArray decoded_;
     const char* data_ = nullptr; // the piece being read: buffer_ or decoded_
     std::size_t pos_ = 0;

@@ -118,23 +118,25 @@ TEST(Reader, FollowsTheFileFormat) {
     }
 }
 
-QByteArray utf16(QStringConverter::Encoding encoding, const QByteArray& utf8) {
+QByteArray kodiert(QStringConverter::Encoding encoding, const QByteArray& utf8) {
     QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
     return encoder.encode(QString::fromUtf8(utf8));
 }
 
 // The small example as editors save it gives the model of the plain file.
-TEST(Reader, ReadsByteOrderMarksAndUtf16) {
+TEST(Reader, ReadsByteOrderMarksUtf16AndUtf32) {
     const QByteArray plain = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
     // A comment that ends in a surrogate pair cut by the end of the first 64 KiB piece.
     const QByteArray lang = "#" + QByteArray(32765, 'x') + "\xF0\x9F\x98\x80\r\n";
     const std::pair<const char*, QByteArray> cases[] = {
         {"UTF-8 mark before the count", "\xEF\xBB\xBF" + plain.mid(7)},
         {"UTF-8 mark before a comment", "\xEF\xBB\xBF" + plain},
-        {"UTF-16 LE", utf16(QStringConverter::Utf16LE, plain)},
-        {"UTF-16 BE", utf16(QStringConverter::Utf16BE, plain)},
-        {"UTF-16 LE over two pieces", utf16(QStringConverter::Utf16LE, lang + plain)},
-        {"UTF-16 BE over two pieces", utf16(QStringConverter::Utf16BE, lang + plain)},
+        {"UTF-16 LE", kodiert(QStringConverter::Utf16LE, plain)},
+        {"UTF-16 BE", kodiert(QStringConverter::Utf16BE, plain)},
+        {"UTF-16 LE over two pieces", kodiert(QStringConverter::Utf16LE, lang + plain)},
+        {"UTF-16 BE over two pieces", kodiert(QStringConverter::Utf16BE, lang + plain)},
+        {"UTF-32 LE", kodiert(QStringConverter::Utf32LE, plain)},
+        {"UTF-32 BE", kodiert(QStringConverter::Utf32BE, plain)},
     };
     test::TempDir dir;
     Module1 expected;
