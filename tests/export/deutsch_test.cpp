@@ -19,7 +19,7 @@ TEST(Meldungen, GiveTheSystemsReasonInGerman) {
         nurLesen = dir.folder("nurlesen");
         ::chmod(QFile::encodeName(nurLesen).constData(), 0555);
     }
-    const QString laufzeit = dir.folder("laufzeit");
+    const QString laufzeit = dir.folder("laufzeit"); // else Qt warns in English
     ::chmod(QFile::encodeName(laufzeit).constData(), 0700);
     const QString haus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
     const std::pair<QStringList, QString> faelle[] = {
@@ -38,7 +38,7 @@ TEST(Meldungen, GiveTheSystemsReasonInGerman) {
         umgebung.insert("LANG", "C");
         umgebung.insert("LC_ALL", "C");
         umgebung.remove("LANGUAGE");
-        umgebung.insert("XDG_RUNTIME_DIR", laufzeit); // else Qt warns in English
+        umgebung.insert("XDG_RUNTIME_DIR", laufzeit);
         programm.setProcessEnvironment(umgebung);
         programm.start(WYK_VIEWER_BINARY, QStringList{"--export-off"} + argumente);
         ASSERT_TRUE(programm.waitForFinished(60000));

@@ -1,3 +1,4 @@
+#include "platform/grund.h"
 #include "platform/textfile.h"
 #include "support/tempdir.h"
 
@@ -97,6 +98,16 @@ TEST(WriteFile, KeepsLinksLongNamesAndPermissions) {
     EXPECT_EQ(QDir(dir.path("")).entryList(alle, QDir::Name),
               QStringList({"absolut", "echt", laengster, "relativ", "unter"}));
     EXPECT_EQ(QDir(dir.path("echt")).entryList(alle), QStringList{"ziel"});
+}
+
+// Each reason a user can meet has a German phrase of its own; only other numbers get the
+// general text, which names the number.
+TEST(GrundText, GivesEveryCommonReasonItsOwnPhrase) {
+    for (const int grund : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG, ENAMETOOLONG,
+                            EISDIR, ENOTDIR, ELOOP, EMLINK, ETXTBSY, EBUSY, EIO, EMFILE, ENFILE}) {
+        EXPECT_FALSE(grundText(grund).contains(QString::number(grund))) << grund;
+    }
+    EXPECT_TRUE(grundText(EHWPOISON).contains(QString::number(EHWPOISON)));
 }
 
 } // namespace
