@@ -56,7 +56,7 @@ public final class OOGL_OFF {
         List<Integer> numbers = new ArrayList<Integer>(); // file line number of each entry in lines
         readLines(reader, lines, numbers);
         if (lines.isEmpty()) {
-            throw new IOException("file is empty");
+            throw new IOException("Datei ist leer");
         }
 
         int next = 0;
@@ -65,7 +65,7 @@ public final class OOGL_OFF {
         if (first[0].endsWith("OFF")) {
             Matcher header = HEADER.matcher(first[0]);
             if (first.length > 1 || !header.matches()) {
-                throw error(numbers.get(0), "unsupported header '" + String.join(" ", first) + "'");
+                throw error(numbers.get(0), "Kopfzeile '" + String.join(" ", first) + "' wird nicht unterst\u00fctzt");
             }
             if (header.group(1) != null) {
                 coordinates = 4;
@@ -73,23 +73,24 @@ public final class OOGL_OFF {
             next = 1;
         }
         if (next == lines.size()) {
-            throw error(numbers.get(0), "missing line 'vertices faces edges'");
+            throw error(numbers.get(0), "es fehlt die Zeile mit Eckenzahl, Fl\u00e4chenzahl, Kantenzahl");
         }
 
         String[] counts = lines.get(next);
         int countLine = numbers.get(next++);
         if (counts.length != 3) {
-            throw error(countLine, "expected 'vertices faces edges'");
+            throw error(countLine, "erwartet werden Eckenzahl, Fl\u00e4chenzahl, Kantenzahl");
         }
         int vertexCount = count(counts[0], countLine);
         int faceCount = count(counts[1], countLine);
         count(counts[2], countLine); // checked, but the edge count is not needed
         int available = lines.size() - next;
         if (vertexCount > available) {
-            throw error(countLine, "file has only " + available + " of " + vertexCount + " vertex lines");
+            throw error(countLine, "Datei hat nur " + available + " von " + vertexCount + " Eckenzeilen");
         }
         if (faceCount > available - vertexCount) {
-            throw error(countLine, "file has only " + (available - vertexCount) + " of " + faceCount + " face lines");
+            throw error(countLine, "Datei hat nur " + (available - vertexCount) + " von " + faceCount
+                    + " Fl\u00e4chenzeilen");
         }
 
         vertices = new double[3 * vertexCount];
@@ -126,28 +127,35 @@ public final class OOGL_OFF {
         return max.clone();
     }
 
-    /** Splits the text into the tokens of each line that has any, dropping comments. */
+    /**
+     * Splits the text into the tokens of each line that has any, dropping comments.
+     * A stream that breaks off is reported with the last line read.
+     */
     private static void readLines(Reader reader, List<String[]> lines, List<Integer> numbers) throws IOException {
         BufferedReader in = new BufferedReader(reader);
         int number = 0;
-        for (String line = in.readLine(); line != null; line = in.readLine()) {
-            number++;
-            int hash = line.indexOf('#');
-            String text = (hash < 0 ? line : line.substring(0, hash)).trim();
-            if (!text.isEmpty()) {
-                lines.add(text.split("\\s+"));
-                numbers.add(number);
+        try {
+            for (String line = in.readLine(); line != null; line = in.readLine()) {
+                number++;
+                int hash = line.indexOf('#');
+                String text = (hash < 0 ? line : line.substring(0, hash)).trim();
+                if (!text.isEmpty()) {
+                    lines.add(text.split("\\s+"));
+                    numbers.add(number);
+                }
             }
+        } catch (IOException e) {
+            throw new IOException("Lesefehler nach Zeile " + number, e);
         }
     }
 
     private void readVertex(String[] tokens, int line, int coordinates, int v) throws IOException {
         if (tokens.length < coordinates) {
-            throw error(line, "vertex needs " + coordinates + " coordinates");
+            throw error(line, "Ecke braucht " + coordinates + " Koordinaten");
         }
         double w = coordinates == 4 ? number(tokens[3], line) : 1;
         if (w == 0) {
-            throw error(line, "w coordinate is 0");
+            throw error(line, "w-Koordinate ist 0");
         }
         for (int i = 0; i < 3; i++) {
             vertices[3 * v + i] = number(tokens[i], line) / w;
@@ -157,10 +165,10 @@ public final class OOGL_OFF {
     private static Face readFace(String[] tokens, int line) throws IOException {
         int n = integer(tokens[0], line);
         if (n < 1) {
-            throw error(line, "face needs at least one vertex");
+            throw error(line, "Fl\u00e4che braucht mindestens eine Ecke");
         }
         if (tokens.length < 1 + n) {
-            throw error(line, "face lists fewer than " + n + " vertices");
+            throw error(line, "Fl\u00e4che nennt weniger als " + n + " Ecken");
         }
         int[] indices = new int[n];
         for (int i = 0; i < n; i++) {
@@ -171,7 +179,7 @@ public final class OOGL_OFF {
             return new Face(indices, Face.DEFAULT_COLOR);
         }
         if (extra != 3 && extra != 4) {
-            throw error(line, "colour needs 3 or 4 components, not " + extra);
+            throw error(line, "Farbe braucht 3 oder 4 Anteile, nicht " + extra);
         }
         return new Face(indices, readColor(tokens, 1 + n, extra, line));
     }
@@ -190,7 +198,7 @@ public final class OOGL_OFF {
         int[] rgb = new int[3];
         for (int i = 0; i < size; i++) {
             if (values[i] < 0 || values[i] > limit) {
-                throw error(line, "colour component " + tokens[from + i] + " is outside 0.." + (int) limit);
+                throw error(line, "Farbanteil " + tokens[from + i] + " liegt au\u00dferhalb 0.." + (int) limit);
             }
             if (i < 3) {
                 rgb[i] = (int) Math.round(byteScale ? values[i] : values[i] * 255);
@@ -212,34 +220,34 @@ public final class OOGL_OFF {
     private static int count(String token, int line) throws IOException {
         int value = integer(token, line);
         if (value < 0) {
-            throw error(line, "count " + value + " is negative");
+            throw error(line, "Anzahl " + value + " ist negativ");
         }
         return value;
     }
 
     private static int integer(String token, int line) throws IOException {
         if (!INTEGER.matcher(token).matches()) {
-            throw error(line, "bad integer '" + token + "'");
+            throw error(line, "keine ganze Zahl: '" + token + "'");
         }
         try {
             return Integer.parseInt(token);
         } catch (NumberFormatException e) {
-            throw error(line, "integer '" + token + "' is too large");
+            throw error(line, "ganze Zahl '" + token + "' ist zu gro\u00df");
         }
     }
 
     private static double number(String token, int line) throws IOException {
         if (!NUMBER.matcher(token).matches()) {
-            throw error(line, "bad number '" + token + "'");
+            throw error(line, "keine Zahl: '" + token + "'");
         }
         double value = Double.parseDouble(token);
         if (Double.isInfinite(value)) {
-            throw error(line, "number '" + token + "' is too large");
+            throw error(line, "Zahl '" + token + "' ist zu gro\u00df");
         }
         return value;
     }
 
     private static IOException error(int line, String message) {
-        return new IOException("line " + line + ": " + message);
+        return new IOException("Zeile " + line + ": " + message);
     }
 }

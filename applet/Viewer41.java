@@ -23,11 +23,14 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
     /** How far the model turns per pixel dragged. */
     private static final double DEGREES_PER_PIXEL = 0.5;
     private static final Color BACKGROUND = Color.BLACK;
+    /** Shown until init has read the model. */
+    public static final String LOADING = "Modell wird geladen ...";
 
     // An applet is serializable as an AWT component, but this one is never
-    // serialized, so its state is all transient.
-    private transient OOGL_OFF model;
-    private transient String problem; // shown instead of the model when loading failed
+    // serialized, so its state is all transient. The browser may paint while
+    // init still reads the model, so what init sets is volatile.
+    private transient volatile OOGL_OFF model;
+    private transient volatile String problem; // shown instead of the model when loading failed
     private final transient Matrix3D rotation = new Matrix3D();
     private transient int lastX;
     private transient int lastY;
@@ -39,13 +42,28 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
         if (name == null) {
             name = "model.off";
         }
-        try (InputStream in = new URL(getDocumentBase(), name).openStream()) {
-            model = new OOGL_OFF(in);
-        } catch (IOException | RuntimeException e) {
-            problem = "Modell nicht lesbar: " + (e.getMessage() != null ? e.getMessage() : e.toString());
-        }
+        problem = load(name);
         addMouseListener(this);
         addMouseMotionListener(this);
+        repaint();
+    }
+
+    /** Reads the model from the file name relative to the page; gives null, or why it could not be read. */
+    private String load(String name) {
+        InputStream in;
+        try {
+            in = new URL(getDocumentBase(), name).openStream();
+        } catch (IOException | RuntimeException e) {
+            return "Modell " + name + " nicht gefunden";
+        }
+        try (InputStream open = in) {
+            model = new OOGL_OFF(open);
+            return null;
+        } catch (IOException e) {
+            return "Modell nicht lesbar: " + e.getMessage();
+        } catch (RuntimeException e) {
+            return "Modell nicht lesbar";
+        }
     }
 
     /** Paints without clearing first; paint covers the whole area anyway. */
@@ -65,13 +83,22 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
             buffer = createImage(width, height);
         }
         Graphics bg = buffer.getGraphics();
-        if (model != null) {
-            drawModel(bg, width, height, model, rotation);
-        } else {
-            drawMessage(bg, width, height, problem);
-        }
+        drawContent(bg, width, height, model, rotation, problem);
         bg.dispose();
         g.drawImage(buffer, 0, 0, this);
+    }
+
+    /**
+     * Draws the model, else the problem that kept it from loading, else the line
+     * that says it is still loading.
+     */
+    public static void drawContent(Graphics g, int width, int height, OOGL_OFF model, Matrix3D rotation,
+            String problem) {
+        if (model != null) {
+            drawModel(g, width, height, model, rotation);
+        } else {
+            drawMessage(g, width, height, problem != null ? problem : LOADING);
+        }
     }
 
     /**

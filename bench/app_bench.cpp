@@ -23,9 +23,9 @@ namespace {
 
 // Benchmarks never ask for files.
 class KeineDialoge : public wyk::FileDialogs {
-public:
-    std::optional<QString> GetOpenFolderItem() override { return std::nullopt; }
-    std::optional<QString> GetSaveFolderItem(const QString&) override { return std::nullopt; }
+protected:
+    std::optional<wyk::DialogWahl> oeffnen(const wyk::DialogAngebot&) override { return {}; }
+    std::optional<wyk::DialogWahl> speichern(const wyk::DialogAngebot&) override { return {}; }
 };
 
 // Counts the paint events a widget receives.

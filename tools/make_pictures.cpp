@@ -1,28 +1,90 @@
-// Draws the about window's two pictures with the viewer's own renderer: the example house as
-// the 160 x 160 logo (picture 168) and the coloured fan as the 100 x 50 small picture (169).
-// Usage: make_pictures EXAMPLES_DIR OUTPUT_DIR
+// Draws the program's pictures with the viewer's own renderer, each model fitted whole into
+// its picture and centred: the example house as the about window's 160 x 160 logo (picture
+// 168) and as the desktop icon at the sizes the icon theme knows, and the colour fan seen from
+// above as the about window's 100 x 50 small picture (169).
+// Usage: make_pictures EXAMPLES_DIR RESOURCES_DIR
 #include "model/reader.h"
 #include "view/projection.h"
 #include "view/renderer.h"
 
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
-bool bild(const QString& modell, const QString& ziel, int breite, int hoehe, int zoom) {
+// One picture: the example model, the file under the resources folder, the size, the view
+// angles (tilt, turn), whether the points show, and the free border in pixels.
+struct Bild {
+    const char* modell;
+    const char* datei;
+    int breite;
+    int hoehe;
+    double neigung;
+    double drehung;
+    bool punkte;
+    int rand;
+};
+
+constexpr double kVonOben = 1.5707963267948966;
+
+const Bild kBilder[] = {
+    {"haus.wyk", "pictures/168.png", 160, 160, wyk::kStartNeigung, wyk::kStartDrehung, true, 10},
+    {"farben.wyk", "pictures/169.png", 100, 50, kVonOben, 0.0, false, 3},
+    {"haus.wyk", "desktop/wyk-viewer-48.png", 48, 48, wyk::kStartNeigung, wyk::kStartDrehung, false,
+     3},
+    {"haus.wyk", "desktop/wyk-viewer-128.png", 128, 128, wyk::kStartNeigung, wyk::kStartDrehung,
+     true, 8},
+    {"haus.wyk", "desktop/wyk-viewer-256.png", 256, 256, wyk::kStartNeigung, wyk::kStartDrehung,
+     true, 16},
+};
+
+// Scales the basis and places the origin so that the model's points, the origin among them,
+// fill the picture up to rand pixels on the tighter side and lie in its middle.
+void einpassen(wyk::Module1& m, int rand) {
+    m.zoomfaktor = 1;
+    wyk::rotation2(m);
+    double links = std::numeric_limits<double>::max();
+    double oben = links;
+    double rechts = -links;
+    double unten = -links;
+    for (int p = 0; p <= m.anzpkt; ++p) {
+        const auto& q = m.punkt[p];
+        const double x = q[1] * m.basis[1][1] + q[2] * m.basis[2][1] + q[3] * m.basis[3][1];
+        const double y = q[1] * m.basis[1][2] + q[2] * m.basis[2][2] + q[3] * m.basis[3][2];
+        links = std::min(links, x);
+        rechts = std::max(rechts, x);
+        oben = std::min(oben, y);
+        unten = std::max(unten, y);
+    }
+    const double faktor = std::min((m.breite - 1 - 2 * rand) / std::max(rechts - links, 1e-9),
+                                   (m.hoehe - 1 - 2 * rand) / std::max(unten - oben, 1e-9));
+    for (auto& achse : m.basis) {
+        achse[1] *= faktor;
+        achse[2] *= faktor;
+    }
+    m.origx = static_cast<int>(std::lround((m.breite - 1) / 2.0 - faktor * (links + rechts) / 2));
+    m.origy = static_cast<int>(std::lround((m.hoehe - 1) / 2.0 - faktor * (oben + unten) / 2));
+}
+
+bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
     wyk::Module1 m;
-    m.breite = breite;
-    m.hoehe = hoehe;
-    m.origx = breite / 2;
-    m.origy = hoehe * 3 / 4;
-    m.zoomfaktor = zoom;
-    m.fenster.schalter = [] { return wyk::Anzeige{true, true, false}; };
-    if (!wyk::init(m).isDone() || !wyk::ladeDatei(m, modell).isDone()) {
+    m.breite = b.breite;
+    m.hoehe = b.hoehe;
+    const bool punkte = b.punkte;
+    m.fenster.schalter = [punkte] { return wyk::Anzeige{punkte, true, false}; };
+    if (!wyk::init(m).isDone() ||
+        !wyk::ladeDatei(m, examples + '/' + QString::fromLatin1(b.modell)).isDone()) {
         return false;
     }
+    m.rotwinkel[1] = b.neigung;
+    m.rotwinkel[3] = b.drehung;
+    einpassen(m, b.rand);
     wyk::zeichnen(m);
-    return m.zebild.copy(0, 0, breite, hoehe).save(ziel, "PNG");
+    return m.zebild.copy(0, 0, b.breite, b.hoehe)
+        .save(ziel + '/' + QString::fromLatin1(b.datei), "PNG");
 }
 
 } // namespace
@@ -31,12 +93,16 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: make_pictures EXAMPLES_DIR OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: make_pictures EXAMPLES_DIR RESOURCES_DIR\n");
         return 2;
     }
     const QString examples = QString::fromLocal8Bit(argv[1]);
-    const QString out = QString::fromLocal8Bit(argv[2]);
-    const bool ok = bild(examples + "/haus.wyk", out + "/168.png", 160, 160, 8) &&
-                    bild(examples + "/farben.wyk", out + "/169.png", 100, 50, 2);
-    return ok ? 0 : 1;
+    const QString ziel = QString::fromLocal8Bit(argv[2]);
+    for (const Bild& b : kBilder) {
+        if (!zeichne(examples, ziel, b)) {
+            std::fprintf(stderr, "make_pictures: %s failed\n", b.datei);
+            return 1;
+        }
+    }
+    return 0;
 }

@@ -95,7 +95,7 @@ void App::About_Action() {
 }
 
 void App::FIload_Action() {
-    melden(melder_, haupt_.get(), datenlesen(*m_, *dialogs_));
+    geladen(datenlesen(*m_, *dialogs_));
     zeichnen(*m_);
 }
 
@@ -118,8 +118,16 @@ void App::debugZeigen() {
 }
 
 void App::modellLaden(const QString& path) {
-    melden(melder_, haupt_.get(), ladeDatei(*m_, path));
+    geladen(ladeDatei(*m_, path));
     zeichnen(*m_);
+}
+
+// After a load the file dialogs start in the model's folder; a failed load is reported.
+void App::geladen(const Outcome& ergebnis) {
+    if (ergebnis.isDone()) {
+        dialogs_->modellGeladen(m_->datpfad);
+    }
+    melden(melder_, haupt_.get(), ergebnis);
 }
 
 // A load closes the debug window when one is open; none is created for it.

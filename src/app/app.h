@@ -53,6 +53,7 @@ private:
     void addMenuHandlers();
     void bearbeiten(const char* name, void (*aktion)(QLineEdit&));
     void debugSchliessen();
+    void geladen(const Outcome& ergebnis);
 
     std::unique_ptr<Module1> m_;
     std::unique_ptr<FileDialogs> dialogs_;

@@ -23,7 +23,7 @@ int DebugTabelle::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant DebugTabelle::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid()) {
         return {};
     }
     return zelle_(index.row(), index.column());

@@ -8,7 +8,8 @@ namespace wyk {
 
 // A read-only table of the model for the debug window: row r shows element r + 1, in index
 // order, and is never sorted. Cells are formatted only when the view shows them, so even
-// the largest model fills the table at once.
+// the largest model fills the table at once. A cell's tooltip is its whole text, which a
+// narrow column cuts.
 class DebugTabelle : public QAbstractTableModel {
     Q_OBJECT
 

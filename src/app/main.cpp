@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/deutsch.h"
 #include "app/qtfiledialogs.h"
 #include "export/batch.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
         return ohneFenster(argc, argv, args);
     }
     QApplication app(argc, argv);
+    wyk::deutschLaden(app);
     QApplication::setApplicationName(QStringLiteral("WYK-Viewer"));
     QApplication::setApplicationVersion(QStringLiteral(WYK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("wyk-viewer"));

@@ -1,29 +1,38 @@
 #include "app/qtfiledialogs.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace wyk {
 
-std::optional<QString> QtFileDialogs::GetOpenFolderItem() {
-    return gewaehlt(QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                                 QStringLiteral("Modell laden"), ordner_));
-}
+namespace {
 
-std::optional<QString> QtFileDialogs::GetSaveFolderItem(const QString& defaultName) {
-    const QString vorschlag = ordner_.isEmpty() ? defaultName : QDir(ordner_).filePath(defaultName);
-    return gewaehlt(QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                                 QStringLiteral("Speichern unter"), vorschlag));
-}
+// QFileDialog::getOpenFileName or getSaveFileName.
+using Dialog = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
+                           QFileDialog::Options);
 
-std::optional<QString> QtFileDialogs::gewaehlt(const QString& path) {
-    if (path.isEmpty()) {
+// Shows the dialog with what it offers; the chosen file with the index of the file type
+// selected, nothing on cancel.
+std::optional<DialogWahl> zeigen(Dialog dialog, const QString& titel,
+                                 const DialogAngebot& angebot) {
+    QString typ = angebot.filter.value(0);
+    const QString pfad = dialog(QApplication::activeWindow(), titel, angebot.ort,
+                                angebot.filter.join(QStringLiteral(";;")), &typ, {});
+    if (pfad.isEmpty()) {
         return std::nullopt;
     }
-    ordner_ = QFileInfo(path).absolutePath();
-    return QFileInfo(path).absoluteFilePath();
+    return DialogWahl{pfad, static_cast<int>(std::max<qsizetype>(0, angebot.filter.indexOf(typ)))};
+}
+
+} // namespace
+
+std::optional<DialogWahl> QtFileDialogs::oeffnen(const DialogAngebot& angebot) {
+    return zeigen(&QFileDialog::getOpenFileName, QStringLiteral("Modell laden"), angebot);
+}
+
+std::optional<DialogWahl> QtFileDialogs::speichern(const DialogAngebot& angebot) {
+    return zeigen(&QFileDialog::getSaveFileName, QStringLiteral("Speichern unter"), angebot);
 }
 
 } // namespace wyk

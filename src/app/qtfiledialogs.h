@@ -4,17 +4,11 @@
 
 namespace wyk {
 
-// The system's open and save dialogs, over the active window. The folder of the last chosen
-// file is where the next dialog starts.
+// The system's open and save dialogs, over the active window.
 class QtFileDialogs : public FileDialogs {
-public:
-    std::optional<QString> GetOpenFolderItem() override;
-    std::optional<QString> GetSaveFolderItem(const QString& defaultName) override;
-
-private:
-    std::optional<QString> gewaehlt(const QString& path);
-
-    QString ordner_;
+protected:
+    std::optional<DialogWahl> oeffnen(const DialogAngebot& angebot) override;
+    std::optional<DialogWahl> speichern(const DialogAngebot& angebot) override;
 };
 
 } // namespace wyk

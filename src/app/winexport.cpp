@@ -37,7 +37,6 @@ void WINexport::CreateControls() {
     auto* abbruch = new QPushButton(QStringLiteral("Abbruch"), this);
     abbruch->setObjectName(QStringLiteral("PushButton2"));
     abbruch->setGeometry(112, 88, 80, 20);
-    abbruch->setAutoDefault(false);
     connect(abbruch, &QPushButton::clicked, this, &WINexport::close);
 }
 

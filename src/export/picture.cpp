@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <iterator>
 
 namespace wyk {
 
@@ -49,15 +50,38 @@ Outcome speichern(const QImage& bild, const QString& path) {
     return writeBinaryFile(path, bytes);
 }
 
+// The picture types the save dialog offers, PNG first, each with the extension that a name
+// without one takes when the type is selected; a PNG keeps the bare name.
+struct Bildtyp {
+    const char* filter;
+    const char* endung;
+};
+constexpr Bildtyp kBildtypen[] = {{"PNG-Bild (*.png)", ""},
+                                  {"SVG-Vektorbild (*.svg)", ".svg"},
+                                  {"Webseite (*.html *.htm)", ".html"}};
+
+// The chosen file's path, with the selected type's extension when the name has none.
+QString bildPfad(const DialogWahl& wahl) {
+    const bool bekannt = wahl.filter >= 0 && wahl.filter < static_cast<int>(std::size(kBildtypen));
+    if (!bekannt || !QFileInfo(wahl.pfad).suffix().isEmpty()) {
+        return wahl.pfad;
+    }
+    return wahl.pfad + QString::fromLatin1(kBildtypen[wahl.filter].endung);
+}
+
 } // namespace
 
 Outcome savepic(Module1& m, FileDialogs& dialogs) {
-    const QImage bild = zeichnung(m);
-    const auto path = dialogs.GetSaveFolderItem(QStringLiteral("bild"));
-    if (!path) {
+    zeichnen(m);
+    QStringList filter;
+    for (const Bildtyp& typ : kBildtypen) {
+        filter << QString::fromUtf8(typ.filter);
+    }
+    const auto wahl = dialogs.GetSaveFolderItem(QStringLiteral("bild"), filter);
+    if (!wahl) {
         return Outcome::cancelled();
     }
-    return speichern(bild, *path);
+    return schreibeBild(m, bildPfad(*wahl));
 }
 
 Outcome schreibeBild(Module1& m, const QString& path) {

@@ -170,6 +170,7 @@ Outcome ladeAus(Module1& m, QIODevice& device, const QString& name) {
     neu.anzpkt = 0;
     neu.anzlin = 0;
     neu.datname = QFileInfo(name).fileName();
+    neu.datpfad = QFileInfo(name).absoluteFilePath();
     QString error;
     if (!liesModell(device, neu, error)) {
         return refuse(name, error);

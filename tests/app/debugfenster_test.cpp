@@ -73,6 +73,7 @@ TEST_F(DebugfensterTest, ShowsTheModelAndMarksTheClickedRowsUntilItCloses) {
     EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
     EXPECT_EQ(zeilen("LBlinien"),
               (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));
+    EXPECT_EQ(tabelle("LBpunkte")->model()->index(1, 3).data(Qt::ToolTipRole), "0.25");
     EXPECT_EQ(marken(), "0 0 1") << "only the load redrew";
     klicken("LBpunkte", 0);
     EXPECT_EQ(marken(), "1 0 1");

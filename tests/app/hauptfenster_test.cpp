@@ -54,6 +54,7 @@ protected:
 
 TEST_F(HauptfensterTest, FreshWindowShowsItsControlsInTheirStartState) {
     EXPECT_EQ(haupt().windowTitle(), "WYK-Viewer");
+    EXPECT_FALSE(haupt().windowIcon().isNull());
     EXPECT_EQ(haupt().inhalt().size(), QSize(576, 435));
     pruefeTeile(haupt().inhalt(),
                 {"GroupBox1 16 15 132 97 Anzeige", "CBpunkte 27 37 72 22 Punkte aus",

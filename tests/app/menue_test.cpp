@@ -1,3 +1,4 @@
+#include "app/deutsch.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
 #include "app/winexport.h"
@@ -6,11 +7,13 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -75,6 +78,25 @@ TEST_F(MenueTest, OffExportWritesOnlyTheOffFileAndFailuresAreReported) {
     ASSERT_EQ(meldungen.size(), 2) << "cancelled dialogs say nothing";
     EXPECT_TRUE(meldungen[0].contains("3D.off") && meldungen[1].contains("bild.png"))
         << meldungen.join('\n').toStdString();
+}
+
+// The open dialog lists model files first and starts in the loaded model's folder, also for
+// a model named on the command line; save dialogs propose their names where the user was last.
+TEST_F(MenueTest, DialogsStartInTheFolderUsedLast) {
+    TempDir ziel;
+    app->modellLaden(beispiel("haus.wyk"));
+    dialogs->answers << ziel.path("x.png");
+    for (const char* befehl : {"FIsave", "FIsave", "FIoff", "FIload"}) {
+        waehle(befehl);
+    }
+    QStringList orte;
+    for (const DialogAngebot& angebot : dialogs->angebote) {
+        orte << angebot.ort;
+    }
+    EXPECT_EQ(orte, (QStringList{beispiel("bild"), ziel.path("bild"), ziel.path("haus.off"),
+                                 QStringLiteral(WYK_EXAMPLES_DIR)}));
+    EXPECT_EQ(dialogs->angebote.back().filter,
+              (QStringList{"WYK-Modelle (*.wyk)", "Alle Dateien (*)"}));
 }
 
 TEST_F(MenueTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
@@ -169,6 +191,18 @@ TEST_F(ExportfensterTest, OffPlusOpensOneWindowThatAbbruchClosesWithoutAsking) {
     EXPECT_EQ(dialogs->opened, 0) << "nothing is asked or written before Export";
 }
 
+TEST_F(ExportfensterTest, ReturnPressesTheFocusedButton) {
+    QWidget* fenster = oeffnen();
+    ASSERT_NE(fenster, nullptr);
+    fenster->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    QWidget* abbruch = teil(fenster, "PushButton2");
+    abbruch->setFocus();
+    QTest::keyClick(abbruch, Qt::Key_Return);
+    EXPECT_EQ(app->exportFenster(), nullptr);
+    EXPECT_EQ(dialogs->opened, 0) << "no export started";
+}
+
 TEST_F(ExportfensterTest, ExportWritesWhatIsTickedThenClosesAndResetsTheFlags) {
     struct Fall {
         bool html, java;
@@ -231,6 +265,14 @@ TEST(Beenden, QuitAndClosingTheMainWindowEndWithExitCodeZeroButNotOtherWindows) 
         EXPECT_EQ(endet.count(), 1);
         EXPECT_EQ(app.haupt().isVisible(), code != 0);
     }
+}
+
+// Qt's own texts are German like the program's, whatever the system's language.
+TEST(Deutsch, QtsOwnTextsAreGerman) {
+    deutschLaden(*qApp);
+    const QDialogButtonBox knoepfe(QDialogButtonBox::Cancel);
+    EXPECT_EQ(knoepfe.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(QLocale().toString(2.5), "2,5");
 }
 
 TEST(Meldung, FailedLoadShowsAWarningNamingTheFile) {

@@ -43,26 +43,26 @@ public class OoglOffTest {
         // Indices are not checked; lines after the faces do not count.
         {"OFF\n2 2 0\n0 0 0\n1 1 1\n2 0 2\n2 -1 1 1 0 0\n9\n", "0 0 0; 1 1 1 | 0 2" + GREY + " -1 1 (255,0,0);"},
         {"OFF\n0 0 0\n", " |"},
-        {"# nothing\n\n", "error: file is empty"},
-        {"OFF\n", "error: line 1: missing line 'vertices faces edges'"},
-        {"OFF\n3 3\n", "error: line 2: expected 'vertices faces edges'"},
-        {"OFF\n3 1 3\n0 0 0\n1 0 0\n", "error: line 2: file has only 2 of 3 vertex lines"},
-        {"OFF\n1 2 0\n0 0 0\n1 0\n", "error: line 2: file has only 1 of 2 face lines"},
-        {"OFF\n2000000000 0 0\n", "error: line 2: file has only 0 of 2000000000 vertex lines"},
-        {"OFF\n99999999999 0 0\n", "error: line 2: integer '99999999999' is too large"},
-        {"OFF\n-1 0 0\n", "error: line 2: count -1 is negative"},
-        {"OFF\n2 1 0\n0 0 0\n1 0 0\n2 0 1.5\n", "error: line 5: bad integer '1.5'"},
-        {"OFF\n1 0 0\n0 NaN 0\n", "error: line 3: bad number 'NaN'"},
-        {"OFF\n1 0 0\n0 1e999 0\n", "error: line 3: number '1e999' is too large"},
-        {"OFF\n1 0 0\n0 0\n", "error: line 3: vertex needs 3 coordinates"},
-        {"4OFF\n1 0 0\n1 1 1 0\n", "error: line 3: w coordinate is 0"},
-        {"OFF\n1 1 0\n0 0 0\n0\n", "error: line 4: face needs at least one vertex"},
-        {"OFF\n1 1 0\n0 0 0\n3 0 0\n", "error: line 4: face lists fewer than 3 vertices"},
-        {"OFF\n1 1 0\n0 0 0\n1 0 1 1\n", "error: line 4: colour needs 3 or 4 components, not 2"},
-        {"OFF\n1 1 0\n0 0 0\n1 0 1.5 0 0\n", "error: line 4: colour component 1.5 is outside 0..1"},
-        {"OFF\n1 1 0\n0 0 0\n1 0 300 0 0\n", "error: line 4: colour component 300 is outside 0..255"},
-        {"nOFF\n3\n1 0 0\n1 2 3\n", "error: line 1: unsupported header 'nOFF'"},
-        {"OFF BINARY\n", "error: line 1: unsupported header 'OFF BINARY'"},
+        {"# nothing\n\n", "error: Datei ist leer"},
+        {"OFF\n", "error: Zeile 1: es fehlt die Zeile mit Eckenzahl, Fl\u00e4chenzahl, Kantenzahl"},
+        {"OFF\n3 3\n", "error: Zeile 2: erwartet werden Eckenzahl, Fl\u00e4chenzahl, Kantenzahl"},
+        {"OFF\n3 1 3\n0 0 0\n1 0 0\n", "error: Zeile 2: Datei hat nur 2 von 3 Eckenzeilen"},
+        {"OFF\n1 2 0\n0 0 0\n1 0\n", "error: Zeile 2: Datei hat nur 1 von 2 Fl\u00e4chenzeilen"},
+        {"OFF\n2000000000 0 0\n", "error: Zeile 2: Datei hat nur 0 von 2000000000 Eckenzeilen"},
+        {"OFF\n99999999999 0 0\n", "error: Zeile 2: ganze Zahl '99999999999' ist zu gro\u00df"},
+        {"OFF\n-1 0 0\n", "error: Zeile 2: Anzahl -1 ist negativ"},
+        {"OFF\n2 1 0\n0 0 0\n1 0 0\n2 0 1.5\n", "error: Zeile 5: keine ganze Zahl: '1.5'"},
+        {"OFF\n1 0 0\n0 NaN 0\n", "error: Zeile 3: keine Zahl: 'NaN'"},
+        {"OFF\n1 0 0\n0 1e999 0\n", "error: Zeile 3: Zahl '1e999' ist zu gro\u00df"},
+        {"OFF\n1 0 0\n0 0\n", "error: Zeile 3: Ecke braucht 3 Koordinaten"},
+        {"4OFF\n1 0 0\n1 1 1 0\n", "error: Zeile 3: w-Koordinate ist 0"},
+        {"OFF\n1 1 0\n0 0 0\n0\n", "error: Zeile 4: Fl\u00e4che braucht mindestens eine Ecke"},
+        {"OFF\n1 1 0\n0 0 0\n3 0 0\n", "error: Zeile 4: Fl\u00e4che nennt weniger als 3 Ecken"},
+        {"OFF\n1 1 0\n0 0 0\n1 0 1 1\n", "error: Zeile 4: Farbe braucht 3 oder 4 Anteile, nicht 2"},
+        {"OFF\n1 1 0\n0 0 0\n1 0 1.5 0 0\n", "error: Zeile 4: Farbanteil 1.5 liegt au\u00dferhalb 0..1"},
+        {"OFF\n1 1 0\n0 0 0\n1 0 300 0 0\n", "error: Zeile 4: Farbanteil 300 liegt au\u00dferhalb 0..255"},
+        {"nOFF\n3\n1 0 0\n1 2 3\n", "error: Zeile 1: Kopfzeile 'nOFF' wird nicht unterst\u00fctzt"},
+        {"OFF BINARY\n", "error: Zeile 1: Kopfzeile 'OFF BINARY' wird nicht unterst\u00fctzt"},
     };
 
     private static final String CUBE = "OFF\n8 6 12\n-1 -1 -1\n1 -1 -1\n1 1 -1\n-1 1 -1\n-1 -1 1\n1 -1 1\n"
@@ -189,7 +189,7 @@ public class OoglOffTest {
         int[] point = box(draw("OFF\n2 1 0\n3 3 3\n3 3 3\n2 0 1 1 1 1\n", 0, 0), null);
         check(point[0] == W / 2 && point[1] == H / 2 && point[4] == 1, "equal vertices give one centred point");
 
-        Viewer41.drawMessage(example.getGraphics(), W, H, "Modell nicht lesbar: line 3: bad number 'x'");
+        Viewer41.drawMessage(example.getGraphics(), W, H, "Modell nicht lesbar: Zeile 3: keine Zahl: 'x'");
         int[] text = box(example, Color.WHITE);
         check(box(example, RED)[4] == 0 && text[4] > 50 && text[1] > H / 3 && text[3] < 2 * H / 3,
                 "message replaces the model");

@@ -40,6 +40,26 @@ TEST(PictureExport, SavesTheDrawingInTheFormatOfItsName) {
               m.zebild.copy(0, 0, 530, 410));
 }
 
+// The dialog offers the picture types, PNG first; a name without an extension takes that of
+// the type selected, except PNG's.
+TEST(PictureExport, BareNameTakesTheSelectedTypesExtension) {
+    test::TempDir dir;
+    Module1 m;
+    ASSERT_TRUE(init(m).isDone());
+    test::ScriptedDialogs dialogs;
+    const std::tuple<const char*, int, const char*> faelle[] = {
+        {"a", 0, "a"}, {"b", 1, "b.svg"}, {"c", 2, "c.html"}, {"d.png", 1, "d.png"}};
+    for (const auto& [name, typ, datei] : faelle) {
+        dialogs.answers << dir.path(name);
+        dialogs.filterWahl << typ;
+        ASSERT_TRUE(savepic(m, dialogs).isDone());
+        EXPECT_TRUE(dir.exists(datei)) << datei;
+    }
+    EXPECT_EQ(test::dateien(dir).size(), 4);
+    EXPECT_EQ(dialogs.angebote[0].filter, (QStringList{"PNG-Bild (*.png)", "SVG-Vektorbild (*.svg)",
+                                                       "Webseite (*.html *.htm)"}));
+}
+
 // Every writer names the file it failed on and leaves none behind.
 TEST(ExportFailure, NamesTheFileAndLeavesNoFile) {
     test::TempDir dir;

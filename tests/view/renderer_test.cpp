@@ -3,6 +3,8 @@
 #include "view/renderer.h"
 
 #include <QPainter>
+#include <QRect>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -251,6 +253,30 @@ TEST_F(RendererTest, FarAndBrokenCoordinates) {
         EXPECT_EQ(at(235, 213), stored(150, 0, 0)) << "zoom " << zoom;
         EXPECT_TRUE(anyInBox(399, 275, 399, 277, stored(150, 0, 0))) << "zoom " << zoom;
         EXPECT_EQ(at(200, 150), kBlack) << "nothing drawn towards points at infinity";
+    }
+}
+
+// The about window's pictures show their model whole: the lit pixels keep off every edge and
+// lie in the middle.
+TEST(Bilder, ShowTheirModelWholeAndCentred) {
+    Resources ressourcen;
+    for (const int nummer : {168, 169}) {
+        const QImage bild = ressourcen.picture(nummer);
+        QRect hell;
+        for (int y = 0; y < bild.height(); ++y) {
+            for (int x = 0; x < bild.width(); ++x) {
+                if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
+                    hell |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        const int links = hell.left();
+        const int rechts = bild.width() - 1 - hell.right();
+        const int oben = hell.top();
+        const int unten = bild.height() - 1 - hell.bottom();
+        EXPECT_TRUE(std::min({links, rechts, oben, unten}) >= 2 && std::abs(links - rechts) <= 2 &&
+                    std::abs(oben - unten) <= 2)
+            << nummer << ": " << links << ' ' << rechts << ' ' << oben << ' ' << unten;
     }
 }
 
