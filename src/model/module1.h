@@ -23,6 +23,7 @@ struct Modell {
     int anzlin = 0;
     std::array<std::array<int, 3>, kTabellenGrenze + 1> linie{};
     QString datname = QStringLiteral("3D");
+    QString datpfad; // the path the model was read from; empty until the first load
 };
 
 // Which parts of the scene the renderer draws: the main window's three check boxes.
