@@ -89,10 +89,11 @@ TEST_F(NachladenTest, WritesInPiecesLoadOnceAfterTheLast) {
     }
     ASSERT_TRUE(gelesen());
     EXPECT_EQ(m().anzpkt, 5);
-    EXPECT_FALSE(gelesen(ModellWaechter::kRuhe * 3 / 2)) << "one save, one load";
+    EXPECT_FALSE(gelesen(ModellWaechter::kRuhe * 3 / 2));
+    EXPECT_EQ(spy->count(), 1) << "one save, one load";
 }
 
-TEST_F(NachladenTest, ARefusedSaveKeepsTheModelAndIsToldOnceUntilAGoodOne) {
+TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndAGoneFileIsAwaited) {
     const QString path = laden("m.wyk", 3);
     const QByteArray kaputt = "5000\n";
     const std::tuple<QByteArray, int, qsizetype> saves[] = {
@@ -102,11 +103,15 @@ TEST_F(NachladenTest, ARefusedSaveKeepsTheModelAndIsToldOnceUntilAGoodOne) {
         ASSERT_TRUE(gelesen());
         EXPECT_EQ(std::pair(m().anzpkt, meldungen.size()), std::pair(anzpkt, told)) << text.data();
     }
-    EXPECT_TRUE(meldungen.last().contains(QStringLiteral("5000 Punkte"))) << meldungen.last().toStdString();
+    EXPECT_TRUE(meldungen.last().contains(QStringLiteral("5000 Punkte")))
+        << meldungen.last().toStdString();
     ASSERT_TRUE(QFile::remove(path));
     EXPECT_FALSE(gelesen(ModellWaechter::kRuhe * 3 / 2));
     EXPECT_EQ(std::pair(m().anzpkt, meldungen.size()), std::pair(2, qsizetype{2}))
         << "a file gone leaves the model";
+    anOrt(path, modell(6)); // back after a while
+    ASSERT_TRUE(gelesen());
+    EXPECT_EQ(m().anzpkt, 6);
 }
 
 TEST_F(NachladenTest, TheViewStaysAndTheDebugWindowShowsTheNewModel) {
