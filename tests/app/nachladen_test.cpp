@@ -12,17 +12,10 @@
 namespace wyk::test {
 namespace {
 
-// n points on the x axis and one pen move to each.
+// n points and n pen moves.
 QByteArray modell(int n) {
-    QByteArray text = QByteArray::number(n) + '\n';
-    for (int i = 1; i <= n; ++i) {
-        text += QByteArray::number(i) + " 0 0\n";
-    }
-    text += QByteArray::number(n) + '\n';
-    for (int i = 1; i <= n; ++i) {
-        text += QByteArray::number(i) + " 9\n";
-    }
-    return text;
+    const QByteArray anzahl = QByteArray::number(n) + '\n';
+    return anzahl + QByteArray("1 2 3\n").repeated(n) + anzahl + QByteArray("1 9\n").repeated(n);
 }
 
 // The ways editors save: in place, a new file renamed over the old one, delete and create.
