@@ -2,6 +2,7 @@
 
 #include "app/einzelfenster.h"
 #include "app/menubar.h"
+#include "app/modellwaechter.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
 #include "app/winexport.h"
@@ -15,12 +16,13 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
+#include <utility>
 
 namespace wyk {
 
 App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder)
     : m_(std::make_unique<Module1>()), dialogs_(std::move(dialogs)), melder_(std::move(melder)),
-      menuBar_(new MenuBar1) {
+      menuBar_(new MenuBar1), waechter_(new ModellWaechter(this)) {
     // Only "Quit" and closing the main window end the program, not the last of the other
     // windows closing.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -31,6 +33,7 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder)
     connect(haupt_.get(), &WINhaupt::ladenGewuenscht, this, &App::FIload_Action);
     connect(haupt_.get(), &WINhaupt::debugGewuenscht, this, &App::debugZeigen);
     connect(haupt_.get(), &WINhaupt::dateiAbgelegt, this, &App::modellLaden);
+    connect(waechter_, &ModellWaechter::geaendert, this, &App::dateiGespeichert);
     melden(melder_, haupt_.get(), haupt_->Event_Open());
     haupt_->show();
 }
@@ -122,12 +125,35 @@ void App::modellLaden(const QString& path) {
     zeichnen(*m_);
 }
 
-// After a load the file dialogs start in the model's folder; a failed load is reported.
-void App::geladen(const Outcome& ergebnis) {
-    if (ergebnis.isDone()) {
+// Reports a failed load; after a good one the file dialogs start in the model's folder and
+// the new file is followed instead of the old.
+void App::geladen(const Outcome& outcome) {
+    melden(melder_, haupt_.get(), outcome);
+    if (outcome.isDone()) {
         dialogs_->modellGeladen(m_->datpfad);
+        verweigert_.clear();
+        waechter_->folgen(m_->datpfad);
     }
-    melden(melder_, haupt_.get(), ergebnis);
+}
+
+// The followed file was saved: its model replaces the shown one, and the view, an open debug
+// window and the highlights that still exist stay. A save the reader refuses leaves the model
+// as it was and is told once, not again for each further save refused for the same reason.
+void App::dateiGespeichert() {
+    const Outcome outcome = erneutLaden(*m_, waechter_->datei());
+    if (outcome.isFailed()) {
+        const QString text =
+            outcome.message() + QStringLiteral(" Das angezeigte Modell bleibt, wie es war.");
+        if (std::exchange(verweigert_, text) != text) {
+            melden(melder_, haupt_.get(), Outcome::failed(text));
+        }
+        return;
+    }
+    verweigert_.clear();
+    if (offen(debug_)) {
+        debug_->neuFuellen();
+    }
+    zeichnen(*m_);
 }
 
 // A load closes the debug window when one is open; none is created for it.

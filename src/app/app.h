@@ -13,6 +13,7 @@ class QLineEdit;
 namespace wyk {
 
 class MenuBar1;
+class ModellWaechter;
 class WINdebug;
 class WINexport;
 class WINhaupt;
@@ -20,7 +21,7 @@ class WIInfo;
 
 // The application: owns the shared state, the file dialogs, the menu bar and the windows,
 // and handles the menu commands, whichever window is in front. Creating it opens the main
-// window with its first drawing.
+// window with its first drawing. The loaded model file is followed: each save loads it again.
 class App : public QObject {
     Q_OBJECT
 
@@ -53,7 +54,8 @@ private:
     void addMenuHandlers();
     void bearbeiten(const char* name, void (*aktion)(QLineEdit&));
     void debugSchliessen();
-    void geladen(const Outcome& ergebnis);
+    void geladen(const Outcome& outcome);
+    void dateiGespeichert();
 
     std::unique_ptr<Module1> m_;
     std::unique_ptr<FileDialogs> dialogs_;
@@ -63,6 +65,8 @@ private:
     QPointer<WINdebug> debug_;
     QPointer<WINexport> export_;
     QPointer<WIInfo> info_;
+    ModellWaechter* waechter_;
+    QString verweigert_; // the message last told about a refused save, until a good one
 };
 
 } // namespace wyk

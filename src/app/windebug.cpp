@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QTableView>
 #include <algorithm>
+#include <utility>
 
 namespace wyk {
 
@@ -39,11 +40,11 @@ void WINdebug::CreateControls() {
             return spalte == 0 ? Str(zeile + 1) : Str(m_.linie[zeile + 1][spalte]);
         },
         this);
-    QTableView* LBpunkte = tabelle(punkte_, "LBpunkte", QRect(20, 38, 197, 377));
-    connect(LBpunkte, &QTableView::clicked, this, &WINdebug::LBpunkte_CellClick);
+    LBpunkte_ = tabelle(punkte_, "LBpunkte", QRect(20, 38, 197, 377));
+    connect(LBpunkte_, &QTableView::clicked, this, &WINdebug::LBpunkte_CellClick);
     ueberschrift(QStringLiteral("Linien"), "StaticText1", QRect(254, 6, 100, 20));
-    QTableView* LBlinien = tabelle(linien_, "LBlinien", QRect(229, 38, 150, 377));
-    connect(LBlinien, &QTableView::clicked, this, &WINdebug::LBlinien_CellClick);
+    LBlinien_ = tabelle(linien_, "LBlinien", QRect(229, 38, 150, 377));
+    connect(LBlinien_, &QTableView::clicked, this, &WINdebug::LBlinien_CellClick);
     ueberschrift(QStringLiteral("Punkte"), "StaticText2", QRect(53, 6, 100, 20));
 }
 
@@ -80,6 +81,16 @@ void WINdebug::ueberschrift(const QString& text, const char* name, const QRect& 
 void WINdebug::debugzeigen() {
     punkte_->fuellen(std::min(m_.anzpkt, kTabellenGrenze));
     linien_->fuellen(std::min(m_.anzlin, kTabellenGrenze));
+}
+
+void WINdebug::neuFuellen() {
+    debugzeigen();
+    for (auto [view, marke] :
+         {std::pair(LBpunkte_, m_.debugpkt), std::pair(LBlinien_, m_.debuglinie)}) {
+        if (marke > 0) {
+            view->selectRow(marke - 1);
+        }
+    }
 }
 
 void WINdebug::Event_Open(const QWidget& haupt) {

@@ -20,6 +20,9 @@ public:
     // Fills the tables from the model and opens beside the main window, level with its top.
     WINdebug(Module1& m, const QWidget& haupt);
 
+    // Shows the model anew after it was read again; the highlighted rows stay selected.
+    void neuFuellen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -37,6 +40,8 @@ private:
     Module1& m_;
     DebugTabelle* punkte_ = nullptr;
     DebugTabelle* linien_ = nullptr;
+    QTableView* LBpunkte_ = nullptr;
+    QTableView* LBlinien_ = nullptr;
 };
 
 } // namespace wyk

@@ -124,6 +124,51 @@ Outcome refuse(const QString& path, const QString& reason) {
                                .arg(QDir::toNativeSeparators(path), reason));
 }
 
+// Reads into a scratch copy of the model and takes it over only when the whole file was read,
+// so a refused file leaves the model exactly as it was.
+Outcome einlesen(Module1& m, QIODevice& device, const QString& name) {
+    Modell neu = m;
+    neu.anzpkt = 0;
+    neu.anzlin = 0;
+    neu.datname = QFileInfo(name).fileName();
+    neu.datpfad = QFileInfo(name).absoluteFilePath();
+    QString error;
+    if (!liesModell(device, neu, error)) {
+        return refuse(name, error);
+    }
+    static_cast<Modell&>(m) = std::move(neu);
+    return Outcome::done();
+}
+
+Outcome einlesen(Module1& m, const QString& path) {
+    if (const QString reason = unreadable(path); !reason.isEmpty()) {
+        return refuse(path, reason);
+    }
+    // Opened by the system itself, so that a failure gives its error number.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return refuse(path, grundText(errno));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return refuse(path, grundText(EIO));
+    }
+    return einlesen(m, file, path);
+}
+
+// A new model shows no older tables and no highlights.
+Outcome nachDemLaden(Module1& m, Outcome outcome) {
+    if (outcome.isDone()) {
+        if (m.fenster.debugSchliessen) {
+            m.fenster.debugSchliessen();
+        }
+        m.debugpkt = 0;
+        m.debuglinie = 0;
+    }
+    return outcome;
+}
+
 } // namespace
 
 void normalisieren(std::string& line) {
@@ -149,39 +194,28 @@ Outcome datenlesen(Module1& m, FileDialogs& dialogs) {
 }
 
 Outcome ladeDatei(Module1& m, const QString& path) {
-    if (const QString reason = unreadable(path); !reason.isEmpty()) {
-        return refuse(path, reason);
-    }
-    // Opened by the system itself, so that a failure gives its error number.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return refuse(path, grundText(errno));
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return refuse(path, grundText(EIO));
-    }
-    return ladeAus(m, file, path);
+    return nachDemLaden(m, einlesen(m, path));
 }
 
 Outcome ladeAus(Module1& m, QIODevice& device, const QString& name) {
-    Modell neu = m;
-    neu.anzpkt = 0;
-    neu.anzlin = 0;
-    neu.datname = QFileInfo(name).fileName();
-    neu.datpfad = QFileInfo(name).absoluteFilePath();
-    QString error;
-    if (!liesModell(device, neu, error)) {
-        return refuse(name, error);
+    return nachDemLaden(m, einlesen(m, device, name));
+}
+
+Outcome erneutLaden(Module1& m, const QString& path) {
+    const Outcome outcome = einlesen(m, path);
+    if (outcome.isDone()) {
+        markenPruefen(m);
     }
-    static_cast<Modell&>(m) = std::move(neu);
-    if (m.fenster.debugSchliessen) {
-        m.fenster.debugSchliessen();
+    return outcome;
+}
+
+void markenPruefen(Module1& m) {
+    if (m.debugpkt > m.anzpkt) {
+        m.debugpkt = 0;
     }
-    m.debugpkt = 0;
-    m.debuglinie = 0;
-    return Outcome::done();
+    if (m.debuglinie > m.anzlin) {
+        m.debuglinie = 0;
+    }
 }
 
 } // namespace wyk

@@ -12,14 +12,22 @@ namespace wyk {
 // changes nothing.
 Outcome datenlesen(Module1& m, FileDialogs& dialogs);
 
-// Reads the model file at path into the model. On success the model, its counts and datname
-// (the file's name) are replaced, the debug window is closed and both highlights are cleared.
-// A file that cannot be read or that announces more than 3000 points or moves is refused
-// with a message, and the loaded model stays exactly as it was.
+// Reads the model file at path into the model. On success the model, its counts, datname
+// (the file's name) and datpfad (path) are replaced, the debug window is closed and both highlights
+// are cleared. A file that cannot be read or that announces more than 3000 points or moves is
+// refused with a message, and the loaded model stays exactly as it was.
 Outcome ladeDatei(Module1& m, const QString& path);
 
 // Reads a model from an open device as a file named name: the rules of ladeDatei.
 Outcome ladeAus(Module1& m, QIODevice& device, const QString& name);
+
+// Reads the model file at path again after it changed on disk: the rules of ladeDatei, except
+// that the debug window is left to the caller and the highlights are kept as far as their point
+// or move still exists (markenPruefen).
+Outcome erneutLaden(Module1& m, const QString& path);
+
+// Clears a highlight whose point or move the model no longer holds; keeps the others.
+void markenPruefen(Module1& m);
 
 // Normalises a data line: runs of blanks become one blank, then one leading blank goes.
 void normalisieren(std::string& line);

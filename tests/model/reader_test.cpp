@@ -243,6 +243,34 @@ TEST(Reader, ReadsTheChosenFile) {
     EXPECT_EQ(punktAus(m, 2), (Punkt{10, 0, 0}));
 }
 
+TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
+    struct Fall {
+        int debugpkt, debuglinie;
+        QByteArray file;
+        int pktDanach, linieDanach;
+    };
+    const Fall faelle[] = {
+        {2, 3, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 2, 0},
+        {3, 1, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 0, 1},
+        {1, 1, "-1\n0\n", 0, 0},
+        {2, 2, "5000\n", 2, 2}, // refused: the old model and its highlights stay
+    };
+    test::TempDir dir;
+    for (const Fall& fall : faelle) {
+        Module1 m;
+        m.anzpkt = m.anzlin = 3;
+        m.fenster.debugSchliessen = [] { ADD_FAILURE() << "the debug window stays open"; };
+        m.debugpkt = fall.debugpkt;
+        m.debuglinie = fall.debuglinie;
+        const QString path = dir.write("m.wyk", fall.file);
+        const bool geladen = erneutLaden(m, path).isDone();
+        EXPECT_EQ(
+            std::tuple(geladen, m.debugpkt, m.debuglinie, m.datpfad),
+            std::tuple(m.anzpkt != 3, fall.pktDanach, fall.linieDanach, geladen ? path : QString()))
+            << fall.file.data();
+    }
+}
+
 TEST(Normalisieren, CollapsesBlanksAndDropsOneLeadingBlank) {
     const std::pair<const char*, const char*> cases[] = {
         {"", ""},       {" ", ""},     {"    ", ""},     {"  1.5   -2  3  ", "1.5 -2 3 "},
