@@ -1,5 +1,7 @@
 #include "export/picture.h"
 
+#include "export/svg.h"
+#include "export/webseite.h"
 #include "platform/textfile.h"
 #include "view/renderer.h"
 
@@ -7,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <optional>
 
 namespace wyk {
 
@@ -49,6 +52,19 @@ Outcome speichern(const QImage& bild, const QString& path) {
     return writeBinaryFile(path, bytes);
 }
 
+// The vector picture when the name ends in .svg, the page when it ends in .html or .htm
+// (in any case); nothing for other names.
+std::optional<Outcome> alsVektor(const Module1& m, const QString& path) {
+    const QString endung = QFileInfo(path).suffix().toLower();
+    if (endung == QStringLiteral("svg")) {
+        return writeBinaryFile(path, svgBild(m));
+    }
+    if (endung == QStringLiteral("html") || endung == QStringLiteral("htm")) {
+        return writeBinaryFile(path, webSeite(m));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Outcome savepic(Module1& m, FileDialogs& dialogs) {
@@ -57,10 +73,16 @@ Outcome savepic(Module1& m, FileDialogs& dialogs) {
     if (!path) {
         return Outcome::cancelled();
     }
+    if (auto vektor = alsVektor(m, *path)) {
+        return *vektor;
+    }
     return speichern(bild, *path);
 }
 
 Outcome schreibeBild(Module1& m, const QString& path) {
+    if (auto vektor = alsVektor(m, path)) {
+        return *vektor;
+    }
     return speichern(zeichnung(m), path);
 }
 
