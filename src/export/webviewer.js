@@ -112,24 +112,100 @@
         return [ax + t0 * dx, ay + t0 * dy, ax + t1 * dx, ay + t1 * dy];
     }
 
-    // A line between the centres of two whole pixels, added to the open path. Only the part
-    // near the canvas is kept; a line of one pixel gets a tiny length, as canvas paths drop
-    // lines of none.
-    function linieZu(ax, ay, bx, by, pen) {
-        if (ax === bx && ay === by) {
-            bx += 0.01;
+    // The pixels of the canvas, drawn as the desktop draws into its picture: square pens,
+    // lines stepped along their longer axis in 32.32 fixed point, discs of whole pixels.
+    const B = daten.breite;
+    const H = daten.hoehe;
+    const bild = ctx.createImageData(B, H);
+    const pixel = new Uint32Array(bild.data.buffer);
+    const kleinEndig = new Uint8Array(new Uint32Array([1]).buffer)[0] === 1;
+    const EINS = 4294967296; // one pixel in 32.32 fixed point
+    let farbe = 0;
+    let pen = 1;
+
+    // A colour "#rrggbb" as the 32 bits of an opaque pixel.
+    function farbwert(text) {
+        const v = parseInt(text.slice(1), 16);
+        const [r, g, b] = [v >> 16, (v >> 8) & 255, v & 255];
+        return (kleinEndig ? (255 << 24) | (b << 16) | (g << 8) | r : (v << 8) | 255) >>> 0;
+    }
+    const palette = daten.farben.map(farbwert);
+    const [WEISS, GRUEN, ROT, SCHWARZ] = [daten.weiss, daten.gruen, daten.rot, "#000000"].map(
+        farbwert,
+    );
+
+    function plot(x, y) {
+        if (x >= 0 && y >= 0 && x < B && y < H) {
+            pixel[y * B + x] = farbe;
         }
-        const k = kappen(ax + 0.5, ay + 0.5, bx + 0.5, by + 0.5,
-            -pen, daten.breite + pen, -pen, daten.hoehe + pen);
-        if (k !== null) {
-            ctx.moveTo(k[0], k[1]);
-            ctx.lineTo(k[2], k[3]);
+    }
+
+    function fuellen(x, y, w, h) {
+        const links = Math.max(x, 0);
+        const rechts = Math.min(x + w, B);
+        for (let j = Math.max(y, 0); j < Math.min(y + h, H) && links < rechts; ++j) {
+            pixel.fill(farbe, j * B + links, j * B + rechts);
+        }
+    }
+
+    // Row j of the disc holds the pixels whose centres lie inside the inscribed circle.
+    function scheibeBei(x, y, size) {
+        for (let j = 0; j < size; ++j) {
+            const v = 2 * j + 1 - size;
+            let erste = 0;
+            while (erste < size && (2 * erste + 1 - size) ** 2 + v * v > size * size) {
+                ++erste;
+            }
+            fuellen(x + erste, y + j, size - 2 * erste, 1);
+        }
+    }
+
+    // Half-way values round away from zero.
+    const runden = (v) => (v < 0 ? -Math.round(-v) : Math.round(v));
+
+    // A line including both end pixels, clipped to the canvas widened by the pen's reach.
+    function linieZu(ax, ay, bx, by) {
+        const reichweite = Math.trunc(pen / 2);
+        const k = kappen(ax, ay, bx, by, -reichweite, B - 1 + reichweite, -reichweite,
+            H - 1 + reichweite);
+        if (k === null) {
+            return;
+        }
+        [ax, ay, bx, by] = k.map(runden);
+        const dx = bx - ax;
+        const dy = by - ay;
+        const entlangX = Math.abs(dx) >= Math.abs(dy);
+        const schritte = entlangX ? Math.abs(dx) : Math.abs(dy);
+        const richtung = (entlangX ? dx : dy) < 0 ? -1 : 1;
+        // |slope| <= 2^32 and every value stays far below 2^53: doubles hold them exactly.
+        const steigung = schritte === 0 ? 0 : Math.trunc(((entlangX ? dy : dx) * EINS) / schritte);
+        let neben = (entlangX ? ay : ax) * EINS + EINS / 2;
+        const f = farbe;
+        let haupt = entlangX ? ax : ay;
+        if (pen === 1 && entlangX) {
+            // Both ends lie inside the canvas, so every pixel between them does.
+            for (let i = 0; i <= schritte; ++i, haupt += richtung, neben += steigung) {
+                pixel[Math.floor(neben / EINS) * B + haupt] = f;
+            }
+        } else if (pen === 1) {
+            for (let i = 0; i <= schritte; ++i, haupt += richtung, neben += steigung) {
+                pixel[haupt * B + Math.floor(neben / EINS)] = f;
+            }
+        } else {
+            for (let i = 0; i <= schritte; ++i, haupt += richtung, neben += steigung) {
+                const anders = Math.floor(neben / EINS);
+                for (let j = -reichweite; j <= reichweite; ++j) {
+                    for (let q = -reichweite; q <= reichweite; ++q) {
+                        plot((entlangX ? haupt : anders) + q, (entlangX ? anders : haupt) + j);
+                    }
+                }
+            }
         }
     }
 
     // The segment from point a to point b, skipped when an end is no row of the tables or its
     // screen position is not finite.
-    function strecke(a, b, pen) {
+    function strecke(a, b) {
         if (a < 0 || a > GRENZE || b < 0 || b > GRENZE) {
             return;
         }
@@ -147,118 +223,70 @@
             }
             [ax, ay, bx, by] = k;
         }
-        linieZu(ganz(ax), ganz(ay), ganz(bx), ganz(by), pen);
+        linieZu(ganz(ax), ganz(ay), ganz(bx), ganz(by));
     }
 
-    // The disc inscribed in the size x size box whose corner lies half the size (whole
-    // pixels) up and left of point p, added to the open path.
+    // The disc centred on point p, its box's corner offset by half the size (whole pixels).
     function scheibe(p, size) {
         const half = Math.trunc(size / 2);
         const x = px[p] - half + z.origx;
         const y = py[p] - half + z.origy;
-        if (!Number.isFinite(x) || !Number.isFinite(y)) {
-            return;
+        if (Number.isFinite(x) && Number.isFinite(y)) {
+            scheibeBei(ganz(x), ganz(y), size);
         }
-        scheibeBei(ganz(x), ganz(y), size);
     }
 
-    function scheibeBei(x, y, size) {
-        const r = size / 2;
-        if (x + size < 0 || y + size < 0 || x > daten.breite || y > daten.hoehe) {
-            return;
-        }
-        ctx.moveTo(x + size, y + r);
-        ctx.arc(x + r, y + r, r, 0, 2 * Math.PI);
-    }
-
-    function punkte() {
-        ctx.beginPath();
-        for (let p = 1; p <= daten.anzpkt && p <= GRENZE; ++p) {
-            scheibe(p, 5);
-        }
-        ctx.fillStyle = daten.weiss;
-        ctx.fill();
-    }
-
-    // Each run of moves of one colour becomes one path.
     function linien() {
-        ctx.lineWidth = 1;
         let a = 0;
-        let farbe = null;
         for (let l = 1; l <= daten.anzlin && l <= GRENZE; ++l) {
             const b = linie[2 * l];
             const q = linie[2 * l + 1];
             if (q !== 0) {
-                const neu = daten.farben[q & 15];
-                if (neu !== farbe) {
-                    if (farbe !== null) {
-                        ctx.stroke();
-                    }
-                    farbe = neu;
-                    ctx.strokeStyle = farbe;
-                    ctx.beginPath();
-                }
-                strecke(a, b, 1);
+                farbe = palette[q & 15];
+                strecke(a, b);
             }
             a = b;
-        }
-        if (farbe !== null) {
-            ctx.stroke();
         }
     }
 
     function linienMarke() {
         const d = daten.debuglinie;
-        if (d > GRENZE) {
-            return;
+        if (d <= GRENZE) {
+            farbe = GRUEN;
+            pen = 3;
+            strecke(d >= 2 ? linie[2 * (d - 1)] : 0, linie[2 * d]);
+            pen = 1;
         }
-        const a = d >= 2 ? linie[2 * (d - 1)] : 0;
-        ctx.beginPath();
-        strecke(a, linie[2 * d], 3);
-        ctx.strokeStyle = daten.gruen;
-        ctx.lineWidth = 3;
-        ctx.stroke();
     }
 
     function achsen() {
         const s = 100 / z.zoom;
-        ctx.fillStyle = daten.rot;
-        ctx.strokeStyle = daten.rot;
-        ctx.lineWidth = 1;
-        ctx.beginPath();
+        farbe = ROT;
         scheibeBei(z.origx - 2, z.origy - 2, 5);
-        ctx.fill();
-        ctx.beginPath();
-        const spitzen = [];
-        for (let k = 1; k <= 3; ++k) {
-            const x = ganz(basis[k][1] * s + z.origx);
-            const y = ganz(basis[k][2] * s + z.origy);
-            spitzen.push([x, y]);
-            linieZu(z.origx, z.origy, x, y, 1);
-        }
-        ctx.stroke();
-        ctx.beginPath();
         ["x", "y", "z"].forEach((name, i) => {
-            const pixel = daten.zeichen[name];
-            for (let j = 0; j < pixel.length; j += 2) {
-                ctx.rect(spitzen[i][0] + pixel[j], spitzen[i][1] + pixel[j + 1], 1, 1);
+            const x = ganz(basis[i + 1][1] * s + z.origx);
+            const y = ganz(basis[i + 1][2] * s + z.origy);
+            linieZu(z.origx, z.origy, x, y);
+            const punkte = daten.zeichen[name];
+            for (let j = 0; j < punkte.length; j += 2) {
+                plot(x + punkte[j], y + punkte[j + 1]);
             }
         });
-        ctx.fill();
     }
 
     function zeichnen() {
         projizieren();
-        ctx.fillStyle = "#000000";
-        ctx.fillRect(0, 0, daten.breite, daten.hoehe);
+        farbe = SCHWARZ;
+        pixel.fill(farbe);
         if (schalter.punkte.checked) {
-            punkte();
+            farbe = WEISS;
+            for (let p = 1; p <= daten.anzpkt && p <= GRENZE; ++p) {
+                scheibe(p, 5);
+            }
         }
         if (daten.debugpkt > 0 && daten.debugpkt <= GRENZE) {
-            ctx.beginPath();
+            farbe = GRUEN;
             scheibe(daten.debugpkt, 7);
-            ctx.fillStyle = daten.gruen;
-            ctx.fill();
         }
         if (schalter.linien.checked) {
             linien();
@@ -269,6 +297,7 @@
         if (schalter.achsen.checked) {
             achsen();
         }
+        ctx.putImageData(bild, 0, 0);
         feld("zoom").value = String(z.zoom);
     }
 
