@@ -160,8 +160,8 @@
         }
     }
 
-    // Half-way values round away from zero.
-    const runden = (v) => (v < 0 ? -Math.round(-v) : Math.round(v));
+    // Half-way values round away from zero; the results are canvas positions, small integers.
+    const runden = (v) => (v < 0 ? -Math.round(-v) : Math.round(v)) | 0;
 
     // A line including both end pixels, clipped to the canvas widened by the pen's reach.
     function linieZu(ax, ay, bx, by) {
