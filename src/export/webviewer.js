@@ -447,14 +447,24 @@
         messen: (w) => messen(w[0]),
     };
 
+    // Steps with unknown names or values that are not whole numbers are left out.
     function abspielen(fragment) {
         for (const schritt of fragment.split(";")) {
             const [name, werte = ""] = schritt.split("=");
+            const zahlen = werte.split(",").map(Number);
             if (name === "modus") {
                 feld(werte === "verschieben" ? "verschieben" : "rotieren").checked = true;
-            } else if (Object.hasOwn(schritte, name)) {
-                schritte[name](werte.split(",").map(Number));
+            } else if (Object.hasOwn(schritte, name) && zahlen.every(Number.isSafeInteger)) {
+                schritte[name](zahlen);
             }
+        }
+    }
+
+    function fragment() {
+        try {
+            return decodeURIComponent(location.hash.slice(1));
+        } catch (fehler) {
+            return ""; // a malformed escape: no steps
         }
     }
 
@@ -464,6 +474,6 @@
     schalter.linien.checked = daten.linien;
     schalter.achsen.checked = daten.achsen;
     rotation2();
-    abspielen(decodeURIComponent(location.hash.slice(1)));
+    abspielen(fragment());
     zeichnen();
 })();
