@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev hicolor-icon-theme
     default-jdk-headless
     clang libclang-rt-14-dev valgrind
+    chromium librsvg2-bin
 )
 
 missing=()

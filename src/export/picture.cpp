@@ -1,5 +1,7 @@
 #include "export/picture.h"
 
+#include "export/svg.h"
+#include "export/webseite.h"
 #include "platform/textfile.h"
 #include "view/renderer.h"
 
@@ -8,6 +10,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <iterator>
+#include <optional>
 
 namespace wyk {
 
@@ -50,6 +53,19 @@ Outcome speichern(const QImage& bild, const QString& path) {
     return writeBinaryFile(path, bytes);
 }
 
+// The vector picture when the name ends in .svg, the page when it ends in .html or .htm
+// (in any case); nothing for other names.
+std::optional<Outcome> alsVektor(const Module1& m, const QString& path) {
+    const QString endung = QFileInfo(path).suffix().toLower();
+    if (endung == QStringLiteral("svg")) {
+        return writeBinaryFile(path, svgBild(m));
+    }
+    if (endung == QStringLiteral("html") || endung == QStringLiteral("htm")) {
+        return writeBinaryFile(path, webSeite(m));
+    }
+    return std::nullopt;
+}
+
 // The picture types the save dialog offers, PNG first, each with the extension that a name
 // without one takes when the type is selected; a PNG keeps the bare name.
 struct Bildtyp {
@@ -85,6 +101,9 @@ Outcome savepic(Module1& m, FileDialogs& dialogs) {
 }
 
 Outcome schreibeBild(Module1& m, const QString& path) {
+    if (auto vektor = alsVektor(m, path)) {
+        return *vektor;
+    }
     return speichern(zeichnung(m), path);
 }
 

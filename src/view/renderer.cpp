@@ -48,7 +48,7 @@ bool endlich(double x, double y) {
 }
 
 // Disc of the given size centred on point p, its box's corner offset by half the size.
-void scheibe(Raster& r, const Projektion& proj, const Module1& m, int p, int size) {
+void scheibe(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int p, int size) {
     const double half = size / 2;
     const double x = (proj.x(p) - half) + m.origx;
     const double y = (proj.y(p) - half) + m.origy;
@@ -59,7 +59,7 @@ void scheibe(Raster& r, const Projektion& proj, const Module1& m, int p, int siz
 
 // The segment from point a to point b; skipped when either end is no point of the tables or
 // lies at infinity.
-void strecke(Raster& r, const Projektion& proj, const Module1& m, int a, int b) {
+void strecke(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int a, int b) {
     if (!Projektion::gueltig(a) || !Projektion::gueltig(b)) {
         return;
     }
@@ -82,13 +82,13 @@ void strecke(Raster& r, const Projektion& proj, const Module1& m, int a, int b) 
     r.drawLine(whole(ax, ay), whole(bx, by));
 }
 
-void punkte(Raster& r, const Projektion& proj, const Module1& m) {
+void punkte(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     for (int p = 1; p <= m.anzpkt && p <= kTabellenGrenze; ++p) {
         scheibe(r, proj, m, p, 5);
     }
 }
 
-void linien(Raster& r, const Projektion& proj, const Module1& m) {
+void linien(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     int a = 0;
     for (int l = 1; l <= m.anzlin && l <= kTabellenGrenze; ++l) {
         const int b = m.linie[l][1];
@@ -102,7 +102,7 @@ void linien(Raster& r, const Projektion& proj, const Module1& m) {
     r.setColor(kWeiss);
 }
 
-void linienMarke(Raster& r, const Projektion& proj, const Module1& m) {
+void linienMarke(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     const int d = m.debuglinie;
     if (d > kTabellenGrenze) {
         return;
@@ -115,35 +115,14 @@ void linienMarke(Raster& r, const Projektion& proj, const Module1& m) {
     r.setPen(1);
 }
 
-// A label in the default font with the left end of its baseline at the given pixel, drawn in
-// the raster's current colour. The glyph is rendered as a mask first: Qt's mono glyphs come
-// out wrong in 16-bit pictures.
-void beschriftung(Raster& r, Pixel baseline, QChar text) {
-    QFont font;
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font);
-    const QRect box = metrics.boundingRect(text);
-    if (box.isEmpty()) {
-        return;
-    }
-    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
-    {
-        QPainter painter(&mask);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(-box.topLeft(), QString(text));
-    }
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x) {
-            if (qAlpha(mask.pixel(x, y)) != 0) {
-                r.plot(baseline.x + box.left() + x, baseline.y + box.top() + y);
-            }
-        }
+// A label in the raster's current colour with the left end of its baseline at the given pixel.
+void beschriftung(Zeichenflaeche& r, Pixel baseline, QChar text) {
+    for (const QPoint& p : beschriftungsPunkte(text)) {
+        r.plot(baseline.x + p.x(), baseline.y + p.y());
     }
 }
 
-void achsen(Raster& r, const Module1& m) {
+void achsen(Zeichenflaeche& r, const Module1& m) {
     const double s = 100.0 / static_cast<double>(m.zoomfaktor);
     const Pixel origin{m.origx, m.origy};
     r.setColor(kRot);
@@ -161,14 +140,40 @@ void achsen(Raster& r, const Module1& m) {
 
 } // namespace
 
-void zeichnen(Module1& m) {
-    if (m.zebild.isNull()) {
-        return;
+std::vector<QPoint> beschriftungsPunkte(QChar text) {
+    QFont font;
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    const QRect box = metrics.boundingRect(text);
+    if (box.isEmpty()) {
+        return {};
     }
-    const Anzeige anzeige = m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
+    // Rendered as a mask first: Qt's mono glyphs come out wrong in 16-bit pictures.
+    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter painter(&mask);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(-box.topLeft(), QString(text));
+    }
+    std::vector<QPoint> punkte;
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
+            if (qAlpha(mask.pixel(x, y)) != 0) {
+                punkte.emplace_back(box.left() + x, box.top() + y);
+            }
+        }
+    }
+    return punkte;
+}
+
+Anzeige anzeige(const Module1& m) {
+    return m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
+}
+
+void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     const Projektion proj(m);
-    // Pixels outside the drawing area are never shown, so nothing is drawn there.
-    Raster r(m.zebild, m.breite, m.hoehe);
     r.setColor(kSchwarz);
     r.fillRect({0, 0}, m.breite, m.hoehe);
     r.setColor(kWeiss);
@@ -189,6 +194,15 @@ void zeichnen(Module1& m) {
     if (anzeige.achsen) {
         achsen(r, m);
     }
+}
+
+void zeichnen(Module1& m) {
+    if (m.zebild.isNull()) {
+        return;
+    }
+    // Pixels outside the drawing area are never shown, so nothing is drawn there.
+    Raster r(m.zebild, m.breite, m.hoehe);
+    szeneZeichnen(r, m, anzeige(m));
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();
     }

@@ -1,6 +1,11 @@
 #pragma once
 
 #include "model/module1.h"
+#include "view/flaeche.h"
+
+#include <QChar>
+#include <QPoint>
+#include <vector>
 
 namespace wyk {
 
@@ -8,5 +13,17 @@ namespace wyk {
 // point highlight, the segments of the pen path, the move highlight and the axes, in that
 // order, then shows zebild on the canvas. Does nothing before init has created zebild.
 void zeichnen(Module1& m);
+
+// The check boxes' current state, or their start values when no window reports it.
+[[nodiscard]] Anzeige anzeige(const Module1& m);
+
+// Draws the scene as zeichnen does, onto any surface: the breite x hoehe area painted black,
+// then what the switches and the debug selection ask for. Points and ends whose screen
+// position is not finite are left out.
+void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige);
+
+// The pixels an axis label lights, relative to the left end of its baseline: the character
+// in the default font without antialiasing.
+[[nodiscard]] std::vector<QPoint> beschriftungsPunkte(QChar text);
 
 } // namespace wyk

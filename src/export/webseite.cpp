@@ -1,0 +1,162 @@
+#include "export/webseite.h"
+
+#include "export/markup.h"
+#include "platform/numbers.h"
+#include "view/palette.h"
+#include "view/projection.h"
+#include "view/renderer.h"
+
+#include <QColor>
+#include <QFile>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace wyk {
+
+namespace {
+
+// The text of one of the page's parts in the resources; they are built into the program.
+QString teil(const char* name) {
+    QFile datei(QStringLiteral(":/webviewer/") + QLatin1String(name));
+    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+}
+
+// A JSON number; the coordinates JSON cannot hold (infinity, NaN) become null.
+QString zahl(double wert) {
+    return std::isfinite(wert) ? Str(wert) : QStringLiteral("null");
+}
+
+QString liste(const QStringList& werte) {
+    return QLatin1Char('[') + werte.join(QLatin1Char(',')) + QLatin1Char(']');
+}
+
+QString farbText(QRgb farbe) {
+    return QLatin1Char('"') + QColor(farbe).name(QColor::HexRgb) + QLatin1Char('"');
+}
+
+bool imTabellenbereich(int p) {
+    return p >= 0 && p <= kTabellenGrenze;
+}
+
+// The moves the scene reads: the model's, and the highlighted one with its predecessor.
+int zeilenLinie(const Module1& m) {
+    return std::clamp(std::max(m.anzlin, m.debuglinie), 0, kTabellenGrenze);
+}
+
+// The point rows the scene reads: the model's, the highlighted one and every move's target.
+int zeilenPunkt(const Module1& m) {
+    int letzte = std::max(m.anzpkt, m.debugpkt);
+    for (int l = 1; l <= zeilenLinie(m); ++l) {
+        if (imTabellenbereich(m.linie[l][1])) {
+            letzte = std::max(letzte, m.linie[l][1]);
+        }
+    }
+    return std::clamp(letzte, 0, kTabellenGrenze);
+}
+
+QString punktDaten(const Module1& m) {
+    QStringList werte;
+    for (int p = 0; p <= zeilenPunkt(m); ++p) {
+        for (int k = 1; k <= 3; ++k) {
+            werte << zahl(m.punkt[p][k]);
+        }
+    }
+    return liste(werte);
+}
+
+QString linienDaten(const Module1& m) {
+    QStringList werte;
+    for (int l = 0; l <= zeilenLinie(m); ++l) {
+        werte << Str(m.linie[l][1]) << Str(m.linie[l][2]);
+    }
+    return liste(werte);
+}
+
+QString zeichenDaten() {
+    QStringList zeichen;
+    for (const char c : {'x', 'y', 'z'}) {
+        QStringList werte;
+        for (const QPoint& p : beschriftungsPunkte(QChar::fromLatin1(c))) {
+            werte << Str(p.x()) << Str(p.y());
+        }
+        zeichen << QStringLiteral("\"%1\":%2").arg(QLatin1Char(c)).arg(liste(werte));
+    }
+    return QLatin1Char('{') + zeichen.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+QString farbDaten() {
+    QStringList werte;
+    for (int code = 0; code < 16; ++code) {
+        werte << farbText(farbe(code));
+    }
+    return liste(werte);
+}
+
+// Everything the page's script needs, as JSON of numbers, booleans and fixed names only.
+QString daten(const Module1& m) {
+    const Anzeige a = anzeige(m);
+    const auto wahr = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
+    const std::pair<const char*, QString> felder[] = {
+        {"breite", Str(m.breite)},
+        {"hoehe", Str(m.hoehe)},
+        {"origx", Str(m.origx)},
+        {"origy", Str(m.origy)},
+        {"zoom", Str(m.zoomfaktor)},
+        {"neigung", zahl(m.rotwinkel[1])},
+        {"drehung", zahl(m.rotwinkel[3])},
+        {"startNeigung", zahl(kStartNeigung)},
+        {"startDrehung", zahl(kStartDrehung)},
+        {"punkte", wahr(a.punkte)},
+        {"linien", wahr(a.linien)},
+        {"achsen", wahr(a.achsen)},
+        {"anzpkt", Str(m.anzpkt)},
+        {"anzlin", Str(m.anzlin)},
+        {"debugpkt", Str(m.debugpkt)},
+        {"debuglinie", Str(m.debuglinie)},
+        {"punkt", punktDaten(m)},
+        {"linie", linienDaten(m)},
+        {"farben", farbDaten()},
+        {"weiss", farbText(kWeiss)},
+        {"gruen", farbText(kGruen)},
+        {"rot", farbText(kRot)},
+        {"zeichen", zeichenDaten()},
+    };
+    QStringList paare;
+    for (const auto& [name, wert] : felder) {
+        paare << QStringLiteral("\"%1\":%2").arg(QLatin1String(name), wert);
+    }
+    return QLatin1Char('{') + paare.join(QStringLiteral(",\n")) + QLatin1Char('}');
+}
+
+// The template with each {{NAME}} replaced in one pass, so no inserted text is read again.
+QString fuellen(const QString& vorlage, const std::map<QString, QString>& werte) {
+    QString aus;
+    qsizetype pos = 0;
+    while (true) {
+        const qsizetype anfang = vorlage.indexOf(QStringLiteral("{{"), pos);
+        const qsizetype ende = anfang < 0 ? -1 : vorlage.indexOf(QStringLiteral("}}"), anfang);
+        if (ende < 0) {
+            return aus + vorlage.mid(pos);
+        }
+        const auto wert = werte.find(vorlage.mid(anfang + 2, ende - anfang - 2));
+        aus += vorlage.mid(pos, anfang - pos);
+        aus += wert != werte.end() ? wert->second : vorlage.mid(anfang, ende + 2 - anfang);
+        pos = ende + 2;
+    }
+}
+
+} // namespace
+
+QByteArray webSeite(const Module1& m) {
+    const std::map<QString, QString> werte = {
+        {QStringLiteral("TITEL"), markupText(m.datname)},
+        {QStringLiteral("STIL"), teil("webviewer.css")},
+        {QStringLiteral("DATEN"), daten(m)},
+        {QStringLiteral("SKRIPT"), teil("webviewer.js")},
+    };
+    return fuellen(teil("webviewer.html"), werte).toUtf8();
+}
+
+} // namespace wyk

@@ -1,0 +1,479 @@
+// Viewer of one exported model. The page embeds the model and the view it was exported with as
+// JSON in the element #modell; this script draws it into the canvas #zeichnung as the desktop
+// renderer does and changes the view the way the main window does: dragging turns or shifts,
+// the wheel and the buttons zoom, the check boxes switch points, lines and axes.
+//
+// Replay: a URL fragment runs a list of steps once the page has loaded, for scripted checks.
+// Steps are separated by ";", each a name, optionally "=" and comma-separated values:
+//   drag=x0,y0,x1,y1,...   mouse pressed at (x0, y0), then dragged to each further position
+//   rad=n                  wheel turned by n notches; positive zooms out, as on the desktop
+//   plus, minus            the zoom buttons
+//   modus=rotieren         or modus=verschieben: what dragging does
+//   punkte=1, linien=0, achsen=1   the check boxes
+//   reset                  the reset button
+//   messen=n               draws n times, turning by one pixel's drag before each, and writes
+//                          the time taken into #messung
+// Example: #modus=verschieben;drag=100,100,130,90;rad=-2;punkte=1
+"use strict";
+
+(function () {
+    const GRENZE = 3000; // largest row of the point and move tables
+    const WEIT = 1e9; // segment ends farther out are clipped before the conversion to pixels
+    const RASTE = 120; // one wheel notch, in the units of WheelEvent.wheelDelta
+
+    const daten = JSON.parse(document.getElementById("modell").textContent);
+    const canvas = document.getElementById("zeichnung");
+    const ctx = canvas.getContext("2d", { alpha: false });
+    const feld = (id) => document.getElementById(id);
+    const schalter = { punkte: feld("punkte"), linien: feld("linien"), achsen: feld("achsen") };
+
+    // Coordinates that JSON cannot hold arrive as null; they are not finite.
+    const punkt = Float64Array.from(daten.punkt, (v) => (v === null ? NaN : v));
+    const linie = Int32Array.from(daten.linie);
+    const anzPunktZeilen = punkt.length / 3;
+    const px = new Float64Array(anzPunktZeilen);
+    const py = new Float64Array(anzPunktZeilen);
+
+    const z = {
+        neigung: daten.neigung,
+        drehung: daten.drehung,
+        zoom: daten.zoom,
+        origx: daten.origx,
+        origy: daten.origy,
+        mausx: 0,
+        mausy: 0,
+        radRest: 0,
+    };
+    const basis = [
+        [0, 0, 0],
+        [0, 0, 0],
+        [0, 0, 0],
+        [0, 0, 0],
+    ];
+
+    // The one conversion from a real to an Integer: truncation, saturating, NaN gives 0.
+    function ganz(v) {
+        if (Number.isNaN(v)) {
+            return 0;
+        }
+        return Math.max(-2147483648, Math.min(2147483647, Math.trunc(v)));
+    }
+
+    function rotation2() {
+        const f = z.zoom;
+        const s1 = Math.sin(z.neigung);
+        const c1 = Math.cos(z.neigung);
+        const s3 = Math.sin(z.drehung);
+        const c3 = Math.cos(z.drehung);
+        basis[1][1] = f * c3;
+        basis[1][2] = -(f * s1 * s3);
+        basis[2][1] = -(f * s3);
+        basis[2][2] = -(f * s1 * c3);
+        basis[3][1] = 0;
+        basis[3][2] = -(f * c1);
+    }
+
+    function projizieren() {
+        const [b1, b2, b3] = [basis[1], basis[2], basis[3]];
+        for (let p = 0; p < anzPunktZeilen; ++p) {
+            const x = punkt[3 * p];
+            const y = punkt[3 * p + 1];
+            const w = punkt[3 * p + 2];
+            px[p] = x * b1[1] + y * b2[1] + w * b3[1];
+            py[p] = x * b1[2] + y * b2[2] + w * b3[2];
+        }
+    }
+
+    // Clips the segment to a box (Liang-Barsky); null when nothing of it lies inside.
+    function kappen(ax, ay, bx, by, lo, hi, loY, hiY) {
+        let t0 = 0;
+        let t1 = 1;
+        const dx = bx - ax;
+        const dy = by - ay;
+        const p = [-dx, dx, -dy, dy];
+        const q = [ax - lo, hi - ax, ay - loY, hiY - ay];
+        for (let i = 0; i < 4; ++i) {
+            if (p[i] === 0) {
+                if (q[i] < 0) {
+                    return null;
+                }
+                continue;
+            }
+            const t = q[i] / p[i];
+            if (p[i] < 0) {
+                t0 = Math.max(t0, t);
+            } else {
+                t1 = Math.min(t1, t);
+            }
+            if (t0 > t1) {
+                return null;
+            }
+        }
+        return [ax + t0 * dx, ay + t0 * dy, ax + t1 * dx, ay + t1 * dy];
+    }
+
+    // The pixels of the canvas, drawn as the desktop draws into its picture: square pens,
+    // lines stepped along their longer axis in 32.32 fixed point, discs of whole pixels.
+    const B = daten.breite;
+    const H = daten.hoehe;
+    const bild = ctx.createImageData(B, H);
+    const pixel = new Uint32Array(bild.data.buffer);
+    const kleinEndig = new Uint8Array(new Uint32Array([1]).buffer)[0] === 1;
+    const EINS = 4294967296; // one pixel in 32.32 fixed point
+    let farbe = 0;
+    let pen = 1;
+
+    // A colour "#rrggbb" as the 32 bits of an opaque pixel.
+    function farbwert(text) {
+        const v = parseInt(text.slice(1), 16);
+        const [r, g, b] = [v >> 16, (v >> 8) & 255, v & 255];
+        return (kleinEndig ? (255 << 24) | (b << 16) | (g << 8) | r : (v << 8) | 255) >>> 0;
+    }
+    const palette = daten.farben.map(farbwert);
+    const [WEISS, GRUEN, ROT, SCHWARZ] = [daten.weiss, daten.gruen, daten.rot, "#000000"].map(
+        farbwert,
+    );
+
+    function plot(x, y) {
+        if (x >= 0 && y >= 0 && x < B && y < H) {
+            pixel[y * B + x] = farbe;
+        }
+    }
+
+    function fuellen(x, y, w, h) {
+        const links = Math.max(x, 0);
+        const rechts = Math.min(x + w, B);
+        for (let j = Math.max(y, 0); j < Math.min(y + h, H) && links < rechts; ++j) {
+            pixel.fill(farbe, j * B + links, j * B + rechts);
+        }
+    }
+
+    // Row j of the disc holds the pixels whose centres lie inside the inscribed circle.
+    function scheibeBei(x, y, size) {
+        for (let j = 0; j < size; ++j) {
+            const v = 2 * j + 1 - size;
+            let erste = 0;
+            while (erste < size && (2 * erste + 1 - size) ** 2 + v * v > size * size) {
+                ++erste;
+            }
+            fuellen(x + erste, y + j, size - 2 * erste, 1);
+        }
+    }
+
+    // Half-way values round away from zero; the results are canvas positions, small integers.
+    const runden = (v) => (v < 0 ? -Math.round(-v) : Math.round(v)) | 0;
+
+    // A line including both end pixels, clipped to the canvas widened by the pen's reach.
+    function linieZu(ax, ay, bx, by) {
+        const reichweite = Math.trunc(pen / 2);
+        const k = kappen(ax, ay, bx, by, -reichweite, B - 1 + reichweite, -reichweite,
+            H - 1 + reichweite);
+        if (k === null) {
+            return;
+        }
+        [ax, ay, bx, by] = k.map(runden);
+        const dx = bx - ax;
+        const dy = by - ay;
+        const entlangX = Math.abs(dx) >= Math.abs(dy);
+        const schritte = entlangX ? Math.abs(dx) : Math.abs(dy);
+        const richtung = (entlangX ? dx : dy) < 0 ? -1 : 1;
+        // |slope| <= 2^32 and every value stays far below 2^53: doubles hold them exactly.
+        const steigung = schritte === 0 ? 0 : Math.trunc(((entlangX ? dy : dx) * EINS) / schritte);
+        let neben = (entlangX ? ay : ax) * EINS + EINS / 2;
+        const f = farbe;
+        let haupt = entlangX ? ax : ay;
+        if (pen === 1 && entlangX) {
+            // Both ends lie inside the canvas, so every pixel between them does.
+            for (let i = 0; i <= schritte; ++i, haupt += richtung, neben += steigung) {
+                pixel[Math.floor(neben / EINS) * B + haupt] = f;
+            }
+        } else if (pen === 1) {
+            for (let i = 0; i <= schritte; ++i, haupt += richtung, neben += steigung) {
+                pixel[haupt * B + Math.floor(neben / EINS)] = f;
+            }
+        } else {
+            for (let i = 0; i <= schritte; ++i, haupt += richtung, neben += steigung) {
+                const anders = Math.floor(neben / EINS);
+                for (let j = -reichweite; j <= reichweite; ++j) {
+                    for (let q = -reichweite; q <= reichweite; ++q) {
+                        plot((entlangX ? haupt : anders) + q, (entlangX ? anders : haupt) + j);
+                    }
+                }
+            }
+        }
+    }
+
+    // The segment from point a to point b, skipped when an end is no row of the tables or its
+    // screen position is not finite.
+    function strecke(a, b) {
+        if (a < 0 || a > GRENZE || b < 0 || b > GRENZE) {
+            return;
+        }
+        let ax = px[a] + z.origx;
+        let ay = py[a] + z.origy;
+        let bx = px[b] + z.origx;
+        let by = py[b] + z.origy;
+        if (!(Number.isFinite(ax) && Number.isFinite(ay) && Number.isFinite(bx) && Number.isFinite(by))) {
+            return;
+        }
+        if (Math.abs(ax) > WEIT || Math.abs(ay) > WEIT || Math.abs(bx) > WEIT || Math.abs(by) > WEIT) {
+            const k = kappen(ax, ay, bx, by, -WEIT, WEIT, -WEIT, WEIT);
+            if (k === null) {
+                return;
+            }
+            [ax, ay, bx, by] = k;
+        }
+        linieZu(ganz(ax), ganz(ay), ganz(bx), ganz(by));
+    }
+
+    // The disc centred on point p, its box's corner offset by half the size (whole pixels).
+    function scheibe(p, size) {
+        const half = Math.trunc(size / 2);
+        const x = px[p] - half + z.origx;
+        const y = py[p] - half + z.origy;
+        if (Number.isFinite(x) && Number.isFinite(y)) {
+            scheibeBei(ganz(x), ganz(y), size);
+        }
+    }
+
+    function linien() {
+        let a = 0;
+        for (let l = 1; l <= daten.anzlin && l <= GRENZE; ++l) {
+            const b = linie[2 * l];
+            const q = linie[2 * l + 1];
+            if (q !== 0) {
+                farbe = palette[q & 15];
+                strecke(a, b);
+            }
+            a = b;
+        }
+    }
+
+    function linienMarke() {
+        const d = daten.debuglinie;
+        if (d <= GRENZE) {
+            farbe = GRUEN;
+            pen = 3;
+            strecke(d >= 2 ? linie[2 * (d - 1)] : 0, linie[2 * d]);
+            pen = 1;
+        }
+    }
+
+    function achsen() {
+        const s = 100 / z.zoom;
+        farbe = ROT;
+        scheibeBei(z.origx - 2, z.origy - 2, 5);
+        ["x", "y", "z"].forEach((name, i) => {
+            const x = ganz(basis[i + 1][1] * s + z.origx);
+            const y = ganz(basis[i + 1][2] * s + z.origy);
+            linieZu(z.origx, z.origy, x, y);
+            const punkte = daten.zeichen[name];
+            for (let j = 0; j < punkte.length; j += 2) {
+                plot(x + punkte[j], y + punkte[j + 1]);
+            }
+        });
+    }
+
+    function zeichnen() {
+        projizieren();
+        farbe = SCHWARZ;
+        pixel.fill(farbe);
+        if (schalter.punkte.checked) {
+            farbe = WEISS;
+            for (let p = 1; p <= daten.anzpkt && p <= GRENZE; ++p) {
+                scheibe(p, 5);
+            }
+        }
+        if (daten.debugpkt > 0 && daten.debugpkt <= GRENZE) {
+            farbe = GRUEN;
+            scheibe(daten.debugpkt, 7);
+        }
+        if (schalter.linien.checked) {
+            linien();
+        }
+        if (daten.debuglinie > 0) {
+            linienMarke();
+        }
+        if (schalter.achsen.checked) {
+            achsen();
+        }
+        ctx.putImageData(bild, 0, 0);
+        feld("zoom").value = String(z.zoom);
+    }
+
+    // Redraws once before the next frame, however many events arrive until then.
+    let angefordert = false;
+    function anfordern() {
+        if (!angefordert) {
+            angefordert = true;
+            requestAnimationFrame(() => {
+                angefordert = false;
+                zeichnen();
+            });
+        }
+    }
+
+    const saettigen = (v) => Math.max(-2147483648, Math.min(2147483647, v));
+
+    function mausRunter(x, y) {
+        z.mausx = x;
+        z.mausy = y;
+    }
+
+    // 200 pixels across turn by 3.14 radians about the model's z axis, 200 pixels down tilt by
+    // as much; when shifting, the origin follows the mouse.
+    function mausZiehen(x, y) {
+        if (feld("rotieren").checked) {
+            if (x !== z.mausx) {
+                z.drehung += ((x - z.mausx) / 200) * 3.14;
+                z.mausx = x;
+            }
+            if (y !== z.mausy) {
+                z.neigung += ((y - z.mausy) / 200) * 3.14;
+                z.mausy = y;
+            }
+        } else {
+            if (x !== z.mausx) {
+                z.origx = saettigen(z.origx + x - z.mausx);
+                z.mausx = x;
+            }
+            if (y !== z.mausy) {
+                z.origy = saettigen(z.origy + y - z.mausy);
+                z.mausy = y;
+            }
+        }
+        rotation2();
+    }
+
+    // Wheel turned by delta notches; positive zooms out. The zoom stays at least 1.
+    function mausRad(delta) {
+        z.zoom = Math.max(1, saettigen(z.zoom - delta));
+        rotation2();
+    }
+
+    function zoomRunter() {
+        if (z.zoom > 1) {
+            z.zoom -= 1;
+            rotation2();
+        }
+    }
+
+    function zoomRauf() {
+        z.zoom = saettigen(z.zoom + 1);
+        rotation2();
+    }
+
+    function zuruecksetzen() {
+        z.neigung = daten.startNeigung;
+        z.drehung = daten.startDrehung;
+        z.origx = ganz(daten.breite / 2);
+        z.origy = ganz(daten.hoehe / 2);
+        rotation2();
+    }
+
+    const position = (e) => [Math.trunc(e.offsetX), Math.trunc(e.offsetY)];
+
+    canvas.addEventListener("pointerdown", (e) => {
+        if (e.button === 0) {
+            canvas.setPointerCapture(e.pointerId);
+            mausRunter(...position(e));
+        }
+    });
+    canvas.addEventListener("pointermove", (e) => {
+        if ((e.buttons & 1) !== 0 && canvas.hasPointerCapture(e.pointerId)) {
+            mausZiehen(...position(e));
+            anfordern();
+        }
+    });
+    canvas.addEventListener(
+        "wheel",
+        (e) => {
+            e.preventDefault();
+            // wheelDelta counts 120 per notch, positive away from the reader; browsers without
+            // it give deltaY in lines (3 per notch), pages or pixels (100 per notch).
+            const proRaste = [100, 3, 1][e.deltaMode];
+            z.radRest += e.wheelDelta !== undefined ? e.wheelDelta : (-e.deltaY / proRaste) * RASTE;
+            const rasten = Math.trunc(z.radRest / RASTE);
+            z.radRest -= rasten * RASTE;
+            if (rasten !== 0) {
+                mausRad(-rasten);
+                anfordern();
+            }
+        },
+        { passive: false },
+    );
+    feld("kleiner").addEventListener("click", () => {
+        zoomRunter();
+        anfordern();
+    });
+    feld("groesser").addEventListener("click", () => {
+        zoomRauf();
+        anfordern();
+    });
+    feld("reset").addEventListener("click", () => {
+        zuruecksetzen();
+        anfordern();
+    });
+    for (const box of Object.values(schalter)) {
+        box.addEventListener("change", anfordern);
+    }
+
+    function messen(n) {
+        const anfang = performance.now();
+        for (let i = 0; i < n; ++i) {
+            mausZiehen(z.mausx + 1, z.mausy);
+            zeichnen();
+            ctx.getImageData(0, 0, 1, 1); // waits until the picture is really drawn
+        }
+        const ms = performance.now() - anfang;
+        feld("messung").textContent = `${n} Bilder in ${ms.toFixed(1)} ms`;
+        feld("messung").hidden = false;
+    }
+
+    const schritte = {
+        drag: (w) => {
+            mausRunter(w[0], w[1]);
+            for (let i = 2; i + 1 < w.length; i += 2) {
+                mausZiehen(w[i], w[i + 1]);
+            }
+        },
+        rad: (w) => mausRad(w[0]),
+        plus: zoomRauf,
+        minus: zoomRunter,
+        reset: zuruecksetzen,
+        punkte: (w) => (schalter.punkte.checked = w[0] !== 0),
+        linien: (w) => (schalter.linien.checked = w[0] !== 0),
+        achsen: (w) => (schalter.achsen.checked = w[0] !== 0),
+        messen: (w) => messen(w[0]),
+    };
+
+    // Steps with unknown names or values that are not whole numbers are left out.
+    function abspielen(fragment) {
+        for (const schritt of fragment.split(";")) {
+            const [name, werte = ""] = schritt.split("=");
+            const zahlen = werte.split(",").map(Number);
+            if (name === "modus") {
+                feld(werte === "verschieben" ? "verschieben" : "rotieren").checked = true;
+            } else if (Object.hasOwn(schritte, name) && zahlen.every(Number.isSafeInteger)) {
+                schritte[name](zahlen);
+            }
+        }
+    }
+
+    function fragment() {
+        try {
+            return decodeURIComponent(location.hash.slice(1));
+        } catch (fehler) {
+            return ""; // a malformed escape: no steps
+        }
+    }
+
+    canvas.width = daten.breite;
+    canvas.height = daten.hoehe;
+    schalter.punkte.checked = daten.punkte;
+    schalter.linien.checked = daten.linien;
+    schalter.achsen.checked = daten.achsen;
+    rotation2();
+    abspielen(fragment());
+    zeichnen();
+})();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRgb>
+#include <cstdint>
+
+namespace wyk {
+
+// A pixel position; 64 bits wide so that positions far outside the picture cannot overflow.
+// Pixel (x, y) covers the unit square from (x, y) to (x + 1, y + 1); its centre lies at
+// (x + 0.5, y + 0.5).
+struct Pixel {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+};
+
+// What the scene is drawn on: the pixels of zebild or a vector picture. Each drawing call uses
+// the colour and the pen size set last. A surface shows only its top-left drawing area and
+// must accept any position, also far outside that area.
+class Zeichenflaeche {
+public:
+    virtual ~Zeichenflaeche() = default;
+
+    virtual void setColor(QRgb color) = 0;
+    virtual void setPen(int size) = 0; // square pen, centred on the line
+    virtual void fillRect(Pixel topLeft, int width, int height) = 0;
+    // The disc inscribed in the size x size box with the given top-left corner: the pixels whose
+    // centres lie inside it.
+    virtual void fillDisc(Pixel topLeft, int size) = 0;
+    // A line from the centre of one pixel to the centre of the other, both ends included.
+    virtual void drawLine(Pixel from, Pixel to) = 0;
+    // One pixel, whatever the pen.
+    virtual void plot(std::int64_t x, std::int64_t y) = 0;
+};
+
+} // namespace wyk
