@@ -88,11 +88,6 @@ Plan leseFehler(const QCommandLineParser& parser) {
                       .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
 }
 
-Plan falscherWert(const QCommandLineOption& option, const QString& wert, const char* erlaubt) {
-    return fehler(QStringLiteral("Der Wert „%1“ von --%2 ist ungültig: %3")
-                      .arg(wert, option.names().first(), QString::fromUtf8(erlaubt)));
-}
-
 std::optional<double> winkelAus(const QString& text) {
     bool ok = false;
     const double winkel = text.toDouble(&ok);
@@ -123,36 +118,38 @@ std::optional<QSize> groesseAus(const QString& text) {
     return groesse;
 }
 
-// Reads the value of option, when given, into ziel; false when the value is malformed.
+// Reads the value of option, when given, into ziel; a malformed value adds a message to
+// falsch that names it and what is expected.
 template <class T>
-bool lesen(const QCommandLineParser& parser, const QCommandLineOption& option,
-           std::optional<T> (*umwandeln)(const QString&), std::optional<T>& ziel) {
-    if (parser.isSet(option)) {
-        ziel = umwandeln(parser.value(option));
-        return ziel.has_value();
+void lesen(const QCommandLineParser& parser, const QCommandLineOption& option,
+           std::optional<T> (*umwandeln)(const QString&), std::optional<T>& ziel,
+           const char* erwartet, QStringList& falsch) {
+    if (!parser.isSet(option)) {
+        return;
     }
-    return true;
+    ziel = umwandeln(parser.value(option));
+    if (!ziel) {
+        falsch << QStringLiteral("Der Wert „%1“ von --%2 ist ungültig: %3")
+                      .arg(parser.value(option), option.names().first(),
+                           QString::fromUtf8(erwartet));
+    }
 }
 
 // The view options of a picture export, added to plan.
 Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     const QCommandLineParser& p = zeile.parser;
     Ansicht& a = plan.ansicht;
-    if (!lesen(p, zeile.drehung, winkelAus, a.drehung)) {
-        return falscherWert(zeile.drehung, p.value(zeile.drehung),
-                            "erwartet wird ein Winkel im Bogenmaß, etwa -0.785.");
-    }
-    if (!lesen(p, zeile.neigung, winkelAus, a.neigung)) {
-        return falscherWert(zeile.neigung, p.value(zeile.neigung),
-                            "erwartet wird ein Winkel im Bogenmaß, etwa 0.3925.");
-    }
-    if (!lesen(p, zeile.zoom, zoomAus, a.zoom)) {
-        return falscherWert(zeile.zoom, p.value(zeile.zoom), "erwartet wird eine ganze Zahl ab 1.");
-    }
+    QStringList falsch;
+    lesen(p, zeile.drehung, winkelAus, a.drehung, "erwartet wird ein Winkel im Bogenmaß, etwa 1.5.",
+          falsch);
+    lesen(p, zeile.neigung, winkelAus, a.neigung, "erwartet wird ein Winkel im Bogenmaß, etwa 0.3.",
+          falsch);
+    lesen(p, zeile.zoom, zoomAus, a.zoom, "erwartet wird eine ganze Zahl ab 1.", falsch);
     std::optional<QSize> groesse;
-    if (!lesen(p, zeile.groesse, groesseAus, groesse)) {
-        return falscherWert(zeile.groesse, p.value(zeile.groesse),
-                            "erlaubt sind 400 bis 1424 x 400 bis 865, etwa 800x600.");
+    lesen(p, zeile.groesse, groesseAus, groesse,
+          "erlaubt sind 400 bis 1424 x 400 bis 865, etwa 800x600.", falsch);
+    if (!falsch.isEmpty()) {
+        return fehler(falsch.join(QLatin1Char('\n')));
     }
     a.groesse = groesse.value_or(kKleinsteZeichnung);
     a.anzeige = {p.isSet(zeile.punkte), !p.isSet(zeile.ohneLinien), !p.isSet(zeile.ohneAchsen)};
