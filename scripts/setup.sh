@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the project needs, only those that are missing.
+# Installs the Debian 12 packages the project needs, only those that are missing: what
+# building and running the program needs, and with --test also the test tools.
 # Runs apt-get as root, or through sudo for another user.
+# Usage: bash scripts/setup.sh [--test]
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev qt6-translations-l10n
-    fonts-dejavu-core
-    libgtest-dev libgmock-dev libbenchmark-dev hicolor-icon-theme
-    default-jdk-headless
-    clang libclang-rt-14-dev valgrind
-    chromium librsvg2-bin
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    fonts-dejavu-core qt6-translations-l10n
 )
+if [ "${1:-}" = "--test" ]; then
+    packages+=(
+        libgtest-dev libgmock-dev libbenchmark-dev hicolor-icon-theme
+        default-jdk-headless
+        clang libclang-rt-14-dev valgrind
+        chromium librsvg2-bin
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

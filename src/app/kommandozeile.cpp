@@ -1,0 +1,251 @@
+#include "app/kommandozeile.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace wyk {
+
+namespace {
+
+// The canvas sizes the main window allows.
+constexpr QSize kKleinsteZeichnung(400, 400);
+constexpr QSize kGroessteZeichnung(1424, 865);
+
+QCommandLineOption mitWert(const char* name, const char* text, const char* wert) {
+    return {QString::fromLatin1(name), QString::fromUtf8(text), QString::fromLatin1(wert)};
+}
+
+QCommandLineOption schalter(const char* name, const char* text) {
+    return {QString::fromLatin1(name), QString::fromUtf8(text)};
+}
+
+// The program's options in Qt's parser. Single-dash words read as long options, as Qt's own
+// options do (-platform, -style), so "-reverse" is never taken for -r -e -v ...
+struct Befehlszeile {
+    Befehlszeile() {
+        parser.setApplicationDescription(QStringLiteral(
+            "Zeigt 3D-Drahtmodelle aus WYK-Dateien und exportiert sie als OFF-Datei, Webseite "
+            "oder Bild. Ohne Export-Option öffnen sich die Fenster, mit MODELL geladen."));
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions(
+            {off, web, png, bild, drehung, neigung, zoom, punkte, ohneLinien, ohneAchsen, groesse});
+        parser.addPositionalArgument(QStringLiteral("MODELL"),
+                                     QStringLiteral("Die WYK-Modelldatei."),
+                                     QStringLiteral("[MODELL]"));
+    }
+
+    QCommandLineParser parser;
+    QCommandLineOption off = mitWert("export-off", "Schreibt MODELL als OFF-Datei DATEI.", "DATEI");
+    QCommandLineOption web = mitWert("export-web",
+                                     "Schreibt die OFF-Datei DATEI und daneben die HTML-Seite "
+                                     "und die vier Klassendateien des Applets.",
+                                     "DATEI");
+    QCommandLineOption png = mitWert("export-png", "Wie --export-picture.", "DATEI");
+    QCommandLineOption bild = mitWert("export-picture",
+                                      "Speichert die Ansicht von MODELL als Bild DATEI, im Format "
+                                      "der Endung: .svg als Vektorgrafik, .html oder .htm als "
+                                      "Seite zum Drehen, sonst als Rasterbild (.png, .bmp, .jpg "
+                                      "...; PNG bei unbekannter Endung).",
+                                      "DATEI");
+    QCommandLineOption drehung =
+        mitWert("turn", "Drehung um die z-Achse im Bogenmaß (sonst -0.785).", "WINKEL");
+    QCommandLineOption neigung = mitWert("tilt", "Neigung im Bogenmaß (sonst 0.3925).", "WINKEL");
+    QCommandLineOption zoom =
+        mitWert("zoom", "Bildpunkte je Modelleinheit, eine ganze Zahl ab 1 (sonst 10).", "N");
+    QCommandLineOption punkte = schalter("points", "Zeichnet auch die Punkte.");
+    QCommandLineOption ohneLinien = schalter("no-lines", "Zeichnet die Strecken nicht.");
+    QCommandLineOption ohneAchsen = schalter("no-axes", "Zeichnet die Achsen nicht.");
+    QCommandLineOption groesse = mitWert(
+        "size", "Größe des Bildes in Bildpunkten, 400 bis 1424 x 400 bis 865 (sonst 400x400).",
+        "BxH");
+
+    // The options that only a picture export takes.
+    std::array<const QCommandLineOption*, 7> ansicht() const {
+        return {&drehung, &neigung, &zoom, &punkte, &ohneLinien, &ohneAchsen, &groesse};
+    }
+};
+
+Plan fehler(const QString& text) {
+    Plan plan;
+    plan.modus = Modus::Fehler;
+    plan.fehler = text;
+    return plan;
+}
+
+Plan leseFehler(const QCommandLineParser& parser) {
+    const QStringList unbekannt = parser.unknownOptionNames();
+    if (unbekannt.isEmpty()) {
+        return fehler(
+            QStringLiteral("Die Befehlszeile ist fehlerhaft: %1").arg(parser.errorText()));
+    }
+    const QString& name = unbekannt.first();
+    return fehler(QStringLiteral("Unbekannte Option „%1%2“.")
+                      .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+}
+
+std::optional<double> winkelAus(const QString& text) {
+    bool ok = false;
+    const double winkel = text.toDouble(&ok);
+    return ok && std::isfinite(winkel) ? std::optional(winkel) : std::nullopt;
+}
+
+std::optional<int> zoomAus(const QString& text) {
+    bool ok = false;
+    const int zoom = text.toInt(&ok);
+    return ok && zoom >= 1 ? std::optional(zoom) : std::nullopt;
+}
+
+bool imBereich(int wert, int kleinster, int groesster) {
+    return wert >= kleinster && wert <= groesster;
+}
+
+std::optional<QSize> groesseAus(const QString& text) {
+    static const QRegularExpression muster(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const QRegularExpressionMatch treffer = muster.match(text);
+    if (!treffer.hasMatch()) {
+        return std::nullopt;
+    }
+    const QSize groesse(treffer.captured(1).toInt(), treffer.captured(2).toInt());
+    if (!imBereich(groesse.width(), kKleinsteZeichnung.width(), kGroessteZeichnung.width()) ||
+        !imBereich(groesse.height(), kKleinsteZeichnung.height(), kGroessteZeichnung.height())) {
+        return std::nullopt;
+    }
+    return groesse;
+}
+
+// Reads the value of option, when given, into ziel; a malformed value adds a message to
+// falsch that names it and what is expected.
+template <class T>
+void lesen(const QCommandLineParser& parser, const QCommandLineOption& option,
+           std::optional<T> (*umwandeln)(const QString&), std::optional<T>& ziel,
+           const char* erwartet, QStringList& falsch) {
+    if (!parser.isSet(option)) {
+        return;
+    }
+    ziel = umwandeln(parser.value(option));
+    if (!ziel) {
+        falsch << QStringLiteral("Der Wert „%1“ von --%2 ist ungültig: %3")
+                      .arg(parser.value(option), option.names().first(),
+                           QString::fromUtf8(erwartet));
+    }
+}
+
+// The view options of a picture export, added to plan.
+Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
+    const QCommandLineParser& p = zeile.parser;
+    Ansicht& a = plan.ansicht;
+    QStringList falsch;
+    lesen(p, zeile.drehung, winkelAus, a.drehung, "erwartet wird ein Winkel im Bogenmaß, etwa 1.5.",
+          falsch);
+    lesen(p, zeile.neigung, winkelAus, a.neigung, "erwartet wird ein Winkel im Bogenmaß, etwa 0.3.",
+          falsch);
+    lesen(p, zeile.zoom, zoomAus, a.zoom, "erwartet wird eine ganze Zahl ab 1.", falsch);
+    std::optional<QSize> groesse;
+    lesen(p, zeile.groesse, groesseAus, groesse,
+          "erlaubt sind 400 bis 1424 x 400 bis 865, etwa 800x600.", falsch);
+    if (!falsch.isEmpty()) {
+        return fehler(falsch.join(QLatin1Char('\n')));
+    }
+    a.groesse = groesse.value_or(kKleinsteZeichnung);
+    a.anzeige = {p.isSet(zeile.punkte), !p.isSet(zeile.ohneLinien), !p.isSet(zeile.ohneAchsen)};
+    return plan;
+}
+
+// The first view option given, or null.
+const QCommandLineOption* ansichtGesetzt(const Befehlszeile& zeile) {
+    for (const QCommandLineOption* option : zeile.ansicht()) {
+        if (zeile.parser.isSet(*option)) {
+            return option;
+        }
+    }
+    return nullptr;
+}
+
+Plan exportPlan(const Befehlszeile& zeile) {
+    const QCommandLineParser& p = zeile.parser;
+    QList<std::pair<Exportart, QString>> exporte;
+    const std::pair<const QCommandLineOption*, Exportart> arten[] = {
+        {&zeile.off, Exportart::Off},
+        {&zeile.web, Exportart::Web},
+        {&zeile.png, Exportart::Bild},
+        {&zeile.bild, Exportart::Bild}};
+    for (const auto& [option, art] : arten) {
+        for (const QString& ziel : p.values(*option)) {
+            exporte.append({art, ziel});
+        }
+    }
+    const QStringList modelle = p.positionalArguments();
+    if (exporte.size() > 1) {
+        return fehler(QStringLiteral("Es ist nur eine Export-Option auf einmal möglich."));
+    }
+    if (modelle.size() > 1) {
+        return fehler(QStringLiteral("Es ist nur eine Modelldatei möglich."));
+    }
+    const QCommandLineOption* ansicht = ansichtGesetzt(zeile);
+    if (ansicht != nullptr && (exporte.isEmpty() || exporte.first().first != Exportart::Bild)) {
+        return fehler(QStringLiteral("--%1 gilt nur zusammen mit --export-picture oder "
+                                     "--export-png.")
+                          .arg(ansicht->names().first()));
+    }
+    Plan plan;
+    plan.modell = modelle.value(0);
+    if (exporte.isEmpty()) {
+        return plan;
+    }
+    if (modelle.isEmpty()) {
+        return fehler(QStringLiteral("Es fehlt die Modelldatei."));
+    }
+    plan.modus = Modus::Export;
+    std::tie(plan.art, plan.ziel) = exporte.first();
+    return plan.art == Exportart::Bild ? mitAnsicht(plan, zeile) : plan;
+}
+
+// The plan of a command line that Qt's parser accepted.
+Plan gelesen(const Befehlszeile& zeile) {
+    Plan plan;
+    if (zeile.parser.isSet(QStringLiteral("version"))) {
+        plan.modus = Modus::Version;
+        return plan;
+    }
+    if (zeile.parser.isSet(QStringLiteral("help")) ||
+        zeile.parser.isSet(QStringLiteral("help-all"))) {
+        plan.modus = Modus::Hilfe;
+        return plan;
+    }
+    return exportPlan(zeile);
+}
+
+} // namespace
+
+Plan planAus(const QStringList& arguments) {
+    Befehlszeile zeile;
+    Plan plan = zeile.parser.parse(arguments) ? gelesen(zeile) : leseFehler(zeile.parser);
+    if (plan.modus == Modus::Fehler) {
+        plan.fehler += QStringLiteral("\n„wyk-viewer --help“ zeigt die möglichen Aufrufe.");
+    }
+    return plan;
+}
+
+bool ohneFensterGewuenscht(int argc, char** argv) {
+    QStringList roh;
+    for (int i = 0; i < argc; ++i) {
+        roh << QString::fromLocal8Bit(argv[i]);
+    }
+    // Qt's own options are still in the list and make the parse fail; what matters here is
+    // only whether one of the program's options was recognised.
+    Befehlszeile zeile;
+    zeile.parser.parse(roh);
+    return !zeile.parser.optionNames().isEmpty();
+}
+
+void hilfeOderVersionZeigen(const QStringList& arguments) {
+    Befehlszeile zeile;
+    zeile.parser.process(arguments);
+}
+
+} // namespace wyk

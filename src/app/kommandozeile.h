@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/module1.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace wyk {
+
+// What the command line asks for: the windows (optionally with a model), one export, Qt's
+// help or version text, or nothing sensible.
+enum class Modus { Fenster, Export, Hilfe, Version, Fehler };
+
+enum class Exportart { Off, Web, Bild };
+
+// The view a picture export draws; values left unset keep the start view.
+struct Ansicht {
+    std::optional<double> drehung; // rotwinkel[3], radians
+    std::optional<double> neigung; // rotwinkel[1], radians
+    std::optional<int> zoom;       // zoomfaktor, at least 1
+    Anzeige anzeige;               // the main window's check boxes
+    QSize groesse{400, 400};       // breite x hoehe
+};
+
+// The command line turned into what to do.
+struct Plan {
+    Modus modus = Modus::Fenster;
+    QString modell; // the model file; in window mode empty when none is named
+    Exportart art = Exportart::Off;
+    QString ziel; // the file an export writes
+    Ansicht ansicht;
+    QString fehler; // with Modus::Fehler: a German message naming what is wrong
+};
+
+// Reads a command line whose first element is the program and from which Qt has already
+// removed its own options (QCoreApplication::arguments()).
+[[nodiscard]] Plan planAus(const QStringList& arguments);
+
+// True when the raw command line, Qt's options still in it, names one of the program's own
+// options: all of them lead to a run without windows (an export, help or version, or an
+// error message). Needs no application object.
+[[nodiscard]] bool ohneFensterGewuenscht(int argc, char** argv);
+
+// Prints Qt's standard help (--help, --help-all) or version text for a command line that
+// asks for it, and ends the program with exit code 0.
+void hilfeOderVersionZeigen(const QStringList& arguments);
+
+} // namespace wyk

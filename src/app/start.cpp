@@ -1,0 +1,123 @@
+#include "app/start.h"
+
+#include "app/app.h"
+#include "app/qtfiledialogs.h"
+#include "export/off.h"
+#include "export/picture.h"
+#include "model/reader.h"
+#include "platform/numbers.h"
+#include "view/projection.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+namespace wyk {
+
+namespace {
+
+constexpr int kErfolg = 0;
+constexpr int kFehlgeschlagen = 1;
+constexpr int kFalscherAufruf = 2;
+
+int fehlerMelden(int code, const QString& text) {
+    std::fputs(QStringLiteral("wyk-viewer: %1\n").arg(text).toLocal8Bit().constData(), stderr);
+    return code;
+}
+
+// A run without windows serves scripts, and its own messages say all there is to say about
+// the export. Qt's debug, info and warning notices concern the desktop session rather than
+// the export (the offscreen platform, for one, warns that XDG_RUNTIME_DIR is not set, which
+// is normal outside a login session), so they are dropped; critical and fatal messages still
+// reach stderr.
+void nurErnsteMeldungen(QtMsgType typ, const QMessageLogContext& kontext, const QString& text) {
+    if (typ == QtCriticalMsg || typ == QtFatalMsg) {
+        const QString zeile = qFormatLogMessage(typ, kontext, text) + QLatin1Char('\n');
+        std::fputs(zeile.toLocal8Bit().constData(), stderr);
+    }
+}
+
+// The view of a window whose canvas was resized to the picture's size, then set as the
+// command line asks, through the same fields, check-box hook and rotation2 as the windows.
+Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
+    if (const Outcome bereit = init(m); !bereit.isDone()) {
+        return bereit;
+    }
+    m.breite = ansicht.groesse.width();
+    m.hoehe = ansicht.groesse.height();
+    m.origx = toInteger(m.breite * (200.0 / 400));
+    m.origy = toInteger(m.hoehe * (200.0 / 400));
+    m.rotwinkel[3] = ansicht.drehung.value_or(m.rotwinkel[3]);
+    m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
+    m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
+    m.fenster.schalter = [anzeige = ansicht.anzeige] { return anzeige; };
+    rotation2(m);
+    return schreibeBild(m, ziel);
+}
+
+Outcome exportieren(Module1& m, const Plan& plan) {
+    switch (plan.art) {
+    case Exportart::Web:
+        m.htmlsave = true;
+        m.javasave = true;
+        return schreibeOff(m, plan.ziel);
+    case Exportart::Bild:
+        return bildExport(m, plan.ansicht, plan.ziel);
+    case Exportart::Off:
+        break;
+    }
+    return schreibeOff(m, plan.ziel);
+}
+
+int exportAusfuehren(const Plan& plan) {
+    const auto m = std::make_unique<Module1>();
+    Outcome ergebnis = ladeDatei(*m, plan.modell);
+    if (ergebnis.isDone()) {
+        ergebnis = exportieren(*m, plan);
+    }
+    return ergebnis.isDone() ? kErfolg : fehlerMelden(kFehlgeschlagen, ergebnis.message());
+}
+
+int fensterZeigen(const Plan& plan) {
+    App viewer(std::make_unique<QtFileDialogs>());
+    if (!plan.modell.isEmpty()) {
+        viewer.modellLaden(plan.modell);
+    }
+    return QApplication::exec();
+}
+
+} // namespace
+
+void vorbereiten(int argc, char** argv) {
+    if (!ohneFensterGewuenscht(argc, argv)) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qInstallMessageHandler(nurErnsteMeldungen);
+}
+
+void benennen() {
+    QApplication::setApplicationName(QStringLiteral("WYK-Viewer"));
+    QApplication::setApplicationVersion(QStringLiteral(WYK_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("wyk-viewer"));
+}
+
+int starten(const Plan& plan) {
+    switch (plan.modus) {
+    case Modus::Fenster:
+        return fensterZeigen(plan);
+    case Modus::Export:
+        return exportAusfuehren(plan);
+    case Modus::Hilfe:
+    case Modus::Version:
+        hilfeOderVersionZeigen(QCoreApplication::arguments());
+        return kErfolg;
+    case Modus::Fehler:
+        break;
+    }
+    return fehlerMelden(kFalscherAufruf, plan.fehler);
+}
+
+} // namespace wyk

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/kommandozeile.h"
+
+namespace wyk {
+
+// Before the application object exists: for a command line that names one of the program's
+// options (a run without windows), chooses the offscreen platform unless the environment
+// names one (a -platform option still overrides it) and keeps Qt's own notices off stderr.
+void vorbereiten(int argc, char** argv);
+
+// Gives the application object the program's name, version and desktop entry.
+void benennen();
+
+// Carries out the plan with the application object in place and gives the exit code: the
+// windows, with plan.modell loaded when named, until the program quits; or without windows
+// the export (0 done, 1 failed with a German message on stderr), help or version (0), or the
+// message of a wrong call (2).
+[[nodiscard]] int starten(const Plan& plan);
+
+} // namespace wyk
