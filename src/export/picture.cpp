@@ -61,7 +61,12 @@ std::optional<Outcome> alsVektor(const Module1& m, const QString& path) {
         return writeBinaryFile(path, svgBild(m));
     }
     if (endung == QStringLiteral("html") || endung == QStringLiteral("htm")) {
-        return writeBinaryFile(path, webSeite(m));
+        const QByteArray seite = webSeite(m);
+        if (seite.isEmpty()) {
+            return Outcome::failed(
+                fehler(path, QStringLiteral("dem Programm fehlt die Vorlage der Webseite")));
+        }
+        return writeBinaryFile(path, seite);
     }
     return std::nullopt;
 }

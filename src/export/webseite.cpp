@@ -12,15 +12,20 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 namespace wyk {
 
 namespace {
 
-// The text of one of the page's parts in the resources; they are built into the program.
-QString teil(const char* name) {
+// The text of one of the page's parts in the resources, built into the program; nothing when
+// the program was built without it.
+std::optional<QString> teil(const char* name) {
     QFile datei(QStringLiteral(":/webviewer/") + QLatin1String(name));
-    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+    if (!datei.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(datei.readAll());
 }
 
 // A JSON number; the coordinates JSON cannot hold (infinity, NaN) become null.
@@ -150,13 +155,19 @@ QString fuellen(const QString& vorlage, const std::map<QString, QString>& werte)
 } // namespace
 
 QByteArray webSeite(const Module1& m) {
+    const auto vorlage = teil("webviewer.html");
+    const auto stil = teil("webviewer.css");
+    const auto skript = teil("webviewer.js");
+    if (!vorlage || !stil || !skript) {
+        return {};
+    }
     const std::map<QString, QString> werte = {
         {QStringLiteral("TITEL"), markupText(m.datname)},
-        {QStringLiteral("STIL"), teil("webviewer.css")},
+        {QStringLiteral("STIL"), *stil},
         {QStringLiteral("DATEN"), daten(m)},
-        {QStringLiteral("SKRIPT"), teil("webviewer.js")},
+        {QStringLiteral("SKRIPT"), *skript},
     };
-    return fuellen(teil("webviewer.html"), werte).toUtf8();
+    return fuellen(*vorlage, werte).toUtf8();
 }
 
 } // namespace wyk
