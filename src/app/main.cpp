@@ -7,9 +7,9 @@
 // Qt takes its own options (-platform, -style, -reverse, ...) out of the command line when
 // the application object is made; the program reads what is left.
 int main(int argc, char** argv) {
-    wyk::vorbereiten(argc, argv);
+    const bool bildschirm = wyk::vorbereiten(argc, argv);
     QApplication app(argc, argv);
     wyk::deutschLaden(app);
     wyk::benennen();
-    return wyk::starten(wyk::planAus(QCoreApplication::arguments()));
+    return wyk::starten(wyk::planAus(QCoreApplication::arguments()), bildschirm);
 }

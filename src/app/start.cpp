@@ -78,6 +78,23 @@ int exportAusfuehren(const Plan& plan) {
     return ergebnis.isDone() ? kErfolg : fehlerMelden(kFehlgeschlagen, ergebnis.message());
 }
 
+// Whether windows can be shown: a display is named in the environment, or a platform is
+// chosen there or on the command line.
+bool bildschirmDa(int argc, char** argv) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) {
+            return true;
+        }
+    }
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform") {
+            return true;
+        }
+    }
+    return false;
+}
+
 int fensterZeigen(const Plan& plan) {
     App viewer(std::make_unique<QtFileDialogs>());
     if (!plan.modell.isEmpty()) {
@@ -88,14 +105,16 @@ int fensterZeigen(const Plan& plan) {
 
 } // namespace
 
-void vorbereiten(int argc, char** argv) {
-    if (!ohneFensterGewuenscht(argc, argv)) {
-        return;
+bool vorbereiten(int argc, char** argv) {
+    const bool bildschirm = bildschirmDa(argc, argv);
+    if (bildschirm && !ohneFensterGewuenscht(argc, argv)) {
+        return true;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     qInstallMessageHandler(nurErnsteMeldungen);
+    return bildschirm;
 }
 
 void benennen() {
@@ -104,9 +123,16 @@ void benennen() {
     QGuiApplication::setDesktopFileName(QStringLiteral("wyk-viewer"));
 }
 
-int starten(const Plan& plan) {
+int starten(const Plan& plan, bool bildschirm) {
     switch (plan.modus) {
     case Modus::Fenster:
+        if (!bildschirm) {
+            return fehlerMelden(
+                kFehlgeschlagen,
+                QStringLiteral("Es ist kein Bildschirm da, auf dem sich die Fenster "
+                               "öffnen könnten. Ohne Bildschirm gehen die Exporte "
+                               "(„wyk-viewer --help“ nennt sie)."));
+        }
         return fensterZeigen(plan);
     case Modus::Export:
         return exportAusfuehren(plan);

@@ -5,9 +5,10 @@
 namespace wyk {
 
 // Before the application object exists: for a command line that names one of the program's
-// options (a run without windows), chooses the offscreen platform unless the environment
-// names one (a -platform option still overrides it) and keeps Qt's own notices off stderr.
-void vorbereiten(int argc, char** argv);
+// options (a run without windows), or where no screen is to be had, chooses the offscreen
+// platform unless the environment names one (a -platform option still overrides it) and
+// keeps Qt's own notices off stderr. Gives whether windows can be shown.
+[[nodiscard]] bool vorbereiten(int argc, char** argv);
 
 // Gives the application object the program's name, version and desktop entry.
 void benennen();
@@ -15,7 +16,7 @@ void benennen();
 // Carries out the plan with the application object in place and gives the exit code: the
 // windows, with plan.modell loaded when named, until the program quits; or without windows
 // the export (0 done, 1 failed with a German message on stderr), help or version (0), or the
-// message of a wrong call (2).
-[[nodiscard]] int starten(const Plan& plan);
+// message of a wrong call (2). Without a screen the windows are refused with a message (1).
+[[nodiscard]] int starten(const Plan& plan, bool bildschirm);
 
 } // namespace wyk

@@ -20,17 +20,23 @@ struct Lauf {
     QString ausgabe, fehler;
 };
 
-// Starts the program as outside a login session: without XDG_RUNTIME_DIR.
-void starte(QProcess& programm, const QStringList& argumente) {
+// Starts the program as outside a login session: without XDG_RUNTIME_DIR, and on request
+// without any screen.
+void starte(QProcess& programm, const QStringList& argumente, bool bildschirm = true) {
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!bildschirm) {
+            umgebung.remove(QString::fromLatin1(name));
+        }
+    }
     programm.setProcessEnvironment(umgebung);
     programm.start(QStringLiteral(WYK_VIEWER_BINARY), argumente);
 }
 
-Lauf lauf(const QStringList& argumente) {
+Lauf lauf(const QStringList& argumente, bool bildschirm = true) {
     QProcess programm;
-    starte(programm, argumente);
+    starte(programm, argumente, bildschirm);
     const bool beendet =
         programm.waitForFinished(60000) && programm.exitStatus() == QProcess::NormalExit;
     return {beendet ? programm.exitCode() : -1, QString::fromUtf8(programm.readAllStandardOutput()),
@@ -113,18 +119,21 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
 // success, also with Qt's options on the command line and without XDG_RUNTIME_DIR.
 TEST(Kommandozeile, ExitCodesAndMessages) {
     test::TempDir dir;
-    const std::tuple<QStringList, int, QString> faelle[] = {
-        {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n"},
-        {{"--help"}, 0, "Neigung im Bogenmaß"},
+    const std::tuple<QStringList, int, QString, bool> faelle[] = {
+        {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n", false},
+        {{kHaus}, 1, "kein Bildschirm", false},
+        {{"--bunt", kHaus}, 2, "„--bunt“", false},
+        {{"--help"}, 0, "Neigung im Bogenmaß", true},
         {{"-platform", "offscreen", "-style", "Fusion", "-reverse", "--export-web",
           dir.path("h.off"), kHaus},
          0,
-         ""},
-        {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk"},
-        {{"--export-png", dir.path("a.png"), "--zoom", "0", kHaus}, 2, "„0“ von --zoom"},
-        {{"--bunt", kHaus}, 2, "„--bunt“"}};
-    for (const auto& [argumente, code, genannt] : faelle) {
-        const Lauf l = lauf(argumente);
+         "",
+         true},
+        {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk", true},
+        {{"--export-png", dir.path("a.png"), "--zoom", "0", kHaus}, 2, "„0“ von --zoom", true},
+        {{"--bunt", kHaus}, 2, "„--bunt“", true}};
+    for (const auto& [argumente, code, genannt, bildschirm] : faelle) {
+        const Lauf l = lauf(argumente, bildschirm);
         EXPECT_EQ(l.code, code) << argumente.join(' ').toStdString();
         EXPECT_TRUE((code == 0 ? l.ausgabe : l.fehler).contains(genannt))
             << l.ausgabe.toStdString();
