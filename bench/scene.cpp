@@ -12,7 +12,10 @@ void grossesModell(wyk::Module1& m) {
     m.origx = 712;
     m.origy = 432;
     m.fenster.schalter = [] { return wyk::Anzeige{true, true, true}; };
-    wyk::init(m);
+    // Without its picture the scene would measure nothing; the run stops with the reason.
+    if (const wyk::Outcome bereit = wyk::init(m); bereit.isFailed()) {
+        qFatal("%s", qPrintable(bereit.message()));
+    }
     std::mt19937 random(42);
     std::uniform_real_distribution<double> coordinate(-60.0, 60.0);
     m.anzpkt = wyk::kTabellenGrenze;

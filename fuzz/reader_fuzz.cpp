@@ -30,7 +30,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     Harness& h = harness();
     h.app = new QGuiApplication(*argc, *argv);
     h.m.fenster.schalter = [] { return wyk::Anzeige{true, true, true}; };
-    wyk::init(h.m);
+    // Without its picture the drawing would not be exercised; the run stops with the reason.
+    if (const wyk::Outcome bereit = wyk::init(h.m); bereit.isFailed()) {
+        qFatal("%s", qPrintable(bereit.message()));
+    }
     return 0;
 }
 

@@ -57,40 +57,34 @@ WIInfo* App::infoFenster() const {
     return offen(info_) ? info_.data() : nullptr;
 }
 
-// Binds the menu items by name; the Edit items act on the zoom field when it has the focus.
+// Binds the menu items; the Edit items act on the zoom field when it has the focus.
 void App::addMenuHandlers() {
-    connect(menuBar_->eintrag(QStringLiteral("About")), &QAction::triggered, this,
-            &App::About_Action);
-    connect(menuBar_->eintrag(QStringLiteral("FIload")), &QAction::triggered, this,
-            &App::FIload_Action);
-    connect(menuBar_->eintrag(QStringLiteral("FIsave")), &QAction::triggered, this,
-            &App::FIsave_Action);
-    connect(menuBar_->eintrag(QStringLiteral("FIoff")), &QAction::triggered, this,
-            &App::FIoff_Action);
-    connect(menuBar_->eintrag(QStringLiteral("FIoffhtml")), &QAction::triggered, this,
-            &App::FIoffhtml_Action);
-    connect(menuBar_->eintrag(QStringLiteral("FileQuit")), &QAction::triggered, this,
-            [this] { haupt_->close(); });
-    bearbeiten("EditUndo", [](QLineEdit& feld) { feld.undo(); });
-    bearbeiten("EditCut", [](QLineEdit& feld) { feld.cut(); });
-    bearbeiten("EditCopy", [](QLineEdit& feld) { feld.copy(); });
-    bearbeiten("EditPaste", [](QLineEdit& feld) { feld.paste(); });
-    bearbeiten("EditClear", [](QLineEdit& feld) {
+    connect(menuBar_->About, &QAction::triggered, this, &App::About_Action);
+    connect(menuBar_->FIload, &QAction::triggered, this, &App::FIload_Action);
+    connect(menuBar_->FIsave, &QAction::triggered, this, &App::FIsave_Action);
+    connect(menuBar_->FIoff, &QAction::triggered, this, &App::FIoff_Action);
+    connect(menuBar_->FIoffhtml, &QAction::triggered, this, &App::FIoffhtml_Action);
+    connect(menuBar_->FileQuit, &QAction::triggered, this, [this] { haupt_->close(); });
+    bearbeiten(menuBar_->EditUndo, [](QLineEdit& feld) { feld.undo(); });
+    bearbeiten(menuBar_->EditCut, [](QLineEdit& feld) { feld.cut(); });
+    bearbeiten(menuBar_->EditCopy, [](QLineEdit& feld) { feld.copy(); });
+    bearbeiten(menuBar_->EditPaste, [](QLineEdit& feld) { feld.paste(); });
+    bearbeiten(menuBar_->EditClear, [](QLineEdit& feld) {
         if (feld.hasSelectedText()) {
             feld.del();
         }
     });
-    bearbeiten("EditSelectAll", [](QLineEdit& feld) { feld.selectAll(); });
+    bearbeiten(menuBar_->EditSelectAll, [](QLineEdit& feld) { feld.selectAll(); });
 }
 
-void App::bearbeiten(const char* name, void (*aktion)(QLineEdit&)) {
-    connect(menuBar_->eintrag(QString::fromLatin1(name)), &QAction::triggered, this,
-            [this, aktion] {
-                QLineEdit& feld = haupt_->zoomFeld();
-                if (feld.hasFocus()) {
-                    aktion(feld);
-                }
-            });
+// An Edit item: runs aktion on the zoom field while that has the focus, else does nothing.
+void App::bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&)) {
+    connect(eintrag, &QAction::triggered, this, [this, aktion] {
+        QLineEdit& feld = haupt_->zoomFeld();
+        if (feld.hasFocus()) {
+            aktion(feld);
+        }
+    });
 }
 
 void App::About_Action() {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <memory>
 
+class QAction;
 class QLineEdit;
 
 namespace wyk {
@@ -52,7 +53,7 @@ public:
 
 private:
     void addMenuHandlers();
-    void bearbeiten(const char* name, void (*aktion)(QLineEdit&));
+    void bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&));
     void debugSchliessen();
     void geladen(const Outcome& outcome);
     void dateiGespeichert();

@@ -7,21 +7,19 @@ MenuBar1::MenuBar1(QWidget* parent) : QMenuBar(parent) {
     createEditMenu();
 }
 
-QAction* MenuBar1::eintrag(const QString& name) const {
-    return findChild<QAction*>(name);
-}
-
 void MenuBar1::createFileMenu() {
     QMenu* file = addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    addItem(file, "FIload", QStringLiteral("WYK laden ... "), "Ctrl+O");
-    addItem(file, "FIsave", QStringLiteral("Bild speichern ... "), "Ctrl+S");
-    addItem(file, "FIoff", QStringLiteral("OFF exportieren..."), "Ctrl+E");
-    addItem(file, "FIoffhtml", QStringLiteral("OFF+ exportieren..."), "Ctrl+H");
+    FIload = addItem(file, "FIload", QStringLiteral("WYK laden ... "), "Ctrl+O");
+    FIsave = addItem(file, "FIsave", QStringLiteral("Bild speichern ... "), "Ctrl+S");
+    FIoff = addItem(file, "FIoff", QStringLiteral("OFF exportieren..."), "Ctrl+E");
+    FIoffhtml = addItem(file, "FIoffhtml", QStringLiteral("OFF+ exportieren..."), "Ctrl+H");
     addSeparator(file, "UntitledItem");
-    addItem(file, "About", QStringLiteral("Über... "), "Ctrl+I")->setMenuRole(QAction::AboutRole);
+    About = addItem(file, "About", QStringLiteral("Über... "), "Ctrl+I");
+    About->setMenuRole(QAction::AboutRole);
     addSeparator(file, "UntitledItem");
-    addItem(file, "FileQuit", QStringLiteral("Quit"), "Ctrl+Q")->setMenuRole(QAction::QuitRole);
+    FileQuit = addItem(file, "FileQuit", QStringLiteral("Quit"), "Ctrl+Q");
+    FileQuit->setMenuRole(QAction::QuitRole);
     // The commands reach the program from the debug, export and about windows too.
     for (QAction* action : file->actions()) {
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -31,14 +29,14 @@ void MenuBar1::createFileMenu() {
 void MenuBar1::createEditMenu() {
     QMenu* edit = addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("EditMenu"));
-    addItem(edit, "EditUndo", QStringLiteral("&Undo"), "Ctrl+Z");
+    EditUndo = addItem(edit, "EditUndo", QStringLiteral("&Undo"), "Ctrl+Z");
     addSeparator(edit, "UntitledMenu1");
-    addItem(edit, "EditCut", QStringLiteral("Cu&t"), "Ctrl+X");
-    addItem(edit, "EditCopy", QStringLiteral("&Copy"), "Ctrl+C");
-    addItem(edit, "EditPaste", QStringLiteral("&Paste"), "Ctrl+V");
-    addItem(edit, "EditClear", QStringLiteral("Clear"), nullptr);
+    EditCut = addItem(edit, "EditCut", QStringLiteral("Cu&t"), "Ctrl+X");
+    EditCopy = addItem(edit, "EditCopy", QStringLiteral("&Copy"), "Ctrl+C");
+    EditPaste = addItem(edit, "EditPaste", QStringLiteral("&Paste"), "Ctrl+V");
+    EditClear = addItem(edit, "EditClear", QStringLiteral("Clear"), nullptr);
     addSeparator(edit, "UntitledMenu0");
-    addItem(edit, "EditSelectAll", QStringLiteral("Select &All"), "Ctrl+A");
+    EditSelectAll = addItem(edit, "EditSelectAll", QStringLiteral("Select &All"), "Ctrl+A");
 }
 
 QAction* MenuBar1::addItem(QMenu* menu, const char* name, const QString& text,

@@ -4,22 +4,33 @@
 
 namespace wyk {
 
-// The program's menu bar: the File menu with the commands and the Edit menu. Every item is
-// found by its name; the File menu's shortcuts work in every window of the program.
+// The program's menu bar: the File menu with the commands and the Edit menu. Each item is a
+// member named like the item and carries that name as its object name; the File menu's
+// shortcuts work in every window of the program.
 class MenuBar1 : public QMenuBar {
     Q_OBJECT
 
 public:
     explicit MenuBar1(QWidget* parent = nullptr);
 
-    // The item of that name (FIload, FIsave, FIoff, FIoffhtml, About, FileQuit, EditUndo,
-    // EditCut, EditCopy, EditPaste, EditClear, EditSelectAll).
-    QAction* eintrag(const QString& name) const;
+    QAction* FIload = nullptr;
+    QAction* FIsave = nullptr;
+    QAction* FIoff = nullptr;
+    QAction* FIoffhtml = nullptr;
+    QAction* About = nullptr;
+    QAction* FileQuit = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditCut = nullptr;
+    QAction* EditCopy = nullptr;
+    QAction* EditPaste = nullptr;
+    QAction* EditClear = nullptr;
+    QAction* EditSelectAll = nullptr;
 
 private:
     void createFileMenu();
     void createEditMenu();
-    QAction* addItem(QMenu* menu, const char* name, const QString& text, const char* shortcut);
+    static QAction* addItem(QMenu* menu, const char* name, const QString& text,
+                            const char* shortcut);
     static void addSeparator(QMenu* menu, const char* name);
 };
 

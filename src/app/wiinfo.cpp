@@ -1,6 +1,7 @@
 #include "app/wiinfo.h"
 
 #include "app/einzelfenster.h"
+#include "app/platzieren.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -26,8 +27,7 @@ void WIInfo::Layout() {
 
 void WIInfo::CreateControls(Resources& ressourcen) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("PushButton1"));
-    ok->setGeometry(85, 275, 69, 20);
+    platzieren(ok, "PushButton1", QRect(85, 275, 69, 20));
     QFont schrift = ok->font();
     schrift.setPixelSize(12);
     ok->setFont(schrift);
@@ -46,10 +46,9 @@ void WIInfo::CreateControls(Resources& ressourcen) {
 void WIInfo::bild(const QImage& bild, const char* name, const QRect& wo,
                   Qt::Alignment ausrichtung) {
     auto* label = new QLabel(this);
-    label->setObjectName(QString::fromLatin1(name));
     label->setPixmap(QPixmap::fromImage(bild));
     label->setAlignment(ausrichtung);
-    label->setGeometry(wo);
+    platzieren(label, name, wo);
 }
 
 // The authors' line ends at the window's right edge; where it is longer than its place it
@@ -66,13 +65,12 @@ void WIInfo::autoren(QLabel* zeile) {
 QLabel* WIInfo::text(const QString& text, const char* name, const QRect& wo, int groesse, bool fett,
                      Qt::Alignment ausrichtung) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
     QFont schrift = label->font();
     schrift.setPixelSize(groesse);
     schrift.setBold(fett);
     label->setFont(schrift);
     label->setAlignment(ausrichtung | Qt::AlignVCenter);
-    label->setGeometry(wo);
+    platzieren(label, name, wo);
     return label;
 }
 

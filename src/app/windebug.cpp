@@ -1,8 +1,8 @@
 #include "app/windebug.h"
 
-#include "app/einzelfenster.h"
-
 #include "app/debugtabelle.h"
+#include "app/einzelfenster.h"
+#include "app/platzieren.h"
 #include "platform/numbers.h"
 #include "view/renderer.h"
 
@@ -52,8 +52,7 @@ void WINdebug::CreateControls() {
 // sorting, no editing, no grid.
 QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo) {
     auto* view = new QTableView(this);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setGeometry(wo);
+    platzieren(view, name, wo);
     view->setModel(inhalt);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,9 +72,8 @@ QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRec
 
 void WINdebug::ueberschrift(const QString& text, const char* name, const QRect& wo) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(wo);
+    platzieren(label, name, wo);
 }
 
 void WINdebug::debugzeigen() {

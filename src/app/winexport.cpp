@@ -1,7 +1,7 @@
 #include "app/winexport.h"
 
 #include "app/einzelfenster.h"
-
+#include "app/platzieren.h"
 #include "export/web.h"
 
 #include <QCheckBox>
@@ -23,20 +23,16 @@ void WINexport::Layout() {
 
 void WINexport::CreateControls() {
     CBhtml_ = new QCheckBox(QStringLiteral("HTML-Datei"), this);
-    CBhtml_->setObjectName(QStringLiteral("CBhtml"));
-    CBhtml_->setGeometry(56, 14, 100, 20);
+    platzieren(CBhtml_, "CBhtml", QRect(56, 14, 100, 20));
     CBjava_ = new QCheckBox(QStringLiteral("Java-Plugins"), this);
-    CBjava_->setObjectName(QStringLiteral("CBjava"));
-    CBjava_->setGeometry(56, 46, 100, 20);
+    platzieren(CBjava_, "CBjava", QRect(56, 46, 100, 20));
     auto* exportieren = new QPushButton(QStringLiteral("Export"), this);
-    exportieren->setObjectName(QStringLiteral("PushButton1"));
-    exportieren->setGeometry(20, 88, 80, 20);
+    platzieren(exportieren, "PushButton1", QRect(20, 88, 80, 20));
     exportieren->setAutoDefault(false);
     exportieren->setDefault(true);
     connect(exportieren, &QPushButton::clicked, this, &WINexport::PushButton1_Action);
     auto* abbruch = new QPushButton(QStringLiteral("Abbruch"), this);
-    abbruch->setObjectName(QStringLiteral("PushButton2"));
-    abbruch->setGeometry(112, 88, 80, 20);
+    platzieren(abbruch, "PushButton2", QRect(112, 88, 80, 20));
     connect(abbruch, &QPushButton::clicked, this, &WINexport::close);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/canvas.h"
 #include "app/einzelfenster.h"
+#include "app/platzieren.h"
 #include "app/updownarrows.h"
 #include "view/interaction.h"
 #include "view/projection.h"
@@ -80,7 +81,7 @@ void WINhaupt::CreateControls() {
     createAnzeige();
     createAnsicht();
     CAhaupt_ = new Canvas(m_.zebild, inhalt_);
-    platzieren(CAhaupt_, "CAhaupt", QRect(kCanvasLinks, kCanvasOben, m_.breite, m_.hoehe));
+    platzieren(CAhaupt_, "CAhaupt", QRect(kCanvasLinks, kCanvasOben, m_.breite, m_.hoehe), inhalt_);
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
@@ -90,15 +91,15 @@ void WINhaupt::CreateControls() {
 // Group "Anzeige": which parts of the scene are drawn.
 void WINhaupt::createAnzeige() {
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Anzeige"), inhalt_);
-    platzieren(GroupBox1, "GroupBox1", QRect(16, 15, 132, 97));
+    platzieren(GroupBox1, "GroupBox1", QRect(16, 15, 132, 97), inhalt_);
     CBpunkte_ = new QCheckBox(QStringLiteral("Punkte"), GroupBox1);
-    platzieren(CBpunkte_, "CBpunkte", QRect(27, 37, 72, 22));
+    platzieren(CBpunkte_, "CBpunkte", QRect(27, 37, 72, 22), inhalt_);
     CBlinien_ = new QCheckBox(QStringLiteral("Linien"), GroupBox1);
     CBlinien_->setChecked(true);
-    platzieren(CBlinien_, "CBlinien", QRect(27, 56, 72, 22));
+    platzieren(CBlinien_, "CBlinien", QRect(27, 56, 72, 22), inhalt_);
     CBachsen_ = new QCheckBox(QStringLiteral("Achsen"), GroupBox1);
     CBachsen_->setChecked(true);
-    platzieren(CBachsen_, "CBachsen", QRect(27, 85, 114, 22));
+    platzieren(CBachsen_, "CBachsen", QRect(27, 85, 114, 22), inhalt_);
     for (QCheckBox* box : {CBpunkte_, CBlinien_, CBachsen_}) {
         connect(box, &QCheckBox::toggled, this, &WINhaupt::CB_Action);
     }
@@ -107,42 +108,35 @@ void WINhaupt::createAnzeige() {
 // Group "Ansicht": reset, zoom and what a drag does.
 void WINhaupt::createAnsicht() {
     auto* GroupBox2 = new QGroupBox(QStringLiteral("Ansicht"), inhalt_);
-    platzieren(GroupBox2, "GroupBox2", QRect(16, 124, 132, 159));
+    platzieren(GroupBox2, "GroupBox2", QRect(16, 124, 132, 159), inhalt_);
     auto* reset = new QPushButton(QStringLiteral("reset"), GroupBox2);
-    platzieren(reset, "PushButton1", QRect(49, 246, 68, 20));
+    platzieren(reset, "PushButton1", QRect(49, 246, 68, 20), inhalt_);
     connect(reset, &QPushButton::clicked, this, &WINhaupt::PushButton1_Action);
     auto* pfeile = new UpDownArrows(GroupBox2);
-    platzieren(pfeile, "UPDzoom", QRect(121, 153, 13, 23));
+    platzieren(pfeile, "UPDzoom", QRect(121, 153, 13, 23), inhalt_);
     connect(pfeile, &UpDownArrows::down, this, &WINhaupt::UPDzoom_Down);
     connect(pfeile, &UpDownArrows::up, this, &WINhaupt::UPDzoom_Up);
     EFzoom_ = new QLineEdit(QStringLiteral("10"), GroupBox2);
     EFzoom_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    platzieren(EFzoom_, "EFzoom", QRect(73, 153, 44, 22));
+    platzieren(EFzoom_, "EFzoom", QRect(73, 153, 44, 22), inhalt_);
     connect(EFzoom_, &QLineEdit::textEdited, this, &WINhaupt::EFzoom_TextChange);
     RBdrag0_ = new QRadioButton(QStringLiteral("rotieren"), GroupBox2);
     RBdrag0_->setChecked(true);
-    platzieren(RBdrag0_, "RBdrag0", QRect(25, 188, 100, 20));
+    platzieren(RBdrag0_, "RBdrag0", QRect(25, 188, 100, 20), inhalt_);
     platzieren(new QRadioButton(QStringLiteral("verschieben"), GroupBox2), "RBdrag1",
-               QRect(25, 214, 100, 20));
+               QRect(25, 214, 100, 20), inhalt_);
     auto* zoom = new QLabel(QStringLiteral("Zoom"), GroupBox2);
     zoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    platzieren(zoom, "StaticText1", QRect(25, 153, 42, 20));
+    platzieren(zoom, "StaticText1", QRect(25, 153, 42, 20), inhalt_);
 }
 
 void WINhaupt::createKnoepfe() {
     auto* laden = new QPushButton(QStringLiteral("WYK laden"), inhalt_);
-    platzieren(laden, "PushButton2", QRect(29, 304, 109, 20));
+    platzieren(laden, "PushButton2", QRect(29, 304, 109, 20), inhalt_);
     connect(laden, &QPushButton::clicked, this, &WINhaupt::PushButton2_Action);
     auto* debug = new QPushButton(QStringLiteral("Debug"), inhalt_);
-    platzieren(debug, "PushButton3", QRect(29, 358, 109, 20));
+    platzieren(debug, "PushButton3", QRect(29, 358, 109, 20), inhalt_);
     connect(debug, &QPushButton::clicked, this, &WINhaupt::PushButton3_Action);
-}
-
-// Places a control at a rectangle given in content coordinates, also inside a group box.
-void WINhaupt::platzieren(QWidget* control, const char* name, const QRect& imInhalt) {
-    control->setObjectName(QString::fromLatin1(name));
-    const QPoint ecke = control->parentWidget()->mapTo(inhalt_, QPoint(0, 0));
-    control->setGeometry(imInhalt.translated(-ecke));
 }
 
 // The shared state reaches the zoom field, the check boxes and the canvas through these.

@@ -50,7 +50,6 @@ private:
     void createAnzeige();
     void createAnsicht();
     void createKnoepfe();
-    void platzieren(QWidget* control, const char* name, const QRect& imInhalt);
     void verbindeModul();
 
     void CB_Action();

@@ -11,11 +11,11 @@ namespace wyk {
 
 // Default name of the OFF file: datname up to its first "." (the whole name when it has
 // none), followed by ".off".
-QString offVorschlag(const QString& datname);
+[[nodiscard]] QString offVorschlag(const QString& datname);
 
 // The OFF text of the model, one entry per line, without line ends: "OFF", the counts line,
 // one vertex per point and one two-vertex face per coloured stroke of moves 2..anzlin.
-QStringList offZeilen(const Modell& m);
+[[nodiscard]] QStringList offZeilen(const Modell& m);
 
 // Writes the model as an OFF file at path, then, as m.htmlsave and m.javasave say, the web
 // page and the applet's class files into the same folder. A model holding a coordinate that

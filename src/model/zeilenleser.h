@@ -25,10 +25,10 @@ public:
     explicit ZeilenLeser(QIODevice& device);
 
     // True when no further line can be read.
-    bool atEnd();
+    [[nodiscard]] bool atEnd();
 
     // Reads the next line into line. False when the device failed.
-    bool readLine(std::string& line, bool& tooLong);
+    [[nodiscard]] bool readLine(std::string& line, bool& tooLong);
 
     // Number of the line read last, counted from 1.
     long long lineNumber() const { return lineNumber_; }

@@ -47,11 +47,11 @@ public:
 
 protected:
     // Shows the open or the save dialog with what it offers; nothing when the user cancelled.
-    virtual std::optional<DialogWahl> oeffnen(const DialogAngebot& angebot) = 0;
-    virtual std::optional<DialogWahl> speichern(const DialogAngebot& angebot) = 0;
+    [[nodiscard]] virtual std::optional<DialogWahl> oeffnen(const DialogAngebot& angebot) = 0;
+    [[nodiscard]] virtual std::optional<DialogWahl> speichern(const DialogAngebot& angebot) = 0;
 
 private:
-    std::optional<DialogWahl> gewaehlt(std::optional<DialogWahl> wahl);
+    [[nodiscard]] std::optional<DialogWahl> gewaehlt(std::optional<DialogWahl> wahl);
 
     QString modellOrdner_;
     QString letzterOrdner_;

@@ -8,18 +8,18 @@ namespace wyk {
 // Value of the number at the start of a text: leading blanks, an optional sign, digits with
 // an optional fraction and an optional exponent. Anything else ends the number; a text that
 // does not start with a number gives 0. Numbers too large for a double give +-infinity.
-double Val(std::string_view text);
-double Val(const QString& text);
+[[nodiscard]] double Val(std::string_view text);
+[[nodiscard]] double Val(const QString& text);
 
 // The one conversion from a real number to an Integer: the fraction is discarded (truncation
 // toward zero), values beyond the 32-bit range saturate at its limits and NaN gives 0.
-int toInteger(double value);
+[[nodiscard]] int toInteger(double value);
 
 // Plain decimal text of an Integer, with a leading "-" when negative.
-QString Str(int value);
+[[nodiscard]] QString Str(int value);
 
 // Shortest decimal text that reads back as the same double, with "." as the decimal point
 // whatever the locale: 10.0 gives "10", 0.5 gives "0.5", 1e21 gives "1e+21".
-QString Str(double value);
+[[nodiscard]] QString Str(double value);
 
 } // namespace wyk

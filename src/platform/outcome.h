@@ -6,7 +6,7 @@ namespace wyk {
 
 // Result of a command that may be cancelled by the user or fail.
 // A failure carries a German message that names the file and the reason.
-class Outcome {
+class [[nodiscard]] Outcome {
 public:
     enum class Kind { Done, Cancelled, Failed };
 

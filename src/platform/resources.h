@@ -12,10 +12,10 @@ namespace wyk {
 class Resources {
 public:
     // Nothing when the application carries no such text.
-    std::optional<QByteArray> text(int number);
+    [[nodiscard]] std::optional<QByteArray> text(int number);
 
     // A null image when the application carries no such picture.
-    QImage picture(int number);
+    [[nodiscard]] QImage picture(int number);
 
     // How often the resource files were opened; one read per resource and run.
     int reads() const { return reads_; }

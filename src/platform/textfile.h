@@ -10,10 +10,10 @@
 namespace wyk {
 
 // The Windows-1252 byte of a Unicode character, or nothing when the character set lacks it.
-std::optional<char> windows1252Byte(char32_t character);
+[[nodiscard]] std::optional<char> windows1252Byte(char32_t character);
 
 // A text in Windows-1252; characters the set cannot hold become "?".
-QByteArray toWindows1252(const QString& text);
+[[nodiscard]] QByteArray toWindows1252(const QString& text);
 
 // Writes the lines as a Windows-1252 text file, every line (the last included) ended by
 // CR LF. The file appears under its name only when it was written completely; an existing

@@ -23,8 +23,8 @@ constexpr int kInhaltMaxHoehe = 900;
 
 // Drawing area for a content size, kept within the window's limits even when a window
 // manager ignores them.
-int zeichenBreite(int contentWidth);
-int zeichenHoehe(int contentHeight);
+[[nodiscard]] int zeichenBreite(int contentWidth);
+[[nodiscard]] int zeichenHoehe(int contentHeight);
 
 // Mouse pressed on the canvas: remembers the position for the following drags.
 void mausRunter(Module1& m, int x, int y);

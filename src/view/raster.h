@@ -9,8 +9,8 @@ namespace wyk {
 
 // Clips the segment a-b to the box [lo, hi] x [loY, hiY] (Liang-Barsky); false when nothing
 // of it lies inside.
-bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi, double loY,
-                 double hiY);
+[[nodiscard]] bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi,
+                               double loY, double hiY);
 
 // Draws straight into the pixels of a 16-bit picture, clipped to its top-left width x height
 // area: whatever the coordinates, only pixels inside the area are touched and no more than

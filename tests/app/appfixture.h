@@ -51,7 +51,7 @@ protected:
 
     // Chooses a menu item as the user would.
     void waehle(const char* name) const {
-        app->menuBar().eintrag(QString::fromLatin1(name))->trigger();
+        app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
     // Loads a model file through the File menu's load command.
     void lade(const QString& path) {

@@ -250,7 +250,7 @@ TEST(Beenden, QuitAndClosingTheMainWindowEndWithExitCodeZeroButNotOtherWindows) 
          [](App& app) {
              app.debugZeigen();
              app.About_Action();
-             app.menuBar().eintrag("FileQuit")->trigger();
+             app.menuBar().FileQuit->trigger();
          }},
         {7, [](App& app) {
              app.debugZeigen();
