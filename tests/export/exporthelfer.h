@@ -34,10 +34,4 @@ inline QStringList andereKlassen(const TempDir& dir) {
     return anders;
 }
 
-// The names of everything in the folder, sorted.
-inline QStringList dateien(const TempDir& dir) {
-    return QDir(dir.path(""))
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 } // namespace wyk::test

@@ -1,4 +1,5 @@
 #include "model/reader.h"
+#include "model/zeilenleser.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
@@ -170,6 +171,29 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         EXPECT_EQ(m.linie, before.linie);
         EXPECT_EQ(m.debugpkt, 1);
         EXPECT_EQ(closed, 1) << "only the successful load closed the debug window";
+    }
+}
+
+// Messages count lines as an editor does, whatever the line ends, even where CR and LF fall
+// into different reads; a data line may hold kLaengsteZeile characters after its blanks are
+// folded, not one more.
+TEST(Reader, CountsLinesAsEditorsDoAndTakesLinesUpToTheLimit) {
+    const QByteArray voll = "5  6 7" + QByteArray(ZeilenLeser::kLaengsteZeile - 5, 'x');
+    const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');
+    const std::pair<QByteArray, const char*> faelle[] = {
+        {"1\n" + voll + "\n0\n", nullptr}, // nullptr: accepted
+        {"1\n" + voll + "x\n0\n", "Zeile 2 "},
+        {"#\r\n\r\n1\r\n" + lang + "\r\n", "Zeile 4 "},
+        {"#\r\r1\r" + lang, "Zeile 4 "},
+        {"#" + QByteArray(65534, 'x') + "\r\n1\n" + lang, "Zeile 3 "},
+    };
+    for (const auto& [file, zeile] : faelle) {
+        test::TempDir dir;
+        Module1 m;
+        const Outcome outcome = lade(m, dir, file);
+        EXPECT_EQ(outcome.isFailed(), zeile != nullptr) << zeile;
+        EXPECT_TRUE(zeile ? outcome.message().contains(zeile) : m.punkt[1][3] == 7.0)
+            << outcome.message().toStdString();
     }
 }
 

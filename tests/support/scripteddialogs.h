@@ -14,24 +14,18 @@ public:
     QStringList proposed;
     int opened = 0;
 
-    std::optional<QString> GetOpenFolderItem() override {
-        ++opened;
-        return next();
-    }
+    std::optional<QString> GetOpenFolderItem() override { return next(); }
 
     std::optional<QString> GetSaveFolderItem(const QString& defaultName) override {
-        ++opened;
         proposed << defaultName;
         return next();
     }
 
 private:
     std::optional<QString> next() {
+        ++opened;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
-        if (answer.isNull()) {
-            return std::nullopt;
-        }
-        return answer;
+        return answer.isNull() ? std::nullopt : std::optional(answer);
     }
 };
 
