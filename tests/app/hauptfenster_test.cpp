@@ -54,19 +54,29 @@ protected:
 
 TEST_F(HauptfensterTest, FreshWindowShowsItsControlsInTheirStartState) {
     EXPECT_EQ(haupt().windowTitle(), "WYK-Viewer");
+    EXPECT_FALSE(haupt().windowIcon().isNull());
     EXPECT_EQ(haupt().inhalt().size(), QSize(576, 435));
     pruefeTeile(haupt().inhalt(),
                 {"GroupBox1 16 15 132 97 Anzeige", "CBpunkte 27 37 72 22 Punkte aus",
                  "CBlinien 27 56 72 22 Linien an", "CBachsen 27 85 114 22 Achsen an",
                  "GroupBox2 16 124 132 159 Ansicht", "PushButton1 49 246 68 20 reset",
-                 "UPDzoom 121 153 13 23", "EFzoom 73 153 44 22 10 rechts",
+                 "UPDzoom 121 153 13 23", "EFzoom 73 153 44 22 10",
                  "RBdrag0 25 188 100 20 rotieren an", "RBdrag1 25 214 100 20 verschieben aus",
-                 "StaticText1 25 153 42 20 Zoom rechts", "CAhaupt 156 15 400 400",
+                 "StaticText1 25 153 42 20 Zoom", "CAhaupt 156 15 400 400",
                  "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
-    EXPECT_EQ(control("CBpunkte")->parent(), control("GroupBox1"));
-    EXPECT_EQ(control("EFzoom")->parent(), control("GroupBox2"));
     EXPECT_EQ(std::pair(canvas()->focusPolicy(), control("UPDzoom")->focusPolicy()),
               std::pair(Qt::NoFocus, Qt::NoFocus));
+}
+
+// A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
+TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
+    QTest::mousePress(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, 5));
+    QTest::qWait(800);
+    QTest::mouseRelease(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, 5));
+    const int gehalten = m().zoomfaktor;
+    EXPECT_GE(gehalten, 14);
+    QTest::qWait(200);
+    EXPECT_EQ(m().zoomfaktor, gehalten);
 }
 
 TEST_F(HauptfensterTest, ResizeKeepsCanvasAndOriginInStepWithinTheLimits) {
