@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QTimer>
 #include <cstdint>
-#include <functional>
+#include <string_view>
 
 namespace wyk::test {
 namespace {
@@ -153,36 +153,37 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndRepaintAtOnceAndResetRestoresTheVi
     EXPECT_EQ(zoom(), "17 17 1");
 }
 
+// Each step as the user takes it: "rad" turns the wheel by an angle (a notch is 120, towards
+// the user zooms out), "pfeil" clicks an arrow, "feld" pastes over the zoom field's text,
+// "alles" selects that text and "taste" types a key. Then "zoom factor, field text, redraws".
 TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
-    const auto tippe = [this](char taste) { QTest::keyClick(zoomFeld(), taste); };
-    // Each step as the user takes it, then "zoom factor, field text, redraws".
-    const std::pair<std::function<void()>, const char*> schritte[] = {
-        {[&] { rad(-360); }, "7 7 1"}, // a notch towards the user zooms out by one
-        {[&] { einfuegen("10"); }, "10 10 1"},
-        {[&] { rad(600); }, "15 15 1"},
-        {[&] { rad(-2400); }, "1 1 1"},
-        {[&] { rad(50); }, "1 1 0"}, // a touchpad's parts of a notch add up
-        {[&] { rad(50); }, "1 1 0"},
-        {[&] { rad(50); }, "2 2 1"},
-        {[&] { rad(-30); }, "2 2 0"},
-        {[&] { rad(-120); }, "1 1 1"},
-        {[&] { pfeil(false); }, "1 1 0"},
-        {[&] { pfeil(true); }, "2 2 1"},
-        {[&] { pfeil(false); }, "1 1 1"},
-        {[&] { zoomFeld()->selectAll(); }, "1 1 0"},
-        {[&] { tippe('2'); }, "2 2 1"},
-        {[&] { tippe('5'); }, "25 25 1"},
-        {[&] { einfuegen("0"); }, "1 1 1"},
-        {[&] { einfuegen("x"); }, "1 1 1"},
-        {[&] { einfuegen("30"); }, "30 30 1"},
-        {[&] { einfuegen("-4"); }, "1 1 1"},
-        {[&] { einfuegen("30"); }, "30 30 1"},
-        {[&] { einfuegen(""); }, "1 1 1"},
-        {[&] { einfuegen("99999999999"); }, "2147483647 99999999999 1"},
+    const std::array<const char*, 3> schritte[] = {
+        {"rad", "-360", "7 7 1"},  {"feld", "10", "10 10 1"},
+        {"rad", "600", "15 15 1"}, {"rad", "-2400", "1 1 1"},
+        {"rad", "50", "1 1 0"},    {"rad", "50", "1 1 0"},
+        {"rad", "50", "2 2 1"},    {"rad", "-30", "2 2 0"},
+        {"rad", "-120", "1 1 1"},  {"pfeil", "ab", "1 1 0"},
+        {"pfeil", "auf", "2 2 1"}, {"pfeil", "ab", "1 1 1"},
+        {"alles", "", "1 1 0"},    {"taste", "2", "2 2 1"},
+        {"taste", "5", "25 25 1"}, {"feld", "0", "1 1 1"},
+        {"feld", "x", "1 1 1"},    {"feld", "30", "30 30 1"},
+        {"feld", "-4", "1 1 1"},   {"feld", "30", "30 30 1"},
+        {"feld", "", "1 1 1"},     {"feld", "99999999999", "2147483647 99999999999 1"},
     };
-    for (std::size_t i = 0; i < std::size(schritte); ++i) {
-        schritte[i].first();
-        EXPECT_EQ(zoom(), schritte[i].second) << "step " << i;
+    for (const auto& [was, wert, erwartet] : schritte) {
+        const std::string_view schritt = was;
+        if (schritt == "rad") {
+            rad(std::atoi(wert));
+        } else if (schritt == "pfeil") {
+            pfeil(std::string_view(wert) == "auf");
+        } else if (schritt == "alles") {
+            zoomFeld()->selectAll();
+        } else if (schritt == "taste") {
+            QTest::keyClick(zoomFeld(), wert[0]);
+        } else {
+            einfuegen(wert);
+        }
+        EXPECT_EQ(zoom(), erwartet) << was << ' ' << wert;
     }
 }
 

@@ -153,11 +153,6 @@ public class OoglOffTest {
                 "a face naming index -1 is skipped");
         int[] point = box(draw("OFF\r\n2 1 99\r\n3 3 3\r\n3 3 3\r\n2 0 1 1 1 1\r\n", 0, 0), null);
         check(point[0] == W / 2 && point[1] == H / 2 && point[4] == 1, "equal vertices give one centred point");
-
-        Viewer41.drawMessage(example.getGraphics(), W, H, "Modell nicht lesbar: line 3: bad number 'x'");
-        int[] text = box(example, Color.WHITE);
-        check(box(example, RED)[4] == 0 && text[4] > 50 && text[1] > H / 3 && text[3] < 2 * H / 3,
-                "message replaces the model");
     }
 
     /** An OFF file the desktop program wrote: it reads with the given counts and draws. */

@@ -43,6 +43,7 @@ TEST(Val, OverflowGivesInfinityWithTheSign) {
 
 TEST(ToInteger, TruncatesAndSaturates) {
     const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::pair<double, int> cases[] = {
         {0.0, 0},
         {2.7, 2},
@@ -55,7 +56,7 @@ TEST(ToInteger, TruncatesAndSaturates) {
         {-2147483648.0, INT_MIN},
         {-2147483649.0, INT_MIN},
         {-inf, INT_MIN},
-        {std::numeric_limits<double>::quiet_NaN(), 0},
+        {nan, 0},
     };
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(toInteger(value), expected) << "value: " << value;
@@ -69,7 +70,7 @@ TEST(Str, WritesIntegersAndShortestDoubles) {
         {0.5, "0.5"},
         {0.0, "0"},
         {-1.5, "-1.5"},
-        {1.0 / 3.0, "0.3333333333333333"},
+        {1 / 3.0, "0.3333333333333333"},
         {1e21, "1e+21"},
         {123456.0, "123456"},
     };

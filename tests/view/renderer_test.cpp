@@ -101,27 +101,18 @@ TEST_F(RendererTest, AxesCoverTheExampleSegmentsTheyLieOn) {
 
 TEST_F(RendererTest, PaletteOfTheColourCodes) {
     anzeige.achsen = false;
-    const std::pair<int, QRgb> cases[] = {
-        {1, stored(0, 0, 150)},
-        {2, stored(0, 150, 0)},
-        {4, stored(150, 0, 0)},
-        {7, stored(150, 150, 150)},
-        {8, stored(105, 105, 105)},
-        {9, stored(105, 105, 255)},
-        {12, stored(255, 105, 105)},
-        {15, stored(255, 255, 255)},
-        {17, stored(0, 0, 150)},
-        {-1, stored(255, 255, 255)},
-        {-6, stored(105, 255, 105)},
-        {16, kBlack},
-        {-16, kBlack},
-        {32, kBlack},
+    // Colour code, then red, green and blue.
+    const std::array<int, 4> cases[] = {
+        {1, 0, 0, 150},     {2, 0, 150, 0},      {4, 150, 0, 0},      {7, 150, 150, 150},
+        {8, 105, 105, 105}, {9, 105, 105, 255},  {12, 255, 105, 105}, {15, 255, 255, 255},
+        {17, 0, 0, 150},    {-1, 255, 255, 255}, {-6, 105, 255, 105}, {16, 0, 0, 0},
+        {-16, 0, 0, 0},     {32, 0, 0, 0},
     };
-    for (const auto& [code, colour] : cases) {
+    for (const auto& [code, r, g, b] : cases) {
         // Move 1 draws from the origin; a white stroke first shows that black wipes it out.
         modell({{10, 0, 0}}, {{1, 15}, {0, 0}, {1, code}});
         zeichnen(m);
-        EXPECT_EQ(at(235, 213), colour) << "code " << code;
+        EXPECT_EQ(at(235, 213), stored(r, g, b)) << "code " << code;
     }
 }
 
