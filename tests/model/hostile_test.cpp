@@ -32,11 +32,6 @@ QString grosseDatei(const test::TempDir& dir,
     return file.fileName();
 }
 
-// All bytes of a literal, NUL bytes included.
-template <std::size_t N> QByteArray mitNul(const char (&text)[N]) {
-    return QByteArray(text, N - 1);
-}
-
 Modell geladenesModell(Module1& m, const test::TempDir& dir) {
     EXPECT_TRUE(ladeDatei(m, dir.write("alt.wyk", "1\n1 2 3\n1\n1 4\n")).isDone());
     return m;
@@ -67,34 +62,6 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
         << zuLang.message().toStdString();
     erwarteUnveraendert(m, vorher);
     EXPECT_LT(peakKilobytes() - before, 8 * 1024);
-}
-
-TEST(HostileFiles, StrangeBytesAreTextLikeAnyOther) {
-    struct Case {
-        const char* name;
-        QByteArray file;
-        double x;
-        int zug;
-    };
-    const Case cases[] = {
-        {"NUL bytes", mitNul("1\n2\0003 4 5\n1\n\0007 1\n"), 2.0, 0},
-        {"invalid UTF-8 in comments and fields", "#\xff\xfe\xc3\n1\n\xc3\x28 9 9\n1\n6\xe2\x82 1\n",
-         0.0, 6},
-        {"Windows-1252 bytes",
-         "# Gr\xf6\xdf"
-         "e\n1\n3\x80 1 1\n1\n\x96"
-         "2 1\n",
-         3.0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        test::TempDir dir;
-        Module1 m;
-        ASSERT_TRUE(ladeDatei(m, dir.write("x.wyk", c.file)).isDone());
-        EXPECT_EQ(m.anzpkt, 1);
-        EXPECT_EQ(m.punkt[1][1], c.x);
-        EXPECT_EQ(m.linie[1][1], c.zug);
-    }
 }
 
 TEST(HostileFiles, FoldersAndPipesAreNoModelFiles) {

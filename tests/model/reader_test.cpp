@@ -75,6 +75,13 @@ TEST(Reader, FollowsTheFileFormat) {
         {"# a\n#b\n\n", "0: | 0:"},
         {"1\n1e2 -2.5E-1 .5\n0\n", "1: 100 -0.25 0.5 | 0:"},
         {"1\nx 1 y\n1\nq 3\n", "1: 0 1 0 | 1: 0 3"},
+        // NUL bytes, invalid UTF-8 and Windows-1252 are bytes like any other.
+        {QByteArrayLiteral("1\n2\0003 4 5\n1\n\0007 1\n"), "1: 2 4 5 | 1: 0 1"},
+        {"#\xff\xfe\xc3\n1\n\xc3\x28 9 9\n1\n6\xe2\x82 1\n", "1: 0 9 9 | 1: 6 1"},
+        {"# Gr\xf6\xdf"
+         "e\n1\n3\x80 1 1\n1\n\x96"
+         "2 1\n",
+         "1: 3 1 1 | 1: 0 1"},
     };
     for (const auto& [file, model] : cases) {
         test::TempDir dir;
