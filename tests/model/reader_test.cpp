@@ -184,39 +184,15 @@ TEST(Reader, AcceptsTheLargestCounts) {
     EXPECT_EQ(m.punkt[3000][1], 3000.0);
 }
 
-TEST(Reader, CancelledDialogChangesNothing) {
+TEST(Reader, ReadsTheChosenFileAndNothingWhenCancelled) {
     Module1 m;
-    m.debugpkt = 4;
     test::ScriptedDialogs dialogs;
-    dialogs.answers.push_back(QString());
+    dialogs.answers << QString() << QString(WYK_EXAMPLES_DIR "/dreieck.wyk");
     EXPECT_TRUE(datenlesen(m, dialogs).isCancelled());
-    EXPECT_EQ(dialogs.opened, 1);
     EXPECT_EQ(m.datname, "3D");
-    EXPECT_EQ(m.debugpkt, 4);
-}
-
-TEST(Reader, ReadsTheChosenFile) {
-    test::TempDir dir;
-    Module1 m;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers.push_back(QString(WYK_EXAMPLES_DIR "/dreieck.wyk"));
     ASSERT_TRUE(datenlesen(m, dialogs).isDone());
     EXPECT_EQ(m.datname, "dreieck.wyk");
-    EXPECT_EQ(m.anzpkt, 3);
-    EXPECT_EQ(m.anzlin, 4);
-    EXPECT_EQ(punktAus(m, 2), (Punkt{10, 0, 0}));
-}
-
-TEST(Normalisieren, CollapsesBlanksAndDropsOneLeadingBlank) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", ""},       {" ", ""},     {"    ", ""},     {"  1.5   -2  3  ", "1.5 -2 3 "},
-        {"a b", "a b"}, {" #x", "#x"}, {"\t 1", "\t 1"},
-    };
-    for (const auto& [line, expected] : cases) {
-        std::string text = line;
-        normalisieren(text);
-        EXPECT_EQ(text, expected) << '"' << line << '"';
-    }
+    EXPECT_EQ(beschreibung(m), "3: 0 0 0, 10 0 0, 0 10 0 | 4: 1 0, 2 12, 3 10, 1 9");
 }
 
 } // namespace
