@@ -112,22 +112,6 @@ TEST(WebExport, BoxesChooseTheFilesAndTheResourcesAreReadOnce) {
     EXPECT_FALSE(m.htmlsave || m.javasave);
 }
 
-// Even with both boxes ticked nothing is written, and the flags go back to false.
-TEST(WebExport, CancelOrFailureWritesNothingAndResetsTheFlags) {
-    for (const char* antwort : {"", "fehlt/a.off"}) {
-        test::TempDir dir;
-        test::ScriptedDialogs dialogs;
-        dialogs.answers << (*antwort ? dir.path(antwort) : QString());
-        Module1 m;
-        ASSERT_TRUE(ladeDatei(m, WYK_EXAMPLES_DIR "/haus.wyk").isDone());
-        const Outcome ergebnis = offPlusExportieren(m, dialogs, true, true);
-        EXPECT_EQ(ergebnis.isCancelled(), !*antwort) << antwort;
-        EXPECT_EQ(dialogs.proposed, QStringList{"haus.off"});
-        EXPECT_EQ(dir.names(), QStringList());
-        EXPECT_FALSE(m.htmlsave || m.javasave);
-    }
-}
-
 // A page or class file that would replace the OFF file is refused; the others are written.
 TEST(WebExport, NeverReplacesTheOffFileJustWritten) {
     const std::tuple<const char*, const char*, QStringList> faelle[] = {
