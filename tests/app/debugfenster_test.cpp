@@ -49,6 +49,7 @@ protected:
 
 TEST_F(DebugfensterTest, OpensBesideTheMainWindowWithTheHeadingsOnlyAndPassesOnCommands) {
     haupt().move(30, 70); // beside it at the main window's top, not at its left edge
+    m().anzpkt = -3; // no rows for a negative count
     WINdebug* fenster = oeffnen();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->windowTitle(), "Debug");

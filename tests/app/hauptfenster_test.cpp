@@ -145,6 +145,8 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndRepaintAtOnceAndResetRestoresTheVi
     maus(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton);
     maus(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::RightButton);
     EXPECT_EQ(redraws, 1);
+    maus(QEvent::MouseMove, {90, 80}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(QPoint(m().origx, m().origy), QPoint(220, 195)) << "shifted from the left press";
     einfuegen("17");
     redraws = 0;
     klick(control("PushButton1"));
