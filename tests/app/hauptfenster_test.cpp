@@ -138,8 +138,11 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndRepaintAtOnceAndResetRestoresTheVi
         EXPECT_EQ(redraws, 1) << "the press alone does not redraw";
         EXPECT_GE(zaehler.paints, 1) << "painted before the handler returned";
     }
-    const QImage gezeigt = canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_TRUE(gezeigt == m().zebild.copy(0, 0, 400, 400).convertToFormat(QImage::Format_RGB32));
+    for (const QRect teil : {QRect(0, 0, 400, 400), QRect(50, 60, 200, 150)}) { // whole, in part
+        const QImage gezeigt = canvas()->grab(teil).toImage();
+        EXPECT_TRUE(gezeigt.convertToFormat(QImage::Format_RGB32) ==
+                    m().zebild.copy(teil).convertToFormat(QImage::Format_RGB32));
+    }
     // Neither a move without a button nor a right-button drag does anything.
     maus(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::NoButton);
     maus(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton);
