@@ -227,8 +227,10 @@ TEST(Bildkopie, CopiesThePartIntoTheTopLeftCornerAsQtConvertsIt) {
     for (int farbe = 0; farbe < 65536; ++farbe) {
         reinterpret_cast<std::uint16_t*>(bild.bits())[farbe] = static_cast<std::uint16_t>(farbe);
     }
-    QImage ziel(300, 300, QImage::Format_ARGB32); // a buffer of the wrong kind is made anew
-    for (const QRect& teil : {bild.rect(), QRect(17, 3, 40, 90), QRect(255, 255, 1, 1)}) {
+    QImage ziel(1, 1, QImage::Format_ARGB32); // a buffer of the wrong kind is made anew
+    // Then it grows in width only, in both directions, and is large enough.
+    for (const QRect& teil :
+         {QRect(17, 3, 40, 90), QRect(0, 7, 200, 10), bild.rect(), QRect(255, 255, 1, 1)}) {
         SCOPED_TRACE(::testing::Message() << teil.x() << "," << teil.y());
         alsRgb32(bild, teil, ziel);
         ASSERT_TRUE(ziel.width() >= teil.width() && ziel.height() >= teil.height());

@@ -183,8 +183,15 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     m.basis = {};
     m.basis[1][1] = 1;
     m.basis[2][2] = 1;
-    modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}, {250, 440, 0}, {250, 460, 0}},
-           {{5, 0}, {6, 2}});
+    modell({{-1, -1, 0},
+            {-2, 200, 0},
+            {499, 449, 0},
+            {-3, 300, 0},
+            {250, 440, 0},
+            {250, 460, 0},
+            {-5, 3, 0},
+            {3, -5, 0}},
+           {{5, 0}, {6, 2}, {7, 0}, {8, 0}});
     zeichnen(m);
     EXPECT_EQ(at(0, 0), kWhite) << "disc around (-1, -1)";
     EXPECT_EQ(at(0, 200), kWhite) << "the right edge of the disc around (-2, 200)";
@@ -199,6 +206,9 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     EXPECT_EQ(at(249, 449), kGreen) << "the highlighted move runs out of the bottom edge";
     EXPECT_EQ(at(251, 439), kGreen);
     EXPECT_EQ(at(250, 450), outside);
+    m.debuglinie = 4; // touches the widened area at (-1, -1) only, where the pen reaches (0, 0)
+    zeichnen(m);
+    EXPECT_EQ(at(0, 0), kGreen);
 }
 
 TEST_F(RendererTest, RowsOutsideTheTablesAreSkipped) {
