@@ -48,13 +48,15 @@ protected:
 };
 
 TEST_F(DebugfensterTest, OpensBesideTheMainWindowWithTheHeadingsOnlyAndPassesOnCommands) {
+    haupt().move(30, 70); // beside it at the main window's top, not at its left edge
+    m().anzpkt = -3; // no rows for a negative count
     WINdebug* fenster = oeffnen();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(fenster->windowTitle(), "Debug");
     EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
-    EXPECT_EQ(QRect(fenster->pos(), fenster->size()), QRect(600, haupt().y(), 399, 435));
-    pruefeTeile(*fenster, {"LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien mitte",
-                           "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte mitte"});
+    EXPECT_EQ(QRect(fenster->pos(), fenster->size()), QRect(600, 70, 399, 435));
+    pruefeTeile(*fenster, {"LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien",
+                           "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte"});
     EXPECT_EQ(zeilen("LBpunkte") + zeilen("LBlinien"),
               (QStringList{"Nr. x y z", "Nr. Pkt. Farbe"}));
     fenster->activateWindow(); // the picture command reaches the program from here too

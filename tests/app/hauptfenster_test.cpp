@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QTimer>
 #include <cstdint>
-#include <functional>
+#include <string_view>
 
 namespace wyk::test {
 namespace {
@@ -60,14 +60,23 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsInTheirStartState) {
                 {"GroupBox1 16 15 132 97 Anzeige", "CBpunkte 27 37 72 22 Punkte aus",
                  "CBlinien 27 56 72 22 Linien an", "CBachsen 27 85 114 22 Achsen an",
                  "GroupBox2 16 124 132 159 Ansicht", "PushButton1 49 246 68 20 reset",
-                 "UPDzoom 121 153 13 23", "EFzoom 73 153 44 22 10 rechts",
+                 "UPDzoom 121 153 13 23", "EFzoom 73 153 44 22 10",
                  "RBdrag0 25 188 100 20 rotieren an", "RBdrag1 25 214 100 20 verschieben aus",
-                 "StaticText1 25 153 42 20 Zoom rechts", "CAhaupt 156 15 400 400",
+                 "StaticText1 25 153 42 20 Zoom", "CAhaupt 156 15 400 400",
                  "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
-    EXPECT_EQ(control("CBpunkte")->parent(), control("GroupBox1"));
-    EXPECT_EQ(control("EFzoom")->parent(), control("GroupBox2"));
     EXPECT_EQ(std::pair(canvas()->focusPolicy(), control("UPDzoom")->focusPolicy()),
               std::pair(Qt::NoFocus, Qt::NoFocus));
+}
+
+// A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
+TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
+    QTest::mousePress(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, 5));
+    QTest::qWait(800);
+    QTest::mouseRelease(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, 5));
+    const int gehalten = m().zoomfaktor;
+    EXPECT_GE(gehalten, 14);
+    QTest::qWait(200);
+    EXPECT_EQ(m().zoomfaktor, gehalten);
 }
 
 TEST_F(HauptfensterTest, ResizeKeepsCanvasAndOriginInStepWithinTheLimits) {
@@ -129,13 +138,18 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndRepaintAtOnceAndResetRestoresTheVi
         EXPECT_EQ(redraws, 1) << "the press alone does not redraw";
         EXPECT_GE(zaehler.paints, 1) << "painted before the handler returned";
     }
-    const QImage gezeigt = canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_TRUE(gezeigt == m().zebild.copy(0, 0, 400, 400).convertToFormat(QImage::Format_RGB32));
+    for (const QRect teil : {QRect(0, 0, 400, 400), QRect(50, 60, 200, 150)}) { // whole, in part
+        const QImage gezeigt = canvas()->grab(teil).toImage();
+        EXPECT_TRUE(gezeigt.convertToFormat(QImage::Format_RGB32) ==
+                    m().zebild.copy(teil).convertToFormat(QImage::Format_RGB32));
+    }
     // Neither a move without a button nor a right-button drag does anything.
     maus(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::NoButton);
     maus(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton);
     maus(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::RightButton);
     EXPECT_EQ(redraws, 1);
+    maus(QEvent::MouseMove, {90, 80}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(QPoint(m().origx, m().origy), QPoint(220, 195)) << "shifted from the left press";
     einfuegen("17");
     redraws = 0;
     klick(control("PushButton1"));
@@ -144,36 +158,37 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndRepaintAtOnceAndResetRestoresTheVi
     EXPECT_EQ(zoom(), "17 17 1");
 }
 
+// Each step as the user takes it: "rad" turns the wheel by an angle (a notch is 120, towards
+// the user zooms out), "pfeil" clicks an arrow, "feld" pastes over the zoom field's text,
+// "alles" selects that text and "taste" types a key. Then "zoom factor, field text, redraws".
 TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
-    const auto tippe = [this](char taste) { QTest::keyClick(zoomFeld(), taste); };
-    // Each step as the user takes it, then "zoom factor, field text, redraws".
-    const std::pair<std::function<void()>, const char*> schritte[] = {
-        {[&] { rad(-360); }, "7 7 1"}, // a notch towards the user zooms out by one
-        {[&] { einfuegen("10"); }, "10 10 1"},
-        {[&] { rad(600); }, "15 15 1"},
-        {[&] { rad(-2400); }, "1 1 1"},
-        {[&] { rad(50); }, "1 1 0"}, // a touchpad's parts of a notch add up
-        {[&] { rad(50); }, "1 1 0"},
-        {[&] { rad(50); }, "2 2 1"},
-        {[&] { rad(-30); }, "2 2 0"},
-        {[&] { rad(-120); }, "1 1 1"},
-        {[&] { pfeil(false); }, "1 1 0"},
-        {[&] { pfeil(true); }, "2 2 1"},
-        {[&] { pfeil(false); }, "1 1 1"},
-        {[&] { zoomFeld()->selectAll(); }, "1 1 0"},
-        {[&] { tippe('2'); }, "2 2 1"},
-        {[&] { tippe('5'); }, "25 25 1"},
-        {[&] { einfuegen("0"); }, "1 1 1"},
-        {[&] { einfuegen("x"); }, "1 1 1"},
-        {[&] { einfuegen("30"); }, "30 30 1"},
-        {[&] { einfuegen("-4"); }, "1 1 1"},
-        {[&] { einfuegen("30"); }, "30 30 1"},
-        {[&] { einfuegen(""); }, "1 1 1"},
-        {[&] { einfuegen("99999999999"); }, "2147483647 99999999999 1"},
+    const std::array<const char*, 3> schritte[] = {
+        {"rad", "-360", "7 7 1"},  {"feld", "10", "10 10 1"},
+        {"rad", "600", "15 15 1"}, {"rad", "-2400", "1 1 1"},
+        {"rad", "50", "1 1 0"},    {"rad", "50", "1 1 0"},
+        {"rad", "50", "2 2 1"},    {"rad", "-30", "2 2 0"},
+        {"rad", "-120", "1 1 1"},  {"pfeil", "ab", "1 1 0"},
+        {"pfeil", "auf", "2 2 1"}, {"pfeil", "ab", "1 1 1"},
+        {"alles", "", "1 1 0"},    {"taste", "2", "2 2 1"},
+        {"taste", "5", "25 25 1"}, {"feld", "0", "1 1 1"},
+        {"feld", "x", "1 1 1"},    {"feld", "30", "30 30 1"},
+        {"feld", "-4", "1 1 1"},   {"feld", "30", "30 30 1"},
+        {"feld", "", "1 1 1"},     {"feld", "99999999999", "2147483647 99999999999 1"},
     };
-    for (std::size_t i = 0; i < std::size(schritte); ++i) {
-        schritte[i].first();
-        EXPECT_EQ(zoom(), schritte[i].second) << "step " << i;
+    for (const auto& [was, wert, erwartet] : schritte) {
+        const std::string_view schritt = was;
+        if (schritt == "rad") {
+            rad(std::atoi(wert));
+        } else if (schritt == "pfeil") {
+            pfeil(std::string_view(wert) == "auf");
+        } else if (schritt == "alles") {
+            zoomFeld()->selectAll();
+        } else if (schritt == "taste") {
+            QTest::keyClick(zoomFeld(), wert[0]);
+        } else {
+            einfuegen(wert);
+        }
+        EXPECT_EQ(zoom(), erwartet) << was << ' ' << wert;
     }
 }
 
@@ -212,8 +227,10 @@ TEST(Bildkopie, CopiesThePartIntoTheTopLeftCornerAsQtConvertsIt) {
     for (int farbe = 0; farbe < 65536; ++farbe) {
         reinterpret_cast<std::uint16_t*>(bild.bits())[farbe] = static_cast<std::uint16_t>(farbe);
     }
-    QImage ziel(300, 300, QImage::Format_ARGB32); // a buffer of the wrong kind is made anew
-    for (const QRect& teil : {bild.rect(), QRect(17, 3, 40, 90), QRect(255, 255, 1, 1)}) {
+    QImage ziel(1, 1, QImage::Format_ARGB32); // a buffer of the wrong kind is made anew
+    // Then it grows in width only, in both directions, and is large enough.
+    for (const QRect& teil :
+         {QRect(17, 3, 40, 90), QRect(0, 7, 200, 10), bild.rect(), QRect(255, 255, 1, 1)}) {
         SCOPED_TRACE(::testing::Message() << teil.x() << "," << teil.y());
         alsRgb32(bild, teil, ziel);
         ASSERT_TRUE(ziel.width() >= teil.width() && ziel.height() >= teil.height());

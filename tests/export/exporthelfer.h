@@ -36,8 +36,7 @@ inline QStringList andereKlassen(const TempDir& dir) {
 
 // The names of everything in the folder, sorted.
 inline QStringList dateien(const TempDir& dir) {
-    return QDir(dir.path(""))
-        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return dir.names();
 }
 
 } // namespace wyk::test

@@ -25,7 +25,7 @@ TEST(PictureExport, SavesTheDrawingInTheFormatOfItsName) {
     test::ScriptedDialogs dialogs; // with no answer yet: cancelled
     EXPECT_TRUE(savepic(m, dialogs).isCancelled());
     EXPECT_EQ(gezeigt, 1);
-    EXPECT_EQ(test::dateien(dir), QStringList());
+    EXPECT_EQ(dir.names(), QStringList());
     const std::pair<const char*, const char*> faelle[] = {
         {"bild", "png"}, {"a.BMP", "bmp"}, {"b.ppm", "ppm"}, {"c.xyz", "png"}};
     for (const auto& [name, format] : faelle) {
@@ -85,7 +85,7 @@ TEST(ExportFailure, NamesTheFileAndLeavesNoFile) {
         EXPECT_TRUE(ergebnis.isFailed() && ergebnis.message().contains(genannt))
             << ergebnis.message().toStdString();
     }
-    EXPECT_EQ(test::dateien(dir), QStringList{"datei"});
+    EXPECT_EQ(dir.names(), QStringList{"datei"});
 }
 
 } // namespace

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 
 namespace wyk::test {
 
-// A temporary folder with helpers to write and read files in it.
+// A temporary folder with helpers to write, read and list the files in it.
 class TempDir {
 public:
     QString path(const QString& name) const { return dir_.filePath(name); }
@@ -31,7 +29,11 @@ public:
         return path(name);
     }
 
-    bool exists(const QString& name) const { return QFile::exists(path(name)); }
+    // The names of everything in the folder, hidden files included, sorted.
+    QStringList names() const {
+        return QDir(dir_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
 
 private:
     QTemporaryDir dir_;

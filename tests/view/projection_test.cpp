@@ -30,19 +30,6 @@ TEST(Rotation2, DefaultViewMovesEachAxisAsDocumented) {
     EXPECT_NEAR(basisFuer(kStartNeigung, kStartDrehung, 1)[3][2], -0.92396, 5e-6);
 }
 
-TEST(Rotation2, TiltZeroIsASideViewAndHalfPiAViewFromAbove) {
-    const Basis side = basisFuer(0.0, 0.3, 10);
-    EXPECT_EQ(side[1][2], 0.0);
-    EXPECT_EQ(side[2][2], 0.0);
-    EXPECT_EQ(side[3][2], -10.0) << "z points straight up";
-
-    const Basis top = basisFuer(std::numbers::pi / 2, 0.0, 10);
-    EXPECT_NE(top[3][2], 0.0) << "cos(pi/2) is tiny, not zero";
-    EXPECT_NEAR(top[3][2], 0.0, 1e-12);
-    EXPECT_EQ(top[1][1], 10.0) << "x points right";
-    EXPECT_EQ(top[2][2], -10.0) << "y points up";
-}
-
 TEST(Rotation2, AnglesRepeatEveryFullTurnAndZoomScales) {
     const Basis b = basisFuer(0.7, -2.1, 10);
     const double turn = 2 * std::numbers::pi;

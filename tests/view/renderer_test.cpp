@@ -63,36 +63,29 @@ protected:
     Anzeige anzeige;
 };
 
-TEST_F(RendererTest, FirstDrawingShowsOnlyTheAxes) {
-    EXPECT_EQ(at(390, 390), kBlack);
-    EXPECT_EQ(at(5, 5), kBlack);
-    // The origin disc: 5 x 5 without its corners.
-    EXPECT_EQ(at(200, 200), kRed);
-    EXPECT_EQ(at(198, 199), kRed);
-    EXPECT_EQ(at(202, 201), kRed);
-    EXPECT_EQ(at(198, 198), kBlack);
-    EXPECT_EQ(at(202, 202), kBlack);
-    // Axis tips (270.74, 227.04), (270.68, 172.94), (200.00, 107.60), fractions discarded.
-    const QPoint tips[] = {{270, 227}, {270, 172}, {200, 107}};
-    for (const QPoint tip : tips) {
-        EXPECT_EQ(at(tip.x(), tip.y()), kRed) << tip.x() << "," << tip.y();
-        EXPECT_EQ(at(tip.x() + 1, tip.y() + 1), kBlack);
-        // The label stands right of the tip, on its baseline.
-        EXPECT_TRUE(anyInBox(tip.x() + 1, tip.y() - 14, tip.x() + 12, tip.y() - 1, kRed))
-            << "label at " << tip.x() << "," << tip.y();
+// The axes are 100 pixels long in the model's scale at zoom 10 whatever the zoom: their tips
+// (270.74, 227.04), (270.68, 172.94), (200.00, 107.60) with the fractions discarded.
+TEST_F(RendererTest, FirstDrawingShowsOnlyTheAxesTheSameAtEveryZoom) {
+    for (int zoom : {10, 1, 37}) {
+        SCOPED_TRACE(zoom);
+        m.zoomfaktor = zoom;
+        rotation2(m);
+        zeichnen(m);
+        EXPECT_EQ(at(390, 390), kBlack);
+        // The origin disc: 5 x 5 without its corners.
+        EXPECT_EQ(at(198, 199), kRed);
+        EXPECT_EQ(at(202, 201), kRed);
+        EXPECT_EQ(at(198, 198), kBlack);
+        EXPECT_EQ(at(202, 202), kBlack);
+        for (const QPoint tip : {QPoint(270, 227), QPoint(270, 172), QPoint(200, 107)}) {
+            EXPECT_EQ(at(tip.x(), tip.y()), kRed) << tip.x() << "," << tip.y();
+            EXPECT_EQ(at(tip.x() + 1, tip.y() + 1), kBlack);
+            // The label stands right of the tip, on its baseline.
+            EXPECT_TRUE(anyInBox(tip.x() + 1, tip.y() - 14, tip.x() + 12, tip.y() - 1, kRed));
+        }
+        EXPECT_EQ(at(235, 213), kRed) << "the middle of the x axis";
+        EXPECT_EQ(at(200, 150), kRed) << "the z axis is vertical";
     }
-    EXPECT_EQ(at(235, 213), kRed) << "the middle of the x axis";
-    EXPECT_EQ(at(200, 150), kRed) << "the z axis is vertical";
-}
-
-TEST_F(RendererTest, ClearsOnlyTheDrawingArea) {
-    m.zebild.fill(Qt::blue);
-    m.breite = 300;
-    m.hoehe = 250;
-    zeichnen(m);
-    EXPECT_EQ(at(299, 249), kBlack);
-    EXPECT_EQ(at(300, 10), stored(0, 0, 255));
-    EXPECT_EQ(at(10, 250), stored(0, 0, 255));
 }
 
 TEST_F(RendererTest, AxesCoverTheExampleSegmentsTheyLieOn) {
@@ -100,41 +93,28 @@ TEST_F(RendererTest, AxesCoverTheExampleSegmentsTheyLieOn) {
     ASSERT_TRUE(ladeDatei(geladen, WYK_EXAMPLES_DIR "/dreieck.wyk").isDone());
     static_cast<Modell&>(m) = geladen;
     zeichnen(m);
-    const QRgb colour10 = stored(105, 255, 105);
-    EXPECT_EQ(at(270, 199), colour10) << "point 2 to point 3 keeps its own colour";
+    EXPECT_EQ(at(270, 199), stored(105, 255, 105)) << "point 2 to point 3 keeps its own colour";
     EXPECT_EQ(at(235, 213), kRed) << "point 1 to point 2 lies under the x axis";
-
     anzeige.achsen = false;
     zeichnen(m);
     EXPECT_EQ(at(235, 213), stored(255, 105, 105)) << "colour 12";
-    EXPECT_EQ(at(270, 199), colour10);
     EXPECT_EQ(at(235, 186), stored(105, 105, 255)) << "colour 9 back to the origin";
-    EXPECT_EQ(at(200, 200), stored(105, 105, 255));
 }
 
 TEST_F(RendererTest, PaletteOfTheColourCodes) {
     anzeige.achsen = false;
-    const std::pair<int, QRgb> cases[] = {
-        {1, stored(0, 0, 150)},
-        {2, stored(0, 150, 0)},
-        {4, stored(150, 0, 0)},
-        {7, stored(150, 150, 150)},
-        {8, stored(105, 105, 105)},
-        {9, stored(105, 105, 255)},
-        {12, stored(255, 105, 105)},
-        {15, stored(255, 255, 255)},
-        {17, stored(0, 0, 150)},
-        {-1, stored(255, 255, 255)},
-        {-6, stored(105, 255, 105)},
-        {16, kBlack},
-        {-16, kBlack},
-        {32, kBlack},
+    // Colour code, then red, green and blue.
+    const std::array<int, 4> cases[] = {
+        {1, 0, 0, 150},     {2, 0, 150, 0},      {4, 150, 0, 0},      {7, 150, 150, 150},
+        {8, 105, 105, 105}, {9, 105, 105, 255},  {12, 255, 105, 105}, {15, 255, 255, 255},
+        {17, 0, 0, 150},    {-1, 255, 255, 255}, {-6, 105, 255, 105}, {16, 0, 0, 0},
+        {-16, 0, 0, 0},     {32, 0, 0, 0},
     };
-    for (const auto& [code, colour] : cases) {
+    for (const auto& [code, r, g, b] : cases) {
         // Move 1 draws from the origin; a white stroke first shows that black wipes it out.
         modell({{10, 0, 0}}, {{1, 15}, {0, 0}, {1, code}});
         zeichnen(m);
-        EXPECT_EQ(at(235, 213), colour) << "code " << code;
+        EXPECT_EQ(at(235, 213), stored(r, g, b)) << "code " << code;
     }
 }
 
@@ -159,6 +139,7 @@ TEST_F(RendererTest, PointsAndHighlights) {
 
     anzeige.punkte = true;
     zeichnen(m);
+    EXPECT_EQ(at(200, 200), kBlack) << "the origin is no point";
     EXPECT_EQ(at(270, 227), kWhite);
     EXPECT_EQ(at(268, 227), kWhite);
     EXPECT_EQ(at(268, 225), kBlack) << "corner of the 5 x 5 box";
@@ -204,8 +185,15 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     m.basis = {};
     m.basis[1][1] = 1;
     m.basis[2][2] = 1;
-    modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}, {250, 440, 0}, {250, 460, 0}},
-           {{5, 0}, {6, 2}});
+    modell({{-1, -1, 0},
+            {-2, 200, 0},
+            {499, 449, 0},
+            {-3, 300, 0},
+            {250, 440, 0},
+            {250, 460, 0},
+            {-5, 3, 0},
+            {3, -5, 0}},
+           {{5, 0}, {6, 2}, {7, 0}, {8, 0}});
     zeichnen(m);
     EXPECT_EQ(at(0, 0), kWhite) << "disc around (-1, -1)";
     EXPECT_EQ(at(0, 200), kWhite) << "the right edge of the disc around (-2, 200)";
@@ -220,6 +208,9 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     EXPECT_EQ(at(249, 449), kGreen) << "the highlighted move runs out of the bottom edge";
     EXPECT_EQ(at(251, 439), kGreen);
     EXPECT_EQ(at(250, 450), outside);
+    m.debuglinie = 4; // touches the widened area at (-1, -1) only, where the pen reaches (0, 0)
+    zeichnen(m);
+    EXPECT_EQ(at(0, 0), kGreen);
 }
 
 TEST_F(RendererTest, RowsOutsideTheTablesAreSkipped) {
