@@ -14,7 +14,7 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(
         libgtest-dev libgmock-dev libbenchmark-dev hicolor-icon-theme
         default-jdk-headless
-        clang libclang-rt-14-dev valgrind
+        clang libclang-rt-14-dev
         chromium librsvg2-bin
     )
 fi

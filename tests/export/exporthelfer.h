@@ -34,9 +34,4 @@ inline QStringList andereKlassen(const TempDir& dir) {
     return anders;
 }
 
-// The names of everything in the folder, sorted.
-inline QStringList dateien(const TempDir& dir) {
-    return dir.names();
-}
-
 } // namespace wyk::test

@@ -55,7 +55,7 @@ TEST(PictureExport, BareNameTakesTheSelectedTypesExtension) {
         ASSERT_TRUE(savepic(m, dialogs).isDone());
         EXPECT_TRUE(dir.exists(datei)) << datei;
     }
-    EXPECT_EQ(test::dateien(dir).size(), 4);
+    EXPECT_EQ(dir.names().size(), 4);
     EXPECT_EQ(dialogs.angebote[0].filter, (QStringList{"PNG-Bild (*.png)", "SVG-Vektorbild (*.svg)",
                                                        "Webseite (*.html *.htm)"}));
 }
