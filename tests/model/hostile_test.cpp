@@ -61,7 +61,8 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     EXPECT_TRUE(zuLang.message().contains(QStringLiteral("Zeile 1 ")))
         << zuLang.message().toStdString();
     erwarteUnveraendert(m, vorher);
-    EXPECT_LT(peakKilobytes() - before, 8 * 1024);
+    // Below any one of the 24 MiB runs, with room for the sanitizers' own bookkeeping.
+    EXPECT_LT(peakKilobytes() - before, 20 * 1024);
 }
 
 TEST(HostileFiles, FoldersAndPipesAreNoModelFiles) {
