@@ -27,6 +27,8 @@ class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m.fenster.schalter = [this] { return anzeige; };
+        m.fenster.zoomTextSetzen = [this](const QString& text) { zoomText = text; };
+        m.fenster.canvasZeigen = [this] { ++shown; };
         ASSERT_TRUE(init(m).isDone());
     }
 
@@ -64,7 +66,28 @@ protected:
 
     Module1 m;
     Anzeige anzeige;
+    QString zoomText;
+    int shown = 0;
 };
+
+// The first view: the picture, the default angles and the zoom shown, the basis built and
+// drawn; one unit along x, y and z moves by these pixels at zoom 10, by a tenth at zoom 1.
+TEST_F(RendererTest, InitSetsTheViewAndDraws) {
+    EXPECT_EQ(std::tuple(m.zebild.size(), m.zebild.depth(), zoomText, shown),
+              std::tuple(QSize(2000, 1000), 16, "10", 1));
+    EXPECT_EQ(std::tuple(m.rotwinkel[1], m.rotwinkel[3]), std::tuple(0.3925, -0.785));
+    const double expected[4][3] = {
+        {0, 0, 0}, {0, 7.0739, 2.7036}, {0, 7.0683, -2.7058}, {0, 0, -9.2396}};
+    for (const int zoom : {10, 1}) {
+        m.zoomfaktor = zoom;
+        rotation2(m);
+        for (int k = 0; k <= 3; ++k) {
+            for (int j = 0; j <= 2; ++j) {
+                EXPECT_NEAR(m.basis[k][j], expected[k][j] * zoom / 10, 5e-5) << k << j << zoom;
+            }
+        }
+    }
+}
 
 // The axes are 100 pixels long in the model's scale at zoom 10 whatever the zoom: their tips
 // (270.74, 227.04), (270.68, 172.94), (200.00, 107.60) with the fractions discarded, each with
@@ -150,20 +173,14 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     // Model units map to pixels one to one along x and y for this basis.
     m.basis = {};
     m.basis[1][1] = m.basis[2][2] = 1;
-    modell({{-1, -1, 0},
-            {-2, 200, 0},
-            {499, 449, 0},
-            {-3, 300, 0},
-            {250, 440, 0},
-            {250, 460, 0},
-            {-5, 3, 0},
-            {3, -5, 0}},
-           {{5, 0}, {6, 2}, {7, 0}, {8, 0}});
+    modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}}, {});
     zeichnen(m);
     // Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not.
     EXPECT_EQ(farben({{0, 0}, {0, 200}, {0, 300}, {499, 449}, {500, 449}, {499, 450}}),
               (std::vector{kWhite, kWhite, kBlack, kWhite, outside, outside}));
     anzeige.punkte = false;
+    modell({{250, 440, 0}, {250, 460, 0}, {-5, 3, 0}, {3, -5, 0}},
+           {{1, 0}, {2, 2}, {3, 0}, {4, 0}});
     m.debuglinie = 2; // runs out of the bottom edge
     zeichnen(m);
     EXPECT_EQ(farben({{249, 449}, {251, 439}, {250, 450}}), (std::vector{kGreen, kGreen, outside}));
@@ -211,13 +228,11 @@ TEST(Bilder, ShowTheirModelWholeAndCentred) {
                 }
             }
         }
-        const int links = hell.left();
-        const int rechts = bild.width() - 1 - hell.right();
-        const int oben = hell.top();
-        const int unten = bild.height() - 1 - hell.bottom();
-        EXPECT_TRUE(std::min({links, rechts, oben, unten}) >= 2 && std::abs(links - rechts) <= 2 &&
-                    std::abs(oben - unten) <= 2)
-            << nummer << ": " << links << ' ' << rechts << ' ' << oben << ' ' << unten;
+        const int rand[4] = {hell.left(), bild.width() - 1 - hell.right(), hell.top(),
+                             bild.height() - 1 - hell.bottom()};
+        EXPECT_TRUE(std::min({rand[0], rand[1], rand[2], rand[3]}) >= 2 &&
+                    std::abs(rand[0] - rand[1]) <= 2 && std::abs(rand[2] - rand[3]) <= 2)
+            << nummer << ": " << rand[0] << ' ' << rand[1] << ' ' << rand[2] << ' ' << rand[3];
     }
 }
 
