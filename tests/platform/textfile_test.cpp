@@ -30,32 +30,15 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     }
     iconv_close(cd);
     ASSERT_GT(byteVon.size(), 250U);
-    int falsch = 0;
-    for (char32_t c = 0; c < 0x30000; ++c) {
+    QStringList falsch;
+    for (char32_t c = 0; c < 0x30000 && falsch.size() < 5; ++c) {
         const auto got = windows1252Byte(c);
-        const int erwartet = byteVon.contains(c) ? byteVon[c] : -1;
-        if ((got ? static_cast<unsigned char>(*got) : -1) != erwartet && ++falsch <= 5) {
-            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(c) << " gives "
-                          << (got ? static_cast<unsigned char>(*got) : -1) << ", not " << erwartet;
+        if ((got ? static_cast<unsigned char>(*got) : -1) !=
+            (byteVon.contains(c) ? byteVon[c] : -1)) {
+            falsch << QString::number(c, 16);
         }
     }
-}
-
-// Files are written whole or not at all through a temporary file that never stays behind,
-// with the permissions any new file gets; a text file ends every line with CR LF and writes
-// "?" for each character Windows-1252 lacks.
-TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
-    test::TempDir dir;
-    ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
-    ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über €5 中😀"}).isDone());
-    EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC"
-                                            "ber \x80"
-                                            "5 ??\r\n"));
-    dir.folder("b.class");
-    EXPECT_TRUE(writeBinaryFile(dir.path("b.class"), "x").isFailed()) << "a folder is in the way";
-    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
-    EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
-              QFileInfo(dir.write("plain", "x")).permissions());
+    EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
 }
 
 // Links stay links and lead to the file that gets the bytes, which keeps its permissions;
