@@ -41,6 +41,23 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
 }
 
+// Files are written whole or not at all through a temporary file that never stays behind,
+// with the permissions any new file gets; a text file ends every line with CR LF and writes
+// "?" for each character Windows-1252 lacks.
+TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
+    test::TempDir dir;
+    ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
+    ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über €5 中😀"}).isDone());
+    EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC"
+                                            "ber \x80"
+                                            "5 ??\r\n"));
+    dir.folder("b.class");
+    EXPECT_TRUE(writeBinaryFile(dir.path("b.class"), "x").isFailed()) << "a folder is in the way";
+    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
+    EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
+              QFileInfo(dir.write("plain", "x")).permissions());
+}
+
 // Links stay links and lead to the file that gets the bytes, which keeps its permissions;
 // names up to the system's limit work.
 TEST(WriteFile, KeepsLinksLongNamesAndPermissions) {
