@@ -17,17 +17,13 @@ QString beschreibung(const Module1& m) {
     QStringList punkte;
     QStringList linien;
     for (int i = 1; i <= m.anzpkt; ++i) {
-        punkte
-            << QStringLiteral("%1 %2 %3").arg(m.punkt[i][1]).arg(m.punkt[i][2]).arg(m.punkt[i][3]);
+        punkte << QString::asprintf("%g %g %g", m.punkt[i][1], m.punkt[i][2], m.punkt[i][3]);
     }
     for (int i = 1; i <= m.anzlin; ++i) {
-        linien << QStringLiteral("%1 %2").arg(m.linie[i][1]).arg(m.linie[i][2]);
+        linien << QString::asprintf("%d %d", m.linie[i][1], m.linie[i][2]);
     }
-    return QStringLiteral("%1 (%2) | %3 (%4)")
-        .arg(m.anzpkt)
-        .arg(punkte.join(", "))
-        .arg(m.anzlin)
-        .arg(linien.join(", "));
+    return QString::asprintf("%d (%s) | %d (%s)", m.anzpkt, qPrintable(punkte.join(", ")), m.anzlin,
+                             qPrintable(linien.join(", ")));
 }
 
 const QByteArray kBeispiel = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
@@ -59,10 +55,7 @@ TEST(Reader, FollowsTheFileFormat) {
         {"# a\n#b\n\n", "0 () | 0 ()"},
         // NUL bytes, invalid UTF-8 and Windows-1252 are bytes like any other.
         {QByteArrayLiteral("1\n2\0003 4 5\n1\n\0007 1\n"), "1 (2 4 5) | 1 (0 1)"},
-        {"# Gr\xf6\xdf"
-         "e\n1\n\xc3\x28 9 9\n1\n\x96"
-         "2 1\n",
-         "1 (0 9 9) | 1 (0 1)"},
+        {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"},
     };
     for (const auto& [file, model] : cases) {
         test::TempDir dir;
@@ -216,9 +209,8 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     megabytes("", '7');
     file.close();
-    const Outcome zuLang = ladeDatei(m, file.fileName());
-    EXPECT_TRUE(zuLang.message().contains(QStringLiteral("Zeile 1 ")))
-        << zuLang.message().toStdString();
+    const QString meldung = ladeDatei(m, file.fileName()).message();
+    EXPECT_TRUE(meldung.contains("Zeile 1 ")) << meldung.toStdString();
     EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
     EXPECT_LT(peak() - before, 8 * 1024);
 }

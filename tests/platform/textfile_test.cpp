@@ -6,6 +6,7 @@
 #include <QSet>
 #include <gtest/gtest.h>
 #include <iconv.h>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
