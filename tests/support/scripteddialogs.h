@@ -7,10 +7,9 @@
 
 namespace wyk::test {
 
-// File dialogs that answer from a script: each dialog takes the next answer, a null QString
-// (or no answer left) meaning the user cancelled, and the next of filterWahl as the file type
-// selected (0 when none is left). Records what each dialog offered and the names the save
-// dialogs proposed.
+// File dialogs that answer from a script: each takes the next answer (a null QString, or none
+// left, cancels) and the next of filterWahl as the chosen file type (0 when none is left).
+// Records what each dialog offered and the names the save dialogs proposed.
 class ScriptedDialogs : public FileDialogs {
 public:
     QList<QString> answers;
@@ -35,10 +34,7 @@ private:
         angebote << angebot;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
         const int filter = filterWahl.isEmpty() ? 0 : filterWahl.takeFirst();
-        if (answer.isNull()) {
-            return std::nullopt;
-        }
-        return DialogWahl{answer, filter};
+        return answer.isNull() ? std::nullopt : std::optional(DialogWahl{answer, filter});
     }
 };
 

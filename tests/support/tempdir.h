@@ -29,7 +29,7 @@ public:
         return path(name);
     }
 
-    // The names of everything in the folder, hidden files included, sorted.
+    // Everything in the folder, hidden files included, sorted by name.
     QStringList names() const {
         return QDir(dir_.path())
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
