@@ -22,30 +22,11 @@ void setze(Modell& m, int anzpkt, const Zuege& zuege, int anzlin) {
     m.anzlin = anzlin;
 }
 
-TEST(OffExport, StartUpStateGivesThirteenBytesIn3DOff) {
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << dir.path("a.off");
-    Module1 m;
-    ASSERT_TRUE(saveoff(m, dialogs).isDone());
-    EXPECT_EQ(dialogs.proposed, QStringList{"3D.off"});
-    EXPECT_EQ(dir.read("a.off"), "OFF\r\n0 0 99\r\n");
-}
-
-TEST(OffExport, DefaultNameIsDatnameUpToItsFirstPoint) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"haus.wyk", "haus.off"}, {"a.b.c", "a.off"}, {"modell", "modell.off"}, {".x", ".off"}};
-    for (const auto& [datname, vorschlag] : faelle) {
-        EXPECT_EQ(offVorschlag(datname), vorschlag);
-    }
-}
-
 TEST(OffExport, LinesFollowTheModel) {
     const std::tuple<int, Zuege, int, const char*> faelle[] = {
         {-3, {}, 0, "OFF|-3 0 99"},
         {1, {}, 0, "OFF|1 0 99|1.5 -0.25 1e+21"},
         {0, {{1, 5}, {2, 5}}, 1, "OFF|0 0 99"},
-        {0, {{1, 5}, {2, 5}}, -2, "OFF|0 0 99"},
         {0, {{1, 9}, {2, 0}}, 2, "OFF|0 0 99"}, // move 1 starts at the origin
         {0, {{1, 0}, {0, 3}}, 2, "OFF|0 1 99|2 0 -1 0 0.5 0.5"},
         {0, {{1, 0}, {2, 0}, {3, -4}, {1, 4}}, 4, "OFF|0 1 99|2 2 0 0.5 0 0"},
@@ -77,21 +58,28 @@ Outcome exportiere(Module1& m, const test::TempDir& dir, const QString& name, bo
     return offPlusExportieren(m, dialogs, html, java);
 }
 
-TEST(WebExport, PageNameAndModelValueFollowTheOffName) {
-    // OFF name, datname, page name, the value attribute's bytes in the page.
-    const std::tuple<const char*, const char*, const char*, QByteArray> faelle[] = {
-        {"haus.off", "haus.wyk", "haus.htm", "haus.off"},
-        {"haus", "haus.wyk", "haus.wyk.htm", "haus"},
-        {"a.offset", "x.wyk", "a.of.htm", "a.offset"},
-        {"<Ü> & \"€Ω\".off", "x", "<Ü> & \"€Ω\".htm",
+// The dialog proposes the model's name up to its first point; the page's name follows the OFF
+// file's, and the page names that file in its value attribute.
+TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
+    // datname (the start-up one if null), proposal, OFF name, page name, bytes of the value.
+    const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
+        {"haus.wyk", "haus.off", "haus.off", "haus.htm", "haus.off"},
+        {"haus.wyk", "haus.off", "haus", "haus.wyk.htm", "haus"},
+        {"a.b.c", "a.off", "a.offset", "a.of.htm", "a.offset"},
+        {".x", ".off", "<Ü> & \"€Ω\".off", "<Ü> & \"€Ω\".htm",
          "&lt;\xDC&gt; &amp; &quot;\x80&#937;&quot;.off"},
-        {"x.off😀", "x", "x..htm", "x.off&#128512;"}, // one character, though two in UTF-16
+        {nullptr, "3D.off", "x.off😀", "x..htm", "x.off&#128512;"}, // one character, two in UTF-16
     };
-    for (const auto& [offName, datname, seitenName, wert] : faelle) {
+    for (const auto& [datname, vorschlag, offName, seitenName, wert] : faelle) {
         test::TempDir dir;
+        test::ScriptedDialogs dialogs;
+        dialogs.answers << dir.path(offName);
         Module1 m;
-        m.datname = datname;
-        ASSERT_TRUE(exportiere(m, dir, offName, true, false).isDone());
+        if (datname != nullptr) {
+            m.datname = datname;
+        }
+        ASSERT_TRUE(offPlusExportieren(m, dialogs, true, false).isDone());
+        EXPECT_EQ(dialogs.proposed, QStringList{vorschlag});
         EXPECT_EQ(dir.names().size(), 2) << offName;
         EXPECT_EQ(dir.read(seitenName), test::seite(wert));
     }
