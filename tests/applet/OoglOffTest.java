@@ -1,11 +1,12 @@
 import java.awt.Color;
 import java.awt.image.BufferedImage;
-import java.io.DataInputStream;
 import java.io.File;
 import java.io.FileInputStream;
 import java.io.IOException;
 import java.net.URL;
 import java.net.URLClassLoader;
+import java.nio.file.Files;
+import java.util.Arrays;
 import java.util.regex.Pattern;
 
 /**
@@ -17,11 +18,11 @@ public class OoglOffTest {
     /** Files as the program writes them and what the reader makes of them; 0.5 * 255 rounds to 128. */
     private static final String[][] CASES = {
         {"OFF\r\n3 3 99\r\n0 0 0\r\n10 0 0\r\n0 10 0\r\n2 0 1 1 0.5 0.5\r\n2 1 2 0.5 1 0.5\r\n2 2 0 0.5 0.5 1\r\n",
-            "0 0 0; 10 0 0; 0 10 0 | 0 1 (255,128,128); 1 2 (128,255,128); 2 0 (128,128,255);"},
-        {"OFF\r\n0 0 99\r\n", " |"},
+            "[0.0, 0.0, 0.0, 10.0, 0.0, 0.0, 0.0, 10.0, 0.0] [0, 1] 255,128,128 [1, 2] 128,255,128 [2, 0] 128,128,255"},
+        {"OFF\r\n0 0 99\r\n", "[]"},
         // Point 0, the origin, becomes index -1: read as it stands, skipped when drawn.
-        {"OFF\r\n2 2 99\r\n1.5 -0.25 1e+21\r\n4 5 6\r\n2 0 1 1 1 1\r\n2 1 -1 0 0.5 0\r\n",
-            "1.5 -0.25 1.0E21; 4 5 6 | 0 1 (255,255,255); 1 -1 (0,128,0);"},
+        {"OFF\r\n2 2 99\r\n-1.5e+21 -0.25 0\r\n1e+21 5 6\r\n2 0 1 1 1 1\r\n2 1 -1 0 0.5 0\r\n",
+            "[-1.5E21, -0.25, 0.0, 1.0E21, 5.0, 6.0] [0, 1] 255,255,255 [1, -1] 0,128,0"},
     };
     private static final String FAR = "OFF\r\n3 2 99\r\n1e+21 1e+21 1e+21\r\n1.2e+21 1e+21 1e+21\r\n"
             + "1e+21 1.1e+21 1.05e+21\r\n2 0 1 1 0 0\r\n2 1 2 1 0 0\r\n";
@@ -48,8 +49,7 @@ public class OoglOffTest {
         for (int[] drag : new int[][] {{70, 0}, {0, 70}, {-200, 33}}) {
             fits(draw(new OOGL_OFF(FAR), drag[0], drag[1]), false, "far segments turned by " + drag[0] + "," + drag[1]);
         }
-        BufferedImage origin = draw(new OOGL_OFF("OFF\r\n2 2 99\r\n-10 0 0\r\n10 0 0\r\n2 0 1 1 1 1\r\n2 1 -1 0 0.5 0\r\n"),
-                0, 0);
+        BufferedImage origin = draw(new OOGL_OFF(CASES[2][0]), 0, 0);
         check(box(origin, Color.WHITE)[4] > 200 && box(origin, new Color(0, 128, 0))[4] == 0,
                 "a face naming index -1 is skipped");
         int i = 0;
@@ -76,24 +76,17 @@ public class OoglOffTest {
         }
     }
 
-    /** The model as "x y z; ... | indices (r,g,b); ...", or "error: " and the reader's message. */
+    /** The vertices, then each face's indices and colour; or "error: " and the reader's message. */
     private static String read(String text) {
         try {
             OOGL_OFF model = new OOGL_OFF(text);
-            StringBuilder s = new StringBuilder();
-            double[] v = model.getVertices();
-            for (int i = 0; i < v.length; i++) {
-                s.append(i % 3 == 0 ? "; " : " ").append(String.valueOf(v[i]).replaceAll("\\.0$", ""));
-            }
-            s.append(" |");
+            StringBuilder s = new StringBuilder(Arrays.toString(model.getVertices()));
             for (Face face : model.getFaces()) {
-                for (int index : face.getIndices()) {
-                    s.append(' ').append(index);
-                }
                 Color c = face.getColor();
-                s.append(" (" + c.getRed() + "," + c.getGreen() + "," + c.getBlue() + ");");
+                s.append(" " + Arrays.toString(face.getIndices()) + " " + c.getRed() + "," + c.getGreen() + ","
+                        + c.getBlue());
             }
-            return s.toString().replaceFirst("^; ", "");
+            return s.toString();
         } catch (IOException e) {
             return "error: " + e.getMessage();
         }
@@ -136,12 +129,10 @@ public class OoglOffTest {
         String[] names = {"Face", "Matrix3D", "OOGL_OFF", "Viewer41"};
         try (URLClassLoader loader = new URLClassLoader(new URL[] {dir.toURI().toURL()}, null)) {
             for (String name : names) {
-                try (DataInputStream in = new DataInputStream(new FileInputStream(new File(dir, name + ".class")))) {
-                    check(in.readInt() == 0xCAFEBABE && in.skipBytes(2) == 2 && in.readUnsignedShort() == 52,
-                            name + ".class: magic number and major version 52 (Java 8)");
-                }
-                check(Class.forName(name, false, loader).getSuperclass() == (name.equals("Viewer41")
-                        ? java.applet.Applet.class : Object.class), name + " loads with its superclass");
+                byte[] bytes = Files.readAllBytes(new File(dir, name + ".class").toPath());
+                check(bytes[0] == (byte) 0xCA && bytes[1] == (byte) 0xFE && bytes[7] == 52, name + ".class: Java 8");
+                check(Class.forName(name, false, loader).getSuperclass()
+                        == (name.equals("Viewer41") ? java.applet.Applet.class : Object.class), name + " loads");
             }
         }
         check(dir.list().length == names.length, dir + " holds just the four class files");

@@ -18,16 +18,10 @@ inline QByteArray seite(const QByteArray& wert) {
 inline const QStringList kKlassen = {"Face.class", "Matrix3D.class", "OOGL_OFF.class",
                                      "Viewer41.class"};
 
-// The applet's class files in dir that differ from those the program's resources are built of.
-inline QStringList andereKlassen(const TempDir& dir) {
-    QStringList anders;
-    for (const QString& name : kKlassen) {
-        QFile quelle(QStringLiteral(WYK_APPLET_DIR "/") + name);
-        if (!quelle.open(QIODevice::ReadOnly) || quelle.readAll() != dir.read(name)) {
-            anders << name;
-        }
-    }
-    return anders;
+// The applet's class file as the program's resources are built of it.
+inline QByteArray klasse(const QString& name) {
+    QFile datei(QStringLiteral(WYK_APPLET_DIR "/") + name);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
 } // namespace wyk::test

@@ -40,22 +40,12 @@ TEST(OffExport, LinesFollowTheModel) {
 }
 
 TEST(OffExport, FaceColourComesFromTheFourLowBits) {
-    const std::pair<int, const char*> faelle[] = {
-        {1, "0 0 0.5"},    {2, "0 0.5 0"}, {4, "0.5 0 0"}, {7, "0.5 0.5 0.5"}, {8, "0.5 0.5 0.5"},
-        {12, "1 0.5 0.5"}, {15, "1 1 1"},  {16, "0 0 0"},  {24, "0.5 0.5 0.5"}};
-    for (const auto& [code, farbe] : faelle) {
-        Modell m;
-        setze(m, 0, {{1, 0}, {1, code}}, 2);
-        EXPECT_EQ(offZeilen(m).last(), QStringLiteral("2 0 0 ") + farbe) << code;
-    }
-}
-
-// The export window's "Export" with the boxes as given, the OFF file saved as name in dir.
-Outcome exportiere(Module1& m, const test::TempDir& dir, const QString& name, bool html,
-                   bool java) {
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << dir.path(name);
-    return offPlusExportieren(m, dialogs, html, java);
+    Modell m;
+    setze(m, 0,
+          {{1, 0}, {1, 1}, {1, 2}, {1, 4}, {1, 7}, {1, 8}, {1, 12}, {1, 15}, {1, 16}, {1, 24}}, 10);
+    EXPECT_EQ(offZeilen(m).mid(2).join('|').remove("2 0 0 "),
+              "0 0 0.5|0 0.5 0|0.5 0 0|0.5 0.5 0.5|"
+              "0.5 0.5 0.5|1 0.5 0.5|1 1 1|0 0 0|0.5 0.5 0.5");
 }
 
 // The dialog proposes the model's name up to its first point; the page's name follows the OFF
@@ -85,35 +75,36 @@ TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
     }
 }
 
-TEST(WebExport, BoxesChooseTheFilesAndTheResourcesAreReadOnce) {
-    test::TempDir java;
-    test::TempDir html;
+// The boxes choose the files written besides the OFF file, the class files as the program keeps
+// them, each resource read once. A page or class file that would replace the OFF file (any name
+// but w.off here) is refused; the others are written.
+TEST(WebExport, BoxesChooseTheFilesButNoneReplacesTheOffFile) {
+    // OFF name, boxes for the page and the classes, the files then in the folder
+    const std::tuple<QString, bool, bool, QStringList> faelle[] = {
+        {"w.off", false, true, test::kKlassen + QStringList{"w.off"}},
+        {"w.off", true, false, {"w.htm", "w.off"}},
+        {"w.off", true, true, test::kKlassen + QStringList{"w.htm", "w.off"}},
+        {"x.htm", true, true, test::kKlassen + QStringList{"x.htm"}},
+        {"Face.class", true, true, {"Face.class", "x.htm"}}};
     Module1 m;
-    ASSERT_TRUE(exportiere(m, java, "w.off", false, true).isDone());
-    EXPECT_EQ(java.names(), test::kKlassen + QStringList{"w.off"});
-    ASSERT_TRUE(exportiere(m, html, "w.off", true, false).isDone());
-    EXPECT_EQ(html.names(), (QStringList{"w.htm", "w.off"}));
-    ASSERT_TRUE(exportiere(m, java, "w.off", true, true).isDone());
-    EXPECT_EQ(java.names(), (test::kKlassen + QStringList{"w.htm", "w.off"}));
-    EXPECT_EQ(test::andereKlassen(java), QStringList());
-    EXPECT_EQ(m.ressourcen.reads(), 4);
-    EXPECT_FALSE(m.htmlsave || m.javasave);
-}
-
-// A page or class file that would replace the OFF file is refused; the others are written.
-TEST(WebExport, NeverReplacesTheOffFileJustWritten) {
-    const std::tuple<const char*, const char*, QStringList> faelle[] = {
-        {"x.htm", "x", test::kKlassen + QStringList{"x.htm"}},
-        {"Face.class", "x.wyk", {"Face.class", "x.wyk.htm"}}};
-    for (const auto& [offName, datname, dateien] : faelle) {
+    m.datname = "x";
+    for (const auto& [offName, html, java, dateien] : faelle) {
         test::TempDir dir;
-        Module1 m;
-        m.datname = datname;
-        const Outcome ergebnis = exportiere(m, dir, offName, true, true);
-        EXPECT_TRUE(ergebnis.isFailed() && ergebnis.message().contains(offName)) << offName;
-        EXPECT_EQ(dir.read(offName), "OFF\r\n0 0 99\r\n");
+        test::ScriptedDialogs dialogs;
+        dialogs.answers << dir.path(offName);
+        const Outcome ergebnis = offPlusExportieren(m, dialogs, html, java);
+        EXPECT_EQ(ergebnis.isFailed(), offName != "w.off") << offName.toStdString();
+        EXPECT_TRUE(ergebnis.isDone() || ergebnis.message().contains(offName));
         EXPECT_EQ(dir.names(), dateien);
+        EXPECT_EQ(dir.read(offName), "OFF\r\n0 0 99\r\n");
+        for (const QString& name : dateien) {
+            EXPECT_TRUE(!name.endsWith(".class") || name == offName ||
+                        dir.read(name) == test::klasse(name))
+                << name.toStdString();
+        }
+        EXPECT_FALSE(m.htmlsave || m.javasave);
     }
+    EXPECT_EQ(m.ressourcen.reads(), 4);
 }
 
 } // namespace

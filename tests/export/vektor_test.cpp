@@ -3,9 +3,6 @@
 #include "view/interaction.h"
 #include "view/projection.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
@@ -66,24 +63,23 @@ double getroffen(const QImage& a, const QImage& b) {
         const double hell = std::max({qRed(c), qGreen(c), qBlue(c)});
         return std::array<double, 4>{qRed(c) / hell, qGreen(c) / hell, qBlue(c) / hell, hell};
     };
+    const auto gleich = [](const auto& p, const auto& q) {
+        return q[3] >= 60 && std::abs(p[0] - q[0]) < 0.35 && std::abs(p[1] - q[1]) < 0.35 &&
+               std::abs(p[2] - q[2]) < 0.35;
+    };
     int lit = 0;
     int treffer = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const auto p = anteile(a.pixel(x, y));
-            if (p[3] < 60) {
-                continue;
-            }
-            ++lit;
-            bool gefunden = false;
-            for (int j = y - 1; j <= y + 1 && !gefunden; ++j) {
-                for (int i = x - 1; i <= x + 1 && !gefunden; ++i) {
-                    const auto q = b.valid(i, j) ? anteile(b.pixel(i, j)) : p;
-                    gefunden = b.valid(i, j) && q[3] >= 60 && std::abs(p[0] - q[0]) < 0.35 &&
-                               std::abs(p[1] - q[1]) < 0.35 && std::abs(p[2] - q[2]) < 0.35;
+            bool gefunden = p[3] < 60; // a dark pixel needs no match
+            for (int j = y - 1; j <= y + 1; ++j) {
+                for (int i = x - 1; i <= x + 1; ++i) {
+                    gefunden = gefunden || (b.valid(i, j) && gleich(p, anteile(b.pixel(i, j))));
                 }
             }
-            treffer += gefunden ? 1 : 0;
+            lit += p[3] >= 60 ? 1 : 0;
+            treffer += p[3] >= 60 && gefunden ? 1 : 0;
         }
     }
     return lit == 0 ? 0.0 : static_cast<double>(treffer) / lit;
@@ -194,17 +190,10 @@ TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
     for (const auto& [feld, vorbild, was] : vorbilder) {
         vergleichen(schirm.copy(feld), vorbild, was);
     }
-    // Requests of the pages carry their origin; the browser's own ones carry none.
-    const QJsonObject netz = QJsonDocument::fromJson(dir.read("netz.json")).object();
-    const int start = netz["constants"]["logEventTypes"]["URL_REQUEST_START_JOB"].toInt(-1);
-    ASSERT_GE(start, 0);
-    for (const QJsonValue& wert : netz["events"].toArray()) {
-        const QJsonObject ereignis = wert.toObject();
-        const QJsonObject daten = ereignis["params"].toObject();
-        EXPECT_FALSE(ereignis["type"].toInt() == start && daten.contains("initiator") &&
-                     daten["initiator"].toString() != "not an origin")
-            << daten["url"].toString().toStdString();
-    }
+    // Requests of the pages carry their origin, "null" for a file; the browser's own carry none.
+    const QString netz = QString::fromUtf8(dir.read("netz.json"));
+    ASSERT_TRUE(netz.contains("URL_REQUEST_START_JOB"));
+    EXPECT_EQ(netz.count("\"initiator\":"), netz.count("\"initiator\":\"not an origin\""));
 }
 
 } // namespace
