@@ -5,15 +5,13 @@
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <QXmlStreamReader>
 #include <functional>
-#include <random>
 
 namespace wyk {
 namespace {
 
 struct Ansicht {
-    const char* modell; // "zufall": the tables filled to their end with random rows
+    const char* modell; // "zufall": the tables filled to their end with scattered rows
     double neigung, drehung;
     int zoom, breite, hoehe, origx, origy;
     Anzeige anzeige;
@@ -31,12 +29,10 @@ const Ansicht kAnsichten[] = {
 void einrichten(Module1& m, const Ansicht& f) {
     ASSERT_TRUE(init(m).isDone());
     if (f.modell == std::string_view("zufall")) {
-        std::mt19937 zufall(7);
-        std::uniform_real_distribution<double> koordinate(-60.0, 60.0);
         m.anzpkt = m.anzlin = kTabellenGrenze;
         for (int i = 1; i <= kTabellenGrenze; ++i) {
-            m.punkt[i] = {0, koordinate(zufall), koordinate(zufall), koordinate(zufall)};
-            m.linie[i] = {0, 1 + static_cast<int>(zufall() % kTabellenGrenze), 1 + i % 15};
+            m.punkt[i] = {0, i % 119 - 59.0, i * 7 % 113 - 56.0, i * 13 % 109 - 54.0};
+            m.linie[i] = {0, 1 + i * 1543 % kTabellenGrenze, 1 + i % 15};
         }
     } else {
         ASSERT_TRUE(
@@ -98,7 +94,7 @@ bool ausfuehren(const QString& name, const QStringList& argumente) {
     return p.waitForFinished(120000) && p.exitCode() == 0;
 }
 
-// The SVG names the model in its title; rsvg-convert, which refuses malformed XML, draws it.
+// rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG.
 TEST(SvgExport, RsvgDrawsThePixelsOfThePng) {
     if (QStandardPaths::findExecutable("rsvg-convert").isEmpty()) {
         GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is missing: the SVG is not checked";
@@ -109,10 +105,6 @@ TEST(SvgExport, RsvgDrawsThePixelsOfThePng) {
         einrichten(m, a);
         ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
         ASSERT_TRUE(schreibeBild(m, dir.path("a.SVG")).isDone());
-        QXmlStreamReader xml(dir.read("a.SVG"));
-        xml.readNextStartElement();
-        xml.readNextStartElement();
-        EXPECT_EQ(xml.readElementText(), m.datname) << a.modell;
         ASSERT_TRUE(ausfuehren("rsvg-convert", {dir.path("a.SVG"), "-o", dir.path("svg.png")}));
         vergleichen(QImage(dir.path("svg.png")), QImage(dir.path("a.png")), a.modell);
     }
@@ -127,28 +119,22 @@ TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
     }
     using Schritte = std::function<void(Module1&, Anzeige&)>;
     const std::tuple<Ansicht, const char*, Schritte> faelle[] = {
-        {kAnsichten[2], "", [](Module1&, Anzeige&) {}},
-        {kAnsichten[0], "drag=100,100,200,100,200,300;rad=3",
-         [](Module1& m, Anzeige&) {
-             mausRunter(m, 100, 100);
-             mausZiehen(m, 200, 100, true);
-             mausZiehen(m, 200, 300, true);
-             mausRad(m, 3);
-         }},
-        {kAnsichten[1], "modus=verschieben;drag=50,60,60,55,-30,90;rad=-5;minus;achsen=0",
+        {kAnsichten[2], "modus=verschieben;drag=50,60,60,55,-30,90;rad=-5;minus;achsen=1",
          [](Module1& m, Anzeige& anzeige) {
              mausRunter(m, 50, 60);
              mausZiehen(m, 60, 55, false);
              mausZiehen(m, -30, 90, false);
              mausRad(m, -5);
              zoomRunter(m);
-             anzeige.achsen = false;
+             anzeige.achsen = true;
          }},
-        {kAnsichten[3], "drag=10,10,-40,77;reset;plus;punkte=1",
+        {kAnsichten[3], "reset;drag=100,100,200,100,200,300;rad=3;plus;punkte=1",
          [](Module1& m, Anzeige& anzeige) {
-             mausRunter(m, 10, 10);
-             mausZiehen(m, -40, 77, true);
              zuruecksetzen(m);
+             mausRunter(m, 100, 100);
+             mausZiehen(m, 200, 100, true);
+             mausZiehen(m, 200, 300, true);
+             mausRad(m, 3);
              zoomRauf(m);
              anzeige.punkte = true;
          }},
@@ -162,7 +148,7 @@ TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
     };
     test::TempDir dir;
     QString rahmen;
-    std::vector<std::tuple<QRect, QImage, std::string>> vorbilder;
+    QList<QImage> vorbilder;
     for (auto [a, fragment, schritte] : faelle) {
         Module1 m;
         einrichten(m, a);
@@ -171,13 +157,11 @@ TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
         EXPECT_EQ(QString::fromUtf8(dir.read(seite)).count("</script"), 2);
         schritte(m, a.anzeige);
         ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
-        const int links = 1700 * static_cast<int>(vorbilder.size()); // canvas and controls
-        vorbilder.emplace_back(QRect(links, 0, m.breite, m.hoehe), QImage(dir.path("a.png")),
-                               a.modell + std::string(" #") + fragment);
         rahmen += QStringLiteral("<iframe src=\"%1#%2\" style=\"position:absolute;left:%3px;top:0;"
                                  "width:1700px;height:900px;border:0\"></iframe>\n")
                       .arg(seite, fragment)
-                      .arg(links);
+                      .arg(1700 * vorbilder.size()); // room for the canvas and the controls
+        vorbilder << QImage(dir.path("a.png"));
     }
     ASSERT_TRUE(ausfuehren(
         "chromium",
@@ -187,8 +171,9 @@ TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
          "--screenshot=" + dir.path("schirm.png"), "--log-net-log=" + dir.path("netz.json"),
          "file://" + dir.write("rahmen.html", rahmen.toUtf8())}));
     const QImage schirm(dir.path("schirm.png"));
-    for (const auto& [feld, vorbild, was] : vorbilder) {
-        vergleichen(schirm.copy(feld), vorbild, was);
+    for (qsizetype i = 0; i < vorbilder.size(); ++i) {
+        vergleichen(schirm.copy(QRect(QPoint(1700 * i, 0), vorbilder[i].size())), vorbilder[i],
+                    std::get<1>(faelle[i]));
     }
     // Requests of the pages carry their origin, "null" for a file; the browser's own carry none.
     const QString netz = QString::fromUtf8(dir.read("netz.json"));
