@@ -5,11 +5,7 @@ import java.io.IOException;
 import java.util.Arrays;
 import java.util.regex.Pattern;
 
-/**
- * The applet reads and draws the OFF files the desktop program writes and speaks German; run with
- * -Djava.awt.headless=true. Each argument triple "FILE VERTICES FACES" names an OFF file to read,
- * count and draw. Exits with 1 on any failure.
- */
+/** The applet reads and draws what the program writes, in German; args: FILE VERTICES FACES ... */
 public class OoglOffTest {
     /** Files as the program writes them and what the reader makes of them; 0.5 * 255 rounds to 128. */
     private static final String[][] CASES = {
