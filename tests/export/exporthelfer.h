@@ -8,10 +8,6 @@
 
 namespace wyk::test {
 
-// The OFF file of examples/dreieck.wyk.
-inline const QByteArray kDreieckOff = "OFF\r\n3 3 99\r\n0 0 0\r\n10 0 0\r\n0 10 0\r\n"
-                                      "2 0 1 1 0.5 0.5\r\n2 1 2 0.5 1 0.5\r\n2 2 0 0.5 0.5 1\r\n";
-
 // The web page for the OFF file whose name stands in the page as the bytes wert.
 inline QByteArray seite(const QByteArray& wert) {
     return "<HTML>\r\n<HEAD>\r\n<TITLE>OFF-Viewer</TITLE>\r\n</HEAD>\r\n<BODY>\r\n<CENTER><APPLET "
@@ -22,16 +18,10 @@ inline QByteArray seite(const QByteArray& wert) {
 inline const QStringList kKlassen = {"Face.class", "Matrix3D.class", "OOGL_OFF.class",
                                      "Viewer41.class"};
 
-// The applet's class files in dir that differ from those the program's resources are built of.
-inline QStringList andereKlassen(const TempDir& dir) {
-    QStringList anders;
-    for (const QString& name : kKlassen) {
-        QFile quelle(QStringLiteral(WYK_APPLET_DIR "/") + name);
-        if (!quelle.open(QIODevice::ReadOnly) || quelle.readAll() != dir.read(name)) {
-            anders << name;
-        }
-    }
-    return anders;
+// The applet's class file as the program's resources are built of it.
+inline QByteArray klasse(const QString& name) {
+    QFile datei(QStringLiteral(WYK_APPLET_DIR "/") + name);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
 } // namespace wyk::test

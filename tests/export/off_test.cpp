@@ -2,8 +2,12 @@
 #include "export/web.h"
 #include "exporthelfer.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <climits>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 namespace wyk {
@@ -22,34 +26,21 @@ void setze(Modell& m, int anzpkt, const Zuege& zuege, int anzlin) {
     m.anzlin = anzlin;
 }
 
-TEST(OffExport, StartUpStateGivesThirteenBytesIn3DOff) {
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << dir.path("a.off");
-    Module1 m;
-    ASSERT_TRUE(saveoff(m, dialogs).isDone());
-    EXPECT_EQ(dialogs.proposed, QStringList{"3D.off"});
-    EXPECT_EQ(dir.read("a.off"), "OFF\r\n0 0 99\r\n");
-}
-
-TEST(OffExport, DefaultNameIsDatnameUpToItsFirstPoint) {
-    const std::pair<const char*, const char*> faelle[] = {
-        {"haus.wyk", "haus.off"}, {"a.b.c", "a.off"}, {"modell", "modell.off"}, {".x", ".off"}};
-    for (const auto& [datname, vorschlag] : faelle) {
-        EXPECT_EQ(offVorschlag(datname), vorschlag);
-    }
-}
-
 TEST(OffExport, LinesFollowTheModel) {
     const std::tuple<int, Zuege, int, const char*> faelle[] = {
         {-3, {}, 0, "OFF|-3 0 99"},
         {1, {}, 0, "OFF|1 0 99|1.5 -0.25 1e+21"},
         {0, {{1, 5}, {2, 5}}, 1, "OFF|0 0 99"},
-        {0, {{1, 5}, {2, 5}}, -2, "OFF|0 0 99"},
         {0, {{1, 9}, {2, 0}}, 2, "OFF|0 0 99"}, // move 1 starts at the origin
         {0, {{1, 0}, {0, 3}}, 2, "OFF|0 1 99|2 0 -1 0 0.5 0.5"},
         {0, {{1, 0}, {2, 0}, {3, -4}, {1, 4}}, 4, "OFF|0 1 99|2 2 0 0.5 0 0"},
         {0, {{INT_MIN, 0}, {INT_MAX, 2}}, 2, "OFF|0 1 99|2 -2147483649 2147483646 0 0.5 0"},
+        // colours from the intensity (8), red (4), green (2) and blue (1) bits only
+        {0,
+         {{1, 0}, {1, 1}, {1, 2}, {1, 4}, {1, 7}, {1, 8}, {1, 12}, {1, 15}, {1, 16}, {1, 24}},
+         10,
+         "OFF|0 9 99|2 0 0 0 0 0.5|2 0 0 0 0.5 0|2 0 0 0.5 0 0|2 0 0 0.5 0.5 0.5|2 0 0 0.5 0.5 0.5|"
+         "2 0 0 1 0.5 0.5|2 0 0 1 1 1|2 0 0 0 0 0|2 0 0 0.5 0.5 0.5"},
     };
     for (const auto& [anzpkt, zuege, anzlin, zeilen] : faelle) {
         Modell m;
@@ -58,75 +49,103 @@ TEST(OffExport, LinesFollowTheModel) {
     }
 }
 
-TEST(OffExport, FaceColourComesFromTheFourLowBits) {
-    const std::pair<int, const char*> faelle[] = {
-        {1, "0 0 0.5"},    {2, "0 0.5 0"}, {4, "0.5 0 0"}, {7, "0.5 0.5 0.5"}, {8, "0.5 0.5 0.5"},
-        {12, "1 0.5 0.5"}, {15, "1 1 1"},  {16, "0 0 0"},  {24, "0.5 0.5 0.5"}};
-    for (const auto& [code, farbe] : faelle) {
-        Modell m;
-        setze(m, 0, {{1, 0}, {1, code}}, 2);
-        EXPECT_EQ(offZeilen(m).last(), QStringLiteral("2 0 0 ") + farbe) << code;
-    }
-}
-
-// The export window's "Export" with the boxes as given, the OFF file saved as name in dir.
-Outcome exportiere(Module1& m, const test::TempDir& dir, const QString& name, bool html,
-                   bool java) {
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << dir.path(name);
-    return offPlusExportieren(m, dialogs, html, java);
-}
-
-TEST(WebExport, PageNameAndModelValueFollowTheOffName) {
-    // OFF name, datname, page name, the value attribute's bytes in the page.
-    const std::tuple<const char*, const char*, const char*, QByteArray> faelle[] = {
-        {"haus.off", "haus.wyk", "haus.htm", "haus.off"},
-        {"haus", "haus.wyk", "haus.wyk.htm", "haus"},
-        {"a.offset", "x.wyk", "a.of.htm", "a.offset"},
-        {"<Ü> & \"€Ω\".off", "x", "<Ü> & \"€Ω\".htm",
+// The dialog proposes the model's name up to its first point; the page's name follows the OFF
+// file's, and the page names that file in its value attribute.
+TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
+    // datname (the start-up one if null), proposal, OFF name, page name, bytes of the value.
+    const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
+        {"haus.wyk", "haus.off", "haus.off", "haus.htm", "haus.off"},
+        {"haus.wyk", "haus.off", "haus", "haus.wyk.htm", "haus"},
+        {"a.b.c", "a.off", "a.offset", "a.of.htm", "a.offset"},
+        {".x", ".off", "<Ü> & \"€Ω\".off", "<Ü> & \"€Ω\".htm",
          "&lt;\xDC&gt; &amp; &quot;\x80&#937;&quot;.off"},
-        {"x.off😀", "x", "x..htm", "x.off&#128512;"}, // one character, though two in UTF-16
+        {nullptr, "3D.off", "x.off😀", "x..htm", "x.off&#128512;"}, // one character, two in UTF-16
     };
-    for (const auto& [offName, datname, seitenName, wert] : faelle) {
+    for (const auto& [datname, vorschlag, offName, seitenName, wert] : faelle) {
         test::TempDir dir;
+        test::ScriptedDialogs dialogs;
+        dialogs.answers << dir.path(offName);
         Module1 m;
-        m.datname = datname;
-        ASSERT_TRUE(exportiere(m, dir, offName, true, false).isDone());
+        if (datname != nullptr) {
+            m.datname = datname;
+        }
+        ASSERT_TRUE(offPlusExportieren(m, dialogs, true, false).isDone());
+        EXPECT_EQ(dialogs.proposed, QStringList{vorschlag});
         EXPECT_EQ(dir.names().size(), 2) << offName;
         EXPECT_EQ(dir.read(seitenName), test::seite(wert));
     }
 }
 
-TEST(WebExport, BoxesChooseTheFilesAndTheResourcesAreReadOnce) {
-    test::TempDir java;
-    test::TempDir html;
+// The boxes choose the files besides the OFF file, the class files (Java 8) as the program keeps
+// them; a file that would replace the OFF file (any but w.off here) is refused, no other.
+TEST(WebExport, BoxesChooseTheFilesButNoneReplacesTheOffFile) {
+    // OFF name, boxes for the page and the classes, the files then in the folder
+    const std::tuple<QString, bool, bool, QStringList> faelle[] = {
+        {"w.off", false, true, test::kKlassen + QStringList{"w.off"}},
+        {"w.off", true, false, {"w.htm", "w.off"}},
+        {"w.off", true, true, test::kKlassen + QStringList{"w.htm", "w.off"}},
+        {"x.htm", true, true, test::kKlassen + QStringList{"x.htm"}},
+        {"Face.class", true, true, {"Face.class", "x.htm"}}};
     Module1 m;
-    ASSERT_TRUE(exportiere(m, java, "w.off", false, true).isDone());
-    EXPECT_EQ(java.names(), test::kKlassen + QStringList{"w.off"});
-    ASSERT_TRUE(exportiere(m, html, "w.off", true, false).isDone());
-    EXPECT_EQ(html.names(), (QStringList{"w.htm", "w.off"}));
-    ASSERT_TRUE(exportiere(m, java, "w.off", true, true).isDone());
-    EXPECT_EQ(java.names(), (test::kKlassen + QStringList{"w.htm", "w.off"}));
-    EXPECT_EQ(test::andereKlassen(java), QStringList());
+    m.datname = "x";
+    for (const auto& [offName, html, java, dateien] : faelle) {
+        test::TempDir dir;
+        test::ScriptedDialogs dialogs;
+        dialogs.answers << dir.path(offName);
+        const Outcome ergebnis = offPlusExportieren(m, dialogs, html, java);
+        EXPECT_EQ(ergebnis.isFailed(), offName != "w.off") << offName.toStdString();
+        EXPECT_TRUE(ergebnis.isDone() || ergebnis.message().contains(offName));
+        EXPECT_EQ(dir.names(), dateien);
+        EXPECT_EQ(dir.read(offName), "OFF\r\n0 0 99\r\n");
+        const QByteArray java8("\xCA\xFE\xBA\xBE\0\0\0\x34", 8); // magic number, version 52.0
+        for (const QString& name : dateien) {
+            EXPECT_TRUE(!name.endsWith(".class") || name == offName ||
+                        (dir.read(name) == test::klasse(name) && dir.read(name).startsWith(java8)))
+                << name.toStdString();
+        }
+        EXPECT_FALSE(m.htmlsave || m.javasave);
+    }
     EXPECT_EQ(m.ressourcen.reads(), 4);
-    EXPECT_FALSE(m.htmlsave || m.javasave);
 }
 
-// A page or class file that would replace the OFF file is refused; the others are written.
-TEST(WebExport, NeverReplacesTheOffFileJustWritten) {
-    const std::tuple<const char*, const char*, QStringList> faelle[] = {
-        {"x.htm", "x", test::kKlassen + QStringList{"x.htm"}},
-        {"Face.class", "x.wyk", {"Face.class", "x.wyk.htm"}}};
-    for (const auto& [offName, datname, dateien] : faelle) {
-        test::TempDir dir;
-        Module1 m;
-        m.datname = datname;
-        const Outcome ergebnis = exportiere(m, dir, offName, true, true);
-        EXPECT_TRUE(ergebnis.isFailed() && ergebnis.message().contains(offName)) << offName;
-        EXPECT_EQ(dir.read(offName), "OFF\r\n0 0 99\r\n");
-        EXPECT_EQ(dir.names(), dateien);
+#ifdef WYK_VIEWER_BINARY
+// The real program under a locale without German texts: every message it prints is German,
+// the operating system's reason included.
+TEST(Meldungen, GiveTheSystemsReasonInGerman) {
+    test::TempDir dir;
+    QString nurLesen = QStringLiteral("/sys"); // the superuser may write anywhere else
+    if (::geteuid() != 0) {
+        nurLesen = dir.folder("nurlesen");
+        ::chmod(QFile::encodeName(nurLesen).constData(), 0555);
+    }
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("LC_ALL", "C"); // before LANG
+    umgebung.remove("LANGUAGE");
+    umgebung.insert("XDG_RUNTIME_DIR", dir.folder("laufzeit")); // else Qt warns in English
+    ::chmod(QFile::encodeName(dir.path("laufzeit")).constData(), 0700);
+    const QString haus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
+    const std::pair<QStringList, QString> faelle[] = {
+        {{"/nonexistent-dir/x.off", haus}, "existiert nicht"},
+        {{nurLesen + "/x.off", haus}, "Berechtigung"},
+        {{dir.path(QString(256, 'n')), haus}, "zu lang"},
+        {{dir.path("x.off"), dir.path("fehlt.wyk")}, "existiert nicht"},
+    };
+    static const QRegularExpression englisch(
+        "\\b(no|such|file|directory|permission|denied|error|failed|cannot|read-only|too|long|"
+        "space|left)\\b",
+        QRegularExpression::CaseInsensitiveOption);
+    for (const auto& [argumente, grund] : faelle) {
+        QProcess programm;
+        programm.setProcessEnvironment(umgebung);
+        programm.start(WYK_VIEWER_BINARY, QStringList{"--export-off"} + argumente);
+        ASSERT_TRUE(programm.waitForFinished(60000));
+        const QString meldung = QString::fromUtf8(programm.readAllStandardError());
+        EXPECT_TRUE(programm.exitCode() == 1 && meldung.contains(grund) &&
+                    !meldung.contains(englisch))
+            << meldung.toStdString();
     }
 }
+#endif
 
 } // namespace
 } // namespace wyk

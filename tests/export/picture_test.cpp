@@ -4,60 +4,40 @@
 #include "exporthelfer.h"
 #include "view/projection.h"
 
-#include <QImageReader>
 #include <cmath>
 
 namespace wyk {
 namespace {
 
-// The dialog proposes "bild" every time; a cancelled one has redrawn the view too. The picture
-// is the drawing at its current size, as PNG unless the name asks for another format.
+// The dialog offers the types, PNG first, proposing "bild". A bare name takes the chosen type's
+// extension but PNG's; the format follows the name (else PNG); the picture is the drawing.
 TEST(PictureExport, SavesTheDrawingInTheFormatOfItsName) {
     test::TempDir dir;
     Module1 m;
-    int gezeigt = 0;
-    m.fenster.canvasZeigen = [&gezeigt] { ++gezeigt; };
     ASSERT_TRUE(init(m).isDone());
     ASSERT_TRUE(ladeDatei(m, WYK_EXAMPLES_DIR "/haus.wyk").isDone());
     m.breite = 530;
     m.hoehe = 410;
-    gezeigt = 0;
     test::ScriptedDialogs dialogs; // with no answer yet: cancelled
     EXPECT_TRUE(savepic(m, dialogs).isCancelled());
-    EXPECT_EQ(gezeigt, 1);
     EXPECT_EQ(dir.names(), QStringList());
-    const std::pair<const char*, const char*> faelle[] = {
-        {"bild", "png"}, {"a.BMP", "bmp"}, {"b.ppm", "ppm"}, {"c.xyz", "png"}};
-    for (const auto& [name, format] : faelle) {
-        dialogs.answers << dir.path(name);
-        ASSERT_TRUE(savepic(m, dialogs).isDone());
-        QImageReader leser(dir.path(name));
-        leser.setDecideFormatFromContent(true);
-        EXPECT_EQ(leser.format(), format) << name;
-    }
-    EXPECT_EQ(dialogs.proposed, QStringList(5, "bild"));
-    EXPECT_EQ(QImage(dir.path("bild")).convertToFormat(QImage::Format_RGB16),
-              m.zebild.copy(0, 0, 530, 410));
-}
-
-// The dialog offers the picture types, PNG first; a name without an extension takes that of
-// the type selected, except PNG's.
-TEST(PictureExport, BareNameTakesTheSelectedTypesExtension) {
-    test::TempDir dir;
-    Module1 m;
-    ASSERT_TRUE(init(m).isDone());
-    test::ScriptedDialogs dialogs;
-    const std::tuple<const char*, int, const char*> faelle[] = {
-        {"a", 0, "a"}, {"b", 1, "b.svg"}, {"c", 2, "c.html"}, {"d.png", 1, "d.png"}};
-    for (const auto& [name, typ, datei] : faelle) {
+    // name, type selected, file written, its first bytes
+    const std::tuple<const char*, int, const char*, QByteArray> faelle[] = {
+        {"bild", 0, "bild", "\x89PNG"}, {"a.BMP", 0, "a.BMP", "BM"},
+        {"b.ppm", 2, "b.ppm", "P6"},    {"c.xyz", 1, "c.xyz", "\x89PNG"},
+        {"d", 1, "d.svg", "<?xml"},     {"e", 2, "e.html", "<!DOCTYPE"}};
+    for (const auto& [name, typ, datei, kopf] : faelle) {
         dialogs.answers << dir.path(name);
         dialogs.filterWahl << typ;
         ASSERT_TRUE(savepic(m, dialogs).isDone());
-        EXPECT_TRUE(dir.exists(datei)) << datei;
+        EXPECT_TRUE(dir.read(datei).startsWith(kopf)) << datei;
     }
-    EXPECT_EQ(dir.names().size(), 4);
+    EXPECT_EQ(dir.names().size(), 6);
+    EXPECT_EQ(dialogs.proposed, QStringList(7, "bild"));
     EXPECT_EQ(dialogs.angebote[0].filter, (QStringList{"PNG-Bild (*.png)", "SVG-Vektorbild (*.svg)",
                                                        "Webseite (*.html *.htm)"}));
+    EXPECT_EQ(QImage(dir.path("bild")).convertToFormat(QImage::Format_RGB16),
+              m.zebild.copy(0, 0, 530, 410));
 }
 
 // Every writer names the file it failed on and leaves none behind.
@@ -74,9 +54,8 @@ TEST(ExportFailure, NamesTheFileAndLeavesNoFile) {
     unendlich.punkt[2][3] = NAN;
     const std::pair<Outcome, QString> faelle[] = {
         {schreibeOff(m, datei), datei},
-        {schreibeOff(m, dir.path("")), dir.path("")},
+        {schreibeOff(m, dir.folder("o.off")), dir.path("o.off")}, // nor the page or classes
         {schreibeOff(unendlich, dir.path("u.off")), "Punkt 2"},
-        {schreibeBild(m, datei), datei},
         {schreibeBild(m, fehlt + "a"), fehlt + "a"},
         {schreibeBild(unendlich, dir.path("b.png")), dir.path("b.png")},
         {saveHTML(m, fehlt, "a.off"), fehlt + "a.htm"},
@@ -85,7 +64,7 @@ TEST(ExportFailure, NamesTheFileAndLeavesNoFile) {
         EXPECT_TRUE(ergebnis.isFailed() && ergebnis.message().contains(genannt))
             << ergebnis.message().toStdString();
     }
-    EXPECT_EQ(dir.names(), QStringList{"datei"});
+    EXPECT_EQ(dir.names(), (QStringList{"datei", "o.off"}));
 }
 
 } // namespace
