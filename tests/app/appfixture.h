@@ -44,16 +44,13 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    template <class T = QWidget> T* control(const QString& name) const {
-        return teil<T>(&haupt(), name);
+    template <class T = QWidget> T* control(const char* name) const {
+        return teil<T>(&haupt(), QString::fromLatin1(name));
     }
     static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-
-    // Chooses a menu item as the user would.
     void waehle(const char* name) const {
         app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
-    // Loads a model file through the File menu's load command.
     void lade(const QString& path) {
         dialogs->answers << path;
         waehle("FIload");
@@ -69,13 +66,13 @@ protected:
             const QWidget* w = teil(&inhalt, zeile.section(' ', 0, 0));
             ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
             const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
-            QStringList ist{
-                w->objectName(),
-                QString::number(r.x()),
-                QString::number(r.y()),
-                QString::number(r.width()),
-                QString::number(r.height()),
-                w->property(w->property("title").isValid() ? "title" : "text").toString()};
+            const char* text = w->property("title").isValid() ? "title" : "text";
+            QStringList ist{w->objectName(),
+                            QString::number(r.x()),
+                            QString::number(r.y()),
+                            QString::number(r.width()),
+                            QString::number(r.height()),
+                            w->property(text).toString()};
             if (w->property("checkable").toBool()) {
                 ist << (w->property("checked").toBool() ? "an" : "aus");
             }
