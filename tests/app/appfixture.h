@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -45,7 +44,7 @@ protected:
         return found;
     }
     template <class T = QWidget> T* control(const char* name) const {
-        return teil<T>(&haupt(), QString::fromLatin1(name));
+        return teil<T>(&haupt(), name);
     }
     static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     void waehle(const char* name) const {
@@ -80,13 +79,6 @@ protected:
             ist.removeAll(QString());
             EXPECT_EQ(ist.join(' '), zeile);
         }
-    }
-
-    // Windows of a kind in existence, open or waiting to be destroyed.
-    template <class T> static auto fensterAnzahl() {
-        const QWidgetList alle = QApplication::topLevelWidgets();
-        return std::count_if(alle.begin(), alle.end(),
-                             [](QWidget* w) { return qobject_cast<T*>(w); });
     }
 
     ScriptedDialogs* dialogs = nullptr;

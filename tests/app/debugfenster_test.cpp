@@ -13,7 +13,7 @@ protected:
         return app->debugFenster();
     }
     QTableView* tabelle(const char* name) const {
-        return teil<QTableView>(app->debugFenster(), QString::fromLatin1(name));
+        return teil<QTableView>(app->debugFenster(), name);
     }
     // The headings, then each row, cells separated by blanks.
     QStringList zeilen(const char* name) const {
@@ -74,7 +74,8 @@ TEST_F(DebugfensterTest, ShowsTheModelMarksTheClickedRowsAndClosesOnTheNextLoad)
     klicken("LBlinien", 3, 2);
     EXPECT_EQ(marken(), "3 4 2");
     m().anzpkt = 1; // would show fewer rows if the tables were filled again
-    ASSERT_EQ(oeffnen(), fenster);
+    const QPointer<WINdebug> offen(fenster);
+    ASSERT_EQ(oeffnen(), offen);
     lade(beispiel("fehlt.wyk"));
     EXPECT_EQ(std::tuple(app->debugFenster(), tabelle("LBpunkte")->model()->rowCount(), marken()),
               std::tuple(fenster, 3, "3 4 1"));
@@ -83,7 +84,7 @@ TEST_F(DebugfensterTest, ShowsTheModelMarksTheClickedRowsAndClosesOnTheNextLoad)
     fenster->close();
     EXPECT_EQ(std::tuple(app->debugFenster(), marken()), std::tuple(nullptr, "0 0 1"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(fensterAnzahl<WINdebug>(), 0) << "a closed window is destroyed";
+    EXPECT_TRUE(offen.isNull()) << "a closed window is destroyed";
     ASSERT_NE(oeffnen(), nullptr);
     lade(beispiel("haus.wyk"));
     EXPECT_EQ(app->debugFenster(), nullptr);

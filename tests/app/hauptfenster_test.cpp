@@ -1,7 +1,6 @@
 #include "appfixture.h"
 
 #include <QLineEdit>
-#include <QMimeData>
 #include <string_view>
 
 namespace wyk::test {
@@ -134,21 +133,6 @@ TEST_F(HauptfensterTest, CheckBoxesSwitchWhatIsDrawnAndRedraw) {
     const Anzeige anzeige = m().fenster.schalter();
     EXPECT_EQ(std::tuple(anzeige.punkte, anzeige.linien, anzeige.achsen, redraws),
               std::tuple(true, true, false, 2));
-}
-
-TEST_F(HauptfensterTest, LoadButtonAndDropLoadAndRedraw) {
-    dialogs->answers << beispiel("dreieck.wyk") << QString();
-    klick(control("PushButton2"));
-    klick(control("PushButton2")); // cancelled: still redraws
-    EXPECT_EQ(std::tuple(m().datname, m().anzlin, redraws), std::tuple("dreieck.wyk", 4, 2));
-    QMimeData daten;
-    daten.setUrls({QUrl::fromLocalFile(beispiel("wuerfel.wyk"))});
-    QDragEnterEvent enter({300, 200}, Qt::CopyAction, &daten, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(&haupt(), &enter);
-    QDropEvent drop({300, 200}, Qt::CopyAction, &daten, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(&haupt(), &drop);
-    EXPECT_EQ(std::tuple(enter.isAccepted(), m().datname, redraws, meldungen.size()),
-              std::tuple(true, "wuerfel.wyk", 3, 0));
 }
 
 } // namespace
