@@ -73,6 +73,7 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
 TEST(Kommandozeile, ExitCodesAndMessages) {
     test::TempDir dir;
     const QStringList qt{"-platform", "offscreen", "-style", "Fusion", "-reverse"};
+    const QStringList ohneSchirm{"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY"};
     const std::tuple<QStringList, int, QString, bool> faelle[] = {
         {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n", false},
         {{kHaus}, 1, "kein Bildschirm", false},
@@ -81,16 +82,10 @@ TEST(Kommandozeile, ExitCodesAndMessages) {
         {qt + QStringList{"--export-web", dir.path("h.off"), kHaus}, 0, "", true},
         {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk", true}};
     for (const auto& [argumente, code, genannt, bildschirm] : faelle) {
-        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-        umgebung.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-            if (!bildschirm) {
-                umgebung.remove(QString::fromLatin1(name));
-            }
-        }
-        QProcess programm;
-        programm.setProcessEnvironment(umgebung);
-        programm.start(QStringLiteral(WYK_VIEWER_BINARY), argumente);
+        QProcess programm; // started as outside a login session, on request without a screen
+        programm.start("env", QStringList{"-u", "XDG_RUNTIME_DIR"} +
+                                  (bildschirm ? QStringList() : ohneSchirm) +
+                                  QStringList{WYK_VIEWER_BINARY} + argumente);
         ASSERT_TRUE(programm.waitForFinished(60000) &&
                     programm.exitStatus() == QProcess::NormalExit);
         const QString ausgabe = QString::fromUtf8(programm.readAllStandardOutput());

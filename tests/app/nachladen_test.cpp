@@ -87,12 +87,6 @@ TEST_F(NachladenTest, TheViewStaysARefusedSaveIsToldOnceAndAGoneFileIsAwaited) {
     m().rotwinkel = {0, 1.5, 0, -2.5};
     m().origx = 90;
     m().zoomfaktor = 4;
-    const auto ansicht = [this] {
-        return std::tuple(m().rotwinkel, m().origx, m().origy, m().zoomfaktor,
-                          control<QCheckBox>("CBpunkte")->isChecked(),
-                          control<QRadioButton>("RBdrag1")->isChecked());
-    };
-    const auto vorher = ansicht();
     klick(control("PushButton3"));
     WINdebug* fenster = app->debugFenster();
     ASSERT_NE(fenster, nullptr);
@@ -108,7 +102,10 @@ TEST_F(NachladenTest, TheViewStaysARefusedSaveIsToldOnceAndAGoneFileIsAwaited) {
         EXPECT_EQ(std::pair(m().anzpkt, meldungen.size()), std::pair(anzpkt, told)) << text.data();
     }
     EXPECT_TRUE(meldungen.last().contains("5000 Punkte")) << meldungen.last().toStdString();
-    EXPECT_EQ(ansicht(), vorher);
+    EXPECT_EQ(std::tuple(m().rotwinkel, m().origx, m().origy, m().zoomfaktor,
+                         control<QCheckBox>("CBpunkte")->isChecked(),
+                         control<QRadioButton>("RBdrag1")->isChecked()),
+              std::tuple(std::array<double, 4>{0, 1.5, 0, -2.5}, 90, 200, 4, true, true));
     ASSERT_EQ(app->debugFenster(), fenster);
     const auto* linien = teil<QTableView>(fenster, "LBlinien");
     EXPECT_EQ(std::tuple(linien->model()->rowCount(), m().debugpkt, m().debuglinie,
