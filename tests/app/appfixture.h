@@ -30,11 +30,6 @@ protected:
         };
     }
 
-    void TearDown() override {
-        app.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     Module1& m() const { return app->modul(); }
     WINhaupt& haupt() const { return app->haupt(); }
 

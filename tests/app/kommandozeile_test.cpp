@@ -29,8 +29,6 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--turn", "abc", "h.wyk"}, Modus::Fehler, "„abc“ von --turn"},
         {{"--export-png", "a", "--tilt", "inf", "h.wyk"}, Modus::Fehler, "„inf“ von --tilt"},
         {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
-        {{"--export-png", "a", "--size", "399x400", "h"}, Modus::Fehler, "„399x400“"},
-        {{"--export-png", "a", "--size", "1425x865", "h"}, Modus::Fehler, "„1425x865“"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
         {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"}};
     for (const auto& [argumente, modus, genannt] : faelle) {
@@ -78,7 +76,6 @@ TEST(Kommandozeile, ExitCodesAndMessages) {
         {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n", false},
         {{kHaus}, 1, "kein Bildschirm", false},
         {{"--bunt", kHaus}, 2, "„--bunt“", false},
-        {{"--help"}, 0, "Neigung im Bogenmaß", true},
         {qt + QStringList{"--export-web", dir.path("h.off"), kHaus}, 0, "", true},
         {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk", true}};
     for (const auto& [argumente, code, genannt, bildschirm] : faelle) {
