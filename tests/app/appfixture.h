@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -31,11 +30,6 @@ protected:
         };
     }
 
-    void TearDown() override {
-        app.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
     Module1& m() const { return app->modul(); }
     WINhaupt& haupt() const { return app->haupt(); }
 
@@ -44,16 +38,13 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    template <class T = QWidget> T* control(const QString& name) const {
+    template <class T = QWidget> T* control(const char* name) const {
         return teil<T>(&haupt(), name);
     }
     static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-
-    // Chooses a menu item as the user would.
     void waehle(const char* name) const {
         app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
-    // Loads a model file through the File menu's load command.
     void lade(const QString& path) {
         dialogs->answers << path;
         waehle("FIload");
@@ -69,13 +60,13 @@ protected:
             const QWidget* w = teil(&inhalt, zeile.section(' ', 0, 0));
             ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
             const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
-            QStringList ist{
-                w->objectName(),
-                QString::number(r.x()),
-                QString::number(r.y()),
-                QString::number(r.width()),
-                QString::number(r.height()),
-                w->property(w->property("title").isValid() ? "title" : "text").toString()};
+            const char* text = w->property("title").isValid() ? "title" : "text";
+            QStringList ist{w->objectName(),
+                            QString::number(r.x()),
+                            QString::number(r.y()),
+                            QString::number(r.width()),
+                            QString::number(r.height()),
+                            w->property(text).toString()};
             if (w->property("checkable").toBool()) {
                 ist << (w->property("checked").toBool() ? "an" : "aus");
             }
@@ -83,13 +74,6 @@ protected:
             ist.removeAll(QString());
             EXPECT_EQ(ist.join(' '), zeile);
         }
-    }
-
-    // Windows of a kind in existence, open or waiting to be destroyed.
-    template <class T> static auto fensterAnzahl() {
-        const QWidgetList alle = QApplication::topLevelWidgets();
-        return std::count_if(alle.begin(), alle.end(),
-                             [](QWidget* w) { return qobject_cast<T*>(w); });
     }
 
     ScriptedDialogs* dialogs = nullptr;

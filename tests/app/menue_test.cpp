@@ -1,4 +1,5 @@
 #include "app/deutsch.h"
+#include "app/modellwaechter.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
 #include "app/winexport.h"
@@ -8,249 +9,134 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
+#include <QTableView>
+#include <filesystem>
 
 namespace wyk::test {
 namespace {
 
-using MenueTest = AppTest;
-
-// Each item of a menu in order: name, caption (none for a separator), shortcut.
-QStringList eintraege(const QAction* menu) {
-    QStringList list;
-    for (const QAction* a : menu->menu()->actions()) {
-        EXPECT_TRUE(a->isEnabled() && a->isSeparator() == a->text().isEmpty());
-        list << a->objectName() + '|' + a->text() + '|' + a->shortcut().toString();
+// Each menu, then its items in order: caption (none for a separator) and shortcut.
+TEST_F(AppTest, MenusHoldTheirItemsInOrder) {
+    QStringList ist;
+    for (const QAction* menu : app->menuBar().actions()) {
+        ist << menu->text();
+        for (const QAction* a : menu->menu()->actions()) {
+            ist << a->text() + '|' + a->shortcut().toString();
+        }
     }
-    return list;
-}
-
-TEST_F(MenueTest, MenusHoldTheirItemsInOrderAndReachEveryWindow) {
-    const QList<QAction*> menues = app->menuBar().actions();
-    ASSERT_EQ(menues.size(), 2);
-    EXPECT_EQ(menues[0]->text() + menues[1]->text(), "&File&Edit");
-    EXPECT_EQ(eintraege(menues[0]),
-              (QStringList{"FIload|WYK laden ... |Ctrl+O", "FIsave|Bild speichern ... |Ctrl+S",
-                           "FIoff|OFF exportieren...|Ctrl+E",
-                           "FIoffhtml|OFF+ exportieren...|Ctrl+H", "UntitledItem||",
-                           "About|Über... |Ctrl+I", "UntitledItem||", "FileQuit|Quit|Ctrl+Q"}));
-    EXPECT_EQ(eintraege(menues[1]),
-              (QStringList{"EditUndo|&Undo|Ctrl+Z", "UntitledMenu1||", "EditCut|Cu&t|Ctrl+X",
-                           "EditCopy|&Copy|Ctrl+C", "EditPaste|&Paste|Ctrl+V", "EditClear|Clear|",
-                           "UntitledMenu0||", "EditSelectAll|Select &All|Ctrl+A"}));
-    const QList<QAction*> datei = menues[0]->menu()->actions();
-    for (const QAction* a : datei) {
-        EXPECT_EQ(a->shortcutContext(), Qt::ApplicationShortcut);
-    }
-    EXPECT_EQ(std::pair(datei[5]->menuRole(), datei[7]->menuRole()),
-              std::pair(QAction::AboutRole, QAction::QuitRole));
-}
-
-TEST_F(MenueTest, OffExportWritesOnlyTheOffFileAndFailuresAreReported) {
-    lade(beispiel("dreieck.wyk"));
-    TempDir dir;
-    m().htmlsave = m().javasave = true;
-    dialogs->answers << dir.path("dreieck.off") << QString() << QString()
-                     << dir.path("fehlt/3D.off") << dir.path("fehlt/bild.png");
-    waehle("FIoff");
-    EXPECT_EQ(dir.names(), QStringList{"dreieck.off"});
-    EXPECT_TRUE(dir.read("dreieck.off").startsWith("OFF\r\n3 3 99\r\n"));
-    EXPECT_FALSE(m().htmlsave || m().javasave);
-    for (const char* befehl : {"FIoff", "FIsave", "FIoff", "FIsave"}) {
-        waehle(befehl);
-    }
-    EXPECT_EQ(dialogs->proposed,
-              (QStringList{"dreieck.off", "dreieck.off", "bild", "dreieck.off", "bild"}));
-    ASSERT_EQ(meldungen.size(), 2) << "cancelled dialogs say nothing";
-    EXPECT_TRUE(meldungen[0].contains("3D.off") && meldungen[1].contains("bild.png"))
-        << meldungen.join('\n').toStdString();
+    EXPECT_EQ(ist, (QStringList{"&File", "WYK laden ... |Ctrl+O", "Bild speichern ... |Ctrl+S",
+                                "OFF exportieren...|Ctrl+E", "OFF+ exportieren...|Ctrl+H", "|",
+                                "Über... |Ctrl+I", "|", "Quit|Ctrl+Q", "&Edit", "&Undo|Ctrl+Z", "|",
+                                "Cu&t|Ctrl+X", "&Copy|Ctrl+C", "&Paste|Ctrl+V", "Clear|", "|",
+                                "Select &All|Ctrl+A"}));
 }
 
 // The open dialog lists model files first and starts in the loaded model's folder, also for
 // a model named on the command line; save dialogs propose their names where the user was last.
-TEST_F(MenueTest, DialogsStartInTheFolderUsedLast) {
+// "OFF exportieren" writes the OFF file alone.
+TEST_F(AppTest, DialogsStartInTheFolderUsedLast) {
     TempDir ziel;
     app->modellLaden(beispiel("haus.wyk"));
-    dialogs->answers << ziel.path("x.png");
+    m().htmlsave = m().javasave = true;
+    dialogs->answers << ziel.path("x.png") << QString() << ziel.path("haus.off");
+    QStringList orte;
     for (const char* befehl : {"FIsave", "FIsave", "FIoff", "FIload"}) {
         waehle(befehl);
-    }
-    QStringList orte;
-    for (const DialogAngebot& angebot : dialogs->angebote) {
-        orte << angebot.ort;
+        orte << dialogs->angebote.back().ort;
     }
     EXPECT_EQ(orte, (QStringList{beispiel("bild"), ziel.path("bild"), ziel.path("haus.off"),
                                  QStringLiteral(WYK_EXAMPLES_DIR)}));
-    EXPECT_EQ(dialogs->angebote.back().filter,
+    EXPECT_EQ(dialogs->angebote[3].filter,
               (QStringList{"WYK-Modelle (*.wyk)", "Alle Dateien (*)"}));
+    EXPECT_EQ(ziel.names(), (QStringList{"haus.off", "x.png"}));
 }
 
-TEST_F(MenueTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
+TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     haupt().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
-    QLineEdit* feld = control<QLineEdit>("EFzoom");
+    auto* feld = control<QLineEdit>("EFzoom");
     QApplication::clipboard()->setText("345");
-    control("CBpunkte")->setFocus();
-    feld->selectAll();
-    for (const char* befehl : {"EditCut", "EditPaste", "EditClear", "EditUndo"}) {
-        waehle(befehl);
-    }
-    EXPECT_EQ(feld->text(), "10");
-    feld->setFocus();
-    feld->home(false);
-    // Each command, then the field's text and the clipboard's.
-    const std::array<const char*, 3> schritte[] = {
-        {"EditClear", "10", "345"}, // nothing selected, nothing deleted
-        {"EditSelectAll", "10", "345"}, {"EditPaste", "345", "345"}, {"EditUndo", "10", "345"},
-        {"EditSelectAll", "10", "345"}, {"EditCopy", "10", "10"},    {"EditCut", "1", "10"},
-        {"EditSelectAll", "1", "10"},   {"EditClear", "1", "10"}};
-    for (const auto& [befehl, text, ablage] : schritte) {
-        waehle(befehl);
-        EXPECT_EQ(feld->text() + ' ' + QApplication::clipboard()->text(),
-                  QString::fromLatin1(text) + ' ' + ablage)
-            << befehl;
-        EXPECT_EQ(m().zoomfaktor, feld->text().toInt()) << befehl;
+    feld->home(false); // a Clear without a selection then would delete the "1"
+    // Commands, whether the field has the focus, then the field's text and the clipboard's.
+    const std::tuple<const char*, bool, const char*> schritte[] = {
+        {"EditSelectAll EditCut EditPaste EditClear", false, "10 345"},
+        {"EditClear", true, "10 345"}, // nothing selected, nothing deleted
+        {"EditSelectAll EditPaste", true, "345 345"},
+        {"EditUndo", true, "10 345"},
+        {"EditSelectAll EditCopy", true, "10 10"},
+        {"EditCut", true, "1 10"},
+        {"EditPaste", true, "110 10"},
+        {"EditSelectAll EditClear", true, "1 10"}};
+    for (const auto& [befehle, fokus, erwartet] : schritte) {
+        (fokus ? static_cast<QWidget*>(feld) : control("CBpunkte"))->setFocus();
+        for (const QString& befehl : QString::fromLatin1(befehle).split(' ')) {
+            waehle(befehl.toLatin1().constData());
+        }
+        EXPECT_EQ(feld->text() + ' ' + QApplication::clipboard()->text(), erwartet) << befehle;
     }
 }
 
-TEST_F(MenueTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
+TEST_F(AppTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
     waehle("About");
+    const QPointer<WIInfo> fenster = app->infoFenster();
     waehle("About");
-    EXPECT_EQ(fensterAnzahl<WIInfo>(), 1);
-    WIInfo* fenster = app->infoFenster();
-    ASSERT_NE(fenster, nullptr);
-    EXPECT_EQ(fenster->windowTitle(), "Info");
-    EXPECT_EQ(fenster->size(), QSize(238, 315));
-    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
-    EXPECT_TRUE(fenster->autoFillBackground() &&
-                fenster->palette().color(QPalette::Window) == Qt::white);
+    ASSERT_TRUE(fenster != nullptr && app->infoFenster() == fenster);
+    EXPECT_EQ(std::tuple(fenster->windowTitle(), fenster->minimumSize(), fenster->maximumSize()),
+              std::tuple("Info", QSize(238, 315), QSize(238, 315)));
     pruefeTeile(*fenster,
                 {"PushButton1 85 275 69 20 OK default", "StaticText1 52 224 131 20 WYK-Viewer",
                  "StaticText2 52 248 134 20 Version 2.1", "ImageWell1 39 52 160 160",
                  "Canvas1 0 0 100 50"});
     // The authors' line ends at the right edge and reaches further left to show in full.
     auto* autoren = teil<QLabel>(fenster, "StaticText3");
-    EXPECT_EQ(autoren->text(), QString::fromUtf8("© 2026 WYK-Viewer-Team"));
-    EXPECT_EQ(autoren->geometry().right(), 237);
-    EXPECT_LE(autoren->fontMetrics().horizontalAdvance(autoren->text()), autoren->width());
-    for (const auto& [name, ressource] : {std::pair{"ImageWell1", 168}, {"Canvas1", 169}}) {
-        const QImage erwartet = m().ressourcen.picture(ressource);
-        const QImage bild = teil<QLabel>(fenster, name)->pixmap().toImage();
-        EXPECT_TRUE(!erwartet.isNull() && bild.convertToFormat(erwartet.format()) == erwartet);
-    }
+    EXPECT_EQ(std::pair(autoren->text(), autoren->geometry().right()),
+              std::pair(QStringLiteral("© 2026 WYK-Viewer-Team"), 237));
     klick(teil(fenster, "PushButton1"));
     EXPECT_EQ(app->infoFenster(), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    waehle("About");
-    EXPECT_EQ(fensterAnzahl<WIInfo>(), 1) << "a new one after closing";
 }
 
-class ExportfensterTest : public AppTest {
-protected:
-    QWidget* oeffnen() {
-        waehle("FIoffhtml");
-        return app->exportFenster();
-    }
-    QCheckBox* box(const char* name) const { return teil<QCheckBox>(app->exportFenster(), name); }
-};
-
-TEST_F(ExportfensterTest, OffPlusOpensOneWindowThatAbbruchClosesWithoutAsking) {
-    QWidget* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
-    EXPECT_EQ(oeffnen(), fenster);
-    EXPECT_EQ(fensterAnzahl<WINexport>(), 1);
-    EXPECT_EQ(fenster->windowTitle(), "OFF+ Export");
-    EXPECT_EQ(fenster->size(), QSize(212, 128));
-    EXPECT_EQ(fenster->minimumSize(), fenster->maximumSize());
+// "Abbruch", also by Return while it has the focus, closes the window without asking; "Export"
+// writes what is ticked, then closes the window and resets the flags.
+TEST_F(AppTest, OffPlusWindowExportsWhatIsTickedOrClosesWithoutAsking) {
+    waehle("FIoffhtml");
+    const QPointer<WINexport> fenster = app->exportFenster();
+    waehle("FIoffhtml");
+    ASSERT_TRUE(fenster != nullptr && app->exportFenster() == fenster);
+    EXPECT_EQ(std::tuple(fenster->windowTitle(), fenster->minimumSize(), fenster->maximumSize()),
+              std::tuple("OFF+ Export", QSize(212, 128), QSize(212, 128)));
     pruefeTeile(*fenster,
                 {"CBhtml 56 14 100 20 HTML-Datei aus", "CBjava 56 46 100 20 Java-Plugins aus",
                  "PushButton1 20 88 80 20 Export default", "PushButton2 112 88 80 20 Abbruch"});
-    box("CBhtml")->setChecked(true);
-    klick(teil(fenster, "PushButton2"));
-    EXPECT_EQ(app->exportFenster(), nullptr);
-    ASSERT_NE(oeffnen(), nullptr);
-    EXPECT_FALSE(box("CBhtml")->isChecked()) << "a new window starts unticked";
-    EXPECT_EQ(dialogs->opened, 0) << "nothing is asked or written before Export";
-}
-
-TEST_F(ExportfensterTest, ReturnPressesTheFocusedButton) {
-    QWidget* fenster = oeffnen();
-    ASSERT_NE(fenster, nullptr);
     fenster->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-    QWidget* abbruch = teil(fenster, "PushButton2");
-    abbruch->setFocus();
-    QTest::keyClick(abbruch, Qt::Key_Return);
-    EXPECT_EQ(app->exportFenster(), nullptr);
-    EXPECT_EQ(dialogs->opened, 0) << "no export started";
-}
-
-TEST_F(ExportfensterTest, ExportWritesWhatIsTickedThenClosesAndResetsTheFlags) {
-    struct Fall {
-        bool html, java;
-        const char* antwort; // nullptr: the dialog is cancelled
-        QStringList dateien;
-    };
-    const Fall faelle[] = {{true, false, "haus.off", {"haus.htm", "haus.off"}},
-                           {false, true, "haus.off", kKlassen + QStringList{"haus.off"}},
-                           {true, true, nullptr, {}},
-                           {true, false, "fehlt/haus.off", {}}};
+    teil(fenster, "PushButton2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(std::tuple(app->exportFenster(), dialogs->opened), std::tuple(nullptr, 0));
+    // The boxes ticked, the dialog's answer (none: cancelled) and the files written.
+    const std::tuple<bool, bool, const char*, QStringList> faelle[] = {
+        {true, false, "haus.off", {"haus.htm", "haus.off"}},
+        {false, true, "haus.off", kKlassen + QStringList{"haus.off"}},
+        {true, true, nullptr, {}},
+        {true, false, "fehlt/haus.off", {}}};
     lade(beispiel("haus.wyk"));
-    for (const Fall& fall : faelle) {
-        SCOPED_TRACE(::testing::Message() << fall.html << fall.java << (fall.antwort != nullptr));
+    for (const auto& [html, java, antwort, dateien] : faelle) {
         TempDir ziel;
-        dialogs->answers << (fall.antwort ? ziel.path(fall.antwort) : QString());
-        ASSERT_NE(oeffnen(), nullptr);
-        box("CBhtml")->setChecked(fall.html);
-        box("CBjava")->setChecked(fall.java);
+        dialogs->answers << (antwort ? ziel.path(antwort) : QString());
+        waehle("FIoffhtml");
+        ASSERT_NE(app->exportFenster(), nullptr);
+        teil<QCheckBox>(app->exportFenster(), "CBhtml")->setChecked(html);
+        teil<QCheckBox>(app->exportFenster(), "CBjava")->setChecked(java);
         klick(teil(app->exportFenster(), "PushButton1"));
-        EXPECT_EQ(ziel.names(), fall.dateien);
-        EXPECT_FALSE(m().htmlsave || m().javasave);
-        EXPECT_EQ(app->exportFenster(), nullptr);
+        EXPECT_EQ(ziel.names(), dateien);
+        EXPECT_FALSE(m().htmlsave || m().javasave || app->exportFenster() != nullptr);
     }
     ASSERT_EQ(meldungen.size(), 1) << "only the failure is reported";
     EXPECT_TRUE(meldungen[0].contains("haus.off")) << meldungen[0].toStdString();
-}
-
-// Runs the event loop as the program does, does what is asked once the loop runs and gives
-// the loop's exit code; 7 when the program still ran 100 ms later.
-int laufenLassen(App& app, void (*aktion)(App&)) {
-    QTimer halt;
-    QObject::connect(&halt, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    halt.start(100);
-    QTimer::singleShot(0, [&app, aktion] { aktion(app); });
-    return QApplication::exec();
-}
-
-TEST(Beenden, QuitAndClosingTheMainWindowEndWithExitCodeZeroButNotOtherWindows) {
-    const std::pair<int, void (*)(App&)> faelle[] = {
-        {0, [](App& app) { app.haupt().close(); }},
-        {0,
-         [](App& app) {
-             app.debugZeigen();
-             app.About_Action();
-             app.menuBar().FileQuit->trigger();
-         }},
-        {7, [](App& app) {
-             app.debugZeigen();
-             app.debugFenster()->close();
-             app.About_Action();
-             app.infoFenster()->close();
-         }}};
-    for (const auto& [code, beenden] : faelle) {
-        App app(std::make_unique<ScriptedDialogs>(), nullptr);
-        QSignalSpy endet(qApp, &QCoreApplication::aboutToQuit);
-        EXPECT_EQ(laufenLassen(app, beenden), code);
-        EXPECT_EQ(endet.count(), 1);
-        EXPECT_EQ(app.haupt().isVisible(), code != 0);
-    }
 }
 
 // Qt's own texts are German like the program's, whatever the system's language.
@@ -261,19 +147,103 @@ TEST(Deutsch, QtsOwnTextsAreGerman) {
     EXPECT_EQ(QLocale().toString(2.5), "2,5");
 }
 
-TEST(Meldung, FailedLoadShowsAWarningNamingTheFile) {
-    App app(std::make_unique<ScriptedDialogs>());
-    QString text;
-    QTimer::singleShot(0, [&text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        text = box->icon() == QMessageBox::Warning ? box->text() : QStringLiteral("no warning");
-        box->close();
-    });
-    app.modellLaden("/gibt/es/nicht.wyk");
-    EXPECT_TRUE(text.contains("nicht.wyk") && text.contains("existiert nicht"))
-        << text.toStdString();
-    EXPECT_EQ(app.modul().datname, "3D");
+// n points and n pen moves.
+QByteArray modell(int n) {
+    const QByteArray anzahl = QByteArray::number(n) + '\n';
+    return anzahl + QByteArray("1 2 3\n").repeated(n) + anzahl + QByteArray("1 9\n").repeated(n);
+}
+
+// How editors save: in place, renaming a new file over it, deleting and creating it anew.
+void anOrt(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+void umbenennen(const QString& path, const QByteArray& text) {
+    anOrt(path + ".neu", text);
+    std::filesystem::rename((path + ".neu").toStdString(), path.toStdString());
+}
+void neuAnlegen(const QString& path, const QByteArray& text) {
+    ASSERT_TRUE(QFile::remove(path));
+    QTest::qWait(ModellWaechter::kRuhe * 3 / 2); // gone for longer than a save's quiet time
+    anOrt(path, text);
+}
+// In place, in five writes that together take longer than the pause that ends a save.
+void stueckweise(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (qsizetype i = 0; i < text.size(); i += text.size() / 5 + 1) {
+        file.write(text.mid(i, text.size() / 5 + 1));
+        file.flush();
+        QTest::qWait(ModellWaechter::kRuhe / 3);
+    }
+}
+
+class NachladenTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        spy = std::make_unique<QSignalSpy>(app->findChild<ModellWaechter*>(),
+                                           &ModellWaechter::geaendert);
+    }
+    // Loads a model of n points through the menu and returns its path.
+    QString laden(const QString& name, int n) {
+        const QString path = dir.write(name, modell(n));
+        lade(path);
+        return path;
+    }
+    // Whether the followed file is read again within a second (or within wait ms).
+    bool gelesen(int wait = 1000) { return spy->wait(wait); }
+
+    TempDir dir;
+    std::unique_ptr<QSignalSpy> spy;
+};
+
+TEST_F(NachladenTest, EachWayOfSavingLoadsOncePerSaveAndTheNewestFileIsFollowed) {
+    const QString alt = laden("alt.wyk", 1);
+    int art = 0;
+    for (auto* speichern : {anOrt, umbenennen, neuAnlegen, stueckweise}) {
+        const QString path = laden(QStringLiteral("%1.wyk").arg(++art), 2);
+        anOrt(alt, modell(7)); // no longer followed
+        spy->clear();
+        for (const int n : {3, 4}) { // the second save finds the file still followed
+            speichern(path, modell(n));
+            ASSERT_TRUE(gelesen()) << art << ' ' << n;
+            EXPECT_EQ(std::pair(m().anzpkt, m().datname), std::pair(n, QFileInfo(path).fileName()));
+        }
+        EXPECT_EQ(spy->count(), 2) << art;
+    }
+}
+
+// A save the reader refuses is told once until a good one; the view and the debug window stay.
+TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
+    const QString path = laden("m.wyk", 3);
+    klick(control("CBpunkte"));
+    klick(control("RBdrag1"));
+    m().rotwinkel = {0, 1.5, 0, -2.5};
+    std::tie(m().origx, m().zoomfaktor) = std::pair(90, 4);
+    klick(control("PushButton3"));
+    WINdebug* fenster = app->debugFenster();
+    ASSERT_NE(fenster, nullptr);
+    std::tie(m().debugpkt, m().debuglinie) = std::pair(3, 2);
+    const QByteArray kaputt = "5000\n";
+    // Each save, then the points shown and the messages so far.
+    const std::tuple<QByteArray, int, qsizetype> saves[] = {
+        {kaputt, 3, 1}, {kaputt, 3, 1}, {modell(2), 2, 1}, {kaputt, 2, 2}};
+    for (const auto& [text, anzpkt, told] : saves) {
+        anOrt(path, text);
+        ASSERT_TRUE(gelesen());
+        EXPECT_EQ(std::pair(m().anzpkt, meldungen.size()), std::pair(anzpkt, told)) << text.data();
+    }
+    EXPECT_EQ(std::tuple(m().rotwinkel, m().origx, m().origy, m().zoomfaktor,
+                         control<QCheckBox>("CBpunkte")->isChecked(),
+                         control<QAbstractButton>("RBdrag1")->isChecked()),
+              std::tuple(std::array<double, 4>{0, 1.5, 0, -2.5}, 90, 200, 4, true, true));
+    ASSERT_EQ(app->debugFenster(), fenster);
+    const auto* linien = teil<QTableView>(fenster, "LBlinien");
+    EXPECT_EQ(std::tuple(linien->model()->rowCount(), m().debugpkt, m().debuglinie,
+                         linien->selectionModel()->selectedRows().value(0).row()),
+              std::tuple(2, 0, 2, 1));
 }
 
 } // namespace
