@@ -189,6 +189,10 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
               std::tuple(nullptr, 0, 0, 1));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
+    oeffnen();
+    EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
+    lade(beispiel("haus.wyk"));
+    EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.
