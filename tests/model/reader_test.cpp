@@ -190,26 +190,27 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     };
     test::TempDir dir;
     QFile file(dir.path("gross.wyk"));
+    QFile zuLang(dir.path("zulang.wyk"));
     // Writes the text, then 24 MiB of the character, without holding them in memory.
-    const auto megabytes = [&file](const QByteArray& vorn, char c) {
-        file.write(vorn);
+    const auto megabytes = [](QFile& ziel, const QByteArray& vorn, char c) {
+        ziel.write(vorn);
+        const QByteArray megabyte(1 << 20, c);
         for (int i = 0; i < 24; ++i) {
-            file.write(QByteArray(1 << 20, c));
+            ziel.write(megabyte);
         }
     };
-    const long before = peak();
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    megabytes("#", 'x');
-    megabytes("\n1\n4", ' ');
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && zuLang.open(QIODevice::WriteOnly));
+    megabytes(file, "#", 'x');
+    megabytes(file, "\n1\n4", ' ');
     file.write("5 6\n1\n1 3\n");
+    megabytes(zuLang, "", '7');
     file.close();
+    zuLang.close();
+    const long before = peak();
     Module1 m;
     ASSERT_TRUE(ladeDatei(m, file.fileName()).isDone());
     EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    megabytes("", '7');
-    file.close();
-    const QString meldung = ladeDatei(m, file.fileName()).message();
+    const QString meldung = ladeDatei(m, zuLang.fileName()).message();
     EXPECT_TRUE(meldung.contains("Zeile 1 ")) << meldung.toStdString();
     EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
     // Below any one 24 MiB run, with room for the sanitizers' own bookkeeping.
