@@ -213,6 +213,7 @@ TEST_F(NachladenTest, EachWayOfSavingLoadsOncePerSaveAndTheNewestFileIsFollowed)
         }
         EXPECT_EQ(spy->count(), 2) << art;
     }
+    EXPECT_FALSE(gelesen(2 * ModellWaechter::kRuhe)) << "a save loads once, not again and again";
 }
 
 // A save the reader refuses is told once until a good one; the view and the debug window stay.
