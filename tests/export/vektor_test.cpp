@@ -1,5 +1,6 @@
 #include "export/picture.h"
 #include "exporthelfer.h"
+#include "support/werkzeug.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
@@ -78,23 +79,21 @@ void vergleichen(const QImage& bild, const QImage& vorbild, const std::string& w
     EXPECT_GE(getroffen(bild, vorbild), 0.97) << was << ": lit pixels the PNG lacks";
 }
 
-// Runs the program found on the path; true when it exits with 0.
-bool ausfuehren(const QString& name, const QStringList& argumente) {
-    return QProcess::execute(QStandardPaths::findExecutable(name), argumente) == 0;
+// Runs the program; true when it exits with 0.
+bool ausfuehren(const QString& programm, const QStringList& argumente) {
+    return QProcess::execute(programm, argumente) == 0;
 }
 
 // rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG.
 TEST(SvgExport, RsvgDrawsThePixelsOfThePng) {
-    if (QStandardPaths::findExecutable("rsvg-convert").isEmpty()) {
-        GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is missing: the SVG is not checked";
-    }
+    WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
     test::TempDir dir;
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
         einrichten(m, a);
         ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
         ASSERT_TRUE(schreibeBild(m, dir.path("a.SVG")).isDone());
-        ASSERT_TRUE(ausfuehren("rsvg-convert", {dir.path("a.SVG"), "-o", dir.path("svg.png")}));
+        ASSERT_TRUE(ausfuehren(rsvg, {dir.path("a.SVG"), "-o", dir.path("svg.png")}));
         vergleichen(QImage(dir.path("svg.png")), QImage(dir.path("a.png")), a.modell);
     }
 }
@@ -102,9 +101,7 @@ TEST(SvgExport, RsvgDrawsThePixelsOfThePng) {
 // The pages, side by side in one browser, open with the view and replay drag and wheel as the
 // main window does; they ask the network for nothing.
 TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
-    if (QStandardPaths::findExecutable("chromium").isEmpty()) {
-        GTEST_SKIP() << "chromium is missing: the page is not checked in a browser";
-    }
+    WYK_WERKZEUG(chromium, "chromium", "chromium");
     using Schritte = std::function<void(Module1&, Anzeige&)>;
     const std::tuple<Ansicht, const char*, Schritte> faelle[] = {
         {kAnsichten[2], "modus=verschieben;drag=50,60,60,55,-30,90;rad=-5;minus;achsen=1;messen=9",
@@ -148,7 +145,7 @@ TEST(WebSeite, ShowsAndChangesTheViewAsTheDesktopAndLoadsNothing) {
         vorbilder << QImage(dir.path("a.png"));
     }
     ASSERT_TRUE(ausfuehren(
-        "chromium",
+        chromium,
         {"--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
          "--force-device-scale-factor=1", "--user-data-dir=" + dir.folder("profil"),
          QStringLiteral("--window-size=%1,500").arg(800 * vorbilder.size()),
