@@ -2,7 +2,10 @@
 // its picture and centred: the example house as the about window's 160 x 160 logo (picture
 // 168) and as the desktop icon at the sizes the icon theme knows, and the colour fan seen from
 // above as the about window's 100 x 50 small picture (169).
-// Usage: make_pictures EXAMPLES_DIR RESOURCES_DIR
+// Usage: make_pictures [--check] EXAMPLES_DIR RESOURCES_DIR
+// With --check nothing is written: each picture is compared with the one in RESOURCES_DIR,
+// and the exit code is 1 when one differs in size or in any pixel, so a test can prove the
+// shipped pictures are what this program makes of the examples.
 #include "model/reader.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -11,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -69,7 +73,8 @@ void einpassen(wyk::Module1& m, int rand) {
     m.origy = static_cast<int>(std::lround((m.hoehe - 1) / 2.0 - faktor * (oben + unten) / 2));
 }
 
-bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
+// Draws the picture; saves it, or with pruefen compares it with the file there.
+bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool pruefen) {
     wyk::Module1 m;
     m.breite = b.breite;
     m.hoehe = b.hoehe;
@@ -83,8 +88,13 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
     m.rotwinkel[3] = b.drehung;
     einpassen(m, b.rand);
     wyk::zeichnen(m);
-    return m.zebild.copy(0, 0, b.breite, b.hoehe)
-        .save(ziel + '/' + QString::fromLatin1(b.datei), "PNG");
+    const QImage bild = m.zebild.copy(0, 0, b.breite, b.hoehe);
+    const QString datei = ziel + '/' + QString::fromLatin1(b.datei);
+    if (pruefen) {
+        return QImage(datei).convertToFormat(QImage::Format_RGB32) ==
+               bild.convertToFormat(QImage::Format_RGB32);
+    }
+    return bild.save(datei, "PNG");
 }
 
 } // namespace
@@ -92,17 +102,20 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_pictures EXAMPLES_DIR RESOURCES_DIR\n");
+    const bool pruefen = argc == 4 && std::strcmp(argv[1], "--check") == 0;
+    if (argc != 3 && !pruefen) {
+        std::fprintf(stderr, "usage: make_pictures [--check] EXAMPLES_DIR RESOURCES_DIR\n");
         return 2;
     }
-    const QString examples = QString::fromLocal8Bit(argv[1]);
-    const QString ziel = QString::fromLocal8Bit(argv[2]);
+    const QString examples = QString::fromLocal8Bit(argv[argc - 2]);
+    const QString ziel = QString::fromLocal8Bit(argv[argc - 1]);
+    int fehler = 0;
     for (const Bild& b : kBilder) {
-        if (!zeichne(examples, ziel, b)) {
-            std::fprintf(stderr, "make_pictures: %s failed\n", b.datei);
-            return 1;
+        if (!zeichne(examples, ziel, b, pruefen)) {
+            std::fprintf(stderr, "make_pictures: %s %s\n", b.datei,
+                         pruefen ? "differs from what the examples give" : "failed");
+            ++fehler;
         }
     }
-    return 0;
+    return fehler == 0 ? 0 : 1;
 }
