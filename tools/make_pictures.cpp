@@ -5,7 +5,8 @@
 // Usage: make_pictures [--check] EXAMPLES_DIR RESOURCES_DIR
 // With --check nothing is written: each picture is compared with the one in RESOURCES_DIR,
 // and the exit code is 1 when one differs in size or in any pixel, so a test can prove the
-// shipped pictures are what this program makes of the examples.
+// shipped pictures are what this program makes of the examples. A picture that does not show
+// its model whole and centred is never written and always fails the check.
 #include "model/reader.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -73,7 +74,27 @@ void einpassen(wyk::Module1& m, int rand) {
     m.origy = static_cast<int>(std::lround((m.hoehe - 1) / 2.0 - faktor * (oben + unten) / 2));
 }
 
-// Draws the picture; saves it, or with pruefen compares it with the file there.
+// Whether the model shows whole and centred: its lit pixels keep at least 2 pixels off every
+// edge, and the free borders left and right, and above and below, differ by 2 at most.
+bool ganzUndMittig(const QImage& bild) {
+    QRect hell;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
+                hell |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const int links = hell.left();
+    const int rechts = bild.width() - 1 - hell.right();
+    const int oben = hell.top();
+    const int unten = bild.height() - 1 - hell.bottom();
+    return std::min({links, rechts, oben, unten}) >= 2 && std::abs(links - rechts) <= 2 &&
+           std::abs(oben - unten) <= 2;
+}
+
+// Draws the picture, which must show the model whole and centred; saves it, or with pruefen
+// compares it with the file there.
 bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool pruefen) {
     wyk::Module1 m;
     m.breite = b.breite;
@@ -90,6 +111,9 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool p
     wyk::zeichnen(m);
     const QImage bild = m.zebild.copy(0, 0, b.breite, b.hoehe);
     const QString datei = ziel + '/' + QString::fromLatin1(b.datei);
+    if (!ganzUndMittig(bild)) {
+        return false;
+    }
     if (pruefen) {
         return QImage(datei).convertToFormat(QImage::Format_RGB32) ==
                bild.convertToFormat(QImage::Format_RGB32);
@@ -113,7 +137,8 @@ int main(int argc, char** argv) {
     for (const Bild& b : kBilder) {
         if (!zeichne(examples, ziel, b, pruefen)) {
             std::fprintf(stderr, "make_pictures: %s %s\n", b.datei,
-                         pruefen ? "differs from what the examples give" : "failed");
+                         pruefen ? "is not whole and centred, or not what the examples give"
+                                 : "failed");
             ++fehler;
         }
     }

@@ -87,75 +87,69 @@ bool ausfuehren(const QString& programm, const QStringList& argumente) {
     return QProcess::execute(programm, argumente) == 0;
 }
 
-// What is drawn inside a w x h picture, one line per thing in drawing order, with its colour:
-// "R" a rectangle and "P" a pixel by their corners, "D" a disc by its radius and centre, "L" a
-// line by its pen and its ends, which lie on pixel centres.
-struct Striche {
-    void add(char art, QRgb farbe, double mass, std::initializer_list<double> xy) {
-        QString zeile = QStringLiteral("%1 %2 %3").arg(art).arg(QColor(farbe).name()).arg(mass);
-        for (auto i = xy.begin(); i != xy.end(); i += 2) {
-            if (i[0] < 0 || i[0] > w || i[1] < 0 || i[1] > h) {
-                return; // the SVG may cut it at the edge or leave it out
+// What is drawn inside the w x h picture, one line per thing in drawing order, as the SVG
+// must show it: the kind, the colour, the pen or disc radius, then the corners of a rectangle
+// or pixel, the centre of a disc or the ends of a line, which lie on pixel centres. Things
+// reaching beyond the picture are left out: the SVG may cut them at the edge or drop them.
+struct Szene final : Zeichenflaeche {
+    explicit Szene(const Module1& m) : w(m.breite), h(m.hoehe) {}
+    void setColor(QRgb c) override { farbe = QColor(c).name(); }
+    void setPen(int size) override { pen = size; }
+    void fillRect(Pixel p, int breite, int hoehe) override {
+        add('R', 0, {1. * p.x, 1. * p.y, 1. * p.x + breite, 1. * p.y + hoehe});
+    }
+    void fillDisc(Pixel p, int size) override {
+        add('D', size / 2.0, {p.x + size / 2.0, p.y + size / 2.0});
+    }
+    void drawLine(Pixel a, Pixel b) override {
+        add('L', pen, {a.x + 0.5, a.y + 0.5, b.x + 0.5, b.y + 0.5});
+    }
+    void plot(std::int64_t x, std::int64_t y) override {
+        add('P', 0, {1. * x, 1. * y, x + 1., y + 1.});
+    }
+    void add(char art, double mass, const QList<double>& xy) {
+        QString zeile = QStringLiteral("%1 %2 %3").arg(art).arg(farbe).arg(mass);
+        for (qsizetype i = 0; i + 1 < xy.size(); i += 2) {
+            if (xy[i] < 0 || xy[i] > w || xy[i + 1] < 0 || xy[i + 1] > h) {
+                return;
             }
-            zeile += QStringLiteral(" %1,%2").arg(i[0]).arg(i[1]);
+            zeile += QStringLiteral(" %1 %2").arg(xy[i]).arg(xy[i + 1]);
         }
         liste << zeile;
     }
-    int w, h;
+    double w;
+    double h;
+    QString farbe;
+    int pen = 1;
     QStringList liste;
 };
 
-// The calls of the scene, as the canvas gets them.
-struct Protokoll final : Zeichenflaeche {
-    explicit Protokoll(const Module1& m) : s{m.breite, m.hoehe, {}} {
-        szeneZeichnen(*this, m, anzeige(m));
-    }
-    void setColor(QRgb c) override { farbe = c; }
-    void setPen(int size) override { pen = size; }
-    void fillRect(Pixel p, int breite, int hoehe) override {
-        s.add('R', farbe, 0, {double(p.x), double(p.y), double(p.x + breite), double(p.y + hoehe)});
-    }
-    void fillDisc(Pixel p, int size) override {
-        s.add('D', farbe, size / 2.0, {p.x + size / 2.0, p.y + size / 2.0});
-    }
-    void drawLine(Pixel a, Pixel b) override {
-        s.add('L', farbe, pen, {a.x + 0.5, a.y + 0.5, b.x + 0.5, b.y + 0.5});
-    }
-    void plot(std::int64_t x, std::int64_t y) override {
-        s.add('P', farbe, 0, {double(x), double(y), x + 1.0, y + 1.0});
-    }
-    Striche s;
-    QRgb farbe = 0;
-    int pen = 1;
-};
-
-// The SVG's elements read back as Striche.
-QStringList elemente(const QByteArray& svg, const Module1& m) {
-    Striche s{m.breite, m.hoehe, {}};
-    QXmlStreamReader xml(svg);
+// The SVG's elements as Szene lists what is drawn.
+QStringList elemente(const Module1& m) {
+    Szene s(m);
+    QXmlStreamReader xml(svgBild(m));
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
+        if (xml.readNext() != xml.StartElement) {
             continue;
         }
         const QXmlStreamAttributes a = xml.attributes();
         const auto zahl = [&a](const char* name) { return a.value(name).toDouble(); };
-        const QRgb fill = QColor::fromString(a.value("fill")).rgb();
+        s.farbe = a.value(a.hasAttribute("stroke") ? "stroke" : "fill").toString();
         if (xml.name() == u"rect") {
-            s.add('R', fill, 0,
+            s.add('R', 0,
                   {zahl("x"), zahl("y"), zahl("x") + zahl("width"), zahl("y") + zahl("height")});
         } else if (xml.name() == u"circle") {
-            s.add('D', fill, zahl("r"), {zahl("cx"), zahl("cy")});
-        } else if (xml.name() == u"path") {
-            for (const QString& teil : a.value("d").toString().split('M', Qt::SkipEmptyParts)) {
-                const QStringList n = QString(teil).replace('L', ' ').remove("h1v1h-1z").split(' ');
-                if (a.hasAttribute("stroke")) {
-                    s.add('L', QColor::fromString(a.value("stroke")).rgb(), zahl("stroke-width"),
-                          {n[0].toDouble(), n[1].toDouble(), n[2].toDouble(), n[3].toDouble()});
-                } else {
-                    s.add('P', fill, 0,
-                          {n[0].toDouble(), n[1].toDouble(), n[0].toDouble() + 1,
-                           n[1].toDouble() + 1});
-                }
+            s.add('D', zahl("r"), {zahl("cx"), zahl("cy")});
+        }
+        for (const QString& teil : a.value("d").toString().split('M', Qt::SkipEmptyParts)) {
+            QList<double> xy;
+            for (const QString& z : QString(teil).replace('L', ' ').remove("h1v1h-1z").split(' ')) {
+                xy << z.toDouble();
+            }
+            if (a.hasAttribute("stroke")) {
+                s.add('L', zahl("stroke-width"), xy);
+            } else {
+                s.add('P', 0, xy << xy[0] + 1 << xy[1] + 1);
             }
         }
     }
@@ -163,20 +157,23 @@ QStringList elemente(const QByteArray& svg, const Module1& m) {
     return s.liste;
 }
 
-// Each element of the SVG carries the colour, pen or disc size and the place that the scene
-// gives the canvas, in the scene's order; all kinds of them occur in the views.
+// The SVG's elements carry the colours, pens and disc sizes that the scene gives the canvas, at
+// the same places and in the same order; the views draw each kind of them.
 TEST(SvgExport, ElementsAreTheScenesDrawCallsExactly) {
-    QSet<QString> arten;
+    QStringList alle;
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
         einrichten(m, a);
-        const QStringList soll = Protokoll(m).s.liste;
-        EXPECT_EQ(elemente(svgBild(m), m), soll) << a.modell;
-        for (const QString& zeile : soll) {
-            arten << zeile.section(' ', 0, 0) + zeile.section(' ', 2, 2);
-        }
+        Szene szene(m);
+        szeneZeichnen(szene, m, anzeige(m));
+        EXPECT_EQ(elemente(m).join('\n').toStdString(), szene.liste.join('\n').toStdString())
+            << a.modell;
+        alle += szene.liste;
     }
-    EXPECT_EQ(arten, (QSet<QString>{"R0", "P0", "D2.5", "D3.5", "L1", "L3"}));
+    for (const char* art : {"R #000000 0", "P #ff0000 0", "D #ffffff 2.5", "D #00ff00 3.5",
+                            "L #ffffff 1", "L #00ff00 3", "D #ff0000 2.5"}) {
+        EXPECT_FALSE(alle.filter(art).isEmpty()) << art;
+    }
 }
 
 // rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG.

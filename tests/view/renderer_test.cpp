@@ -210,27 +210,5 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     }
 }
 
-// The about window's pictures show their model whole: the lit pixels keep off every edge and
-// lie in the middle.
-TEST(Bilder, ShowTheirModelWholeAndCentred) {
-    Resources ressourcen;
-    for (const int nummer : {168, 169}) {
-        const QImage bild = ressourcen.picture(nummer);
-        QRect hell;
-        for (int y = 0; y < bild.height(); ++y) {
-            for (int x = 0; x < bild.width(); ++x) {
-                if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
-                    hell |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        const int rand[4] = {hell.left(), bild.width() - 1 - hell.right(), hell.top(),
-                             bild.height() - 1 - hell.bottom()};
-        EXPECT_TRUE(std::min({rand[0], rand[1], rand[2], rand[3]}) >= 2 &&
-                    std::abs(rand[0] - rand[1]) <= 2 && std::abs(rand[2] - rand[3]) <= 2)
-            << nummer << ": " << rand[0] << ' ' << rand[1] << ' ' << rand[2] << ' ' << rand[3];
-    }
-}
-
 } // namespace
 } // namespace wyk
