@@ -221,12 +221,9 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
         aktion(m);
         EXPECT_EQ(m.zoomfaktor, neu) << zoom;
     }
-    EXPECT_EQ(
-        std::tuple(zeichenBreite(575), zeichenHoehe(434), zeichenBreite(1601), zeichenHoehe(901)),
-        std::tuple(400, 400, 1424, 865)); // sizes beyond the window's limits
-    groesseGeaendert(m, 1000, 500);
+    groesseGeaendert(m, 575, 5000); // beyond the window's limits, as a window manager may allow
     zuruecksetzen(m);
-    EXPECT_EQ(std::tuple(m.breite, m.hoehe, m.origx, m.origy), std::tuple(824, 465, 412, 232));
+    EXPECT_EQ(std::tuple(m.breite, m.hoehe, m.origx, m.origy), std::tuple(400, 865, 200, 432));
     std::tie(m.origx, m.origy) = std::pair(INT_MAX - 5, INT_MIN + 3);
     mausRunter(m, 0, 0);
     mausZiehen(m, 10, -10, false);

@@ -181,10 +181,9 @@ TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
 TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     // The peak resident memory in KiB since the last reset, which sets it to the current use.
     const auto peak = [](bool reset) {
-        QFile clear("/proc/self/clear_refs");
+        QFile clear("/proc/self/clear_refs"), status("/proc/self/status");
         EXPECT_TRUE(!reset || (clear.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                                clear.write("5") == 1));
-        QFile status("/proc/self/status");
         const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : "";
         return text.mid(text.indexOf("VmHWM:") + 6).trimmed().split(' ')[0].toLong();
     };
