@@ -2,7 +2,11 @@
 // its picture and centred: the example house as the about window's 160 x 160 logo (picture
 // 168) and as the desktop icon at the sizes the icon theme knows, and the colour fan seen from
 // above as the about window's 100 x 50 small picture (169).
-// Usage: make_pictures EXAMPLES_DIR RESOURCES_DIR
+// Usage: make_pictures [--check] EXAMPLES_DIR RESOURCES_DIR
+// With --check nothing is written: each picture is compared with the one in RESOURCES_DIR,
+// and the exit code is 1 when one differs in size or in any pixel, so a test can prove the
+// shipped pictures are what this program makes of the examples. A picture that does not show
+// its model whole and centred is never written and always fails the check.
 #include "model/reader.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -11,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -69,7 +74,28 @@ void einpassen(wyk::Module1& m, int rand) {
     m.origy = static_cast<int>(std::lround((m.hoehe - 1) / 2.0 - faktor * (oben + unten) / 2));
 }
 
-bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
+// Whether the model shows whole and centred: its lit pixels keep at least 2 pixels off every
+// edge, and the free borders left and right, and above and below, differ by 2 at most.
+bool ganzUndMittig(const QImage& bild) {
+    QRect hell;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
+                hell |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const int links = hell.left();
+    const int rechts = bild.width() - 1 - hell.right();
+    const int oben = hell.top();
+    const int unten = bild.height() - 1 - hell.bottom();
+    return std::min({links, rechts, oben, unten}) >= 2 && std::abs(links - rechts) <= 2 &&
+           std::abs(oben - unten) <= 2;
+}
+
+// Draws the picture, which must show the model whole and centred; saves it, or with pruefen
+// compares it with the file there.
+bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool pruefen) {
     wyk::Module1 m;
     m.breite = b.breite;
     m.hoehe = b.hoehe;
@@ -83,8 +109,16 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
     m.rotwinkel[3] = b.drehung;
     einpassen(m, b.rand);
     wyk::zeichnen(m);
-    return m.zebild.copy(0, 0, b.breite, b.hoehe)
-        .save(ziel + '/' + QString::fromLatin1(b.datei), "PNG");
+    const QImage bild = m.zebild.copy(0, 0, b.breite, b.hoehe);
+    const QString datei = ziel + '/' + QString::fromLatin1(b.datei);
+    if (!ganzUndMittig(bild)) {
+        return false;
+    }
+    if (pruefen) {
+        return QImage(datei).convertToFormat(QImage::Format_RGB32) ==
+               bild.convertToFormat(QImage::Format_RGB32);
+    }
+    return bild.save(datei, "PNG");
 }
 
 } // namespace
@@ -92,17 +126,21 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_pictures EXAMPLES_DIR RESOURCES_DIR\n");
+    const bool pruefen = argc == 4 && std::strcmp(argv[1], "--check") == 0;
+    if (argc != 3 && !pruefen) {
+        std::fprintf(stderr, "usage: make_pictures [--check] EXAMPLES_DIR RESOURCES_DIR\n");
         return 2;
     }
-    const QString examples = QString::fromLocal8Bit(argv[1]);
-    const QString ziel = QString::fromLocal8Bit(argv[2]);
+    const QString examples = QString::fromLocal8Bit(argv[argc - 2]);
+    const QString ziel = QString::fromLocal8Bit(argv[argc - 1]);
+    int fehler = 0;
     for (const Bild& b : kBilder) {
-        if (!zeichne(examples, ziel, b)) {
-            std::fprintf(stderr, "make_pictures: %s failed\n", b.datei);
-            return 1;
+        if (!zeichne(examples, ziel, b, pruefen)) {
+            std::fprintf(stderr, "make_pictures: %s %s\n", b.datei,
+                         pruefen ? "is not whole and centred, or not what the examples give"
+                                 : "failed");
+            ++fehler;
         }
     }
-    return 0;
+    return fehler == 0 ? 0 : 1;
 }

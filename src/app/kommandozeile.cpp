@@ -10,9 +10,14 @@ namespace wyk {
 
 namespace {
 
-// The canvas sizes the main window allows.
-constexpr QSize kKleinsteZeichnung(400, 400);
-constexpr QSize kGroessteZeichnung(1424, 865);
+// The drawing sizes the main window allows, as the help and the messages name them.
+QString groessen() {
+    return QStringLiteral("%1 bis %2 x %3 bis %4")
+        .arg(kKleinsteZeichnung.width())
+        .arg(kGroessteZeichnung.width())
+        .arg(kKleinsteZeichnung.height())
+        .arg(kGroessteZeichnung.height());
+}
 
 QCommandLineOption mitWert(const char* name, const char* text, const char* wert) {
     return {QString::fromLatin1(name), QString::fromUtf8(text), QString::fromLatin1(wert)};
@@ -60,9 +65,12 @@ struct Befehlszeile {
     QCommandLineOption punkte = schalter("points", "Zeichnet auch die Punkte.");
     QCommandLineOption ohneLinien = schalter("no-lines", "Zeichnet die Strecken nicht.");
     QCommandLineOption ohneAchsen = schalter("no-axes", "Zeichnet die Achsen nicht.");
-    QCommandLineOption groesse = mitWert(
-        "size", "Größe des Bildes in Bildpunkten, 400 bis 1424 x 400 bis 865 (sonst 400x400).",
-        "BxH");
+    QCommandLineOption groesse{QStringLiteral("size"),
+                               QStringLiteral("Größe des Bildes in Bildpunkten, %1 (sonst %2x%3).")
+                                   .arg(groessen())
+                                   .arg(kKleinsteZeichnung.width())
+                                   .arg(kKleinsteZeichnung.height()),
+                               QStringLiteral("BxH")};
 
     // The options that only a picture export takes.
     std::array<const QCommandLineOption*, 7> ansicht() const {
@@ -123,15 +131,14 @@ std::optional<QSize> groesseAus(const QString& text) {
 template <class T>
 void lesen(const QCommandLineParser& parser, const QCommandLineOption& option,
            std::optional<T> (*umwandeln)(const QString&), std::optional<T>& ziel,
-           const char* erwartet, QStringList& falsch) {
+           const QString& erwartet, QStringList& falsch) {
     if (!parser.isSet(option)) {
         return;
     }
     ziel = umwandeln(parser.value(option));
     if (!ziel) {
         falsch << QStringLiteral("Der Wert „%1“ von --%2 ist ungültig: %3")
-                      .arg(parser.value(option), option.names().first(),
-                           QString::fromUtf8(erwartet));
+                      .arg(parser.value(option), option.names().first(), erwartet);
     }
 }
 
@@ -147,7 +154,7 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     lesen(p, zeile.zoom, zoomAus, a.zoom, "erwartet wird eine ganze Zahl ab 1.", falsch);
     std::optional<QSize> groesse;
     lesen(p, zeile.groesse, groesseAus, groesse,
-          "erlaubt sind 400 bis 1424 x 400 bis 865, etwa 800x600.", falsch);
+          QStringLiteral("erlaubt sind %1, etwa 800x600.").arg(groessen()), falsch);
     if (!falsch.isEmpty()) {
         return fehler(falsch.join(QLatin1Char('\n')));
     }
@@ -245,7 +252,8 @@ bool ohneFensterGewuenscht(int argc, char** argv) {
 
 void hilfeOderVersionZeigen(const QStringList& arguments) {
     Befehlszeile zeile;
-    zeile.parser.process(arguments);
+    zeile.parser.process(arguments); // ends the program for --help, --help-all and --version
+    zeile.parser.showHelp(0);
 }
 
 } // namespace wyk

@@ -17,11 +17,11 @@ enum class Exportart { Off, Web, Bild };
 
 // The view a picture export draws; values left unset keep the start view.
 struct Ansicht {
-    std::optional<double> drehung; // rotwinkel[3], radians
-    std::optional<double> neigung; // rotwinkel[1], radians
-    std::optional<int> zoom;       // zoomfaktor, at least 1
-    Anzeige anzeige;               // the main window's check boxes
-    QSize groesse{400, 400};       // breite x hoehe
+    std::optional<double> drehung;      // rotwinkel[3], radians
+    std::optional<double> neigung;      // rotwinkel[1], radians
+    std::optional<int> zoom;            // zoomfaktor, at least 1
+    Anzeige anzeige;                    // the main window's check boxes
+    QSize groesse = kKleinsteZeichnung; // breite x hoehe
 };
 
 // The command line turned into what to do.
@@ -44,7 +44,7 @@ struct Plan {
 [[nodiscard]] bool ohneFensterGewuenscht(int argc, char** argv);
 
 // Prints Qt's standard help (--help, --help-all) or version text for a command line that
-// asks for it, and ends the program with exit code 0.
-void hilfeOderVersionZeigen(const QStringList& arguments);
+// asks for it, the help for any other, and ends the program with exit code 0.
+[[noreturn]] void hilfeOderVersionZeigen(const QStringList& arguments);
 
 } // namespace wyk

@@ -5,7 +5,7 @@
 #include "export/off.h"
 #include "export/picture.h"
 #include "model/reader.h"
-#include "platform/numbers.h"
+#include "view/interaction.h"
 #include "view/projection.h"
 
 #include <QApplication>
@@ -43,10 +43,7 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     if (const Outcome bereit = init(m); !bereit.isDone()) {
         return bereit;
     }
-    m.breite = ansicht.groesse.width();
-    m.hoehe = ansicht.groesse.height();
-    m.origx = toInteger(m.breite * (200.0 / 400));
-    m.origy = toInteger(m.hoehe * (200.0 / 400));
+    zeichnungSetzen(m, ansicht.groesse);
     m.rotwinkel[3] = ansicht.drehung.value_or(m.rotwinkel[3]);
     m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
@@ -139,7 +136,6 @@ int starten(const Plan& plan, bool bildschirm) {
     case Modus::Hilfe:
     case Modus::Version:
         hilfeOderVersionZeigen(QCoreApplication::arguments());
-        return kErfolg;
     case Modus::Fehler:
         break;
     }

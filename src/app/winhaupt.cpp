@@ -25,10 +25,6 @@ namespace wyk {
 
 namespace {
 
-// The canvas's place in the content; its size follows the window.
-constexpr int kCanvasLinks = 156;
-constexpr int kCanvasOben = 15;
-
 // The first local file a drag carries, or an empty text.
 QString lokaleDatei(const QMimeData* daten) {
     if (daten == nullptr || !daten->hasUrls() || daten->urls().isEmpty()) {
@@ -70,8 +66,8 @@ void WINhaupt::Layout(QMenuBar* menuBar) {
     layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
     layout->setMenuBar(menuBar);
     inhalt_ = new QWidget(this);
-    inhalt_->setMinimumSize(kInhaltMinBreite, kInhaltMinHoehe);
-    inhalt_->setMaximumSize(kInhaltMaxBreite, kInhaltMaxHoehe);
+    inhalt_->setMinimumSize(kInhaltMin);
+    inhalt_->setMaximumSize(kInhaltMax);
     layout->addWidget(inhalt_);
     layout->activate();
     resize(minimumSize());
@@ -81,7 +77,7 @@ void WINhaupt::CreateControls() {
     createAnzeige();
     createAnsicht();
     CAhaupt_ = new Canvas(m_.zebild, inhalt_);
-    platzieren(CAhaupt_, "CAhaupt", QRect(kCanvasLinks, kCanvasOben, m_.breite, m_.hoehe), inhalt_);
+    platzieren(CAhaupt_, "CAhaupt", QRect(kCanvasEcke, QSize(m_.breite, m_.hoehe)), inhalt_);
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);

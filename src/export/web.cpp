@@ -1,5 +1,6 @@
 #include "export/web.h"
 
+#include "export/markup.h"
 #include "export/off.h"
 #include "platform/textfile.h"
 
@@ -23,32 +24,6 @@ constexpr std::array<Klasse, 4> kKlassen = {{{171, "Viewer41.class"},
                                              {169, "Matrix3D.class"},
                                              {170, "OOGL_OFF.class"}}};
 
-// The OFF file's name for the value attribute: markup characters become entities and
-// characters Windows-1252 lacks become numeric references, so any name keeps the page intact.
-QString attributWert(const QString& name) {
-    QString wert;
-    for (const char32_t c : name.toUcs4()) {
-        switch (c) {
-        case U'&':
-            wert += QStringLiteral("&amp;");
-            break;
-        case U'"':
-            wert += QStringLiteral("&quot;");
-            break;
-        case U'<':
-            wert += QStringLiteral("&lt;");
-            break;
-        case U'>':
-            wert += QStringLiteral("&gt;");
-            break;
-        default:
-            wert += windows1252Byte(c) ? QString::fromUcs4(&c, 1)
-                                       : QStringLiteral("&#%1;").arg(static_cast<quint32>(c));
-        }
-    }
-    return wert;
-}
-
 // The page's name: the OFF name without its last four characters when it contains ".off",
 // else the model's name; then ".htm".
 QString seitenName(const Module1& m, const QString& offName) {
@@ -69,7 +44,7 @@ QStringList seite(const QString& offName) {
     const QString applet =
         QStringLiteral("<CENTER><APPLET code=\"Viewer41.class\" WIDTH=\"640\" HEIGHT=\"480\">"
                        "<PARAM name=model value=\"%1\"></APPLET></CENTER>")
-            .arg(attributWert(offName));
+            .arg(markupText(offName, Zeichenregel::Windows1252));
     return {QStringLiteral("<HTML>"),
             QStringLiteral("<HEAD>"),
             QStringLiteral("<TITLE>OFF-Viewer</TITLE>"),

@@ -3,6 +3,7 @@
 #include "platform/resources.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
@@ -11,6 +12,11 @@ namespace wyk {
 
 // Largest row of the point and pen-move tables: a model holds at most 3000 of each.
 constexpr int kTabellenGrenze = 3000;
+
+// The drawing area's smallest size, which is also its size at start, and its largest, which
+// zebild holds. The main window's size limits follow from these.
+constexpr QSize kKleinsteZeichnung(400, 400);
+constexpr QSize kGroessteZeichnung(1424, 865);
 
 // The model read from a model file. Row i of punkt (1..anzpkt) is point i with x, y, z in
 // columns 1..3; row 0 stays (0, 0, 0), the origin, where the pen path starts. Row i of linie
@@ -45,11 +51,11 @@ struct Fenster {
 // All state the routines share: the model, the view, the debug highlights and the export
 // switches, with their start values. The running program owns one instance.
 struct Module1 : Modell {
-    int breite = 400;
-    int hoehe = 400;
+    int breite = kKleinsteZeichnung.width();
+    int hoehe = kKleinsteZeichnung.height();
     std::array<std::array<double, 3>, 4> basis{};
-    int origx = 200;
-    int origy = 200;
+    int origx = breite / 2;
+    int origy = hoehe / 2;
     std::array<double, 4> rotwinkel{};
     int zoomfaktor = 10;
     int debugpkt = 0;

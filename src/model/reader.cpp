@@ -66,13 +66,16 @@ bool readCount(WantedLines& lines, int& count, const char* what, QString& error)
     return true;
 }
 
-// Takes the next wanted line as a data line and returns it normalised.
+// Takes the next wanted line as a data line, without the one blank that may lead it (the line
+// reader has already folded runs of blanks into one).
 bool readData(WantedLines& lines, std::string_view& data, QString& error) {
     if (!lines.next(error)) {
         return false;
     }
-    normalisieren(lines.current());
     data = lines.current();
+    if (data.starts_with(' ')) {
+        data.remove_prefix(1);
+    }
     return true;
 }
 
@@ -170,20 +173,6 @@ Outcome nachDemLaden(Module1& m, Outcome outcome) {
 }
 
 } // namespace
-
-void normalisieren(std::string& line) {
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == ' ' && kept > 0 && line[kept - 1] == ' ') {
-            continue;
-        }
-        line[kept++] = line[i];
-    }
-    line.resize(kept);
-    if (!line.empty() && line.front() == ' ') {
-        line.erase(0, 1);
-    }
-}
 
 Outcome datenlesen(Module1& m, FileDialogs& dialogs) {
     const auto path = dialogs.GetOpenFolderItem();

@@ -29,7 +29,4 @@ Outcome erneutLaden(Module1& m, const QString& path);
 // Clears a highlight whose point or move the model no longer holds; keeps the others.
 void markenPruefen(Module1& m);
 
-// Normalises a data line: runs of blanks become one blank, then one leading blank goes.
-void normalisieren(std::string& line);
-
 } // namespace wyk

@@ -14,7 +14,6 @@ public:
     static Outcome cancelled() { return Outcome(Kind::Cancelled, {}); }
     static Outcome failed(QString message) { return Outcome(Kind::Failed, std::move(message)); }
 
-    Kind kind() const { return kind_; }
     bool isDone() const { return kind_ == Kind::Done; }
     bool isCancelled() const { return kind_ == Kind::Cancelled; }
     bool isFailed() const { return kind_ == Kind::Failed; }

@@ -47,11 +47,11 @@ void schieben(int& orig, int& letzte, int neu) {
 } // namespace
 
 int zeichenBreite(int contentWidth) {
-    return std::clamp(contentWidth, kInhaltMinBreite, kInhaltMaxBreite) - kRandRechts;
+    return std::clamp(contentWidth, kInhaltMin.width(), kInhaltMax.width()) - kRand.width();
 }
 
 int zeichenHoehe(int contentHeight) {
-    return std::clamp(contentHeight, kInhaltMinHoehe, kInhaltMaxHoehe) - kRandUnten;
+    return std::clamp(contentHeight, kInhaltMin.height(), kInhaltMax.height()) - kRand.height();
 }
 
 void mausRunter(Module1& m, int x, int y) {
@@ -110,13 +110,17 @@ void zuruecksetzen(Module1& m) {
     neuZeichnen(m);
 }
 
-void groesseGeaendert(Module1& m, int contentWidth, int contentHeight) {
+void zeichnungSetzen(Module1& m, QSize groesse) {
     const double qx = static_cast<double>(m.origx) / static_cast<double>(m.breite);
     const double qy = static_cast<double>(m.origy) / static_cast<double>(m.hoehe);
-    m.hoehe = zeichenHoehe(contentHeight);
-    m.breite = zeichenBreite(contentWidth);
+    m.hoehe = groesse.height();
+    m.breite = groesse.width();
     m.origx = toInteger(m.breite * qx);
     m.origy = toInteger(m.hoehe * qy);
+}
+
+void groesseGeaendert(Module1& m, int contentWidth, int contentHeight) {
+    zeichnungSetzen(m, QSize(zeichenBreite(contentWidth), zeichenHoehe(contentHeight)));
     zeichnen(m);
 }
 

@@ -2,6 +2,8 @@
 
 #include "model/module1.h"
 
+#include <QPoint>
+#include <QSize>
 #include <QString>
 
 namespace wyk {
@@ -10,16 +12,14 @@ namespace wyk {
 // then rebuilds the basis and redraws as the control requires; the window only forwards its
 // events. Nothing here overflows: results beyond the Integer range saturate.
 
-// The canvas keeps this margin to the right of and below it within the window's content:
-// its left edge (156) plus 20 and its top edge (15) plus 20.
-constexpr int kRandRechts = 176;
-constexpr int kRandUnten = 35;
+// The canvas's top-left corner in the window's content, and the margin the content keeps to
+// the right of and below the drawing area: that corner plus 20 pixels.
+constexpr QPoint kCanvasEcke(156, 15);
+constexpr QSize kRand(kCanvasEcke.x() + 20, kCanvasEcke.y() + 20);
 
-// Limits of the window's content size, and so of the drawing area.
-constexpr int kInhaltMinBreite = 576;
-constexpr int kInhaltMinHoehe = 435;
-constexpr int kInhaltMaxBreite = 1600;
-constexpr int kInhaltMaxHoehe = 900;
+// Limits of the window's content size: the drawing area's limits with the margin.
+constexpr QSize kInhaltMin = kKleinsteZeichnung + kRand;
+constexpr QSize kInhaltMax = kGroessteZeichnung + kRand;
 
 // Drawing area for a content size, kept within the window's limits even when a window
 // manager ignores them.
@@ -49,8 +49,12 @@ bool zoomText(Module1& m, const QString& text);
 // "reset": the start angles and the origin in the middle of the drawing area.
 void zuruecksetzen(Module1& m);
 
-// The window's content now has the given size: the drawing area follows it and the origin
-// keeps its place relative to the area's size.
+// The drawing area now has the given size; the origin keeps its place relative to the area's
+// size. Nothing is redrawn.
+void zeichnungSetzen(Module1& m, QSize groesse);
+
+// The window's content now has the given size: the drawing area follows it as
+// zeichnungSetzen has it, then the scene is redrawn.
 void groesseGeaendert(Module1& m, int contentWidth, int contentHeight);
 
 } // namespace wyk

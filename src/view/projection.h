@@ -12,6 +12,8 @@ constexpr double kStartDrehung = -0.785;
 // Size and depth of the off-screen picture; larger than the largest drawing area.
 constexpr int kBildBreite = 2000;
 constexpr int kBildHoehe = 1000;
+static_assert(kGroessteZeichnung.width() <= kBildBreite &&
+              kGroessteZeichnung.height() <= kBildHoehe);
 
 // Rebuilds the projection basis from the tilt, the turn and the zoom. basis[k][1] and
 // basis[k][2] are the screen x and y (downwards) in pixels of one unit along model axis k.

@@ -61,11 +61,10 @@ protected:
             ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
             const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
             const char* text = w->property("title").isValid() ? "title" : "text";
-            QStringList ist{w->objectName(),
-                            QString::number(r.x()),
-                            QString::number(r.y()),
-                            QString::number(r.width()),
-                            QString::number(r.height()),
+            QStringList ist{QStringLiteral("%1 %2 %3 %4 %5")
+                                .arg(w->objectName(), QString::number(r.x()),
+                                     QString::number(r.y()), QString::number(r.width()),
+                                     QString::number(r.height())),
                             w->property(text).toString()};
             if (w->property("checkable").toBool()) {
                 ist << (w->property("checked").toBool() ? "an" : "aus");

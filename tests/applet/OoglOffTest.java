@@ -37,7 +37,12 @@ public class OoglOffTest {
         BufferedImage loading = new BufferedImage(W, H, BufferedImage.TYPE_INT_RGB);
         Viewer41.drawContent(loading.getGraphics(), W, H, null, new Matrix3D(), null);
         check(box(loading, Color.WHITE)[4] > 50, "a line of text while the model loads");
-        fits(draw(new OOGL_OFF(CASES[0][0]), 0, 0), true, "example");
+        BufferedImage example = draw(new OOGL_OFF(CASES[0][0]), 0, 0);
+        fits(example, true, "example");
+        // Unturned, model x runs right and y up: the x axis (red) lies at the bottom of the y axis (blue).
+        int[] x = box(example, new Color(255, 128, 128)), y = box(example, new Color(128, 128, 255));
+        check(Math.abs(x[0] - y[0]) <= 2 && Math.abs(x[1] - y[3]) <= 2 && x[2] - x[0] > H / 2 && y[3] - y[1] > H / 2,
+                "x right and y up, boxes " + Arrays.toString(x) + " " + Arrays.toString(y));
         fits(draw(new OOGL_OFF(FAR), -200, 33), false, "far segments turned");
         BufferedImage origin = draw(new OOGL_OFF(CASES[2][0]), 0, 0);
         check(box(origin, Color.WHITE)[4] > 200 && box(origin, new Color(0, 128, 0))[4] == 0,

@@ -1,4 +1,5 @@
 #include "export/picture.h"
+#include "export/svg.h"
 #include "exporthelfer.h"
 #include "support/werkzeug.h"
 #include "view/interaction.h"
@@ -82,6 +83,34 @@ void vergleichen(const QImage& bild, const QImage& vorbild, const std::string& w
 // Runs the program; true when it exits with 0.
 bool ausfuehren(const QString& programm, const QStringList& argumente) {
     return QProcess::execute(programm, argumente) == 0;
+}
+
+// A scene with an element of each kind, written out from the drawing rules: the background, a
+// point's disc of 5 under its highlight of 7, a segment of each colour code 1 to 15 between the
+// origin and the point, and the highlighted move with pen 3, in the palette's full colours.
+TEST(SvgExport, ElementsCarryThePalettesColoursThePensAndTheDiscSizes) {
+    Module1 m;
+    m.basis[1][1] = m.basis[2][2] = 1; // the point (10, 20, 0) lies at (210, 220)
+    m.punkt[1] = {0, 10, 20, 0};
+    m.anzpkt = m.debugpkt = m.debuglinie = 1;
+    m.fenster.schalter = [] { return Anzeige{true, true, false}; };
+    const char* farben[] = {"000096", "009600", "009696", "960000", "960096",
+                            "969600", "969696", "696969", "6969ff", "69ff69",
+                            "69ffff", "ff6969", "ff69ff", "ffff69", "ffffff"};
+    const QString hin = "200.5 200.5L210.5 220.5";
+    const QString linie = "<path d=\"M%1\" fill=\"none\" stroke=\"#%2\" stroke-width=\"%3\" "
+                          "stroke-linecap=\"square\"/>\n";
+    QString soll =
+        "<title>3D</title>\n<rect x=\"0\" y=\"0\" width=\"400\" height=\"400\" "
+        "fill=\"#000000\"/>\n<circle cx=\"210.5\" cy=\"220.5\" r=\"2.5\" "
+        "fill=\"#ffffff\"/>\n<circle cx=\"210.5\" cy=\"220.5\" r=\"3.5\" fill=\"#00ff00\"/>\n";
+    for (int code = 1; code <= 15; ++code) {
+        m.linie[code] = {0, code % 2, code};
+        soll += linie.arg(code % 2 ? hin : "210.5 220.5L200.5 200.5", farben[code - 1]).arg(1);
+    }
+    m.anzlin = 15;
+    soll += linie.arg(hin, "00ff00").arg(3) + "</svg>\n";
+    EXPECT_TRUE(QString::fromUtf8(svgBild(m)).endsWith(soll)) << svgBild(m).toStdString();
 }
 
 // rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG.

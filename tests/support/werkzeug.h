@@ -4,8 +4,6 @@
 #include <QString>
 #include <gtest/gtest.h>
 
-namespace wyk::test {
-
 // The path of an outside program a test needs, found on the path. Without it the test is
 // skipped with the message on a developer's machine and fails where CI is set, so a missing
 // install step cannot pass unseen. Use as: WYK_WERKZEUG(pfad, "rsvg-convert", "librsvg2-bin");
@@ -17,5 +15,3 @@ namespace wyk::test {
         }                                                                                        \
         GTEST_SKIP() << name " (" paket ") is missing: this check does not run";                \
     }
-
-} // namespace wyk::test

