@@ -202,7 +202,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         ASSERT_TRUE(schreibeBild(m, seite).isDone());
         EXPECT_EQ(QString::fromUtf8(dir.read(QFileInfo(seite).fileName())).count("</script"), 2);
         schritte << QJsonObject{{"laden", "file://" + seite + (messen ? "#messen=9007199254740991" : "")},
-                                {"breite", schirm}, {"hoehe", 640}, {"mobil", schirm < 500}};
+                                {"breite", schirm}, {"hoehe", 480}, {"mobil", schirm < 500}};
         for (const QJsonValue s : QJsonDocument::fromJson(steps).array()) {
             schritte << s;
         }

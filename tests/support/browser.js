@@ -17,7 +17,7 @@ const fs = require("fs");
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = spawn(
     chromium,
-    ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars", "--mute-audio",
+    ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars", "--mute-audio", "--disable-smooth-scrolling",
         "--remote-debugging-pipe", `--user-data-dir=${profil}`, "about:blank"],
     { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] },
 );
