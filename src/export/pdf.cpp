@@ -24,18 +24,17 @@ public:
     void setPen(int size) override { pen_ = size; }
 
     void fillRect(Pixel topLeft, int width, int height) override {
-        maler_.fillRect(QRectF(static_cast<double>(topLeft.x), static_cast<double>(topLeft.y),
-                               width, height),
-                        farbe_);
+        maler_.fillRect(
+            QRectF(static_cast<double>(topLeft.x), static_cast<double>(topLeft.y), width, height),
+            farbe_);
     }
 
     void fillDisc(Pixel topLeft, int size) override {
         const double r = size / 2.0;
         maler_.setPen(Qt::NoPen);
         maler_.setBrush(farbe_);
-        maler_.drawEllipse(QPointF(static_cast<double>(topLeft.x) + r,
-                                   static_cast<double>(topLeft.y) + r),
-                           r, r);
+        maler_.drawEllipse(
+            QPointF(static_cast<double>(topLeft.x) + r, static_cast<double>(topLeft.y) + r), r, r);
     }
 
     void drawLine(Pixel from, Pixel to) override {
@@ -51,9 +50,7 @@ public:
         maler_.drawLine(QPointF(ax, ay), QPointF(bx, by));
     }
 
-    void plot(std::int64_t x, std::int64_t y) override {
-        fillRect({x, y}, 1, 1);
-    }
+    void plot(std::int64_t x, std::int64_t y) override { fillRect({x, y}, 1, 1); }
 
 private:
     QPainter& maler_;
@@ -74,14 +71,14 @@ QByteArray genauesFormat(QByteArray pdf, int breite, int hoehe) {
         return pdf;
     }
     const qsizetype laenge = ende - anfang;
-    const QList<QByteArray> box = pdf.mid(anfang + schluessel.size(), laenge - schluessel.size())
-                                      .simplified()
-                                      .split(' ');
+    const QList<QByteArray> box =
+        pdf.mid(anfang + schluessel.size(), laenge - schluessel.size()).simplified().split(' ');
     if (box.size() != 4) {
         return pdf;
     }
-    const QByteArray neu = schluessel + "0 " + QByteArray::number(box[3].toDouble() - hoehe * 0.75) +
-                           ' ' + QByteArray::number(breite * 0.75) + ' ' + box[3];
+    const QByteArray neu = schluessel + "0 " +
+                           QByteArray::number(box[3].toDouble() - hoehe * 0.75) + ' ' +
+                           QByteArray::number(breite * 0.75) + ' ' + box[3];
     if (neu.size() <= laenge) {
         pdf.replace(anfang, laenge, neu.leftJustified(laenge, ' '));
     }

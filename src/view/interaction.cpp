@@ -27,7 +27,8 @@ void neuZeichnen(Module1& m) {
     zeichnen(m);
 }
 
-// Adds the mouse travel from the last position to the new one to an angle by the drag rule. The travel is taken in 64 bits, so no position overflows it.
+// Adds the mouse travel from the last position to the new one to an angle by the drag rule. The
+// travel is taken in 64 bits, so no position overflows it.
 void drehen(double& winkel, int& letzte, int neu) {
     if (neu != letzte) {
         winkel += static_cast<double>(std::int64_t{neu} - letzte) / kZiehStrecke * kZiehWinkel;

@@ -113,19 +113,18 @@ TEST(PdfExport, PopplerDrawsThePixelsOfThePngOnAPageOfItsSize) {
         einrichten(m, a);
         ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
         ASSERT_TRUE(schreibeBild(m, dir.path("a.Pdf")).isDone());
-        ASSERT_TRUE(ausfuehren(pdftoppm, {"-r", "96", "-png", "-singlefile", dir.path("a.Pdf"),
-                                          dir.path("pdf")}));
+        ASSERT_TRUE(ausfuehren(
+            pdftoppm, {"-r", "96", "-png", "-singlefile", dir.path("a.Pdf"), dir.path("pdf")}));
         vergleichen(QImage(dir.path("pdf.png")), QImage(dir.path("a.png")), a.modell);
         QProcess info;
         info.start(pdfinfo, {"-enc", "UTF-8", dir.path("a.Pdf")});
         ASSERT_TRUE(info.waitForFinished());
-        const QString text = QString::fromUtf8(info.readAllStandardOutput());
-        EXPECT_TRUE(text.contains(QStringLiteral("Title:           %1\n").arg(m.datname)) &&
-                    text.contains(QStringLiteral("Pages:           1\n")) &&
-                    text.contains(QStringLiteral("Page size:       %1 x %2 pts\n")
-                                      .arg(a.breite * 0.75)
-                                      .arg(a.hoehe * 0.75)))
-            << text.toStdString();
+        const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        for (const QString& zeile :
+             {"Title: " + m.datname + " Creator", QStringLiteral("Pages: 1 "),
+              QStringLiteral("size: %1 x %2 pts").arg(a.breite * 0.75).arg(a.hoehe * 0.75)}) {
+            EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
+        }
     }
 }
 
@@ -139,7 +138,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     WYK_WERKZEUG(node, "node", "nodejs");
     struct Fall {
         Ansicht ansicht;
-        int schirm; // viewport width; below 500 a phone's
+        int schirm;  // viewport width; below 500 a phone's
         bool messen; // replays a measurement of far too many frames first
         const char* schritte;
         std::function<void(Module1&, Anzeige&)> desktop;
@@ -156,7 +155,8 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              ziehen(m, 0, 10, true);
              zoomRauf(m);
          }},
-        {kAnsichten[2], 1024, false, R"([{"tasten": ["Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2",
+        {kAnsichten[2], 1024, false,
+         R"([{"tasten": ["Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2",
             "5", "Tab", "Tab", "Tab", "ArrowDown", "Tab", " "]}, {"maus": [50, 60, 60, 55, 20, 90]},
             {"rad": [100, 100, 120]}])",
          [](Module1& m, Anzeige& anzeige) {
@@ -186,11 +186,13 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              ASSERT_TRUE(zoomRunter(m));
          }},
     };
+    // The canvas's size on screen, where the controls stand, and what the page did by itself.
     const QString lage = QStringLiteral(
-        "(() => { const r = (id) => document.getElementById(id).getBoundingClientRect();"
-        "const e = document.activeElement; return [r('zeichnung').width, r('zeichnung').height,"
-        "r('steuerung').left, r('steuerung').top, scrollY, visualViewport.scale, e.id,"
-        "getComputedStyle(e).outlineStyle, document.getElementById('messung').textContent]; })()");
+        "(() => { const [z, s] = ['zeichnung', 'steuerung'].map((id) => document.getElementById(id)"
+        ".getBoundingClientRect()); const e = document.activeElement; return [z.width, z.height,"
+        "s.left >= z.right ? 'daneben' : s.top >= z.bottom ? 'darunter' : 'darueber', scrollY,"
+        "visualViewport.scale, e.id, getComputedStyle(e).outlineStyle !== 'none',"
+        "document.getElementById('messung').textContent.startsWith('1000 Bilder ')]; })()");
     test::TempDir dir;
     QJsonArray schritte;
     QList<QImage> vorbilder;
@@ -201,8 +203,11 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         const QString seite = dir.path(QStringLiteral("seite%1.html").arg(vorbilder.size()));
         ASSERT_TRUE(schreibeBild(m, seite).isDone());
         EXPECT_EQ(QString::fromUtf8(dir.read(QFileInfo(seite).fileName())).count("</script"), 2);
-        schritte << QJsonObject{{"laden", "file://" + seite + (messen ? "#messen=9007199254740991" : "")},
-                                {"breite", schirm}, {"hoehe", 480}, {"mobil", schirm < 500}};
+        schritte << QJsonObject{
+            {"laden", "file://" + seite + (messen ? "#messen=9007199254740991" : "")},
+            {"breite", schirm},
+            {"hoehe", 480},
+            {"mobil", schirm < 500}};
         for (const QJsonValue s : QJsonDocument::fromJson(steps).array()) {
             schritte << s;
         }
@@ -222,34 +227,27 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     ASSERT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
         << browser.readAllStandardError().toStdString();
     const QJsonArray aus = QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
-    QList<QRgb> farben = {kSchwarz, kWeiss, kGruen, kRot};
+    QList<QRgb> farben = {kSchwarz, kWeiss, kGruen, kRot}; // the program's colours
     for (int code = 0; code < 16; ++code) {
         farben << farbe(code);
     }
     for (qsizetype i = 0; i < vorbilder.size(); ++i) {
-        const Ansicht& a = faelle[i].ansicht;
+        const auto& [a, schirm, messen, steps, desktop] = faelle[i];
         const QImage bild = QImage::fromData(
             QByteArray::fromBase64(aus[bilder[i]].toString().section(',', 1).toLatin1()), "PNG");
-        ASSERT_EQ(bild.size(), vorbilder[i].size()) << a.modell;
-        EXPECT_TRUE(bild.convertToFormat(QImage::Format_RGB16).convertToFormat(
-                        QImage::Format_RGB32) == vorbilder[i])
+        EXPECT_TRUE(
+            bild.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32) ==
+            vorbilder[i])
             << a.modell;
-        bool alleFarben = true;
-        for (int y = 0; y < bild.height(); ++y) {
-            for (int x = 0; x < bild.width(); ++x) {
-                alleFarben = alleFarben && farben.contains(bild.pixel(x, y) | 0xff000000);
-            }
-        }
-        EXPECT_TRUE(alleFarben) << a.modell;
-        const QJsonArray l = aus[bilder[i] + 1].toArray();
-        const double breite = std::min(a.breite, faelle[i].schirm);
-        const bool daneben = faelle[i].schirm >= a.breite + 200;
-        EXPECT_EQ(l[0].toDouble(), breite) << a.modell;
-        EXPECT_NEAR(l[1].toDouble(), a.hoehe * breite / a.breite, 0.5) << a.modell;
-        EXPECT_TRUE(daneben ? l[2].toDouble() >= breite : l[3].toDouble() >= l[1].toDouble());
-        EXPECT_EQ(QJsonArray({0, 1, "zeichnung"}), QJsonArray({l[4], l[5], l[6]})) << a.modell;
-        EXPECT_NE(l[7].toString(), "none") << a.modell;
-        EXPECT_EQ(l[8].toString().startsWith("1000 Bilder "), faelle[i].messen) << a.modell;
+        EXPECT_TRUE(bild.convertToFormat(QImage::Format_Indexed8, farben, Qt::ThresholdDither)
+                        .convertToFormat(bild.format()) == bild)
+            << a.modell;
+        const double breite = std::min(a.breite, schirm); // the hoehe in proportion is whole
+        EXPECT_EQ(aus[bilder[i] + 1].toArray(),
+                  QJsonArray({breite, a.hoehe * breite / a.breite,
+                              schirm >= a.breite + 200 ? "daneben" : "darunter", 0, 1, "zeichnung",
+                              true, messen}))
+            << a.modell;
     }
     EXPECT_EQ(aus[aus.size() - 3].toString(), "de");
     QStringList namen;
@@ -260,10 +258,13 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         }
     }
     EXPECT_EQ(namen.size(), 10) << namen.join('\n').toStdString();
-    EXPECT_TRUE(namen.filter(QRegularExpression(": $")).isEmpty()) << namen.join('\n').toStdString();
-    EXPECT_TRUE(namen.filter(QRegularExpression("^application: .*dreieck.*Pfeiltasten")).size() == 1);
+    EXPECT_TRUE(namen.filter(QRegularExpression(": $")).isEmpty())
+        << namen.join('\n').toStdString();
+    EXPECT_TRUE(namen.filter(QRegularExpression("^application: .*dreieck.*Pfeiltasten")).size() ==
+                1);
     for (const QJsonValue url : aus.last().toArray()) { // the pages themselves, and nothing else
-        EXPECT_TRUE(url.toString().startsWith("file://" + dir.path("seite"))) << url.toString().toStdString();
+        EXPECT_TRUE(url.toString().startsWith("file://" + dir.path("seite")))
+            << url.toString().toStdString();
     }
 }
 
