@@ -3,7 +3,7 @@
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
 // {"tasten": ["Tab", "Shift+Tab", "+", ...]}, {"maus": [x0, y0, x1, y1, ...]} (left button
 // pressed, moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
-// points per moment, then all lifted), {"js": expression} (its value), {"cdp": method} (its
+// points per moment, then all lifted), {"tippen": id}, {"js": expression} (its value), {"cdp": method} (its
 // result), {"bild": 1} (after the next frame, #zeichnung's pixels as a data URL).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
@@ -74,6 +74,11 @@ const schritte = {
         for (const punkte of s.finger.slice(1)) {
             await finger("touchMove", punkte);
         }
+        await finger("touchEnd", []);
+    },
+    tippen: async (s) => { // a finger's tap on the middle of the element with that id
+        const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
+        await finger("touchStart", [[r.x + r.width / 2, r.y + r.height / 2]]);
         await finger("touchEnd", []);
     },
     js: (s) => js(s.js),
