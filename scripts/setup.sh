@@ -15,7 +15,7 @@ if [ "${1:-}" = "--test" ]; then
         libgtest-dev libgmock-dev libbenchmark-dev hicolor-icon-theme
         default-jdk-headless
         clang libclang-rt-14-dev
-        chromium librsvg2-bin
+        chromium librsvg2-bin nodejs poppler-utils
     )
 fi
 

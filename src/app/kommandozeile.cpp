@@ -53,7 +53,7 @@ struct Befehlszeile {
     QCommandLineOption png = mitWert("export-png", "Wie --export-picture.", "DATEI");
     QCommandLineOption bild = mitWert("export-picture",
                                       "Speichert die Ansicht von MODELL als Bild DATEI, im Format "
-                                      "der Endung: .svg als Vektorgrafik, .html oder .htm als "
+                                      "der Endung: .svg und .pdf als Vektorgrafik, .html oder .htm als "
                                       "Seite zum Drehen, sonst als Rasterbild (.png, .bmp, .jpg "
                                       "...; PNG bei unbekannter Endung).",
                                       "DATEI");

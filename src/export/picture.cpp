@@ -1,5 +1,6 @@
 #include "export/picture.h"
 
+#include "export/pdf.h"
 #include "export/svg.h"
 #include "export/webseite.h"
 #include "platform/textfile.h"
@@ -53,12 +54,15 @@ Outcome speichern(const QImage& bild, const QString& path) {
     return writeBinaryFile(path, bytes);
 }
 
-// The vector picture when the name ends in .svg, the page when it ends in .html or .htm
-// (in any case); nothing for other names.
+// The vector picture when the name ends in .svg or .pdf, the page when it ends in .html or
+// .htm (in any case); nothing for other names.
 std::optional<Outcome> alsVektor(const Module1& m, const QString& path) {
     const QString endung = QFileInfo(path).suffix().toLower();
     if (endung == QStringLiteral("svg")) {
         return writeBinaryFile(path, svgBild(m));
+    }
+    if (endung == QStringLiteral("pdf")) {
+        return writeBinaryFile(path, pdfBild(m));
     }
     if (endung == QStringLiteral("html") || endung == QStringLiteral("htm")) {
         const QByteArray seite = webSeite(m);
@@ -79,7 +83,8 @@ struct Bildtyp {
 };
 constexpr Bildtyp kBildtypen[] = {{"PNG-Bild (*.png)", ""},
                                   {"SVG-Vektorbild (*.svg)", ".svg"},
-                                  {"Webseite (*.html *.htm)", ".html"}};
+                                  {"Webseite (*.html *.htm)", ".html"},
+                                  {"PDF-Dokument (*.pdf)", ".pdf"}};
 
 // The chosen file's path, with the selected type's extension when the name has none.
 QString bildPfad(const DialogWahl& wahl) {

@@ -8,16 +8,16 @@
 
 namespace wyk {
 
-// Redraws the view, asks for a file name proposing "bild", offering PNG picture, SVG picture
-// and web page as file types, and saves the drawing there with schreibeBild. A name without
+// Redraws the view, asks for a file name proposing "bild", offering PNG picture, SVG picture,
+// web page and PDF document as file types, and saves the drawing there with schreibeBild. A name without
 // an extension gets that of the selected type, except PNG's: PNG is saved under the bare
 // name. The view is redrawn also when the user cancels.
 Outcome savepic(Module1& m, FileDialogs& dialogs);
 
 // The same without a dialog: the picture goes to path, as PNG unless the name ends in the
 // extension of another format the system can write. A name ending in .svg (in any case) gives
-// the vector picture of svgBild, one ending in .html or .htm the page of webSeite; these two
-// neither need nor redraw zebild.
+// the vector picture of svgBild, .pdf that of pdfBild, .html or .htm the page of webSeite;
+// these three neither need nor redraw zebild.
 Outcome schreibeBild(Module1& m, const QString& path);
 
 } // namespace wyk

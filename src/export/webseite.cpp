@@ -2,6 +2,7 @@
 
 #include "export/markup.h"
 #include "platform/numbers.h"
+#include "view/interaction.h"
 #include "view/palette.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -127,6 +128,15 @@ QString daten(const Module1& m) {
         {"gruen", farbText(kGruen)},
         {"rot", farbText(kRot)},
         {"zeichen", zeichenDaten()},
+        {"grenze", Str(kTabellenGrenze)},
+        {"weit", zahl(kWeitDraussen)},
+        {"ziehStrecke", zahl(kZiehStrecke)},
+        {"ziehWinkel", zahl(kZiehWinkel)},
+        {"punktScheibe", Str(kPunktScheibe)},
+        {"markeScheibe", Str(kMarkeScheibe)},
+        {"ursprungScheibe", Str(kUrsprungScheibe)},
+        {"markeStift", Str(kMarkeStift)},
+        {"achse", zahl(kAchsenLaenge)},
     };
     QStringList paare;
     for (const auto& [name, wert] : felder) {
@@ -163,6 +173,8 @@ QByteArray webSeite(const Module1& m) {
     }
     const std::map<QString, QString> werte = {
         {QStringLiteral("TITEL"), markupText(m.datname)},
+        {QStringLiteral("BREITE"), Str(m.breite)},
+        {QStringLiteral("HOEHE"), Str(m.hoehe)},
         {QStringLiteral("STIL"), *stil},
         {QStringLiteral("DATEN"), daten(m)},
         {QStringLiteral("SKRIPT"), *skript},

@@ -1,7 +1,11 @@
-// Viewer of one exported model. The page embeds the model and the view it was exported with as
-// JSON in the element #modell; this script draws it into the canvas #zeichnung as the desktop
-// renderer does and changes the view the way the main window does: dragging turns or shifts,
-// the wheel and the buttons zoom, the check boxes switch points, lines and axes.
+// Viewer of one exported model. The page embeds the model, the view it was exported with and
+// the program's drawing constants as JSON in the element #modell; this script draws it into the
+// canvas #zeichnung as the desktop renderer does and changes the view the way the main window
+// does: dragging turns or shifts, the wheel, the buttons and the zoom field zoom, the check
+// boxes switch points, lines and axes. On the focused drawing each arrow key acts as a drag of
+// SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset". One finger drags as the
+// mouse does; two fingers pinch to zoom. Positions are taken in drawing pixels, so a drawing
+// shrunk to a narrow screen turns by the same amount per drawing pixel.
 //
 // Replay: a URL fragment runs a list of steps once the page has loaded, for scripted checks.
 // Steps are separated by ";", each a name, optionally "=" and comma-separated values:
@@ -11,17 +15,19 @@
 //   modus=rotieren         or modus=verschieben: what dragging does
 //   punkte=1, linien=0, achsen=1   the check boxes
 //   reset                  the reset button
-//   messen=n               draws n times, turning by one pixel's drag before each, and writes
-//                          the time taken into #messung
+//   messen=n               draws n times (at most MESSUNGEN), turning by one pixel's drag before
+//                          each, and writes the time taken into #messung
 // Example: #modus=verschieben;drag=100,100,130,90;rad=-2;punkte=1
 "use strict";
 
 (function () {
-    const GRENZE = 3000; // largest row of the point and move tables
-    const WEIT = 1e9; // segment ends farther out are clipped before the conversion to pixels
     const RASTE = 120; // one wheel notch, in the units of WheelEvent.wheelDelta
+    const SCHRITT = 10; // an arrow key's drag, in drawing pixels
+    const MESSUNGEN = 1000; // most redraws one measurement makes
 
     const daten = JSON.parse(document.getElementById("modell").textContent);
+    const GRENZE = daten.grenze; // largest row of the point and move tables
+    const WEIT = daten.weit; // segment ends farther out are clipped before the conversion
     const canvas = document.getElementById("zeichnung");
     const ctx = canvas.getContext("2d", { alpha: false });
     const feld = (id) => document.getElementById(id);
@@ -253,16 +259,17 @@
         const d = daten.debuglinie;
         if (d <= GRENZE) {
             farbe = GRUEN;
-            pen = 3;
+            pen = daten.markeStift;
             strecke(d >= 2 ? linie[2 * (d - 1)] : 0, linie[2 * d]);
             pen = 1;
         }
     }
 
     function achsen() {
-        const s = 100 / z.zoom;
+        const s = daten.achse / z.zoom;
+        const halb = Math.trunc(daten.ursprungScheibe / 2);
         farbe = ROT;
-        scheibeBei(z.origx - 2, z.origy - 2, 5);
+        scheibeBei(z.origx - halb, z.origy - halb, daten.ursprungScheibe);
         ["x", "y", "z"].forEach((name, i) => {
             const x = ganz(basis[i + 1][1] * s + z.origx);
             const y = ganz(basis[i + 1][2] * s + z.origy);
@@ -281,12 +288,12 @@
         if (schalter.punkte.checked) {
             farbe = WEISS;
             for (let p = 1; p <= daten.anzpkt && p <= GRENZE; ++p) {
-                scheibe(p, 5);
+                scheibe(p, daten.punktScheibe);
             }
         }
         if (daten.debugpkt > 0 && daten.debugpkt <= GRENZE) {
             farbe = GRUEN;
-            scheibe(daten.debugpkt, 7);
+            scheibe(daten.debugpkt, daten.markeScheibe);
         }
         if (schalter.linien.checked) {
             linien();
@@ -298,7 +305,6 @@
             achsen();
         }
         ctx.putImageData(bild, 0, 0);
-        feld("zoom").value = String(z.zoom);
     }
 
     // Redraws once before the next frame, however many events arrive until then.
@@ -320,47 +326,59 @@
         z.mausy = y;
     }
 
-    // 200 pixels across turn by 3.14 radians about the model's z axis, 200 pixels down tilt by
-    // as much; when shifting, the origin follows the mouse.
-    function mausZiehen(x, y) {
+    // A drag by (dx, dy) drawing pixels. Rotating: ziehStrecke pixels across turn the model by
+    // ziehWinkel radians about its z axis, as many down tilt it by as much; shifting: the
+    // origin follows.
+    function ziehenUm(dx, dy) {
         if (feld("rotieren").checked) {
-            if (x !== z.mausx) {
-                z.drehung += ((x - z.mausx) / 200) * 3.14;
-                z.mausx = x;
-            }
-            if (y !== z.mausy) {
-                z.neigung += ((y - z.mausy) / 200) * 3.14;
-                z.mausy = y;
-            }
+            z.drehung += (dx / daten.ziehStrecke) * daten.ziehWinkel;
+            z.neigung += (dy / daten.ziehStrecke) * daten.ziehWinkel;
         } else {
-            if (x !== z.mausx) {
-                z.origx = saettigen(z.origx + x - z.mausx);
-                z.mausx = x;
-            }
-            if (y !== z.mausy) {
-                z.origy = saettigen(z.origy + y - z.mausy);
-                z.mausy = y;
-            }
+            z.origx = saettigen(z.origx + dx);
+            z.origy = saettigen(z.origy + dy);
         }
+        rotation2();
+    }
+
+    function mausZiehen(x, y) {
+        ziehenUm(x - z.mausx, y - z.mausy);
+        z.mausx = x;
+        z.mausy = y;
+    }
+
+    // Every zoom but the field's own text shows in the field.
+    function zoomSetzen(wert) {
+        z.zoom = wert;
+        feld("zoom").value = String(wert);
         rotation2();
     }
 
     // Wheel turned by delta notches; positive zooms out. The zoom stays at least 1.
     function mausRad(delta) {
-        z.zoom = Math.max(1, saettigen(z.zoom - delta));
-        rotation2();
+        zoomSetzen(Math.max(1, saettigen(z.zoom - delta)));
     }
 
     function zoomRunter() {
         if (z.zoom > 1) {
-            z.zoom -= 1;
-            rotation2();
+            zoomSetzen(z.zoom - 1);
         }
     }
 
     function zoomRauf() {
-        z.zoom = saettigen(z.zoom + 1);
-        rotation2();
+        zoomSetzen(saettigen(z.zoom + 1));
+    }
+
+    // The number at the start of the text, as the desktop's zoom field reads it; below 1 the
+    // zoom is 1 and the field shows it.
+    function zoomText(text) {
+        const zahl = /^ *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?/.exec(text);
+        const wert = ganz(zahl === null ? 0 : Number(zahl[0]));
+        if (wert < 1) {
+            zoomSetzen(1);
+        } else {
+            z.zoom = wert;
+            rotation2();
+        }
     }
 
     function zuruecksetzen() {
@@ -371,18 +389,53 @@
         rotation2();
     }
 
-    const position = (e) => [Math.trunc(e.offsetX), Math.trunc(e.offsetY)];
+    // The drawing pixel under a pointer, also where the canvas is shown smaller.
+    function position(e) {
+        const r = canvas.getBoundingClientRect();
+        return [
+            Math.floor(((e.clientX - r.left) * B) / r.width),
+            Math.floor(((e.clientY - r.top) * H) / r.height),
+        ];
+    }
+
+    // The pointers pressed on the canvas (mouse button or fingers) and, while two fingers are
+    // down, the zoom and their distance when the second came. After a pinch, dragging waits
+    // until every finger has left.
+    const zeiger = new Map();
+    let kneifen = null;
+    const abstand = () => {
+        const [a, b] = [...zeiger.values()];
+        return Math.hypot(a[0] - b[0], a[1] - b[1]);
+    };
 
     canvas.addEventListener("pointerdown", (e) => {
-        if (e.button === 0) {
-            canvas.setPointerCapture(e.pointerId);
+        if (e.button !== 0) {
+            return;
+        }
+        canvas.setPointerCapture(e.pointerId);
+        zeiger.set(e.pointerId, [e.clientX, e.clientY]);
+        if (zeiger.size === 1 && kneifen === null) {
             mausRunter(...position(e));
+        } else if (zeiger.size === 2) {
+            kneifen = { zoom: z.zoom, abstand: abstand() };
         }
     });
     canvas.addEventListener("pointermove", (e) => {
-        if ((e.buttons & 1) !== 0 && canvas.hasPointerCapture(e.pointerId)) {
+        if (!zeiger.has(e.pointerId)) {
+            return;
+        }
+        zeiger.set(e.pointerId, [e.clientX, e.clientY]);
+        if (kneifen === null) {
             mausZiehen(...position(e));
-            anfordern();
+        } else if (zeiger.size === 2 && kneifen.abstand > 0) {
+            zoomSetzen(Math.max(1, saettigen(Math.round((kneifen.zoom * abstand()) / kneifen.abstand))));
+        }
+        anfordern();
+    });
+    canvas.addEventListener("lostpointercapture", (e) => {
+        zeiger.delete(e.pointerId);
+        if (zeiger.size === 0) {
+            kneifen = null;
         }
     });
     canvas.addEventListener(
@@ -402,16 +455,34 @@
         },
         { passive: false },
     );
-    feld("kleiner").addEventListener("click", () => {
-        zoomRunter();
-        anfordern();
+
+    const tasten = {
+        ArrowLeft: () => ziehenUm(-SCHRITT, 0),
+        ArrowRight: () => ziehenUm(SCHRITT, 0),
+        ArrowUp: () => ziehenUm(0, -SCHRITT),
+        ArrowDown: () => ziehenUm(0, SCHRITT),
+        "+": zoomRauf,
+        "-": zoomRunter,
+        Home: zuruecksetzen,
+        0: zuruecksetzen,
+    };
+    // The drawing's keys, taken from the page so that they do not scroll it.
+    canvas.addEventListener("keydown", (e) => {
+        if (Object.hasOwn(tasten, e.key) && !e.altKey && !e.ctrlKey && !e.metaKey) {
+            e.preventDefault();
+            tasten[e.key]();
+            anfordern();
+        }
     });
-    feld("groesser").addEventListener("click", () => {
-        zoomRauf();
-        anfordern();
-    });
-    feld("reset").addEventListener("click", () => {
-        zuruecksetzen();
+    const knoepfe = { kleiner: zoomRunter, groesser: zoomRauf, reset: zuruecksetzen };
+    for (const [id, aktion] of Object.entries(knoepfe)) {
+        feld(id).addEventListener("click", () => {
+            aktion();
+            anfordern();
+        });
+    }
+    feld("zoom").addEventListener("input", () => {
+        zoomText(feld("zoom").value);
         anfordern();
     });
     for (const box of Object.values(schalter)) {
@@ -444,7 +515,7 @@
         punkte: (w) => (schalter.punkte.checked = w[0] !== 0),
         linien: (w) => (schalter.linien.checked = w[0] !== 0),
         achsen: (w) => (schalter.achsen.checked = w[0] !== 0),
-        messen: (w) => messen(w[0]),
+        messen: (w) => messen(Math.min(w[0], MESSUNGEN)),
     };
 
     // Steps with unknown names or values that are not whole numbers are left out.
@@ -468,8 +539,7 @@
         }
     }
 
-    canvas.width = daten.breite;
-    canvas.height = daten.hoehe;
+    feld("zoom").value = String(z.zoom);
     schalter.punkte.checked = daten.punkte;
     schalter.linien.checked = daten.linien;
     schalter.achsen.checked = daten.achsen;

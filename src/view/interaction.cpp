@@ -27,11 +27,11 @@ void neuZeichnen(Module1& m) {
     zeichnen(m);
 }
 
-// Adds the mouse travel from the last position to the new one to an angle: 200 pixels give
-// 3.14 radians. The travel is taken in 64 bits, so no position overflows it.
+// Adds the mouse travel from the last position to the new one to an angle by the drag rule. The
+// travel is taken in 64 bits, so no position overflows it.
 void drehen(double& winkel, int& letzte, int neu) {
     if (neu != letzte) {
-        winkel += static_cast<double>(std::int64_t{neu} - letzte) / 200.0 * 3.14;
+        winkel += static_cast<double>(std::int64_t{neu} - letzte) / kZiehStrecke * kZiehWinkel;
         letzte = neu;
     }
 }

@@ -29,6 +29,11 @@ constexpr QSize kInhaltMax = kGroessteZeichnung + kRand;
 // Mouse pressed on the canvas: remembers the position for the following drags.
 void mausRunter(Module1& m, int x, int y);
 
+// The drag rule when rotating: kZiehStrecke pixels of mouse travel change an angle by
+// kZiehWinkel radians.
+constexpr double kZiehStrecke = 200.0;
+constexpr double kZiehWinkel = 3.14;
+
 // Mouse dragged to (x, y). Rotating: 200 pixels across turn the model by 3.14 radians about
 // its z axis, 200 pixels down tilt it by as much. Shifting: the origin follows the mouse.
 // Redraws also when the position did not change.

@@ -14,10 +14,6 @@ namespace wyk {
 
 namespace {
 
-// Segment ends farther out than this are first clipped as reals, so that the conversion to
-// whole pixels keeps the segment's direction.
-constexpr double kWeitDraussen = 1e9;
-
 // Screen position, before conversion to whole pixels, of every row of the point table.
 class Projektion {
 public:
@@ -84,7 +80,7 @@ void strecke(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int a,
 
 void punkte(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     for (int p = 1; p <= m.anzpkt && p <= kTabellenGrenze; ++p) {
-        scheibe(r, proj, m, p, 5);
+        scheibe(r, proj, m, p, kPunktScheibe);
     }
 }
 
@@ -109,7 +105,7 @@ void linienMarke(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     }
     const int a = d >= 2 ? m.linie[d - 1][1] : 0;
     r.setColor(kGruen);
-    r.setPen(3);
+    r.setPen(kMarkeStift);
     strecke(r, proj, m, a, m.linie[d][1]);
     r.setColor(kWeiss);
     r.setPen(1);
@@ -123,10 +119,11 @@ void beschriftung(Zeichenflaeche& r, Pixel baseline, QChar text) {
 }
 
 void achsen(Zeichenflaeche& r, const Module1& m) {
-    const double s = 100.0 / static_cast<double>(m.zoomfaktor);
+    const double s = kAchsenLaenge / static_cast<double>(m.zoomfaktor);
     const Pixel origin{m.origx, m.origy};
+    const int half = kUrsprungScheibe / 2;
     r.setColor(kRot);
-    r.fillDisc({origin.x - 2, origin.y - 2}, 5);
+    r.fillDisc({origin.x - half, origin.y - half}, kUrsprungScheibe);
     std::array<Pixel, 3> tips;
     for (int k = 1; k <= 3; ++k) {
         tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy);
@@ -182,7 +179,7 @@ void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     }
     if (m.debugpkt > 0 && m.debugpkt <= kTabellenGrenze) {
         r.setColor(kGruen);
-        scheibe(r, proj, m, m.debugpkt, 7);
+        scheibe(r, proj, m, m.debugpkt, kMarkeScheibe);
         r.setColor(kWeiss);
     }
     if (anzeige.linien) {

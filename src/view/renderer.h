@@ -9,6 +9,18 @@
 
 namespace wyk {
 
+// Sizes in pixels: the disc of a point, of the highlighted point and of the origin marker, the
+// pen of the highlighted segment, and the screen length of an axis lying in the picture plane.
+constexpr int kPunktScheibe = 5;
+constexpr int kMarkeScheibe = 7;
+constexpr int kUrsprungScheibe = 5;
+constexpr int kMarkeStift = 3;
+constexpr double kAchsenLaenge = 100.0;
+
+// Segment ends farther out than this are first clipped as reals, so that the conversion to
+// whole pixels keeps the segment's direction.
+constexpr double kWeitDraussen = 1e9;
+
 // Draws the whole scene into the breite x hoehe area of zebild: background, points, the
 // point highlight, the segments of the pen path, the move highlight and the axes, in that
 // order, then shows zebild on the canvas. Does nothing before init has created zebild.

@@ -25,17 +25,19 @@ TEST(PictureExport, SavesTheDrawingInTheFormatOfItsName) {
     const std::tuple<const char*, int, const char*, QByteArray> faelle[] = {
         {"bild", 0, "bild", "\x89PNG"}, {"a.BMP", 0, "a.BMP", "BM"},
         {"b.ppm", 2, "b.ppm", "P6"},    {"c.xyz", 1, "c.xyz", "\x89PNG"},
-        {"d", 1, "d.svg", "<?xml"},     {"e", 2, "e.html", "<!DOCTYPE"}};
+        {"d", 1, "d.svg", "<?xml"},     {"e", 2, "e.html", "<!DOCTYPE"},
+        {"f", 3, "f.pdf", "%PDF-"}};
     for (const auto& [name, typ, datei, kopf] : faelle) {
         dialogs.answers << dir.path(name);
         dialogs.filterWahl << typ;
         ASSERT_TRUE(savepic(m, dialogs).isDone());
         EXPECT_TRUE(dir.read(datei).startsWith(kopf)) << datei;
     }
-    EXPECT_EQ(dir.names().size(), 6);
-    EXPECT_EQ(dialogs.proposed, QStringList(7, "bild"));
-    EXPECT_EQ(dialogs.angebote[0].filter, (QStringList{"PNG-Bild (*.png)", "SVG-Vektorbild (*.svg)",
-                                                       "Webseite (*.html *.htm)"}));
+    EXPECT_EQ(dir.names().size(), 7);
+    EXPECT_EQ(dialogs.proposed, QStringList(8, "bild"));
+    EXPECT_EQ(dialogs.angebote[0].filter,
+              (QStringList{"PNG-Bild (*.png)", "SVG-Vektorbild (*.svg)", "Webseite (*.html *.htm)",
+                           "PDF-Dokument (*.pdf)"}));
     EXPECT_EQ(QImage(dir.path("bild")).convertToFormat(QImage::Format_RGB16),
               m.zebild.copy(0, 0, 530, 410));
 }

@@ -1,0 +1,102 @@
+// Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
+// node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
+// the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
+// {"tasten": ["Tab", "Shift+Tab", "+", ...]}, {"maus": [x0, y0, x1, y1, ...]} (left button
+// pressed, moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
+// points per moment, then all lifted), {"tippen": id}, {"js": expression} (its value), {"cdp": method} (its
+// result), {"bild": 1} (after the next frame, #zeichnung's pixels as a data URL).
+"use strict";
+const [chromium, profil, datei] = process.argv.slice(2);
+const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
+    "--disable-gpu", "--hide-scrollbars", "--disable-smooth-scrolling", "--remote-debugging-pipe",
+    `--user-data-dir=${profil}`, "about:blank"], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
+const [offen, anfragen] = [new Map(), []];
+let [nummer, sitzung, rest, geladen] = [0, undefined, "", null];
+browser.stdio[4].setEncoding("utf8").on("data", (teil) => {
+    const nachrichten = (rest + teil).split("\0");
+    rest = nachrichten.pop();
+    for (const n of nachrichten.map((t) => JSON.parse(t))) {
+        if (offen.has(n.id)) {
+            offen.get(n.id)(n);
+        } else if (n.method === "Page.loadEventFired") {
+            geladen();
+        } else if (n.method === "Network.requestWillBeSent") {
+            anfragen.push(n.params.request.url);
+        }
+    }
+});
+
+function senden(method, params = {}) {
+    browser.stdio[3].write(`${JSON.stringify({ id: ++nummer, method, params, sessionId: sitzung })}\0`);
+    return new Promise((fertig, fehler) => offen.set(nummer, (n) =>
+        (n.error ? fehler(new Error(`${method}: ${n.error.message}`)) : fertig(n.result))));
+}
+const js = async (expression) =>
+    (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
+const maus = (type, x, y, buttons) =>
+    senden("Input.dispatchMouseEvent", { type, x, y, button: "left", buttons, clickCount: 1 });
+const finger = (type, punkte) => senden("Input.dispatchTouchEvent",
+    { type, touchPoints: punkte.map(([x, y], id) => ({ x, y, id })) });
+const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
+
+async function taste(name) {
+    const key = name.replace("Shift+", "");
+    const art = { key, windowsVirtualKeyCode: codes[key] ?? 0, modifiers: name === key ? 0 : 8 };
+    const text = key.length === 1 ? key : undefined;
+    await senden("Input.dispatchKeyEvent", { type: text ? "keyDown" : "rawKeyDown", text, ...art });
+    await senden("Input.dispatchKeyEvent", { type: "keyUp", ...art });
+}
+
+const schritte = {
+    laden: async (s) => {
+        await senden("Emulation.setDeviceMetricsOverride",
+            { width: s.breite, height: s.hoehe, deviceScaleFactor: 1, mobile: s.mobil });
+        await senden("Emulation.setTouchEmulationEnabled", { enabled: s.mobil });
+        const fertig = new Promise((f) => (geladen = f));
+        await senden("Page.navigate", { url: s.laden });
+        await fertig;
+    },
+    tasten: async (s) => {
+        for (const name of s.tasten) {
+            await taste(name);
+        }
+    },
+    maus: async ({ maus: w }) => {
+        await maus("mousePressed", w[0], w[1], 1);
+        for (let i = 2; i < w.length; i += 2) {
+            await maus("mouseMoved", w[i], w[i + 1], 1);
+        }
+        await maus("mouseReleased", w[w.length - 2], w[w.length - 1], 0);
+    },
+    rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
+    finger: async (s) => {
+        await finger("touchStart", s.finger[0]);
+        for (const punkte of s.finger.slice(1)) {
+            await finger("touchMove", punkte);
+        }
+        await finger("touchEnd", []);
+    },
+    tippen: async (s) => { // a finger's tap on the middle of the element with that id
+        const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
+        await finger("touchStart", [[r.x + r.width / 2, r.y + r.height / 2]]);
+        await finger("touchEnd", []);
+    },
+    js: (s) => js(s.js),
+    cdp: (s) => senden(s.cdp),
+    bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>
+        fertig(document.getElementById("zeichnung").toDataURL()))))`),
+};
+
+(async () => {
+    const seite = (await senden("Target.getTargets")).targetInfos.find((t) => t.type === "page");
+    sitzung = (await senden("Target.attachToTarget", { targetId: seite.targetId, flatten: true })).sessionId;
+    await Promise.all([senden("Page.enable"), senden("Network.enable")]);
+    const ergebnisse = [];
+    for (const s of JSON.parse(require("fs").readFileSync(datei, "utf8"))) {
+        ergebnisse.push((await schritte[Object.keys(schritte).find((n) => n in s)](s)) ?? null);
+    }
+    process.stdout.write(JSON.stringify([...ergebnisse, anfragen]));
+})().catch((fehler) => {
+    process.stderr.write(`${fehler.stack}\n`);
+    process.exitCode = 1;
+}).finally(() => browser.kill());
