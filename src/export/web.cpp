@@ -80,10 +80,6 @@ QStringList seite(const QString& offName) {
             QStringLiteral("</HTML>")};
 }
 
-bool dieselbeDatei(const QString& a, const QString& b) {
-    return QFileInfo(a) == QFileInfo(b);
-}
-
 // Collects the class files' contents in their order; gives the name of the first one the
 // program lacks, if any.
 std::optional<QString> fehlendeKlasse(Module1& m, QList<QByteArray>& inhalte) {
@@ -137,6 +133,17 @@ Outcome savejava(Module1& m, const QString& ordner) {
         }
     }
     return Outcome::done();
+}
+
+QStringList webZiele(const Module1& m, const QString& ordner, const QString& offName) {
+    QStringList ziele;
+    if (m.htmlsave) {
+        ziele << ordner + seitenName(m, offName);
+    }
+    for (const Klasse& k : kKlassen) {
+        ziele << ordner + QLatin1String(k.datei);
+    }
+    return m.javasave ? ziele : ziele.mid(0, m.htmlsave ? 1 : 0);
 }
 
 Outcome webDateien(Module1& m, const QString& ordner, const QString& offName) {

@@ -30,7 +30,8 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--tilt", "inf", "h.wyk"}, Modus::Fehler, "„inf“ von --tilt"},
         {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
-        {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"}};
+        {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"},
+        {{"--export-off", "", "h.wyk"}, Modus::Fehler, "Ausgabedatei ist leer"}};
     for (const auto& [argumente, modus, genannt] : faelle) {
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
         EXPECT_EQ(plan.modus, modus) << argumente.join(' ').toStdString();
@@ -92,6 +93,24 @@ TEST(Kommandozeile, ExitCodesAndMessages) {
         EXPECT_EQ(fehler.isEmpty(), code == 0) << fehler.toStdString();
     }
     EXPECT_TRUE(dir.exists("h.htm") && dir.exists("Viewer41.class") && !dir.exists("a.off"));
+}
+
+// The real program writes to /dev/stdout on a pipe and on a file, reads a model whose name is
+// not UTF-8, and refuses to write over its model through any name (keeping it whole).
+TEST(Kommandozeile, WritesWhereAPlainWriteWouldButNeverOverTheModel) {
+    test::TempDir dir;
+    ASSERT_TRUE(QFile::copy(kHaus, dir.path("m.wyk")));
+    const char* skript = R"sh(cd "$1" && v=$2 && cp m.wyk alt && ln -s m.wyk s.wyk && ln m.wyk h.wyk
+"$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
+"$v" --export-picture /dev/stdout m.wyk > b.png; echo "$? $(head -c 4 b.png | tail -c 3)"
+n=$(printf 'n\377.wyk'); cp m.wyk "$n"; "$v" --export-off n.off "$n"; echo "$? $(head -c 3 n.off)"
+for z in m.wyk s.wyk h.wyk; do "$v" --export-off $z m.wyk 2>&1 | grep -c "„$z“"; done
+rm "$n"; cmp m.wyk alt && echo gleich)sh";
+    QProcess shell;
+    shell.start("bash", {"-c", skript, "bash", dir.path("."), WYK_VIEWER_BINARY});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.readAllStandardOutput(), "OFF 0\n0 PNG\n0 OFF\n1\n1\n1\ngleich\n")
+        << shell.readAllStandardError().toStdString();
 }
 
 // The windows show the model named on the command line.

@@ -3,6 +3,7 @@
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
@@ -163,7 +164,8 @@ TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
         {2, 3, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 2, 0},
         {3, 1, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 0, 1},
         {1, 1, "-1\n0\n", 0, 0},
-        {2, 2, "5000\n", 2, 2}, // refused: the old model and its highlights stay
+        {2, 2, "5000\n", 2, 2},     // refused: the old model and its highlights stay
+        {2, 2, "5\n1 1 1\n", 2, 2}, // ends early: a save in progress, nothing is read
     };
     test::TempDir dir;
     for (const auto& [pkt, linie, file, pktDanach, linieDanach] : faelle) {
@@ -173,7 +175,9 @@ TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
         m.debugpkt = pkt;
         m.debuglinie = linie;
         const QString path = dir.write("m.wyk", file);
-        const bool geladen = erneutLaden(m, path).isDone();
+        const std::optional<Outcome> gelesen = erneutLaden(m, path, true);
+        EXPECT_EQ(gelesen.has_value(), !file.endsWith("1 1 1\n"));
+        const bool geladen = gelesen && gelesen->isDone();
         EXPECT_EQ(std::tuple(geladen, m.debugpkt, m.debuglinie, m.datpfad),
                   std::tuple(m.anzpkt != 3, pktDanach, linieDanach, geladen ? path : QString()))
             << file.data();
@@ -215,6 +219,23 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
     // Below any one 24 MiB run, with room for the sanitizers' own bookkeeping.
     EXPECT_LT(peak() - before, 20 * 1024);
+}
+
+// A line that is no comment is refused as soon as it passes the limit, not read to its end:
+// of 64 MiB of NUL bytes little more than the limit is read. A comment is read to its end.
+TEST(HostileFiles, AnOverlongDataLineIsRefusedAtOnce) {
+    const auto m = std::make_unique<Module1>();
+    for (const QByteArray& vorn : {QByteArray(), QByteArray("1\n")}) {
+        QByteArray nullen = vorn + QByteArray(64 << 20, '\0');
+        QBuffer puffer(&nullen);
+        ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(ladeAus(*m, puffer, "n.wyk").isFailed());
+        EXPECT_LT(puffer.pos(), 2 << 20);
+    }
+    QByteArray kommentar = "#" + QByteArray(3 << 20, 'x') + "\n1\n4 5 6\n0\n";
+    QBuffer puffer(&kommentar);
+    ASSERT_TRUE(puffer.open(QIODevice::ReadOnly) && ladeAus(*m, puffer, "k.wyk").isDone());
+    EXPECT_EQ(beschreibung(*m), "1 (4 5 6) | 0 ()");
 }
 
 } // namespace
