@@ -95,21 +95,23 @@ TEST(Kommandozeile, ExitCodesAndMessages) {
     EXPECT_TRUE(dir.exists("h.htm") && dir.exists("Viewer41.class") && !dir.exists("a.off"));
 }
 
-// The real program writes to /dev/stdout on a pipe and on a file, reads a model whose name is
-// not UTF-8, and refuses to write over its model through any name (keeping it whole).
+// The real program writes to /dev/stdout on a pipe and on a file and reads a model whose name
+// is not UTF-8. No export writes over its model, whatever name leads to it (the path, a symbolic
+// or a hard link, the page of the web export): it names the file and writes nothing.
 TEST(Kommandozeile, WritesWhereAPlainWriteWouldButNeverOverTheModel) {
     test::TempDir dir;
     ASSERT_TRUE(QFile::copy(kHaus, dir.path("m.wyk")));
-    const char* skript = R"sh(cd "$1" && v=$2 && cp m.wyk alt && ln -s m.wyk s.wyk && ln m.wyk h.wyk
-"$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
+    const char* skript = R"sh(cd "$1" && v=$2 && cp m.wyk a && ln -s m.wyk s.wyk && ln m.wyk h.wyk
+ln -s m.wyk x.htm; "$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
 "$v" --export-picture /dev/stdout m.wyk > b.png; echo "$? $(head -c 4 b.png | tail -c 3)"
 n=$(printf 'n\377.wyk'); cp m.wyk "$n"; "$v" --export-off n.off "$n"; echo "$? $(head -c 3 n.off)"
-for z in m.wyk s.wyk h.wyk; do "$v" --export-off $z m.wyk 2>&1 | grep -c "„$z“"; done
-rm "$n"; cmp m.wyk alt && echo gleich)sh";
+for z in off:m.wyk off:s.wyk picture:h.wyk web:x.off; do
+"$v" --export-${z%:*} ${z#*:} m.wyk 2>&1 | grep -c "„${z#*:}“\|/x.htm“"; done
+rm "$n"; ls x.off; cmp m.wyk a && echo gleich)sh";
     QProcess shell;
     shell.start("bash", {"-c", skript, "bash", dir.path("."), WYK_VIEWER_BINARY});
     ASSERT_TRUE(shell.waitForFinished(60000));
-    EXPECT_EQ(shell.readAllStandardOutput(), "OFF 0\n0 PNG\n0 OFF\n1\n1\n1\ngleich\n")
+    EXPECT_EQ(shell.readAllStandardOutput(), "OFF 0\n0 PNG\n0 OFF\n1\n1\n1\n1\ngleich\n")
         << shell.readAllStandardError().toStdString();
 }
 

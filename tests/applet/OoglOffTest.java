@@ -44,16 +44,14 @@ public class OoglOffTest {
                 "a face naming index -1 is skipped");
         java.nio.file.Path folder = java.nio.file.Files.createTempDirectory("applet");
         for (String name : new String[] {"Haus #2.off", "100%.off", "a b?c&d=1.off", "\u00c4:\u20ac+.off"}) {
-            java.nio.file.Path file = folder.resolve(name);
-            java.nio.file.Files.write(file, CASES[0][0].getBytes("ISO-8859-1"));
+            java.nio.file.Files.write(folder.resolve(name), CASES[0][0].getBytes("ISO-8859-1"));
             try (java.io.InputStream in = Viewer41.modelUrl(folder.resolve("s.htm").toUri().toURL(), name).openStream()) {
-                check(new OOGL_OFF(in).getVertexCount() == 3, "model " + name + " found beside the page");
+                check(new OOGL_OFF(in).getVertexCount() == 3, name);
             } catch (IOException | RuntimeException e) {
-                check(false, "model " + name + " found beside the page: " + e);
+                check(false, name + " beside the page: " + e);
             }
-            java.nio.file.Files.delete(file);
+            java.nio.file.Files.delete(folder.resolve(name));
         }
-        java.nio.file.Files.delete(folder);
         for (int i = 0; i + 2 < args.length; i += 3) {
             try (FileInputStream in = new FileInputStream(args[i])) {
                 OOGL_OFF model = new OOGL_OFF(in);

@@ -1,5 +1,4 @@
 #include "export/off.h"
-#include "export/picture.h"
 #include "export/web.h"
 #include "exporthelfer.h"
 
@@ -107,38 +106,6 @@ TEST(WebExport, BoxesChooseTheFilesButNoneReplacesTheOffFile) {
         EXPECT_FALSE(m.htmlsave || m.javasave);
     }
     EXPECT_EQ(m.ressourcen.reads(), 4);
-}
-
-// No export writes over the loaded model, whatever name leads to it (the path itself, a
-// symbolic link, a hard link), nor do the page and class files of the web export; the refusal
-// names the file, and nothing at all is written.
-TEST(WebExport, NoExportWritesOverTheLoadedModel) {
-    test::TempDir dir;
-    const auto m = std::make_unique<Module1>();
-    ASSERT_TRUE(ladeDatei(*m, dir.write("m.wyk", "1\n1 2 3\n")).isDone());
-    for (const char* name : {"s.wyk", "a.htm"}) {
-        ASSERT_EQ(::symlink("m.wyk", QFile::encodeName(dir.path(name)).constData()), 0);
-    }
-    for (const char* name : {"h.wyk", "Face.class"}) {
-        ASSERT_EQ(::link(QFile::encodeName(dir.path("m.wyk")).constData(),
-                         QFile::encodeName(dir.path(name)).constData()),
-                  0);
-    }
-    const QStringList vorher = dir.names();
-    // the name chosen, the file that would be the model, the boxes (none for a picture)
-    const std::tuple<const char*, const char*, int> faelle[] = {
-        {"m.wyk", "m.wyk", 0},  {"s.wyk", "s.wyk", 0}, {"h.wyk", "h.wyk", -1},
-        {"m.wyk", "m.wyk", -1}, {"a.off", "a.htm", 1}, {"b.off", "Face.class", 2}};
-    for (const auto& [name, modell, boxen] : faelle) {
-        test::ScriptedDialogs dialogs;
-        dialogs.answers << dir.path(name);
-        const Outcome ergebnis = boxen < 0 ? savepic(*m, dialogs)
-                                           : offPlusExportieren(*m, dialogs, boxen & 1, boxen & 2);
-        EXPECT_TRUE(ergebnis.message().contains(QStringLiteral("„%1“").arg(dir.path(modell))))
-            << name << ": " << ergebnis.message().toStdString();
-        EXPECT_EQ(std::pair(dir.read("m.wyk"), dir.names()),
-                  std::pair(QByteArray("1\n1 2 3\n"), vorher));
-    }
 }
 
 #ifdef WYK_VIEWER_BINARY

@@ -185,7 +185,7 @@ TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
 }
 
 // The reader holds at most one folded line of 1 MiB, never the file: a 24 MiB comment, 24 MiB
-// of blanks within a point line and a count line of 24 MiB digits leave no trace in memory.
+// of blanks within a point line leave no trace in memory.
 TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     const auto peak = [] {
         rusage usage{};
@@ -194,7 +194,6 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     };
     test::TempDir dir;
     QFile file(dir.path("gross.wyk"));
-    QFile zuLang(dir.path("zulang.wyk"));
     // Writes the text, then 24 MiB of the character, without holding them in memory.
     const auto megabytes = [](QFile& ziel, const QByteArray& vorn, char c) {
         ziel.write(vorn);
@@ -203,39 +202,28 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
             ziel.write(megabyte);
         }
     };
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && zuLang.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     megabytes(file, "#", 'x');
     megabytes(file, "\n1\n4", ' ');
     file.write("5 6\n1\n1 3\n");
-    megabytes(zuLang, "", '7');
     file.close();
-    zuLang.close();
     const long before = peak();
     Module1 m;
     ASSERT_TRUE(ladeDatei(m, file.fileName()).isDone());
-    EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
-    const QString meldung = ladeDatei(m, zuLang.fileName()).message();
-    EXPECT_TRUE(meldung.contains("Zeile 1 ")) << meldung.toStdString();
     EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
     // Below any one 24 MiB run, with room for the sanitizers' own bookkeeping.
     EXPECT_LT(peak() - before, 20 * 1024);
 }
 
 // A line that is no comment is refused as soon as it passes the limit, not read to its end:
-// of 64 MiB of NUL bytes little more than the limit is read. A comment is read to its end.
+// of 64 MiB of NUL bytes little more than the limit is read, and the model stays.
 TEST(HostileFiles, AnOverlongDataLineIsRefusedAtOnce) {
-    const auto m = std::make_unique<Module1>();
-    for (const QByteArray& vorn : {QByteArray(), QByteArray("1\n")}) {
-        QByteArray nullen = vorn + QByteArray(64 << 20, '\0');
-        QBuffer puffer(&nullen);
-        ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(ladeAus(*m, puffer, "n.wyk").isFailed());
-        EXPECT_LT(puffer.pos(), 2 << 20);
-    }
-    QByteArray kommentar = "#" + QByteArray(3 << 20, 'x') + "\n1\n4 5 6\n0\n";
-    QBuffer puffer(&kommentar);
-    ASSERT_TRUE(puffer.open(QIODevice::ReadOnly) && ladeAus(*m, puffer, "k.wyk").isDone());
-    EXPECT_EQ(beschreibung(*m), "1 (4 5 6) | 0 ()");
+    QByteArray nullen = "1\n" + QByteArray(64 << 20, '\0');
+    QBuffer puffer(&nullen);
+    Module1 m;
+    ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ladeAus(m, puffer, "n").message().contains("Zeile 2 ") && m.datname == "3D");
+    EXPECT_LT(puffer.pos(), 2 << 20);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "model/reader.h"
 #include "platform/dateiname.h"
 #include "platform/grund.h"
 #include "platform/textfile.h"
@@ -6,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -57,8 +57,9 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC"
                                             "ber \x80"
                                             "5 ??\r\n"));
-    dir.folder("b.class");
-    EXPECT_TRUE(writeBinaryFile(dir.path("b.class"), "x").isFailed()) << "a folder is in the way";
+    for (const QString& ordner : {dir.folder("b.class"), dir.path("b.class/")}) {
+        EXPECT_TRUE(writeBinaryFile(ordner, "x").message().contains(grundText(EISDIR)));
+    }
     EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
     EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
               QFileInfo(dir.write("plain", "x")).permissions());
@@ -95,92 +96,56 @@ QByteArray roh(const QString& path) {
     return bytesAusName(path);
 }
 
-// What exists and is no plain file is written as a plain write writes it and stays what it is
-// (a FIFO, a device with the numbers of /dev/null); every hard link of a file sees the new
-// bytes; a folder is called a folder; a name that is not UTF-8 is written and read as it is.
-TEST(WriteFile, WritesWhatExistsAsAPlainWriteWould) {
+// What exists and is no plain file (a FIFO, a device of /dev/null's numbers) is written
+// directly and stays what it is; every hard link of a file sees the new bytes. The temporary
+// file is readable by its owner only, whatever the umask allows.
+TEST(WriteFile, WritesWhatExistsAsAPlainWriteWouldAndKeepsTheTemporaryFilePrivate) {
     test::TempDir dir;
-    ASSERT_EQ(::mkfifo(roh(dir.path("fifo")).constData(), 0600), 0);
-    const int leser = ::open(roh(dir.path("fifo")).constData(), O_RDONLY | O_NONBLOCK);
-    EXPECT_TRUE(writeBinaryFile(dir.path("fifo"), "durch").isDone());
-    std::array<char, 16> gelesen{};
-    EXPECT_EQ(::read(leser, gelesen.data(), gelesen.size()), 5);
-    ::close(leser);
-    EXPECT_STREQ(gelesen.data(), "durch");
-    struct stat info {};
-    const bool geraet =
-        ::mknod(roh(dir.path("null")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-    EXPECT_TRUE(!geraet || writeBinaryFile(dir.path("null"), "weg").isDone());
-    ASSERT_EQ(::stat(roh(dir.path("null")).constData(), &info) == 0 && S_ISCHR(info.st_mode),
-              geraet);
-    ASSERT_EQ(::stat(roh(dir.path("fifo")).constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-
+    QByteArray fifo = roh(dir.path("fifo")), null = roh(dir.path("null"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    const int leser = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    const bool geraet = ::mknod(null.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0; // as root
     ASSERT_EQ(::link(roh(dir.write("a", "alt")).constData(), roh(dir.path("b")).constData()), 0);
-    EXPECT_TRUE(writeBinaryFile(dir.path("b"), "neu").isDone());
-    EXPECT_EQ(dir.read("a"), "neu");
-    const QString ordner = writeBinaryFile(dir.folder("o") + "/", "x").message();
-    EXPECT_TRUE(ordner.contains(grundText(EISDIR))) << ordner.toStdString();
-
-    const QByteArray bytes = "n\xff\xc3(\xed\xa0\x80\xc0\xaf\xf0\x9f\x98\x80.wyk";
-    const QString fremd = dir.path(nameAusBytes(bytes));
-    EXPECT_TRUE(roh(fremd).endsWith(bytes) &&
-                fremd.endsWith(QString::fromUtf8("\xf0\x9f\x98\x80.wyk")));
-    ASSERT_TRUE(writeBinaryFile(fremd, "1\n1 2 3\n").isDone());
-    const auto m = std::make_unique<Module1>();
-    EXPECT_TRUE(ladeDatei(*m, fremd).isDone() && m->anzpkt == 1);
-}
-
-// The temporary file is readable by its owner only, whatever the umask allows.
-TEST(WriteFile, TemporaryFileIsPrivate) {
-    test::TempDir dir;
+    for (const char* name : {"fifo", "null", "b"}) {
+        EXPECT_TRUE((!geraet && *name == 'n') || writeBinaryFile(dir.path(name), "neu").isDone());
+    }
+    std::array<char, 8> gelesen{};
+    EXPECT_EQ(std::pair(::read(leser, gelesen.data(), 8), dir.read("a")),
+              std::pair(3L, QByteArray("neu")));
+    struct stat f {
+    }, n{};
+    EXPECT_TRUE(::stat(fifo.constData(), &f) == 0 && S_ISFIFO(f.st_mode) && ::close(leser) == 0 &&
+                (!geraet || (::stat(null.constData(), &n) == 0 && S_ISCHR(n.st_mode))));
     const mode_t maske = ::umask(0);
-    QByteArray pfad;
-    const int fd = temporaereDatei(roh(dir.path("x")).chopped(2), pfad);
+    const int fd = temporaereDatei(roh(dir.path("x")).chopped(2), null);
     ::umask(maske);
-    struct stat info {};
-    ASSERT_TRUE(fd >= 0 && ::fstat(fd, &info) == 0);
-    ::close(fd);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_TRUE(pfad.startsWith(roh(dir.path(".wyk-"))));
+    EXPECT_TRUE(::fstat(fd, &f) == 0 && (f.st_mode & 0777) == 0600 && ::close(fd) == 0);
 }
 
-// For a user other than the superuser, run in a child as nobody: a file in a folder the user
-// may not write is written, another user's file keeps its owner, a file the user may not
-// write is refused and kept. A link in a sticky folder owned by another user is not followed
-// (by the superuser neither), one owned by the folder's owner is.
+// As a user other than the superuser (a child as nobody): a file in a folder the user may not
+// write is written, another user's file keeps its owner, a file the user may not write is
+// kept. A link in a sticky folder owned by another user is not followed (by the superuser
+// neither), one owned by the folder's owner is.
 TEST(WriteFile, KeepsWhatAPlainWriteKeepsAndRefusesWhatItRefuses) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "needs the superuser to set up files of several users";
     }
-    constexpr uid_t kNobody = 65534;
     test::TempDir dir;
-    const auto anlegen = [&](const char* name, mode_t modus, uid_t besitzer) {
-        const QByteArray pfad = roh(name[0] == '\0' ? dir.path("") : dir.path(name));
-        ASSERT_TRUE(QFileInfo(QString(name)).suffix() == "d" ? ::mkdir(pfad.constData(), 0) == 0
-                                                             : dir.write(name, "alt") != "");
-        ASSERT_EQ(::chown(pfad.constData(), besitzer, besitzer), 0);
-        ASSERT_EQ(::chmod(pfad.constData(), modus), 0);
-    };
-    anlegen("", 0755, 0);
-    anlegen("fest.d", 0755, 0);
-    anlegen("fest.d/eigen", 0644, kNobody);
-    anlegen("geteilt.d", 01777, 0);
-    anlegen("geteilt.d/fremd", 0666, 0);
-    anlegen("geteilt.d/nurlesen", 0444, kNobody);
-    anlegen("geteilt.d/ziel", 0666, 0);
-    for (const auto& [link, besitzer] : {std::pair("fremd-link", kNobody), {"eigen-link", 0}}) {
-        const QByteArray pfad = roh(dir.path(QStringLiteral("geteilt.d/") + link));
-        ASSERT_EQ(::symlink("ziel", pfad.constData()), 0);
-        ASSERT_EQ(::lchown(pfad.constData(), besitzer, besitzer), 0);
-    }
-    // name, written as nobody?, done?, then the file's bytes and owner
-    const std::tuple<const char*, bool, bool, QByteArray, uid_t> faelle[] = {
-        {"fest.d/eigen", true, true, "neu", kNobody},
-        {"geteilt.d/fremd", true, true, "neu", 0},
-        {"geteilt.d/nurlesen", true, false, "alt", kNobody},
-        {"geteilt.d/fremd-link", false, false, "alt", 0},
-        {"geteilt.d/eigen-link", false, true, "neu", 0}};
+    const char* aufbau =
+        "cd '%1' && chmod 755 . && mkdir -m 755 fest && mkdir -m 1777 geteilt && "
+        "cd geteilt && for f in ../fest/eigen fremd nurlesen ziel; do echo alt >$f; "
+        "done && chmod 666 fremd && chmod 444 nurlesen && chown nobody "
+        "../fest/eigen nurlesen && ln -s ziel fremd-link && ln -s ziel eigen-link "
+        "&& chown -h nobody fremd-link";
+    ASSERT_EQ(std::system(qPrintable(QString(aufbau).arg(dir.path(".")))), 0);
+    constexpr uid_t kNobody = 65534;
+    // name, written by nobody?, done?, then the bytes and owner of the file
+    const std::tuple<const char*, bool, bool, const char*, uid_t> faelle[] = {
+        {"fest/eigen", true, true, "neu", kNobody},
+        {"geteilt/fremd", true, true, "neu", 0},
+        {"geteilt/nurlesen", true, false, "alt\n", kNobody},
+        {"geteilt/fremd-link", false, false, "alt\n", 0},
+        {"geteilt/eigen-link", false, true, "neu", 0}};
     for (const auto& [name, alsNobody, gelingt, bytes, besitzer] : faelle) {
         const pid_t kind = ::fork();
         if (kind == 0) {
@@ -188,13 +153,12 @@ TEST(WriteFile, KeepsWhatAPlainWriteKeepsAndRefusesWhatItRefuses) {
             ::_exit(bereit && writeBinaryFile(dir.path(name), "neu").isDone() ? 0 : 1);
         }
         int status = -1;
-        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
-        EXPECT_EQ(WIFEXITED(status) && WEXITSTATUS(status) == 0, gelingt) << name;
         struct stat info {};
-        const QString datei = QString(name).endsWith("link") ? "geteilt.d/ziel" : name;
-        ASSERT_EQ(::stat(roh(dir.path(datei)).constData(), &info), 0);
-        EXPECT_EQ(std::pair(dir.read(datei), info.st_uid), std::pair(bytes, besitzer)) << name;
-        anlegen("geteilt.d/ziel", 0666, 0);
+        ASSERT_TRUE(::waitpid(kind, &status, 0) == kind &&
+                    ::stat(roh(dir.path(name)).constData(), &info) == 0);
+        EXPECT_EQ(std::tuple(status == 0, dir.read(name), info.st_uid),
+                  std::tuple(gelingt, QByteArray(bytes), besitzer))
+            << name;
     }
 }
 
