@@ -206,9 +206,6 @@ Outcome writeTextFile(const QString& path, const QStringList& lines) {
 
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes) {
     const QByteArray name = bytesAusName(path);
-    if (name.endsWith('/')) {
-        return Outcome::failed(describe(path, grundText(EISDIR)));
-    }
     QByteArray ziel = name;
     if (const int error = echtesZiel(ziel); error != 0) {
         return Outcome::failed(describe(path, grundText(error)));
