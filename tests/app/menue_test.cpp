@@ -249,10 +249,9 @@ TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
               std::tuple(2, 0, 2, 1));
 }
 
-// The window follows the name wherever it leads: a link re-pointed (also to a device and
-// back), saves to the link's target, the link replaced by a file. A save in progress (the file
-// ends before the lines its counts announce) keeps the shown model without a word until the
-// rest comes, or is loaded as it stands, as an explicit load would, once none came in time.
+// The window follows the name: a link re-pointed (also to a device and back) or replaced by a
+// file, saves to the link's target. A save in progress (the file ends before the lines its
+// counts announce) keeps the model silently until the rest comes or the wait passes.
 TEST_F(NachladenTest, TheNameIsFollowedWhereverItLeadsAndHalfSavesAreWaitedFor) {
     auto* waechter = app->findChild<ModellWaechter*>();
     waechter->geduldSetzen(2 * ModellWaechter::kRuhe);

@@ -112,10 +112,9 @@ TEST(WriteFile, WritesWhatExistsAsAPlainWriteWouldAndKeepsTheTemporaryFilePrivat
     std::array<char, 8> gelesen{};
     EXPECT_EQ(std::pair(::read(leser, gelesen.data(), 8), dir.read("a")),
               std::pair(3L, QByteArray("neu")));
-    struct stat f {
-    }, n{};
-    EXPECT_TRUE(::stat(fifo.constData(), &f) == 0 && S_ISFIFO(f.st_mode) && ::close(leser) == 0 &&
-                (!geraet || (::stat(null.constData(), &n) == 0 && S_ISCHR(n.st_mode))));
+    struct stat f {};
+    EXPECT_TRUE(::stat(fifo.constData(), &f) == 0 && S_ISFIFO(f.st_mode) && ::close(leser) == 0);
+    EXPECT_TRUE(!geraet || (::stat(null.constData(), &f) == 0 && S_ISCHR(f.st_mode)));
     const mode_t maske = ::umask(0);
     const int fd = temporaereDatei(roh(dir.path("x")).chopped(2), null);
     ::umask(maske);
@@ -123,34 +122,35 @@ TEST(WriteFile, WritesWhatExistsAsAPlainWriteWouldAndKeepsTheTemporaryFilePrivat
 }
 
 // As a user other than the superuser (a child as nobody): a file in a folder the user may not
-// write is written, another user's file keeps its owner, a file the user may not write is
-// kept. A link in a sticky folder owned by another user is not followed (by the superuser
-// neither), one owned by the folder's owner is.
+// write is written, another user's file keeps its owner, one the user may not write is kept; a
+// link in a sticky folder owned by a third user is not followed, one of the folder's owner is.
 TEST(WriteFile, KeepsWhatAPlainWriteKeepsAndRefusesWhatItRefuses) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "needs the superuser to set up files of several users";
     }
     test::TempDir dir;
     const char* aufbau =
-        "cd '%1' && chmod 755 . && mkdir -m 755 fest && mkdir -m 1777 geteilt && "
-        "cd geteilt && for f in ../fest/eigen fremd nurlesen ziel; do echo alt >$f; "
-        "done && chmod 666 fremd && chmod 444 nurlesen && chown nobody "
-        "../fest/eigen nurlesen && ln -s ziel fremd-link && ln -s ziel eigen-link "
-        "&& chown -h nobody fremd-link";
+        "cd '%1' && chmod 755 . && mkdir -m 755 fest && mkdir -m 1777 teil && cd "
+        "teil && for f in ../fest/eigen fremd nurlesen ziel; do echo alt >$f; done "
+        "&& chmod 666 fremd ziel && chmod 444 nurlesen && chown nobody nurlesen "
+        "../fest/eigen && ln -s ziel fremd-link && ln -s ziel eigen-link && chown "
+        "-h 1 fremd-link";
     ASSERT_EQ(std::system(qPrintable(QString(aufbau).arg(dir.path(".")))), 0);
     constexpr uid_t kNobody = 65534;
-    // name, written by nobody?, done?, then the bytes and owner of the file
-    const std::tuple<const char*, bool, bool, const char*, uid_t> faelle[] = {
-        {"fest/eigen", true, true, "neu", kNobody},
-        {"geteilt/fremd", true, true, "neu", 0},
-        {"geteilt/nurlesen", true, false, "alt\n", kNobody},
-        {"geteilt/fremd-link", false, false, "alt\n", 0},
-        {"geteilt/eigen-link", false, true, "neu", 0}};
-    for (const auto& [name, alsNobody, gelingt, bytes, besitzer] : faelle) {
+    const std::tuple<const char*, bool, const char*, uid_t> faelle[] = {
+        // done?, bytes, owner
+        {"fest/eigen", true, "neu", kNobody},
+        {"teil/fremd", true, "neu", 0},
+        {"teil/nurlesen", false, "alt\n", kNobody},
+        {"teil/fremd-link", false, "alt\n", 0},
+        {"teil/eigen-link", true, "neu", 0}};
+    for (const auto& [name, gelingt, bytes, besitzer] : faelle) {
         const pid_t kind = ::fork();
         if (kind == 0) {
-            const bool bereit = !alsNobody || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
-            ::_exit(bereit && writeBinaryFile(dir.path(name), "neu").isDone() ? 0 : 1);
+            ::_exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+                            writeBinaryFile(dir.path(name), "neu").isDone()
+                        ? 0
+                        : 1);
         }
         int status = -1;
         struct stat info {};
