@@ -4,7 +4,6 @@
 #include "platform/textfile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <array>
 #include <optional>
 

@@ -4,7 +4,6 @@
 #include "platform/grund.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <array>
 #include <cerrno>
