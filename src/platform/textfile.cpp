@@ -80,7 +80,7 @@ int rechteUebernehmen(int fd, const struct stat& alt) {
     if (::fchown(fd, alt.st_uid, alt.st_gid) != 0) {
         return errno;
     }
-    return ::fchmod(fd, alt.st_mode & 07777) == 0 ? 0 : errno;
+    return ::fchmod(fd, alt.st_mode & 0777) == 0 ? 0 : errno;
 }
 
 // Gives a new file the permissions any new file gets: all that the umask leaves.
