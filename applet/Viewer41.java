@@ -8,7 +8,9 @@ import java.awt.event.MouseListener;
 import java.awt.event.MouseMotionListener;
 import java.io.IOException;
 import java.io.InputStream;
+import java.net.MalformedURLException;
 import java.net.URL;
+import java.nio.charset.StandardCharsets;
 
 /**
  * Shows the OFF model named by the parameter "model" (default "model.off",
@@ -52,7 +54,7 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
     private String load(String name) {
         InputStream in;
         try {
-            in = new URL(getDocumentBase(), name).openStream();
+            in = modelUrl(getDocumentBase(), name).openStream();
         } catch (IOException | RuntimeException e) {
             return "Modell " + name + " nicht gefunden";
         }
@@ -64,6 +66,24 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
         } catch (RuntimeException e) {
             return "Modell nicht lesbar";
         }
+    }
+
+    /**
+     * The address of the file named name in the folder of the page at base. The name is a file
+     * name, not a URL: every character but letters, digits and "-._~" is percent-encoded as
+     * UTF-8, so "#", "?", "%", ":" and blanks stay part of the name.
+     */
+    static URL modelUrl(URL base, String name) throws MalformedURLException {
+        StringBuilder path = new StringBuilder();
+        for (byte b : name.getBytes(StandardCharsets.UTF_8)) {
+            char c = (char) (b & 0xFF);
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || "-._~".indexOf(c) >= 0) {
+                path.append(c);
+            } else {
+                path.append(String.format("%%%02X", b & 0xFF));
+            }
+        }
+        return new URL(base, path.toString());
     }
 
     /** Paints without clearing first; paint covers the whole area anyway. */

@@ -1,11 +1,13 @@
 // The application's own costs: from a drag on the canvas to the new picture on it (against
-// the renderer alone), and opening the debug window on the largest model (against tables of
+// the renderer alone), from the last byte of a model saved in pieces to its picture (against an
+// explicit load), and opening the debug window on the largest model (against tables of
 // one item per cell). With --erstes-bild [MODEL] it measures the cold start instead: from
 // main() to the first painted frame of the canvas, and the process's peak memory.
 #include "benchmain.h"
 #include "scene.h"
 
 #include "app/app.h"
+#include "app/modellwaechter.h"
 #include "app/windebug.h"
 #include "app/winhaupt.h"
 #include "view/renderer.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
@@ -151,6 +154,57 @@ void BM_debugMitItems(benchmark::State& state) {
     }
 }
 
+// Processes events until the canvas has painted once more than painted; false after 10 s.
+bool neuGemalt(const PaintZaehler& zaehler, int painted) {
+    return QTest::qWaitFor([&] { return zaehler.paints > painted; }, 10000);
+}
+
+// A program saving the followed model in two pieces with a pause between them: from the last
+// byte written to the new picture on the canvas. The first piece ends inside the points, so it
+// is a save in progress that keeps the shown model.
+void BM_gespeichertBisBild(benchmark::State& state) {
+    GrosseAnwendung gross;
+    QFile datei(gross.app.modul().datpfad);
+    if (!gross.bereit() || !datei.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("largest scene not set up");
+        return;
+    }
+    const QByteArray inhalt = datei.readAll();
+    datei.close();
+    PaintZaehler zaehler(canvasVon(gross.app));
+    for (auto _ : state) {
+        state.PauseTiming();
+        datei.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        datei.write(inhalt.left(inhalt.size() / 4));
+        datei.flush();
+        QTest::qWait(3 * wyk::ModellWaechter::kRuhe); // the pause of the saving program
+        const int painted = zaehler.paints;
+        state.ResumeTiming();
+        datei.write(inhalt.mid(inhalt.size() / 4));
+        datei.close();
+        if (!neuGemalt(zaehler, painted) || zaehler.paints != painted + 1) {
+            state.SkipWithError("the finished save did not reach the canvas exactly once");
+            break;
+        }
+    }
+    compareWith(state, "BM_ladenBisBild");
+}
+
+// The same model loaded explicitly (as from the command line or a drop) until it is painted.
+void BM_ladenBisBild(benchmark::State& state) {
+    GrosseAnwendung gross;
+    PaintZaehler zaehler(canvasVon(gross.app));
+    const QString pfad = gross.app.modul().datpfad;
+    for (auto _ : state) {
+        const int painted = zaehler.paints;
+        gross.app.modellLaden(pfad);
+        if (!neuGemalt(zaehler, painted)) {
+            state.SkipWithError("the load did not reach the canvas");
+            break;
+        }
+    }
+}
+
 int benchmarks(int argc, char** argv) {
     QApplication app(argc, argv);
     return runBenchmarks(argc, argv);
@@ -185,6 +239,8 @@ BENCHMARK(BM_zeichnenAllein)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
 BENCHMARK(BM_debugOeffnen)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_gespeichertBisBild)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
+BENCHMARK(BM_ladenBisBild)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3);
 BENCHMARK(BM_debugMitItems)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 int main(int argc, char** argv) {

@@ -33,7 +33,8 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder)
     connect(haupt_.get(), &WINhaupt::ladenGewuenscht, this, &App::FIload_Action);
     connect(haupt_.get(), &WINhaupt::debugGewuenscht, this, &App::debugZeigen);
     connect(haupt_.get(), &WINhaupt::dateiAbgelegt, this, &App::modellLaden);
-    connect(waechter_, &ModellWaechter::geaendert, this, &App::dateiGespeichert);
+    connect(waechter_, &ModellWaechter::geaendert, this, [this] { dateiGespeichert(true); });
+    connect(waechter_, &ModellWaechter::geduldVorbei, this, [this] { dateiGespeichert(false); });
     melden(melder_, haupt_.get(), haupt_->Event_Open());
     haupt_->show();
 }
@@ -133,8 +134,16 @@ void App::geladen(const Outcome& outcome) {
 // The followed file was saved: its model replaces the shown one, and the view, an open debug
 // window and the highlights that still exist stay. A save the reader refuses leaves the model
 // as it was and is told once, not again for each further save refused for the same reason.
-void App::dateiGespeichert() {
-    const Outcome outcome = erneutLaden(*m_, waechter_->datei());
+// With ganzVerlangt, a file that ends before the lines its counts announce is a save still in
+// progress: the shown model stays, and the file is read again on its next change, or as it is
+// once the watcher's waiting time passes without one.
+void App::dateiGespeichert(bool ganzVerlangt) {
+    const std::optional<Outcome> gelesen = erneutLaden(*m_, waechter_->datei(), ganzVerlangt);
+    if (!gelesen) {
+        waechter_->abwarten();
+        return;
+    }
+    const Outcome& outcome = *gelesen;
     if (outcome.isFailed()) {
         const QString text =
             outcome.message() + QStringLiteral(" Das angezeigte Modell bleibt, wie es war.");

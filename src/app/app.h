@@ -56,7 +56,7 @@ private:
     void bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&));
     void debugSchliessen();
     void geladen(const Outcome& outcome);
-    void dateiGespeichert();
+    void dateiGespeichert(bool ganzVerlangt);
 
     std::unique_ptr<Module1> m_;
     std::unique_ptr<FileDialogs> dialogs_;

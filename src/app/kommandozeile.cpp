@@ -209,6 +209,9 @@ Plan exportPlan(const Befehlszeile& zeile) {
     }
     plan.modus = Modus::Export;
     std::tie(plan.art, plan.ziel) = exporte.first();
+    if (plan.ziel.isEmpty()) {
+        return fehler(QStringLiteral("Der Name der Ausgabedatei ist leer."));
+    }
     return plan.art == Exportart::Bild ? mitAnsicht(plan, zeile) : plan;
 }
 

@@ -5,7 +5,11 @@
 namespace wyk {
 
 void warnungZeigen(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("WYK-Viewer"), text);
+    // Plain text: a file name holding markup is shown as it is written.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("WYK-Viewer"), text, QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void melden(const Melder& melder, QWidget* parent, const Outcome& outcome) {

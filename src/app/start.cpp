@@ -5,6 +5,7 @@
 #include "export/off.h"
 #include "export/picture.h"
 #include "model/reader.h"
+#include "platform/dateiname.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
@@ -21,7 +22,8 @@ constexpr int kFehlgeschlagen = 1;
 constexpr int kFalscherAufruf = 2;
 
 int fehlerMelden(int code, const QString& text) {
-    std::fputs(QStringLiteral("wyk-viewer: %1\n").arg(text).toLocal8Bit().constData(), stderr);
+    // File names go out as the bytes they are, also those that are not valid UTF-8.
+    std::fputs(bytesAusName(QStringLiteral("wyk-viewer: %1\n").arg(text)).constData(), stderr);
     return code;
 }
 

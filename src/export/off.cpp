@@ -1,6 +1,7 @@
 #include "export/off.h"
 
 #include "export/web.h"
+#include "model/reader.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
@@ -84,13 +85,19 @@ Outcome schreibeOff(Module1& m, const QString& path) {
                 .arg(QDir::toNativeSeparators(path))
                 .arg(p));
     }
-    if (const Outcome off = writeTextFile(path, offZeilen(m)); !off.isDone()) {
-        return off;
-    }
     const QFileInfo datei(path);
     const QString absolut = datei.absoluteFilePath();
     const QString name = datei.fileName();
-    return webDateien(m, absolut.left(absolut.size() - name.size()), name);
+    const QString ordner = absolut.left(absolut.size() - name.size());
+    for (const QString& ziel : QStringList{path} + webZiele(m, ordner, name)) {
+        if (const Outcome geschuetzt = modellSchuetzen(m, ziel); !geschuetzt.isDone()) {
+            return geschuetzt;
+        }
+    }
+    if (const Outcome off = writeTextFile(path, offZeilen(m)); !off.isDone()) {
+        return off;
+    }
+    return webDateien(m, ordner, name);
 }
 
 Outcome saveoff(Module1& m, FileDialogs& dialogs) {

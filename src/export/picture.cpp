@@ -3,6 +3,7 @@
 #include "export/pdf.h"
 #include "export/svg.h"
 #include "export/webseite.h"
+#include "model/reader.h"
 #include "platform/textfile.h"
 #include "view/renderer.h"
 
@@ -111,6 +112,9 @@ Outcome savepic(Module1& m, FileDialogs& dialogs) {
 }
 
 Outcome schreibeBild(Module1& m, const QString& path) {
+    if (const Outcome geschuetzt = modellSchuetzen(m, path); !geschuetzt.isDone()) {
+        return geschuetzt;
+    }
     if (auto vektor = alsVektor(m, path)) {
         return *vektor;
     }

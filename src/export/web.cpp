@@ -5,7 +5,6 @@
 #include "platform/textfile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <array>
 #include <optional>
 
@@ -53,10 +52,6 @@ QStringList seite(const QString& offName) {
             applet,
             QStringLiteral("</BODY>"),
             QStringLiteral("</HTML>")};
-}
-
-bool dieselbeDatei(const QString& a, const QString& b) {
-    return QFileInfo(a) == QFileInfo(b);
 }
 
 // Collects the class files' contents in their order; gives the name of the first one the
@@ -112,6 +107,17 @@ Outcome savejava(Module1& m, const QString& ordner) {
         }
     }
     return Outcome::done();
+}
+
+QStringList webZiele(const Module1& m, const QString& ordner, const QString& offName) {
+    QStringList ziele;
+    if (m.htmlsave) {
+        ziele << ordner + seitenName(m, offName);
+    }
+    for (const Klasse& k : kKlassen) {
+        ziele << ordner + QLatin1String(k.datei);
+    }
+    return m.javasave ? ziele : ziele.mid(0, m.htmlsave ? 1 : 0);
 }
 
 Outcome webDateien(Module1& m, const QString& ordner, const QString& offName) {

@@ -5,6 +5,7 @@
 #include "platform/outcome.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace wyk {
 
@@ -20,6 +21,9 @@ Outcome savejava(Module1& m, const QString& ordner);
 // class files when m.javasave is set. A failed page does not stop the class files; every
 // failure is reported. Neither ever replaces the OFF file itself.
 Outcome webDateien(Module1& m, const QString& ordner, const QString& offName);
+
+// The files webDateien would write for the OFF file ordner + offName, in its order.
+[[nodiscard]] QStringList webZiele(const Module1& m, const QString& ordner, const QString& offName);
 
 // The export window's "Export": sets htmlsave and javasave, runs saveoff and sets both back
 // to false whatever happened.

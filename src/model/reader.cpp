@@ -1,9 +1,11 @@
 #include "model/reader.h"
 
 #include "model/zeilenleser.h"
+#include "platform/dateiname.h"
 #include "platform/grund.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +25,8 @@ class WantedLines {
 public:
     explicit WantedLines(QIODevice& device) : zeilen_(device) {}
 
-    // Moves to the next wanted line; fails on a read error or an over-long line.
+    // Moves to the next wanted line; fails on a read error or an over-long line. At the end of
+    // the file the current line stays and ausgegangen() becomes true.
     bool next(QString& error) {
         while (!zeilen_.atEnd()) {
             bool tooLong = false;
@@ -41,14 +44,19 @@ public:
                 return true;
             }
         }
+        ausgegangen_ = true;
         return true;
     }
 
     std::string& current() { return current_; }
 
+    // Whether the file ended before a wanted line.
+    bool ausgegangen() const { return ausgegangen_; }
+
 private:
     ZeilenLeser zeilen_;
     std::string current_;
+    bool ausgegangen_ = false;
 };
 
 bool readCount(WantedLines& lines, int& count, const char* what, QString& error) {
@@ -79,7 +87,8 @@ bool readData(WantedLines& lines, std::string_view& data, QString& error) {
     return true;
 }
 
-bool liesModell(QIODevice& device, Modell& modell, QString& error) {
+// Reads the model; ausgegangen tells whether the file ended before the lines its counts announce.
+bool liesModell(QIODevice& device, Modell& modell, QString& error, bool& ausgegangen) {
     WantedLines lines(device);
     std::string_view data;
     if (!readCount(lines, modell.anzpkt, "Punkte", error)) {
@@ -104,13 +113,14 @@ bool liesModell(QIODevice& device, Modell& modell, QString& error) {
             modell.linie[i][j] = toInteger(Val(NthField(data, j)));
         }
     }
+    ausgegangen = lines.ausgegangen();
     return true;
 }
 
 // Why a path cannot serve as a model file, or an empty text when it can be opened.
 QString unreadable(const QString& path) {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+    if (::stat(bytesAusName(path).constData(), &info) != 0) {
         return grundText(errno);
     }
     if (S_ISDIR(info.st_mode)) {
@@ -127,28 +137,36 @@ Outcome refuse(const QString& path, const QString& reason) {
                                .arg(QDir::toNativeSeparators(path), reason));
 }
 
+// How a file that ends before the lines its counts announce is taken: by the file format's
+// rules, or as a save still in progress, which einlesen answers with Outcome::cancelled().
+enum class Ende { Wiederholen, Abwarten };
+
 // Reads into a scratch copy of the model and takes it over only when the whole file was read,
 // so a refused file leaves the model exactly as it was.
-Outcome einlesen(Module1& m, QIODevice& device, const QString& name) {
+Outcome einlesen(Module1& m, QIODevice& device, const QString& name, Ende ende) {
     Modell neu = m;
     neu.anzpkt = 0;
     neu.anzlin = 0;
     neu.datname = QFileInfo(name).fileName();
     neu.datpfad = QFileInfo(name).absoluteFilePath();
     QString error;
-    if (!liesModell(device, neu, error)) {
+    bool ausgegangen = false;
+    if (!liesModell(device, neu, error, ausgegangen)) {
         return refuse(name, error);
+    }
+    if (ausgegangen && ende == Ende::Abwarten) {
+        return Outcome::cancelled();
     }
     static_cast<Modell&>(m) = std::move(neu);
     return Outcome::done();
 }
 
-Outcome einlesen(Module1& m, const QString& path) {
+Outcome einlesen(Module1& m, const QString& path, Ende ende) {
     if (const QString reason = unreadable(path); !reason.isEmpty()) {
         return refuse(path, reason);
     }
     // Opened by the system itself, so that a failure gives its error number.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(bytesAusName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return refuse(path, grundText(errno));
     }
@@ -157,7 +175,7 @@ Outcome einlesen(Module1& m, const QString& path) {
         ::close(fd);
         return refuse(path, grundText(EIO));
     }
-    return einlesen(m, file, path);
+    return einlesen(m, file, path, ende);
 }
 
 // A new model shows no older tables and no highlights.
@@ -183,19 +201,31 @@ Outcome datenlesen(Module1& m, FileDialogs& dialogs) {
 }
 
 Outcome ladeDatei(Module1& m, const QString& path) {
-    return nachDemLaden(m, einlesen(m, path));
+    return nachDemLaden(m, einlesen(m, path, Ende::Wiederholen));
 }
 
 Outcome ladeAus(Module1& m, QIODevice& device, const QString& name) {
-    return nachDemLaden(m, einlesen(m, device, name));
+    return nachDemLaden(m, einlesen(m, device, name, Ende::Wiederholen));
 }
 
-Outcome erneutLaden(Module1& m, const QString& path) {
-    const Outcome outcome = einlesen(m, path);
+std::optional<Outcome> erneutLaden(Module1& m, const QString& path, bool ganzVerlangt) {
+    const Outcome outcome = einlesen(m, path, ganzVerlangt ? Ende::Abwarten : Ende::Wiederholen);
+    if (outcome.isCancelled()) {
+        return std::nullopt;
+    }
     if (outcome.isDone()) {
         markenPruefen(m);
     }
     return outcome;
+}
+
+Outcome modellSchuetzen(const Modell& m, const QString& ziel) {
+    if (m.datpfad.isEmpty() || !dieselbeDatei(ziel, m.datpfad)) {
+        return Outcome::done();
+    }
+    return Outcome::failed(QStringLiteral("Die Datei „%1“ wurde nicht geschrieben: sie ist das "
+                                          "geladene Modell „%2“, das dabei verloren ginge.")
+                               .arg(QDir::toNativeSeparators(ziel), m.datname));
 }
 
 void markenPruefen(Module1& m) {

@@ -5,6 +5,7 @@
 #include "platform/outcome.h"
 
 #include <QIODevice>
+#include <optional>
 
 namespace wyk {
 
@@ -23,8 +24,15 @@ Outcome ladeAus(Module1& m, QIODevice& device, const QString& name);
 
 // Reads the model file at path again after it changed on disk: the rules of ladeDatei, except
 // that the debug window is left to the caller and the highlights are kept as far as their point
-// or move still exists (markenPruefen).
-Outcome erneutLaden(Module1& m, const QString& path);
+// or move still exists (markenPruefen). With ganzVerlangt, a file that ends before the lines its
+// counts announce is taken for a save still in progress: nothing is read into the model and
+// the result is empty.
+[[nodiscard]] std::optional<Outcome> erneutLaden(Module1& m, const QString& path,
+                                                 bool ganzVerlangt);
+
+// Refuses the export to ziel when ziel is the loaded model's file through any name (the same
+// path, a symbolic or a hard link), with a message that names it; done for any other file.
+[[nodiscard]] Outcome modellSchuetzen(const Modell& m, const QString& ziel);
 
 // Clears a highlight whose point or move the model no longer holds; keeps the others.
 void markenPruefen(Module1& m);

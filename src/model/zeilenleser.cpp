@@ -90,8 +90,9 @@ bool ZeilenLeser::readLine(std::string& line, bool& tooLong) {
         }
         if (line.size() < kLaengsteZeile) {
             line.push_back(c);
-        } else {
-            tooLong = true;
+        } else if (line.front() != '#') {
+            tooLong = true; // what follows cannot make the line acceptable
+            return true;
         }
     }
     return !failed_;

@@ -13,8 +13,9 @@ namespace wyk {
 // not part of the line, and a terminator at the very end of the stream starts no further
 // line. Runs of blanks are folded into one blank as the line is read, which changes neither
 // the fields of a data line nor the number at the start of a count line and keeps lines of
-// millions of blanks small. Lines longer than kLaengsteZeile after folding are read to their
-// end but reported as too long, so memory stays bounded whatever the stream holds.
+// millions of blanks small. A line longer than kLaengsteZeile after folding is reported as too
+// long: a comment line (first character "#") is read to its end, any other line only up to the
+// limit, so a hopeless file is refused at once and memory stays bounded whatever it holds.
 // A leading UTF-8 byte-order mark is passed over; a stream that starts with the UTF-16 or
 // UTF-32 mark of either byte order is decoded as it is read and its lines are delivered in
 // UTF-8.
@@ -27,7 +28,8 @@ public:
     // True when no further line can be read.
     [[nodiscard]] bool atEnd();
 
-    // Reads the next line into line. False when the device failed.
+    // Reads the next line into line. False when the device failed. A line that is too long
+    // and no comment holds its first kLaengsteZeile characters; the rest stays unread.
     [[nodiscard]] bool readLine(std::string& line, bool& tooLong);
 
     // Number of the line read last, counted from 1.

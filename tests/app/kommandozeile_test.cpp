@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace wyk {
 namespace {
@@ -30,7 +31,8 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--tilt", "inf", "h.wyk"}, Modus::Fehler, "„inf“ von --tilt"},
         {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
-        {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"}};
+        {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"},
+        {{"--export-off", "", "h.wyk"}, Modus::Fehler, "Ausgabedatei ist leer"}};
     for (const auto& [argumente, modus, genannt] : faelle) {
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
         EXPECT_EQ(plan.modus, modus) << argumente.join(' ').toStdString();
@@ -92,6 +94,53 @@ TEST(Kommandozeile, ExitCodesAndMessages) {
         EXPECT_EQ(fehler.isEmpty(), code == 0) << fehler.toStdString();
     }
     EXPECT_TRUE(dir.exists("h.htm") && dir.exists("Viewer41.class") && !dir.exists("a.off"));
+}
+
+// Runs the bash script in a new folder holding the model m.wyk, with the program as $2; gives
+// what it prints.
+QByteArray skriptAusgabe(const char* skript) {
+    test::TempDir dir;
+    QProcess shell;
+    if (QFile::copy(kHaus, dir.path("m.wyk"))) {
+        shell.start("bash", {"-c", skript, "bash", dir.path("."), WYK_VIEWER_BINARY});
+    }
+    return shell.waitForFinished(60000) ? shell.readAllStandardOutput() : QByteArray("hangs");
+}
+
+// The real program writes as a plain write would: to /dev/stdout on a pipe and on a file, to a
+// FIFO, to all hard links of a file; it reads a model whose name is not UTF-8. No export writes
+// over its model through any name (the path, a symbolic or hard link, the page of the web
+// export): the message names the file and nothing is written.
+TEST(Kommandozeile, WritesWhereAPlainWriteWouldButNeverOverTheModel) {
+    EXPECT_EQ(
+        skriptAusgabe(R"sh(cd "$1" && v=$2 && cp m.wyk a && ln -s m.wyk s.wyk && ln m.wyk h.wyk
+ln -s m.wyk x.htm; "$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
+"$v" --export-picture /dev/stdout m.wyk > b.png; echo "$? $(head -c 4 b.png | tail -c 3)"
+mkfifo f; timeout 9 cat f > g & "$v" --export-off f m.wyk; wait; echo "$(head -c 3 g) $(stat -c %F f)"
+cp m.wyk k && ln k k2 && "$v" --export-off k2 m.wyk && head -c 5 k
+n=$(printf 'n\377.wyk'); cp m.wyk "$n"; "$v" --export-off n.off "$n"; echo "$? $(head -c 3 n.off)"
+for z in off:m.wyk off:s.wyk picture:h.wyk web:x.off; do
+"$v" --export-${z%:*} ${z#*:} m.wyk 2>&1 | grep -c "„${z#*:}“\|/x.htm“"; done
+rm "$n"; ls x.off; cmp m.wyk a && echo gleich)sh"),
+        "OFF 0\n0 PNG\nOFF fifo\nOFF\r\n0 OFF\n1\n1\n1\n1\ngleich\n");
+}
+
+// Run as nobody: a file in a folder the user may not write is written, another user's file
+// keeps its owner, a device stays one, a file the user may not write is kept; a link in a
+// sticky folder owned by a third user is not followed, one of the folder's owner is.
+TEST(Kommandozeile, KeepsWhatAPlainWriteKeepsAndRefusesWhatItRefuses) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs the superuser to set up files of several users";
+    }
+    EXPECT_EQ(skriptAusgabe(R"sh(cd "$1" && chmod 755 . && mkdir -m 755 f && mkdir -m 1777 t && cd t
+for d in ../f/eigen fremd nurlesen ziel; do echo alt >$d; done; chmod 666 fremd ziel
+chmod 444 nurlesen; chown nobody nurlesen ../f/eigen; mknod -m 666 null c 1 3; cp ../m.wyk .
+ln -s ziel fremd-link; ln -s ziel eigen-link; chown -h 1 fremd-link
+for z in ../f/eigen fremd null nurlesen fremd-link eigen-link; do
+setpriv --reuid=nobody --regid=nogroup --clear-groups "$2" --export-off $z m.wyk 2>/dev/null
+echo $? $(head -c 3 $z) $(stat -Lc '%u %F' $z); done)sh"),
+              "0 OFF 65534 regular file\n0 OFF 0 regular file\n0 0 character special file\n"
+              "1 alt 65534 regular file\n1 alt 0 regular file\n0 OFF 0 regular file\n");
 }
 
 // The windows show the model named on the command line.

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 #include <filesystem>
 
 namespace wyk::test {
@@ -245,6 +247,51 @@ TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
     EXPECT_EQ(std::tuple(linien->model()->rowCount(), m().debugpkt, m().debuglinie,
                          linien->selectionModel()->selectedRows().value(0).row()),
               std::tuple(2, 0, 2, 1));
+}
+
+// The window follows the name: a link re-pointed (also to a device and back) or replaced by a
+// file, saves to the link's target. A save in progress (the file ends before the lines its
+// counts announce) keeps the model silently until the rest comes or the wait passes.
+TEST_F(NachladenTest, TheNameIsFollowedWhereverItLeadsAndHalfSavesAreWaitedFor) {
+    auto* waechter = app->findChild<ModellWaechter*>();
+    waechter->geduldSetzen(2 * ModellWaechter::kRuhe);
+    QSignalSpy vorbei(waechter, &ModellWaechter::geduldVorbei);
+    const QString path = dir.path("m.wyk"), a = dir.write("a.wyk", modell(2));
+    const auto zeigen = [path](const QString& ziel) {
+        ASSERT_TRUE(QFile::link(ziel, path + ".neu"));
+        std::filesystem::rename((path + ".neu").toStdString(), path.toStdString());
+    };
+    zeigen(a);
+    lade(path);
+    const QByteArray halb = modell(5).left(8); // "5", then one of five points
+    const std::pair<std::function<void()>, int> schritte[] = {
+        {[&] { zeigen(dir.write("b.wyk", modell(3))); }, 3},
+        {[&] { zeigen("/dev/zero"); }, 3},
+        {[&] { zeigen(a); }, 2},
+        {[&] { anOrt(a, halb); }, 2},
+        {[&] { anOrt(a, modell(4)); }, 4},
+        {[&] { umbenennen(a, modell(3)); }, 3},
+        {[&] { umbenennen(path, halb); }, 3}};
+    for (const auto& [schritt, anzpkt] : schritte) {
+        schritt();
+        ASSERT_TRUE(gelesen()) << anzpkt;
+        EXPECT_EQ(m().anzpkt, anzpkt);
+    }
+    ASSERT_TRUE(vorbei.wait());
+    EXPECT_EQ(std::tuple(m().anzpkt, m().anzlin, vorbei.count(), meldungen.size()),
+              std::tuple(5, 1, 1, 1)); // the one message: /dev/zero is no model file
+}
+
+// A message box shows a file name holding markup as it is written.
+TEST(Meldung, ShowsFileNamesAsPlainText) {
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&format] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        format = box->findChild<QLabel*>("qt_msgbox_label")->textFormat();
+        box->accept();
+    });
+    warnungZeigen(nullptr, QStringLiteral("„<h1>a.wyk“"));
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 } // namespace

@@ -47,6 +47,15 @@ public class OoglOffTest {
         BufferedImage origin = draw(new OOGL_OFF(CASES[2][0]), 0, 0);
         check(box(origin, Color.WHITE)[4] > 200 && box(origin, new Color(0, 128, 0))[4] == 0,
                 "a face naming index -1 is skipped");
+        java.nio.file.Path folder = java.nio.file.Files.createTempDirectory("applet");
+        for (String name : new String[] {"Haus #2.off", "100%.off", "a b?c&d=1.off", "\u00c4:\u20ac+.off"}) {
+            java.nio.file.Files.write(folder.resolve(name), CASES[0][0].getBytes("ISO-8859-1"));
+            try (java.io.InputStream in = Viewer41.modelUrl(folder.resolve("s.htm").toUri().toURL(), name).openStream()) {
+                check(new OOGL_OFF(in).getVertexCount() == 3 && folder.resolve(name).toFile().delete(), name);
+            } catch (IOException | RuntimeException e) {
+                check(false, name + " beside the page: " + e);
+            }
+        }
         for (int i = 0; i + 2 < args.length; i += 3) {
             try (FileInputStream in = new FileInputStream(args[i])) {
                 OOGL_OFF model = new OOGL_OFF(in);

@@ -52,8 +52,9 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC"
                                             "ber \x80"
                                             "5 ??\r\n"));
-    dir.folder("b.class");
-    EXPECT_TRUE(writeBinaryFile(dir.path("b.class"), "x").isFailed()) << "a folder is in the way";
+    for (const QString& ordner : {dir.folder("b.class"), dir.path("b.class/")}) {
+        EXPECT_TRUE(writeBinaryFile(ordner, "x").message().contains(grundText(EISDIR)));
+    }
     EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
     EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
               QFileInfo(dir.write("plain", "x")).permissions());
@@ -84,6 +85,17 @@ TEST(WriteFile, KeepsLinksLongNamesAndPermissions) {
     const Outcome zuLang = writeBinaryFile(dir.path("n" + laengster), "x");
     EXPECT_TRUE(zuLang.message().contains("zu lang")) << zuLang.message().toStdString();
     EXPECT_EQ(dir.names(), QStringList({"absolut", "echt", laengster, "relativ", "unter"}));
+}
+
+// The temporary file is readable by its owner only, whatever the umask allows.
+TEST(WriteFile, TheTemporaryFileIsPrivate) {
+    test::TempDir dir;
+    QByteArray pfad;
+    const mode_t maske = ::umask(0);
+    const int fd = temporaereDatei(QFile::encodeName(dir.path("x")).chopped(2), pfad);
+    ::umask(maske);
+    struct stat info {};
+    EXPECT_TRUE(::fstat(fd, &info) == 0 && (info.st_mode & 0777) == 0600 && ::close(fd) == 0);
 }
 
 // Each reason a user can meet has a German phrase (a few share one); only other numbers get

@@ -50,4 +50,10 @@ expect_failure "page without room" --export-web "$disk/h.off" "$model"
 rm -f "$disk/h.off"
 fill_leaving 2 # room for the OFF file and the page
 expect_failure "class files without room" --export-web "$disk/h.off" "$model"
+# A file with a further hard link is written in place, only once room for all of it is reserved.
+rm -f "$disk"/*
+"$viewer" --export-off "$disk/d.off" "${model%/*}/dreieck.wyk" && ln "$disk/d.off" "$disk/d2.off"
+cp "$disk/d.off" "$reference/d.off" && fill_leaving 0
+"$viewer" --export-png "$disk/d.off" --size 1424x865 "$model" 2>/dev/null && fail "a full disk took a picture"
+cmp -s "$disk/d2.off" "$reference/d.off" || fail "writing in place cut the old file on a full disk"
 exit $status

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace wyk {
+
+// File names are bytes to the system, and most of them are UTF-8. These two convert between
+// the bytes and the program's texts without loss: a byte that is no part of valid UTF-8 stands
+// in the text as the lone surrogate U+DC80..U+DCFF and becomes that byte again, so a name that
+// is not valid UTF-8 still opens the file it names.
+[[nodiscard]] QString nameAusBytes(QByteArrayView bytes);
+[[nodiscard]] QByteArray bytesAusName(const QString& name);
+
+} // namespace wyk
