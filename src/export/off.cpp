@@ -54,6 +54,14 @@ int unendlicherPunkt(const Modell& m) {
     return 0;
 }
 
+// Whether files may be written beside the OFF file: not beside a pipe, a device or a name for
+// a descriptor such as /dev/stdout, whose folder is the system's and not the user's.
+bool nebenDateiMoeglich(const QFileInfo& datei) {
+    const QString absolut = datei.absoluteFilePath();
+    return (!datei.exists() || datei.isFile()) && !absolut.startsWith(QLatin1String("/dev/")) &&
+           !absolut.startsWith(QLatin1String("/proc/"));
+}
+
 } // namespace
 
 QString offVorschlag(const QString& datname) {
@@ -89,6 +97,12 @@ Outcome schreibeOff(Module1& m, const QString& path) {
     const QString absolut = datei.absoluteFilePath();
     const QString name = datei.fileName();
     const QString ordner = absolut.left(absolut.size() - name.size());
+    if ((m.htmlsave || m.javasave) && !nebenDateiMoeglich(datei)) {
+        return Outcome::failed(
+            QStringLiteral("Es wurde nichts geschrieben: Webseite und Klassendateien kommen neben "
+                           "eine gewöhnliche Datei, und „%1“ ist keine.")
+                .arg(QDir::toNativeSeparators(path)));
+    }
     for (const QString& ziel : QStringList{path} + webZiele(m, ordner, name)) {
         if (const Outcome geschuetzt = modellSchuetzen(m, ziel); !geschuetzt.isDone()) {
             return geschuetzt;

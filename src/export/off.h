@@ -20,7 +20,8 @@ namespace wyk {
 // Writes the model as an OFF file at path, then, as m.htmlsave and m.javasave say, the web
 // page and the applet's class files into the same folder. A model holding a coordinate that
 // is not a finite number is refused, and so is an export of which any file would be the loaded
-// model's file (modellSchuetzen); then nothing is written.
+// model's file (modellSchuetzen), and so are the page and class files beside a target that is
+// no regular file or lies in /dev or /proc; then nothing is written.
 Outcome schreibeOff(Module1& m, const QString& path);
 
 // Asks for the OFF file's name, proposing offVorschlag(datname), and writes it with

@@ -117,12 +117,13 @@ TEST(Kommandozeile, WritesWhereAPlainWriteWouldButNeverOverTheModel) {
 ln -s m.wyk x.htm; "$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
 "$v" --export-picture /dev/stdout m.wyk > b.png; echo "$? $(head -c 4 b.png | tail -c 3)"
 mkfifo f; timeout 9 cat f > g & "$v" --export-off f m.wyk; wait; echo "$(head -c 3 g) $(stat -c %F f)"
+timeout 9 "$v" --export-web f m.wyk 2>/dev/null; echo "$? $(ls | grep -c class)"
 cp m.wyk k && ln k k2 && "$v" --export-off k2 m.wyk && head -c 5 k
 n=$(printf 'n\377.wyk'); cp m.wyk "$n"; "$v" --export-off n.off "$n"; echo "$? $(head -c 3 n.off)"
 for z in off:m.wyk off:s.wyk picture:h.wyk web:x.off; do
 "$v" --export-${z%:*} ${z#*:} m.wyk 2>&1 | grep -c "„${z#*:}“\|/x.htm“"; done
 rm "$n"; ls x.off; cmp m.wyk a && echo gleich)sh"),
-        "OFF 0\n0 PNG\nOFF fifo\nOFF\r\n0 OFF\n1\n1\n1\n1\ngleich\n");
+        "OFF 0\n0 PNG\nOFF fifo\n1 0\nOFF\r\n0 OFF\n1\n1\n1\n1\ngleich\n");
 }
 
 // Run as nobody: a file in a folder the user may not write is written, another user's file
