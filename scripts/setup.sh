@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those that are missing: what building
-# and running the program needs, and with --test also the test tools. Works on Debian 12 and
-# 13: no package name carries a version, except clang's runtime, which follows the major
-# version of the clang installed. Runs apt-get as root, or through sudo for another user.
-# Usage: bash scripts/setup.sh [--test]
+# and running the program needs; with --package also what building the Debian package needs;
+# with --test that and the test tools. Works on Debian 12 and 13: no package name carries a
+# version, except clang's runtime, which follows the major version of the clang installed. Runs apt-get as root, or through sudo for another user.
+# Usage: bash scripts/setup.sh [--package | --test]   (--test includes --package)
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,9 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-dejavu-core qt6-translations-l10n
 )
+if [ "${1:-}" = "--package" ] || [ "${1:-}" = "--test" ]; then
+    packages+=(debhelper dpkg-dev)
+fi
 if [ "${1:-}" = "--test" ]; then
     # One or a few packages a line, so that additions merge easily.
     packages+=(
@@ -20,7 +23,7 @@ if [ "${1:-}" = "--test" ]; then
         clang
         chromium
         librsvg2-bin
-        debhelper dpkg-dev fakeroot lintian
+        lintian
         desktop-file-utils shared-mime-info man-db
     )
 fi

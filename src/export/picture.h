@@ -20,4 +20,8 @@ Outcome savepic(Module1& m, FileDialogs& dialogs);
 // neither need nor redraw zebild.
 Outcome schreibeBild(Module1& m, const QString& path);
 
+// Writes a raster picture to path in the format QImageWriter knows by that name ("png",
+// "bmp", ...). The file appears only when complete; a null picture is refused.
+Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArray& format);
+
 } // namespace wyk
