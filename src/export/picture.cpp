@@ -98,7 +98,8 @@ Outcome schreibeBild(Module1& m, const QString& path) {
     return rasterSchreiben(zeichnung(m), path, format(path));
 }
 
-Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArray& format) {
+Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArray& format,
+                        int qualitaet) {
     if (bild.isNull()) {
         return Outcome::failed(fehler(path, QStringLiteral("es gibt noch keine Zeichnung")));
     }
@@ -106,6 +107,7 @@ Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArra
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&puffer, format);
+    writer.setQuality(qualitaet);
     if (!writer.write(bild)) {
         return Outcome::failed(fehler(path, writer.errorString()));
     }
