@@ -12,7 +12,7 @@ packages=(
     fonts-dejavu-core qt6-translations-l10n
 )
 if [ "${1:-}" = "--package" ] || [ "${1:-}" = "--test" ]; then
-    packages+=(debhelper dpkg-dev)
+    packages+=(build-essential debhelper dpkg-dev)
 fi
 if [ "${1:-}" = "--test" ]; then
     # One or a few packages a line, so that additions merge easily.
