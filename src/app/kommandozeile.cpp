@@ -1,5 +1,7 @@
 #include "app/kommandozeile.h"
 
+#include "export/vorschau.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <array>
@@ -39,6 +41,7 @@ struct Befehlszeile {
         parser.addVersionOption();
         parser.addOptions(
             {off, web, png, bild, drehung, neigung, zoom, punkte, ohneLinien, ohneAchsen, groesse});
+        parser.addOptions({einpassen, vorschau, vorschauGroesse});
         parser.addPositionalArgument(QStringLiteral("MODELL"),
                                      QStringLiteral("Die WYK-Modelldatei."),
                                      QStringLiteral("[MODELL]"));
@@ -71,10 +74,21 @@ struct Befehlszeile {
                                    .arg(kKleinsteZeichnung.width())
                                    .arg(kKleinsteZeichnung.height()),
                                QStringLiteral("BxH")};
+    QCommandLineOption einpassen = schalter(
+        "fit", "Wählt Zoom und Ursprung so, dass das ganze Modell mittig ins Bild passt, nach "
+               "den übrigen Ansichtsoptionen (nicht mit --zoom).");
+    QCommandLineOption vorschau = mitWert("export-thumbnail",
+                                          "Schreibt die Vorschau von MODELL für Dateimanager als "
+                                          "PNG-Datei DATEI: die Strecken in der Startansicht, "
+                                          "eingepasst, ohne Achsen.",
+                                          "DATEI");
+    QCommandLineOption vorschauGroesse =
+        mitWert("thumbnail-size",
+                "Breite und Höhe der Vorschau in Bildpunkten, 16 bis 4096 (sonst 256).", "N");
 
     // The options that only a picture export takes.
-    std::array<const QCommandLineOption*, 7> ansicht() const {
-        return {&drehung, &neigung, &zoom, &punkte, &ohneLinien, &ohneAchsen, &groesse};
+    std::array<const QCommandLineOption*, 8> ansicht() const {
+        return {&drehung, &neigung, &zoom, &punkte, &ohneLinien, &ohneAchsen, &groesse, &einpassen};
     }
 };
 
@@ -110,6 +124,13 @@ std::optional<int> zoomAus(const QString& text) {
 
 bool imBereich(int wert, int kleinster, int groesster) {
     return wert >= kleinster && wert <= groesster;
+}
+
+std::optional<int> vorschauAus(const QString& text) {
+    bool ok = false;
+    const int groesse = text.toInt(&ok);
+    return ok && imBereich(groesse, kKleinsteVorschau, kGroessteVorschau) ? std::optional(groesse)
+                                                                          : std::nullopt;
 }
 
 std::optional<QSize> groesseAus(const QString& text) {
@@ -155,11 +176,28 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     std::optional<QSize> groesse;
     lesen(p, zeile.groesse, groesseAus, groesse,
           QStringLiteral("erlaubt sind %1, etwa 800x600.").arg(groessen()), falsch);
+    if (p.isSet(zeile.einpassen) && p.isSet(zeile.zoom)) {
+        falsch << QStringLiteral("--fit wählt den Zoom selbst und geht nicht zusammen mit --zoom.");
+    }
     if (!falsch.isEmpty()) {
         return fehler(falsch.join(QLatin1Char('\n')));
     }
     a.groesse = groesse.value_or(kKleinsteZeichnung);
+    a.einpassen = p.isSet(zeile.einpassen);
     a.anzeige = {p.isSet(zeile.punkte), !p.isSet(zeile.ohneLinien), !p.isSet(zeile.ohneAchsen)};
+    return plan;
+}
+
+// The size of a preview, when the plan is one.
+Plan mitVorschau(Plan plan, const Befehlszeile& zeile) {
+    QStringList falsch;
+    std::optional<int> groesse;
+    lesen(zeile.parser, zeile.vorschauGroesse, vorschauAus, groesse,
+          "erlaubt ist eine ganze Zahl von 16 bis 4096.", falsch);
+    if (!falsch.isEmpty()) {
+        return fehler(falsch.first());
+    }
+    plan.vorschau = groesse.value_or(plan.vorschau);
     return plan;
 }
 
@@ -180,7 +218,8 @@ Plan exportPlan(const Befehlszeile& zeile) {
         {&zeile.off, Exportart::Off},
         {&zeile.web, Exportart::Web},
         {&zeile.png, Exportart::Bild},
-        {&zeile.bild, Exportart::Bild}};
+        {&zeile.bild, Exportart::Bild},
+        {&zeile.vorschau, Exportart::Vorschau}};
     for (const auto& [option, art] : arten) {
         for (const QString& ziel : p.values(*option)) {
             exporte.append({art, ziel});
@@ -199,6 +238,10 @@ Plan exportPlan(const Befehlszeile& zeile) {
                                      "--export-png.")
                           .arg(ansicht->names().first()));
     }
+    if (p.isSet(zeile.vorschauGroesse) &&
+        (exporte.isEmpty() || exporte.first().first != Exportart::Vorschau)) {
+        return fehler(QStringLiteral("--thumbnail-size gilt nur zusammen mit --export-thumbnail."));
+    }
     Plan plan;
     plan.modell = modelle.value(0);
     if (exporte.isEmpty()) {
@@ -211,6 +254,9 @@ Plan exportPlan(const Befehlszeile& zeile) {
     std::tie(plan.art, plan.ziel) = exporte.first();
     if (plan.ziel.isEmpty()) {
         return fehler(QStringLiteral("Der Name der Ausgabedatei ist leer."));
+    }
+    if (plan.art == Exportart::Vorschau) {
+        return mitVorschau(plan, zeile);
     }
     return plan.art == Exportart::Bild ? mitAnsicht(plan, zeile) : plan;
 }
@@ -230,6 +276,19 @@ Plan gelesen(const Befehlszeile& zeile) {
     return exportPlan(zeile);
 }
 
+// The names of the program's options in a raw command line. Qt's own options are still in it
+// and make the parse fail; what matters here is only which of the program's options were
+// recognised.
+QStringList erkannteOptionen(int argc, char** argv) {
+    QStringList roh;
+    for (int i = 0; i < argc; ++i) {
+        roh << QString::fromLocal8Bit(argv[i]);
+    }
+    Befehlszeile zeile;
+    zeile.parser.parse(roh);
+    return zeile.parser.optionNames();
+}
+
 } // namespace
 
 Plan planAus(const QStringList& arguments) {
@@ -242,15 +301,11 @@ Plan planAus(const QStringList& arguments) {
 }
 
 bool ohneFensterGewuenscht(int argc, char** argv) {
-    QStringList roh;
-    for (int i = 0; i < argc; ++i) {
-        roh << QString::fromLocal8Bit(argv[i]);
-    }
-    // Qt's own options are still in the list and make the parse fail; what matters here is
-    // only whether one of the program's options was recognised.
-    Befehlszeile zeile;
-    zeile.parser.parse(roh);
-    return !zeile.parser.optionNames().isEmpty();
+    return !erkannteOptionen(argc, argv).isEmpty();
+}
+
+bool nurVorschau(int argc, char** argv) {
+    return erkannteOptionen(argc, argv).contains(QStringLiteral("export-thumbnail"));
 }
 
 void hilfeOderVersionZeigen(const QStringList& arguments) {

@@ -13,7 +13,7 @@ namespace wyk {
 // help or version text, or nothing sensible.
 enum class Modus { Fenster, Export, Hilfe, Version, Fehler };
 
-enum class Exportart { Off, Web, Bild };
+enum class Exportart { Off, Web, Bild, Vorschau };
 
 // The view a picture export draws; values left unset keep the start view.
 struct Ansicht {
@@ -22,6 +22,7 @@ struct Ansicht {
     std::optional<int> zoom;            // zoomfaktor, at least 1
     Anzeige anzeige;                    // the main window's check boxes
     QSize groesse = kKleinsteZeichnung; // breite x hoehe
+    bool einpassen = false;             // zoom and origin that show the whole model
 };
 
 // The command line turned into what to do.
@@ -31,7 +32,8 @@ struct Plan {
     Exportart art = Exportart::Off;
     QString ziel; // the file an export writes
     Ansicht ansicht;
-    QString fehler; // with Modus::Fehler: a German message naming what is wrong
+    int vorschau = 256; // with Exportart::Vorschau: width and height of the preview
+    QString fehler;     // with Modus::Fehler: a German message naming what is wrong
 };
 
 // Reads a command line whose first element is the program and from which Qt has already
@@ -42,6 +44,10 @@ struct Plan {
 // options: all of them lead to a run without windows (an export, help or version, or an
 // error message). Needs no application object.
 [[nodiscard]] bool ohneFensterGewuenscht(int argc, char** argv);
+
+// True when the raw command line asks for a preview (--export-thumbnail), which needs neither
+// a platform nor fonts. Needs no application object.
+[[nodiscard]] bool nurVorschau(int argc, char** argv);
 
 // Prints Qt's standard help (--help, --help-all) or version text for a command line that
 // asks for it, the help for any other, and ends the program with exit code 0.

@@ -5,12 +5,10 @@
 
 #include <QApplication>
 
-// Qt takes its own options (-platform, -style, -reverse, ...) out of the command line when
-// the application object is made; the program reads what is left, keeping file names that are
-// not valid UTF-8 as the bytes they are.
-int main(int argc, char** argv) {
-    const bool bildschirm = wyk::vorbereiten(argc, argv);
-    QApplication app(argc, argv);
+namespace {
+
+template <class Anwendung> int ausfuehren(int argc, char** argv, bool bildschirm) {
+    Anwendung app(argc, argv);
     wyk::deutschLaden(app);
     wyk::benennen();
     QStringList argumente;
@@ -18,4 +16,19 @@ int main(int argc, char** argv) {
         argumente << wyk::nameAusBytes(argv[i]);
     }
     return wyk::starten(wyk::planAus(argumente), bildschirm);
+}
+
+} // namespace
+
+// Qt takes its own options (-platform, -style, -reverse, ...) out of the command line when
+// the application object is made; the program reads what is left, keeping file names that are
+// not valid UTF-8 as the bytes they are. A preview, which a file
+// manager asks for without a display or a home folder, gets a core application: it loads no
+// platform plugin and no fonts and creates no runtime folder.
+int main(int argc, char** argv) {
+    const bool bildschirm = wyk::vorbereiten(argc, argv);
+    if (wyk::nurVorschau(argc, argv)) {
+        return ausfuehren<QCoreApplication>(argc, argv, false);
+    }
+    return ausfuehren<QApplication>(argc, argv, bildschirm);
 }

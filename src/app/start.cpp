@@ -4,8 +4,10 @@
 #include "app/qtfiledialogs.h"
 #include "export/off.h"
 #include "export/picture.h"
+#include "export/vorschau.h"
 #include "model/reader.h"
 #include "platform/dateiname.h"
+#include "view/einpassen.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
@@ -40,7 +42,8 @@ void nurErnsteMeldungen(QtMsgType typ, const QMessageLogContext& kontext, const 
 }
 
 // The view of a window whose canvas was resized to the picture's size, then set as the
-// command line asks, through the same fields, check-box hook and rotation2 as the windows.
+// command line asks, through the same fields, check-box hook and rotation2 as the windows;
+// fitted to the picture last, when asked.
 Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     if (const Outcome bereit = init(m); !bereit.isDone()) {
         return bereit;
@@ -51,6 +54,10 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
     m.fenster.schalter = [anzeige = ansicht.anzeige] { return anzeige; };
     rotation2(m);
+    const auto einpassung = ansicht.einpassen ? einpassen(m, ansicht.anzeige, true) : std::nullopt;
+    if (einpassung) {
+        einpassungAnwenden(m, *einpassung);
+    }
     return schreibeBild(m, ziel);
 }
 
@@ -62,6 +69,8 @@ Outcome exportieren(Module1& m, const Plan& plan) {
         return schreibeOff(m, plan.ziel);
     case Exportart::Bild:
         return bildExport(m, plan.ansicht, plan.ziel);
+    case Exportart::Vorschau:
+        return schreibeVorschau(m, plan.vorschau, plan.ziel);
     case Exportart::Off:
         break;
     }

@@ -41,20 +41,6 @@ QByteArray format(const QString& path) {
     return QByteArrayLiteral("png");
 }
 
-Outcome speichern(const QImage& bild, const QString& path) {
-    if (bild.isNull()) {
-        return Outcome::failed(fehler(path, QStringLiteral("es gibt noch keine Zeichnung")));
-    }
-    QByteArray bytes;
-    QBuffer puffer(&bytes);
-    puffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&puffer, format(path));
-    if (!writer.write(bild)) {
-        return Outcome::failed(fehler(path, writer.errorString()));
-    }
-    return writeBinaryFile(path, bytes);
-}
-
 // The vector picture when the name ends in .svg or .pdf, the page when it ends in .html or
 // .htm (in any case); nothing for other names.
 std::optional<Outcome> alsVektor(const Module1& m, const QString& path) {
@@ -118,7 +104,23 @@ Outcome schreibeBild(Module1& m, const QString& path) {
     if (auto vektor = alsVektor(m, path)) {
         return *vektor;
     }
-    return speichern(zeichnung(m), path);
+    return rasterSchreiben(zeichnung(m), path, format(path));
+}
+
+Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArray& format,
+                        int qualitaet) {
+    if (bild.isNull()) {
+        return Outcome::failed(fehler(path, QStringLiteral("es gibt noch keine Zeichnung")));
+    }
+    QByteArray bytes;
+    QBuffer puffer(&bytes);
+    puffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&puffer, format);
+    writer.setQuality(qualitaet);
+    if (!writer.write(bild)) {
+        return Outcome::failed(fehler(path, writer.errorString()));
+    }
+    return writeBinaryFile(path, bytes);
 }
 
 } // namespace wyk

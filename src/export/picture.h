@@ -21,4 +21,10 @@ Outcome savepic(Module1& m, FileDialogs& dialogs);
 // (modellSchuetzen).
 Outcome schreibeBild(Module1& m, const QString& path);
 
+// Writes a raster picture to path in the format QImageWriter knows by that name ("png",
+// "bmp", ...), at QImageWriter's quality (-1 the format's default; for PNG a higher quality
+// compresses less and faster). The file appears only when complete; a null picture is refused.
+Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArray& format,
+                        int qualitaet = -1);
+
 } // namespace wyk

@@ -8,17 +8,23 @@
 namespace wyk {
 
 void rotation2(Module1& m) {
-    const double z = static_cast<double>(m.zoomfaktor);
+    m.basis = basisBei(m, static_cast<double>(m.zoomfaktor));
+}
+
+std::array<std::array<double, 3>, 4> basisBei(const Module1& m, double massstab) {
+    const double z = massstab;
     const double s1 = std::sin(m.rotwinkel[1]);
     const double c1 = std::cos(m.rotwinkel[1]);
     const double s3 = std::sin(m.rotwinkel[3]);
     const double c3 = std::cos(m.rotwinkel[3]);
-    m.basis[1][1] = z * c3;
-    m.basis[1][2] = -(z * s1 * s3);
-    m.basis[2][1] = -(z * s3);
-    m.basis[2][2] = -(z * s1 * c3);
-    m.basis[3][1] = 0.0;
-    m.basis[3][2] = -(z * c1);
+    std::array<std::array<double, 3>, 4> basis{};
+    basis[1][1] = z * c3;
+    basis[1][2] = -(z * s1 * s3);
+    basis[2][1] = -(z * s3);
+    basis[2][2] = -(z * s1 * c3);
+    basis[3][1] = 0.0;
+    basis[3][2] = -(z * c1);
+    return basis;
 }
 
 Outcome init(Module1& m) {

@@ -19,6 +19,10 @@ static_assert(kGroessteZeichnung.width() <= kBildBreite &&
 // basis[k][2] are the screen x and y (downwards) in pixels of one unit along model axis k.
 void rotation2(Module1& m);
 
+// The basis rotation2 builds, at a scale of massstab pixels per model unit that need not be
+// a whole number; nothing is stored.
+[[nodiscard]] std::array<std::array<double, 3>, 4> basisBei(const Module1& m, double massstab);
+
 // Prepares the view when the main window opens: creates zebild, sets the default angles,
 // shows the zoom in the zoom field, builds the basis and draws the first picture. Fails only
 // when the picture cannot be allocated.

@@ -31,6 +31,9 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--tilt", "inf", "h.wyk"}, Modus::Fehler, "„inf“ von --tilt"},
         {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
+        {{"--export-png", "a", "--fit", "--zoom", "2", "h"}, Modus::Fehler, "nicht zusammen"},
+        {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, Modus::Fehler, "„15“ von"},
+        {{"--thumbnail-size", "64", "--export-png", "a", "h"}, Modus::Fehler, "--thumbnail-size"},
         {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"},
         {{"--export-off", "", "h.wyk"}, Modus::Fehler, "Ausgabedatei ist leer"}};
     for (const auto& [argumente, modus, genannt] : faelle) {

@@ -1,0 +1,114 @@
+#include "view/einpassen.h"
+
+#include "platform/numbers.h"
+#include "view/projection.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace wyk {
+
+namespace {
+
+// The smallest box around the screen positions, at scale 1 and origin (0, 0), of what is drawn.
+struct Umriss {
+    double links = std::numeric_limits<double>::infinity();
+    double rechts = -std::numeric_limits<double>::infinity();
+    double oben = std::numeric_limits<double>::infinity();
+    double unten = -std::numeric_limits<double>::infinity();
+
+    bool leer() const { return links > rechts; }
+};
+
+class Vermessung {
+public:
+    explicit Vermessung(const Module1& m) : m_(m), basis_(basisBei(m, 1.0)) {}
+
+    // Adds the position of row p of the point table, when it is one and lies at a finite
+    // position.
+    void dazu(int p) {
+        if (p < 0 || p > kTabellenGrenze) {
+            return;
+        }
+        const auto& q = m_.punkt[p];
+        const auto& b = basis_;
+        const double x = q[1] * b[1][1] + q[2] * b[2][1] + q[3] * b[3][1];
+        const double y = q[1] * b[1][2] + q[2] * b[2][2] + q[3] * b[3][2];
+        if (std::isfinite(x) && std::isfinite(y)) {
+            u_.links = std::min(u_.links, x);
+            u_.rechts = std::max(u_.rechts, x);
+            u_.oben = std::min(u_.oben, y);
+            u_.unten = std::max(u_.unten, y);
+        }
+    }
+
+    const Umriss& umriss() const { return u_; }
+
+private:
+    const Module1& m_;
+    std::array<std::array<double, 3>, 4> basis_;
+    Umriss u_;
+};
+
+Umriss vermessen(const Module1& m, Anzeige anzeige) {
+    Vermessung v(m);
+    for (int p = 1; anzeige.punkte && p <= std::min(m.anzpkt, kTabellenGrenze); ++p) {
+        v.dazu(p);
+    }
+    int a = 0;
+    for (int l = 1; anzeige.linien && l <= std::min(m.anzlin, kTabellenGrenze); ++l) {
+        const int b = m.linie[l][1];
+        if (m.linie[l][2] != 0) {
+            v.dazu(a);
+            v.dazu(b);
+        }
+        a = b;
+    }
+    return v.umriss();
+}
+
+// The largest scale at which a span of the given length fits into the pixels available; no
+// limit for a span of length 0.
+double passend(double verfuegbar, double laenge) {
+    return laenge > 0 ? std::max(verfuegbar, 0.0) / laenge
+                      : std::numeric_limits<double>::infinity();
+}
+
+// The origin that puts the middle of the span lo..hi, at the given scale, into the middle of
+// the given number of pixels.
+int mitte(int pixel, double lo, double hi, double massstab) {
+    return toInteger(std::floor(pixel / 2.0 - massstab * (lo + hi) / 2 + 0.5));
+}
+
+} // namespace
+
+std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganzzahlig) {
+    const Umriss u = vermessen(m, anzeige);
+    if (u.leer()) {
+        return std::nullopt;
+    }
+    // A position's pixel is where its real coordinate falls; one pixel on each side is kept
+    // for rounding the origin to whole pixels, and two more for the radius of a point's disc.
+    const int rand = std::max(1, std::min(m.breite, m.hoehe) / 32) + 1 + (anzeige.punkte ? 2 : 0);
+    double massstab = m.zoomfaktor;
+    if (u.rechts > u.links || u.unten > u.oben) {
+        massstab = std::min({passend(m.breite - 2 * rand, u.rechts - u.links),
+                             passend(m.hoehe - 2 * rand, u.unten - u.oben),
+                             static_cast<double>(std::numeric_limits<int>::max())});
+    }
+    if (ganzzahlig) {
+        massstab = std::max(1.0, std::floor(massstab));
+    }
+    return Einpassung{massstab, mitte(m.breite, u.links, u.rechts, massstab),
+                      mitte(m.hoehe, u.oben, u.unten, massstab)};
+}
+
+void einpassungAnwenden(Module1& m, const Einpassung& e) {
+    m.origx = e.origx;
+    m.origy = e.origy;
+    m.basis = basisBei(m, e.massstab);
+    m.zoomfaktor = std::max(1, toInteger(e.massstab));
+}
+
+} // namespace wyk
