@@ -78,17 +78,6 @@ double getroffen(const QImage& a, const QImage& b) {
     return lit == 0 ? 0.0 : static_cast<double>(treffer) / lit;
 }
 
-void vergleichen(const QImage& bild, const QImage& vorbild, const std::string& was) {
-    ASSERT_EQ(bild.size(), vorbild.size()) << was;
-    EXPECT_GE(getroffen(vorbild, bild), 0.97) << was << ": lit pixels of the PNG missing";
-    EXPECT_GE(getroffen(bild, vorbild), 0.97) << was << ": lit pixels the PNG lacks";
-}
-
-// Runs the program; true when it exits with 0.
-bool ausfuehren(const QString& programm, const QStringList& argumente) {
-    return QProcess::execute(programm, argumente) == 0;
-}
-
 // A scene with an element of each kind, written out from the drawing rules: the background, a
 // point's disc of 5 under its highlight of 7, a segment of each colour code 1 to 15 between the
 // origin and the point, and the highlighted move with pen 3, in the palette's full colours.
@@ -117,34 +106,31 @@ TEST(SvgExport, ElementsCarryThePalettesColoursThePensAndTheDiscSizes) {
     EXPECT_TRUE(QString::fromUtf8(svgBild(m)).endsWith(soll)) << svgBild(m).toStdString();
 }
 
-// rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG.
-TEST(SvgExport, RsvgDrawsThePixelsOfThePng) {
+// rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG and
+// pdftoppm the PDF at 96 dpi: both show the PNG's pixels. The PDF's page is the picture at
+// 0.75 pt a pixel and its title the model's name.
+TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
-    test::TempDir dir;
-    for (const Ansicht& a : kAnsichten) {
-        Module1 m;
-        einrichten(m, a);
-        ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
-        ASSERT_TRUE(schreibeBild(m, dir.path("a.SVG")).isDone());
-        ASSERT_TRUE(ausfuehren(rsvg, {dir.path("a.SVG"), "-o", dir.path("svg.png")}));
-        vergleichen(QImage(dir.path("svg.png")), QImage(dir.path("a.png")), a.modell);
-    }
-}
-
-// A PDF drawn by pdftoppm at 96 dpi shows the PNG's pixels; its page is the picture at 0.75 pt
-// a pixel and its title the model's name.
-TEST(PdfExport, PopplerDrawsThePixelsOfThePngOnAPageOfItsSize) {
     WYK_WERKZEUG(pdftoppm, "pdftoppm", "poppler-utils");
     WYK_WERKZEUG(pdfinfo, "pdfinfo", "poppler-utils");
     test::TempDir dir;
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
         einrichten(m, a);
-        ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
-        ASSERT_TRUE(schreibeBild(m, dir.path("a.Pdf")).isDone());
-        ASSERT_TRUE(ausfuehren(
-            pdftoppm, {"-r", "96", "-png", "-singlefile", dir.path("a.Pdf"), dir.path("pdf")}));
-        vergleichen(QImage(dir.path("pdf.png")), QImage(dir.path("a.png")), a.modell);
+        for (const char* name : {"a.png", "a.SVG", "a.Pdf"}) {
+            ASSERT_TRUE(schreibeBild(m, dir.path(name)).isDone());
+        }
+        ASSERT_EQ(QProcess::execute(rsvg, {dir.path("a.SVG"), "-o", dir.path("svg.png")}), 0);
+        ASSERT_EQ(QProcess::execute(pdftoppm, {"-r", "96", "-png", "-singlefile",
+                                               dir.path("a.Pdf"), dir.path("pdf")}),
+                  0);
+        const QImage png(dir.path("a.png"));
+        for (const QString bild : {"svg.png", "pdf.png"}) {
+            const QImage gezeichnet(dir.path(bild));
+            ASSERT_EQ(gezeichnet.size(), png.size()) << a.modell << bild.toStdString();
+            EXPECT_GE(getroffen(png, gezeichnet), 0.97) << a.modell << bild.toStdString();
+            EXPECT_GE(getroffen(gezeichnet, png), 0.97) << a.modell << bild.toStdString();
+        }
         QProcess info;
         info.start(pdfinfo, {"-enc", "UTF-8", dir.path("a.Pdf")});
         ASSERT_TRUE(info.waitForFinished());
