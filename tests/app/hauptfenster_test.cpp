@@ -31,10 +31,6 @@ protected:
         const QString text = QStringLiteral("%1 %2 %3").arg(m().zoomfaktor).arg(zoomFeld()->text());
         return text.arg(std::exchange(redraws, 0));
     }
-    WINdebug* oeffnen() {
-        klick(control("PushButton3"));
-        return app->debugFenster();
-    }
     QTableView* tabelle(const char* name) const {
         return teil<QTableView>(app->debugFenster(), name);
     }
@@ -170,7 +166,8 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     haupt().move(30, 70);
     lade(beispiel("dreieck.wyk"));
     m().punkt[2][3] = 0.25;
-    const QPointer<WINdebug> fenster = oeffnen();
+    klick(control("PushButton3"));
+    const QPointer<WINdebug> fenster = app->debugFenster();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(std::tuple(fenster->windowTitle(), fenster->pos(), fenster->minimumSize(),
                          fenster->maximumSize()),
@@ -193,7 +190,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
               std::tuple(nullptr, 0, 0, 1));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
-    oeffnen();
+    klick(control("PushButton3"));
     EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
     lade(beispiel("haus.wyk"));
     EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";
