@@ -72,28 +72,25 @@ TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
         }
         ASSERT_TRUE(offPlusExportieren(m, dialogs, true, false).isDone());
         EXPECT_EQ(dialogs.proposed, QStringList{vorschlag});
-        EXPECT_EQ(dir.names().size(), 2) << offName;
         EXPECT_EQ(dir.read(seitenName), test::seite(wert));
     }
 }
 
-// The boxes choose the files besides the OFF file, the class files (Java 8) as the program keeps
-// them; a file that would replace the OFF file (any but w.off here) is refused, no other.
-TEST(WebExport, BoxesChooseTheFilesButNoneReplacesTheOffFile) {
-    // OFF name, boxes for the page and the classes, the files then in the folder
-    const std::tuple<QString, bool, bool, QStringList> faelle[] = {
-        {"w.off", false, true, test::kKlassen + QStringList{"w.off"}},
-        {"w.off", true, false, {"w.htm", "w.off"}},
-        {"w.off", true, true, test::kKlassen + QStringList{"w.htm", "w.off"}},
-        {"x.htm", true, true, test::kKlassen + QStringList{"x.htm"}},
-        {"Face.class", true, true, {"Face.class", "x.htm"}}};
+// The page and the class files (Java 8) as the program keeps them go beside the OFF file; a file
+// that would replace the OFF file (any but w.off here) is refused, no other.
+TEST(WebExport, PageAndClassesButNoneReplacesTheOffFile) {
+    // OFF name, the files then in the folder
+    const std::pair<QString, QStringList> faelle[] = {
+        {"w.off", test::kKlassen + QStringList{"w.htm", "w.off"}},
+        {"x.htm", test::kKlassen + QStringList{"x.htm"}},
+        {"Face.class", {"Face.class", "x.htm"}}};
     Module1 m;
     m.datname = "x";
-    for (const auto& [offName, html, java, dateien] : faelle) {
+    for (const auto& [offName, dateien] : faelle) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
         dialogs.answers << dir.path(offName);
-        const Outcome ergebnis = offPlusExportieren(m, dialogs, html, java);
+        const Outcome ergebnis = offPlusExportieren(m, dialogs, true, true);
         EXPECT_EQ(ergebnis.isFailed(), offName != "w.off") << offName.toStdString();
         EXPECT_TRUE(ergebnis.isDone() || ergebnis.message().contains(offName));
         EXPECT_EQ(dir.names(), dateien);
