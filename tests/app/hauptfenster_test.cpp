@@ -54,10 +54,8 @@ protected:
         QTableView* view = tabelle(name);
         const QRect zelle = view->visualRect(view->model()->index(row, column));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, zelle.center());
-        return QStringLiteral("%1 %2 %3")
-            .arg(m().debugpkt)
-            .arg(m().debuglinie)
-            .arg(std::exchange(redraws, 0));
+        const QString text = QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie);
+        return text.arg(std::exchange(redraws, 0));
     }
 };
 
