@@ -26,8 +26,6 @@ class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m.fenster.schalter = [this] { return anzeige; };
-        m.fenster.zoomTextSetzen = [this](const QString& text) { zoomText = text; };
-        m.fenster.canvasZeigen = [this] { ++shown; };
         ASSERT_TRUE(init(m).isDone());
     }
 
@@ -60,17 +58,7 @@ protected:
 
     Module1 m;
     Anzeige anzeige;
-    QString zoomText;
-    int shown = 0;
 };
-
-// The first view: the picture, the default angles and the zoom shown, and drawn; the basis
-// that the axes' tips below follow from.
-TEST_F(RendererTest, InitSetsTheViewAndDraws) {
-    EXPECT_EQ(std::tuple(m.zebild.size(), m.zebild.depth(), zoomText, shown, m.rotwinkel[1],
-                         m.rotwinkel[3]),
-              std::tuple(QSize(2000, 1000), 16, "10", 1, 0.3925, -0.785));
-}
 
 // The axes are 100 pixels long in the model's scale at zoom 10 whatever the zoom: their tips
 // (270.74, 227.04), (270.68, 172.94), (200.00, 107.60) with the fractions discarded, each with
