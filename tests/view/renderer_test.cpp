@@ -64,6 +64,7 @@ protected:
 // (270.74, 227.04), (270.68, 172.94), (200.00, 107.60) with the fractions discarded, each with
 // its label right of it on its baseline; the origin is a disc of 5 x 5 without its corners.
 TEST_F(RendererTest, AxesTheSameAtEveryZoomAndOverAHighlight) {
+    EXPECT_TRUE(bemalt(QRect(0, 0, 400, 400))) << "the first view is drawn at once";
     modell({{0, 0, -10}}, {{1, 0}});
     m.debuglinie = 1;
     for (int zoom : {10, 1, 37}) {
@@ -129,9 +130,7 @@ TEST_F(RendererTest, PointsHighlightsAndTheirOrder) {
 
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     anzeige = {.punkte = true, .linien = false, .achsen = false};
-    m.origx = m.origy = 0;
-    m.breite = 500;
-    m.hoehe = 450;
+    std::tie(m.origx, m.origy, m.breite, m.hoehe) = std::tuple(0, 0, 500, 450);
     m.zebild.fill(Qt::blue);
     const QRgb outside = stored(0, 0, 255);
     // Model units map to pixels one to one along x and y for this basis.
