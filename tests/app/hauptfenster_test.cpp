@@ -31,10 +31,6 @@ protected:
         const QString text = QStringLiteral("%1 %2 %3").arg(m().zoomfaktor).arg(zoomFeld()->text());
         return text.arg(std::exchange(redraws, 0));
     }
-    WINdebug* oeffnen() {
-        klick(control("PushButton3"));
-        return app->debugFenster();
-    }
     QTableView* tabelle(const char* name) const {
         return teil<QTableView>(app->debugFenster(), name);
     }
@@ -58,10 +54,8 @@ protected:
         QTableView* view = tabelle(name);
         const QRect zelle = view->visualRect(view->model()->index(row, column));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, zelle.center());
-        return QStringLiteral("%1 %2 %3")
-            .arg(m().debugpkt)
-            .arg(m().debuglinie)
-            .arg(std::exchange(redraws, 0));
+        const QString text = QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie);
+        return text.arg(std::exchange(redraws, 0));
     }
 };
 
@@ -170,7 +164,8 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     haupt().move(30, 70);
     lade(beispiel("dreieck.wyk"));
     m().punkt[2][3] = 0.25;
-    const QPointer<WINdebug> fenster = oeffnen();
+    klick(control("PushButton3"));
+    const QPointer<WINdebug> fenster = app->debugFenster();
     ASSERT_NE(fenster, nullptr);
     EXPECT_EQ(std::tuple(fenster->windowTitle(), fenster->pos(), fenster->minimumSize(),
                          fenster->maximumSize()),
@@ -193,7 +188,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
               std::tuple(nullptr, 0, 0, 1));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
-    oeffnen();
+    klick(control("PushButton3"));
     EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
     lade(beispiel("haus.wyk"));
     EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";

@@ -1,9 +1,9 @@
 // Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
-// {"tasten": ["Tab", "Shift+Tab", "+", ...]}, {"maus": [x0, y0, x1, y1, ...]} (left button
-// pressed, moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
-// points per moment, then all lifted), {"tippen": id}, {"js": expression} (its value), {"cdp": method} (its
+// {"tasten": ["Tab", "Shift+Tab", "+", ...]}, {"maus": [[x, y], ...]} (left button pressed,
+// moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch points per
+// moment, then all lifted), {"tippen": id}, {"js": expression} (its value), {"cdp": method} (its
 // result), {"bild": 1} (after the next frame, #zeichnung's pixels as a data URL).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
@@ -33,9 +33,9 @@ function senden(method, params = {}) {
 }
 const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
-const maus = (type, x, y, buttons) =>
+const maus = (type, buttons) => ([x, y]) =>
     senden("Input.dispatchMouseEvent", { type, x, y, button: "left", buttons, clickCount: 1 });
-const finger = (type, punkte) => senden("Input.dispatchTouchEvent",
+const finger = (type) => (punkte) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], id) => ({ x, y, id })) });
 const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
 
@@ -45,6 +45,15 @@ async function taste(name) {
     const text = key.length === 1 ? key : undefined;
     await senden("Input.dispatchKeyEvent", { type: text ? "keyDown" : "rawKeyDown", text, ...art });
     await senden("Input.dispatchKeyEvent", { type: "keyUp", ...art });
+}
+
+// The first place starts a gesture, each further one moves it on, the last ends it.
+async function zug(orte, anfang, weiter, ende) {
+    await anfang(orte[0]);
+    for (const ort of orte.slice(1)) {
+        await weiter(ort);
+    }
+    await ende(orte[orte.length - 1]);
 }
 
 const schritte = {
@@ -61,25 +70,12 @@ const schritte = {
             await taste(name);
         }
     },
-    maus: async ({ maus: w }) => {
-        await maus("mousePressed", w[0], w[1], 1);
-        for (let i = 2; i < w.length; i += 2) {
-            await maus("mouseMoved", w[i], w[i + 1], 1);
-        }
-        await maus("mouseReleased", w[w.length - 2], w[w.length - 1], 0);
-    },
+    maus: (s) => zug(s.maus, maus("mousePressed", 1), maus("mouseMoved", 1), maus("mouseReleased", 0)),
     rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
-    finger: async (s) => {
-        await finger("touchStart", s.finger[0]);
-        for (const punkte of s.finger.slice(1)) {
-            await finger("touchMove", punkte);
-        }
-        await finger("touchEnd", []);
-    },
+    finger: (s) => zug(s.finger, finger("touchStart"), finger("touchMove"), () => finger("touchEnd")([])),
     tippen: async (s) => { // a finger's tap on the middle of the element with that id
         const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
-        await finger("touchStart", [[r.x + r.width / 2, r.y + r.height / 2]]);
-        await finger("touchEnd", []);
+        await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
     js: (s) => js(s.js),
     cdp: (s) => senden(s.cdp),

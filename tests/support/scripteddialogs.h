@@ -20,21 +20,16 @@ public:
 
 protected:
     std::optional<DialogWahl> oeffnen(const DialogAngebot& angebot) override {
-        return next(angebot);
-    }
-
-    std::optional<DialogWahl> speichern(const DialogAngebot& angebot) override {
-        proposed << QFileInfo(angebot.ort).fileName();
-        return next(angebot);
-    }
-
-private:
-    std::optional<DialogWahl> next(const DialogAngebot& angebot) {
         ++opened;
         angebote << angebot;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
         const int filter = filterWahl.isEmpty() ? 0 : filterWahl.takeFirst();
         return answer.isNull() ? std::nullopt : std::optional(DialogWahl{answer, filter});
+    }
+
+    std::optional<DialogWahl> speichern(const DialogAngebot& angebot) override {
+        proposed << QFileInfo(angebot.ort).fileName();
+        return oeffnen(angebot);
     }
 };
 

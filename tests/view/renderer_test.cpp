@@ -21,22 +21,18 @@ const QRgb kBlack = stored(0, 0, 0);
 const QRgb kRed = stored(255, 0, 0);
 const QRgb kGreen = stored(0, 255, 0);
 const QRgb kWhite = stored(255, 255, 255);
-const QRgb kFarbe10 = stored(105, 255, 105);
 
 class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m.fenster.schalter = [this] { return anzeige; };
-        m.fenster.zoomTextSetzen = [this](const QString& text) { zoomText = text; };
-        m.fenster.canvasZeigen = [this] { ++shown; };
         ASSERT_TRUE(init(m).isDone());
     }
 
-    std::vector<QRgb> farben(std::initializer_list<QPoint> punkte) const {
-        std::vector<QRgb> result;
-        for (const QPoint p : punkte) {
-            result.push_back(m.zebild.pixel(p));
-        }
+    std::vector<QRgb> farben(const std::vector<QPoint>& punkte) const {
+        std::vector<QRgb> result(punkte.size());
+        std::ranges::transform(punkte, result.begin(),
+                               [this](QPoint p) { return m.zebild.pixel(p); });
         return result;
     }
 
@@ -62,22 +58,13 @@ protected:
 
     Module1 m;
     Anzeige anzeige;
-    QString zoomText;
-    int shown = 0;
 };
-
-// The first view: the picture, the default angles and the zoom shown, and drawn; the basis
-// that the axes' tips below follow from.
-TEST_F(RendererTest, InitSetsTheViewAndDraws) {
-    EXPECT_EQ(std::tuple(m.zebild.size(), m.zebild.depth(), zoomText, shown, m.rotwinkel[1],
-                         m.rotwinkel[3]),
-              std::tuple(QSize(2000, 1000), 16, "10", 1, 0.3925, -0.785));
-}
 
 // The axes are 100 pixels long in the model's scale at zoom 10 whatever the zoom: their tips
 // (270.74, 227.04), (270.68, 172.94), (200.00, 107.60) with the fractions discarded, each with
 // its label right of it on its baseline; the origin is a disc of 5 x 5 without its corners.
 TEST_F(RendererTest, AxesTheSameAtEveryZoomAndOverAHighlight) {
+    EXPECT_TRUE(bemalt(QRect(0, 0, 400, 400))) << "the first view is drawn at once";
     modell({{0, 0, -10}}, {{1, 0}});
     m.debuglinie = 1;
     for (int zoom : {10, 1, 37}) {
@@ -114,43 +101,36 @@ TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
 
 // Points (5 x 5, never the origin), the point highlight (7 x 7) and the move highlight (pen 3)
 // show even with points and lines off; lines cover points and are covered by the highlight; a
-// move with code 0 draws nothing but moves the pen.
+// move with code 0 draws nothing but moves the pen, and move 1 starts at the origin.
 TEST_F(RendererTest, PointsHighlightsAndTheirOrder) {
-    anzeige = {.punkte = true, .linien = false, .achsen = false};
     modell({{10, 0, 0}, {0, 10, 0}}, {{1, 0}, {2, 10}});
-    zeichnen(m);
-    EXPECT_EQ(farben({{200, 200}, {270, 227}, {268, 227}, {268, 225}}),
+    const QRgb farbe10 = stored(105, 255, 105);
+    // The colours at the pixels once drawn with what is shown and the point and move highlighted.
+    const auto nach = [this](Anzeige zeigen, int punkt, int linie, std::vector<QPoint> wo) {
+        std::tie(anzeige, m.debugpkt, m.debuglinie) = std::tuple(zeigen, punkt, linie);
+        zeichnen(m);
+        return farben(wo);
+    };
+    const Anzeige nurPunkte{true, false, false};
+    const Anzeige nichts{false, false, false};
+    const Anzeige beide{true, true, false};
+    EXPECT_EQ(nach(nurPunkte, 0, 0, {{200, 200}, {270, 227}, {268, 227}, {268, 225}}),
               (std::vector{kBlack, kWhite, kWhite, kBlack}));
-    anzeige.punkte = false;
-    m.debugpkt = 1;
-    zeichnen(m);
-    EXPECT_EQ(farben({{270, 227}, {267, 227}, {267, 224}}), (std::vector{kGreen, kGreen, kBlack}));
-    m.debugpkt = 0;
-    m.debuglinie = 2;
-    zeichnen(m);
-    EXPECT_EQ(farben({{269, 199}, {271, 199}, {272, 199}}), (std::vector{kGreen, kGreen, kBlack}));
-
-    anzeige = {.punkte = true, .linien = true, .achsen = false};
-    m.debugpkt = 2;
-    m.debuglinie = 0;
-    zeichnen(m);
+    EXPECT_EQ(nach(nichts, 1, 0, {{270, 227}, {267, 227}, {267, 224}}),
+              (std::vector{kGreen, kGreen, kBlack}));
+    EXPECT_EQ(nach(nichts, 0, 2, {{269, 199}, {271, 199}, {272, 199}}),
+              (std::vector{kGreen, kGreen, kBlack}));
     EXPECT_EQ(
-        farben(
-            {{235, 213}, {270, 199}, {271, 199}, {270, 227}, {268, 227}, {270, 172}, {267, 172}}),
-        (std::vector{kBlack, kFarbe10, kBlack, kFarbe10, kWhite, kFarbe10, kGreen}));
-    m.debuglinie = 2;
-    zeichnen(m);
-    EXPECT_EQ(m.zebild.pixel(270, 199), kGreen);
-    m.debuglinie = 1;
-    zeichnen(m);
-    EXPECT_EQ(m.zebild.pixel(235, 213), kGreen) << "move 1 runs from the origin even with code 0";
+        nach(beide, 2, 0,
+             {{235, 213}, {270, 199}, {271, 199}, {270, 227}, {268, 227}, {270, 172}, {267, 172}}),
+        (std::vector{kBlack, farbe10, kBlack, farbe10, kWhite, farbe10, kGreen}));
+    EXPECT_EQ(nach(beide, 2, 2, {{270, 199}}), std::vector{kGreen});
+    EXPECT_EQ(nach(beide, 2, 1, {{235, 213}}), std::vector{kGreen});
 }
 
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     anzeige = {.punkte = true, .linien = false, .achsen = false};
-    m.origx = m.origy = 0;
-    m.breite = 500;
-    m.hoehe = 450;
+    std::tie(m.origx, m.origy, m.breite, m.hoehe) = std::tuple(0, 0, 500, 450);
     m.zebild.fill(Qt::blue);
     const QRgb outside = stored(0, 0, 255);
     // Model units map to pixels one to one along x and y for this basis.
