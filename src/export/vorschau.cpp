@@ -1,6 +1,7 @@
 #include "export/vorschau.h"
 
 #include "export/picture.h"
+#include "model/reader.h"
 #include "view/einpassen.h"
 #include "view/projection.h"
 #include "view/raster.h"
@@ -19,6 +20,9 @@ constexpr int kSchnellePng = 80;
 } // namespace
 
 Outcome schreibeVorschau(Module1& m, int groesse, const QString& path) {
+    if (const Outcome geschuetzt = modellSchuetzen(m, path); !geschuetzt.isDone()) {
+        return geschuetzt;
+    }
     QImage bild(groesse, groesse, QImage::Format_RGB16);
     if (bild.isNull()) {
         return Outcome::failed(

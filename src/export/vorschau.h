@@ -15,7 +15,8 @@ constexpr int kGroessteVorschau = 4096;
 // (kKleinsteVorschau..kGroessteVorschau) with the segments of the pen path in the start
 // angles on black, scaled by einpassen to fill the picture, no points and no axes. Drawn by
 // the renderer into a picture of its own; zebild is neither needed nor touched, and the view
-// of m is left fitted to the preview. The file appears only when complete.
+// of m is left fitted to the preview. The file appears only when complete, and never over
+// the model's own file (modellSchuetzen).
 Outcome schreibeVorschau(Module1& m, int groesse, const QString& path);
 
 } // namespace wyk

@@ -64,8 +64,11 @@ TEST(Vorschau, FileManagersGetTheWholeModelInThePaletteOrNoFile) {
         palette << punkt.pixel(0, 0);
     }
     test::TempDir dir;
+    const QByteArray klein = "1\n1 1 1\n1\n1 9\n"; // never replaced by its own preview
+    EXPECT_NE(vorschau(dir.write("k.wyk", klein), 64, dir.path("k.wyk")), 0);
     EXPECT_NE(vorschau(dir.write("gross.wyk", "5000\n"), 128, dir.path("v.png")), 0);
-    EXPECT_EQ(dir.names(), QStringList{"gross.wyk"});
+    EXPECT_EQ(dir.names(), (QStringList{"gross.wyk", "k.wyk"}));
+    EXPECT_EQ(dir.read("k.wyk"), klein);
     for (const QString modell : {"dreieck", "farben", "haus", "wuerfel"}) {
         for (const int groesse : {16, 100, 128, 256, 512, 1024}) {
             const QString ziel = dir.path(QStringLiteral("%1-%2.png").arg(modell).arg(groesse));
