@@ -107,8 +107,7 @@ TEST(WebExport, PageAndClassesButNoneReplacesTheOffFile) {
 }
 
 #ifdef WYK_VIEWER_BINARY
-// The real program under a locale without German texts: every message it prints is German,
-// the operating system's reason included.
+// Under the C locale the real program prints every message, the system's reason too, in German.
 TEST(Meldungen, GiveTheSystemsReasonInGerman) {
     test::TempDir dir;
     QString nurLesen = QStringLiteral("/sys"); // the superuser may write anywhere else

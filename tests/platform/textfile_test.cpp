@@ -42,9 +42,8 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
 }
 
-// Files are written whole or not at all through a temporary file that never stays behind,
-// with the permissions any new file gets; a text file ends every line with CR LF and writes
-// "?" for each character Windows-1252 lacks.
+// Files are replaced whole through a temporary file that never stays behind, with a new file's
+// permissions; text files end lines in CR LF and write "?" where Windows-1252 has no byte.
 TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
@@ -98,8 +97,7 @@ TEST(WriteFile, TheTemporaryFileIsPrivate) {
     EXPECT_TRUE(::fstat(fd, &info) == 0 && (info.st_mode & 0777) == 0600 && ::close(fd) == 0);
 }
 
-// Each reason a user can meet has a German phrase (a few share one); only other numbers get
-// the general text, which names the number.
+// Each common reason has a German phrase (a few share one); other numbers get one naming them.
 TEST(GrundText, GivesEveryCommonReasonItsOwnPhrase) {
     QSet<QString> texte;
     for (const int grund : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG, ENAMETOOLONG,

@@ -81,9 +81,8 @@ TEST_F(RendererTest, AxesTheSameAtEveryZoomAndOverAHighlight) {
     }
 }
 
-// Colour codes (then their red, green and blue) drawn on a move from the origin along the x
-// axis, after a white stroke that black wipes out: the bits above the lowest four count for
-// nothing. With the axes on, the x axis covers the move.
+// Colour codes on a move along the x axis, over a white stroke that black wipes out: only the
+// lowest four bits count. With the axes on, the x axis covers the move.
 TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
     anzeige.achsen = false;
     const std::array<int, 4> cases[] = {{8, 105, 105, 105},  {12, 255, 105, 105}, {17, 0, 0, 150},
