@@ -4,9 +4,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <cerrno>
 #include <climits>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -115,13 +113,10 @@ TEST(Meldungen, GiveTheSystemsReasonInGerman) {
         nurLesen = dir.folder("nurlesen");
         ::chmod(QFile::encodeName(nurLesen).constData(), 0555);
     }
-    // Refused for want of permission, or as a read-only mount in many containers.
-    const bool ro =
-        ::open(QFile::encodeName(nurLesen + "/x.off"), O_CREAT, 0644) < 0 && errno == EROFS;
     const QString haus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
     const std::pair<QStringList, QString> faelle[] = {
         {{"/nonexistent-dir/x.off", haus}, "existiert nicht"},
-        {{nurLesen + "/x.off", haus}, ro ? "schreibgeschützt" : "Berechtigung"},
+        {{nurLesen + "/x.off", haus}, "Berechtigung|schreibgeschützt"}, // or a read-only mount
         {{dir.path(QString(256, 'n')), haus}, "zu lang"},
         {{dir.path("x.off"), dir.path("fehlt.wyk")}, "existiert nicht"}};
     static const QRegularExpression englisch(
@@ -135,7 +130,7 @@ TEST(Meldungen, GiveTheSystemsReasonInGerman) {
                                   argumente);
         ASSERT_TRUE(programm.waitForFinished(60000));
         const QString meldung = QString::fromUtf8(programm.readAllStandardError());
-        EXPECT_TRUE(programm.exitCode() == 1 && meldung.contains(grund) &&
+        EXPECT_TRUE(programm.exitCode() == 1 && meldung.contains(QRegularExpression(grund)) &&
                     !meldung.contains(englisch))
             << meldung.toStdString();
     }
