@@ -51,23 +51,21 @@ TEST(OffExport, LinesFollowTheModel) {
 // The dialog proposes the model's name up to its first point; the page's name follows the OFF
 // file's, and the page names that file in its value attribute.
 TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
-    // datname (the start-up one if null), proposal, OFF name, page name, bytes of the value.
+    // datname ("3D" as at start-up), proposal, OFF name, page name, bytes of the value.
     const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
         {"haus.wyk", "haus.off", "haus.off", "haus.htm", "haus.off"},
         {"haus.wyk", "haus.off", "haus", "haus.wyk.htm", "haus"},
         {"a.b.c", "a.off", "a.offset", "a.of.htm", "a.offset"},
         {".x", ".off", "<Ü> & \"€Ω\".off", "<Ü> & \"€Ω\".htm",
          "&lt;\xDC&gt; &amp; &quot;\x80&#937;&quot;.off"},
-        {nullptr, "3D.off", "x.off😀", "x..htm", "x.off&#128512;"}, // one character, two in UTF-16
+        {"3D", "3D.off", "x.off😀", "x..htm", "x.off&#128512;"}, // one character, two in UTF-16
     };
     for (const auto& [datname, vorschlag, offName, seitenName, wert] : faelle) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
         dialogs.answers << dir.path(offName);
         Module1 m;
-        if (datname != nullptr) {
-            m.datname = datname;
-        }
+        m.datname = datname;
         ASSERT_TRUE(offPlusExportieren(m, dialogs, true, false).isDone());
         EXPECT_EQ(dialogs.proposed, QStringList{vorschlag});
         EXPECT_EQ(dir.read(seitenName), test::seite(wert));

@@ -29,11 +29,6 @@ QString beschreibung(const Module1& m) {
 const QByteArray kBeispiel = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
 constexpr const char* kBeispielModell = "3 (0 0 0, 10 0 0, 0 10 0) | 4 (1 0, 2 12, 3 10, 1 9)";
 
-Outcome lade(Module1& m, const test::TempDir& dir, const QByteArray& bytes,
-             const QString& name = QStringLiteral("modell.wyk")) {
-    return ladeDatei(m, dir.write(name, bytes));
-}
-
 // Each file and the model read from it, also with a byte-order mark, in UTF-16 and UTF-32.
 TEST(Reader, FollowsTheFileFormat) {
     QList<std::pair<QByteArray, const char*>> cases = {
@@ -70,7 +65,8 @@ TEST(Reader, FollowsTheFileFormat) {
     for (const auto& [file, model] : cases) {
         test::TempDir dir;
         Module1 m;
-        ASSERT_TRUE(lade(m, dir, file).isDone()) << file.left(60).toHex().toStdString();
+        ASSERT_TRUE(ladeDatei(m, dir.write("m.wyk", file)).isDone())
+            << file.left(60).toHex().toStdString();
         EXPECT_EQ(beschreibung(m), model) << file.left(60).toHex().toStdString();
         EXPECT_TRUE(m.punkt[0] == (std::array<double, 4>{}) && m.punkt[1][0] == 0)
             << "neither the origin nor column 0 is written";
@@ -83,6 +79,8 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     test::TempDir dir;
     dir.folder("ordner");
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.path("rohr.wyk")).constData(), 0600), 0);
+    const QString alt =
+        dir.write("alt.wyk", "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n");
     const std::pair<QString, const char*> refused[] = {
         {dir.write("a.wyk", "3001\n"), "3001 Punkte"},
         {dir.write("b.wyk", "0\n3001\n"), "3001 Linien"},
@@ -95,9 +93,7 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         Module1 m;
         int closed = 0;
         m.fenster.debugSchliessen = [&] { ++closed; };
-        ASSERT_TRUE(
-            lade(m, dir, "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n", "alt.wyk")
-                .isDone());
+        ASSERT_TRUE(ladeDatei(m, alt).isDone());
         m.debugpkt = 1;
         const QString message = ladeDatei(m, path).message();
         EXPECT_TRUE(message.contains(QFileInfo(path).fileName()) && message.contains(reason))
