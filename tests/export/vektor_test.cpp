@@ -264,7 +264,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
             namen << rolle + ": " + knoten["name"]["value"].toString();
         }
     }
-    EXPECT_TRUE(namen.size() == 10 && namen.indexOf(QRegularExpression(": $")) < 0 &&
+    EXPECT_TRUE(namen.size() == 10 && namen.filter(QRegularExpression(": $")).isEmpty() &&
                 namen.filter(QRegularExpression("^application: .*dreieck.*Pfeil")).size() == 1)
         << namen.join('\n').toStdString();
     for (const QJsonValue url : aus.last().toArray()) { // the pages themselves, and nothing else
