@@ -4,9 +4,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <cerrno>
 #include <climits>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -53,23 +51,21 @@ TEST(OffExport, LinesFollowTheModel) {
 // The dialog proposes the model's name up to its first point; the page's name follows the OFF
 // file's, and the page names that file in its value attribute.
 TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
-    // datname (the start-up one if null), proposal, OFF name, page name, bytes of the value.
+    // datname ("3D" as at start-up), proposal, OFF name, page name, bytes of the value.
     const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
         {"haus.wyk", "haus.off", "haus.off", "haus.htm", "haus.off"},
         {"haus.wyk", "haus.off", "haus", "haus.wyk.htm", "haus"},
         {"a.b.c", "a.off", "a.offset", "a.of.htm", "a.offset"},
         {".x", ".off", "<Ü> & \"€Ω\".off", "<Ü> & \"€Ω\".htm",
          "&lt;\xDC&gt; &amp; &quot;\x80&#937;&quot;.off"},
-        {nullptr, "3D.off", "x.off😀", "x..htm", "x.off&#128512;"}, // one character, two in UTF-16
+        {"3D", "3D.off", "x.off😀", "x..htm", "x.off&#128512;"}, // one character, two in UTF-16
     };
     for (const auto& [datname, vorschlag, offName, seitenName, wert] : faelle) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
         dialogs.answers << dir.path(offName);
         Module1 m;
-        if (datname != nullptr) {
-            m.datname = datname;
-        }
+        m.datname = datname;
         ASSERT_TRUE(offPlusExportieren(m, dialogs, true, false).isDone());
         EXPECT_EQ(dialogs.proposed, QStringList{vorschlag});
         EXPECT_EQ(dir.read(seitenName), test::seite(wert));
@@ -107,8 +103,7 @@ TEST(WebExport, PageAndClassesButNoneReplacesTheOffFile) {
 }
 
 #ifdef WYK_VIEWER_BINARY
-// The real program under a locale without German texts: every message it prints is German,
-// the operating system's reason included.
+// Under the C locale the real program prints every message, the system's reason too, in German.
 TEST(Meldungen, GiveTheSystemsReasonInGerman) {
     test::TempDir dir;
     QString nurLesen = QStringLiteral("/sys"); // the superuser may write anywhere else
@@ -116,13 +111,10 @@ TEST(Meldungen, GiveTheSystemsReasonInGerman) {
         nurLesen = dir.folder("nurlesen");
         ::chmod(QFile::encodeName(nurLesen).constData(), 0555);
     }
-    // Refused for want of permission, or as a read-only mount in many containers.
-    const bool ro =
-        ::open(QFile::encodeName(nurLesen + "/x.off"), O_CREAT, 0644) < 0 && errno == EROFS;
     const QString haus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
     const std::pair<QStringList, QString> faelle[] = {
         {{"/nonexistent-dir/x.off", haus}, "existiert nicht"},
-        {{nurLesen + "/x.off", haus}, ro ? "schreibgeschützt" : "Berechtigung"},
+        {{nurLesen + "/x.off", haus}, "Berechtigung|schreibgeschützt"}, // or a read-only mount
         {{dir.path(QString(256, 'n')), haus}, "zu lang"},
         {{dir.path("x.off"), dir.path("fehlt.wyk")}, "existiert nicht"}};
     static const QRegularExpression englisch(
@@ -136,7 +128,7 @@ TEST(Meldungen, GiveTheSystemsReasonInGerman) {
                                   argumente);
         ASSERT_TRUE(programm.waitForFinished(60000));
         const QString meldung = QString::fromUtf8(programm.readAllStandardError());
-        EXPECT_TRUE(programm.exitCode() == 1 && meldung.contains(grund) &&
+        EXPECT_TRUE(programm.exitCode() == 1 && meldung.contains(QRegularExpression(grund)) &&
                     !meldung.contains(englisch))
             << meldung.toStdString();
     }

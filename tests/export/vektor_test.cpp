@@ -72,9 +72,8 @@ double getroffen(const QImage& a, const QImage& b) {
     return lit == 0 ? 0.0 : static_cast<double>(treffer) / lit;
 }
 
-// A scene with an element of each kind, written out from the drawing rules: the background, a
-// point's disc of 5 under its highlight of 7, a segment of each colour code 1 to 15 between the
-// origin and the point, and the highlighted move with pen 3, in the palette's full colours.
+// An element of each kind from the drawing rules: the background, a point's disc of 5 under its
+// highlight of 7, moves of colour codes 1 to 15 and the highlighted move with pen 3.
 TEST(SvgExport, ElementsCarryThePalettesColoursThePensAndTheDiscSizes) {
     Module1 m;
     m.basis[1][1] = m.basis[2][2] = 1; // the point (10, 20, 0) lies at (210, 220)
@@ -100,9 +99,8 @@ TEST(SvgExport, ElementsCarryThePalettesColoursThePensAndTheDiscSizes) {
     EXPECT_TRUE(QString::fromUtf8(svgBild(m)).endsWith(soll)) << svgBild(m).toStdString();
 }
 
-// rsvg-convert, which refuses malformed XML such as an unescaped title, draws the SVG and
-// pdftoppm the PDF at 96 dpi: both show the PNG's pixels. The PDF's page is the picture at
-// 0.75 pt a pixel and its title the model's name.
+// SVG (drawn by rsvg-convert, which refuses malformed XML) and PDF (by pdftoppm at 96 dpi) show
+// the PNG's pixels; the PDF's page is 0.75 pt a pixel and its title the model's name.
 TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
     WYK_WERKZEUG(pdftoppm, "pdftoppm", "poppler-utils");
@@ -137,11 +135,9 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     }
 }
 
-// The pages in Chromium, worked by real key, mouse, wheel and touch events: each canvas then
-// holds exactly the PNG of the same steps taken through the desktop's functions, in the
-// program's colours, at one pixel a pixel where it fits and shrunk in proportion on a phone,
-// whose drag turns by drawing pixels. The page scrolls or zooms by none of it, shows a focus
-// ring, names every control, caps its replay and asks the network for nothing.
+// Real key, mouse, wheel and touch events in Chromium leave each canvas exactly the PNG of the
+// same steps on the desktop, shrunk in proportion on a phone. The page neither scrolls nor
+// zooms, shows a focus ring, names every control, caps its replay and loads nothing else.
 TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     WYK_WERKZEUG(chromium, "chromium", "chromium");
     WYK_WERKZEUG(node, "node", "nodejs");
@@ -268,11 +264,9 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
             namen << rolle + ": " + knoten["name"]["value"].toString();
         }
     }
-    EXPECT_EQ(namen.size(), 10) << namen.join('\n').toStdString();
-    EXPECT_TRUE(namen.filter(QRegularExpression(": $")).isEmpty())
+    EXPECT_TRUE(namen.size() == 10 && namen.filter(QRegularExpression(": $")).isEmpty() &&
+                namen.filter(QRegularExpression("^application: .*dreieck.*Pfeil")).size() == 1)
         << namen.join('\n').toStdString();
-    EXPECT_TRUE(namen.filter(QRegularExpression("^application: .*dreieck.*Pfeiltasten")).size() ==
-                1);
     for (const QJsonValue url : aus.last().toArray()) { // the pages themselves, and nothing else
         EXPECT_TRUE(url.toString().startsWith("file://" + dir.path("seite")))
             << url.toString().toStdString();

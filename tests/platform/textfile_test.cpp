@@ -42,9 +42,8 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
 }
 
-// Files are written whole or not at all through a temporary file that never stays behind,
-// with the permissions any new file gets; a text file ends every line with CR LF and writes
-// "?" for each character Windows-1252 lacks.
+// Files get a new file's permissions, replaced whole through a temporary file that never stays
+// and is private whatever the umask; text ends lines in CR LF, with "?" for what cp1252 lacks.
 TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
@@ -58,6 +57,12 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
     EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
               QFileInfo(dir.write("plain", "x")).permissions());
+    QByteArray pfad;
+    const mode_t maske = ::umask(0);
+    const int fd = temporaereDatei(QFile::encodeName(dir.path("x")).chopped(2), pfad);
+    ::umask(maske);
+    struct stat info {};
+    EXPECT_TRUE(::fstat(fd, &info) == 0 && (info.st_mode & 0777) == 0600 && ::close(fd) == 0);
 }
 
 // Links stay links and lead to the file that gets the bytes, which keeps its permissions;
@@ -87,19 +92,7 @@ TEST(WriteFile, KeepsLinksLongNamesAndPermissions) {
     EXPECT_EQ(dir.names(), QStringList({"absolut", "echt", laengster, "relativ", "unter"}));
 }
 
-// The temporary file is readable by its owner only, whatever the umask allows.
-TEST(WriteFile, TheTemporaryFileIsPrivate) {
-    test::TempDir dir;
-    QByteArray pfad;
-    const mode_t maske = ::umask(0);
-    const int fd = temporaereDatei(QFile::encodeName(dir.path("x")).chopped(2), pfad);
-    ::umask(maske);
-    struct stat info {};
-    EXPECT_TRUE(::fstat(fd, &info) == 0 && (info.st_mode & 0777) == 0600 && ::close(fd) == 0);
-}
-
-// Each reason a user can meet has a German phrase (a few share one); only other numbers get
-// the general text, which names the number.
+// Each common reason has a German phrase (a few share one); other numbers get one naming them.
 TEST(GrundText, GivesEveryCommonReasonItsOwnPhrase) {
     QSet<QString> texte;
     for (const int grund : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG, ENAMETOOLONG,

@@ -81,9 +81,8 @@ TEST_F(RendererTest, AxesTheSameAtEveryZoomAndOverAHighlight) {
     }
 }
 
-// Colour codes (then their red, green and blue) drawn on a move from the origin along the x
-// axis, after a white stroke that black wipes out: the bits above the lowest four count for
-// nothing. With the axes on, the x axis covers the move.
+// Colour codes on a move along the x axis, over a white stroke that black wipes out: only the
+// lowest four bits count. With the axes on, the x axis covers the move.
 TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
     anzeige.achsen = false;
     const std::array<int, 4> cases[] = {{8, 105, 105, 105},  {12, 255, 105, 105}, {17, 0, 0, 150},
@@ -105,27 +104,24 @@ TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
 TEST_F(RendererTest, PointsHighlightsAndTheirOrder) {
     modell({{10, 0, 0}, {0, 10, 0}}, {{1, 0}, {2, 10}});
     const QRgb farbe10 = stored(105, 255, 105);
-    // The colours at the pixels once drawn with what is shown and the point and move highlighted.
+    // The colours at the pixels once drawn showing {points, lines, axes} and with the highlights.
     const auto nach = [this](Anzeige zeigen, int punkt, int linie, std::vector<QPoint> wo) {
         std::tie(anzeige, m.debugpkt, m.debuglinie) = std::tuple(zeigen, punkt, linie);
         zeichnen(m);
         return farben(wo);
     };
-    const Anzeige nurPunkte{true, false, false};
-    const Anzeige nichts{false, false, false};
-    const Anzeige beide{true, true, false};
-    EXPECT_EQ(nach(nurPunkte, 0, 0, {{200, 200}, {270, 227}, {268, 227}, {268, 225}}),
+    EXPECT_EQ(nach({true, false, false}, 0, 0, {{200, 200}, {270, 227}, {268, 227}, {268, 225}}),
               (std::vector{kBlack, kWhite, kWhite, kBlack}));
-    EXPECT_EQ(nach(nichts, 1, 0, {{270, 227}, {267, 227}, {267, 224}}),
+    EXPECT_EQ(nach({false, false, false}, 1, 0, {{270, 227}, {267, 227}, {267, 224}}),
               (std::vector{kGreen, kGreen, kBlack}));
-    EXPECT_EQ(nach(nichts, 0, 2, {{269, 199}, {271, 199}, {272, 199}}),
+    EXPECT_EQ(nach({false, false, false}, 0, 2, {{269, 199}, {271, 199}, {272, 199}}),
               (std::vector{kGreen, kGreen, kBlack}));
     EXPECT_EQ(
-        nach(beide, 2, 0,
+        nach({true, true, false}, 2, 0,
              {{235, 213}, {270, 199}, {271, 199}, {270, 227}, {268, 227}, {270, 172}, {267, 172}}),
         (std::vector{kBlack, farbe10, kBlack, farbe10, kWhite, farbe10, kGreen}));
-    EXPECT_EQ(nach(beide, 2, 2, {{270, 199}}), std::vector{kGreen});
-    EXPECT_EQ(nach(beide, 2, 1, {{235, 213}}), std::vector{kGreen});
+    EXPECT_EQ(nach({true, true, false}, 2, 2, {{270, 199}}), std::vector{kGreen});
+    EXPECT_EQ(nach({true, true, false}, 2, 1, {{235, 213}}), std::vector{kGreen});
 }
 
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
