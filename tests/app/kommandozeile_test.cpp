@@ -48,7 +48,6 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
 TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
     // The options, then the check boxes and what else differs from the start view.
     const std::tuple<QStringList, Anzeige, void (*)(Module1&)> faelle[] = {
-        {{}, {}, [](Module1&) {}},
         {{"--points", "--no-lines"}, {true, false, true}, [](Module1&) {}},
         {{"--turn", "1", "--tilt=-0.5", "--zoom", "25", "--no-axes", "--size", "800x600"},
          {false, true, false},
@@ -72,22 +71,21 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
 }
 
 // The program's own messages only: German ones for failures on stderr, none at all for
-// success, also with Qt's options on the command line and without XDG_RUNTIME_DIR.
+// success, also with Qt's options on the command line, without a screen and XDG_RUNTIME_DIR.
 TEST(Kommandozeile, ExitCodesAndMessages) {
     test::TempDir dir;
     const QStringList qt{"-platform", "offscreen", "-style", "Fusion", "-reverse"};
-    const QStringList ohneSchirm{"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY"};
-    const std::tuple<QStringList, int, QString, bool> faelle[] = {
-        {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n", false},
-        {{kHaus}, 1, "kein Bildschirm", false},
-        {{"--bunt", kHaus}, 2, "„--bunt“", false},
-        {qt + QStringList{"--export-web", dir.path("h.off"), kHaus}, 0, "", true},
-        {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk", true}};
-    for (const auto& [argumente, code, genannt, bildschirm] : faelle) {
-        QProcess programm; // started as outside a login session, on request without a screen
-        programm.start("env", QStringList{"-u", "XDG_RUNTIME_DIR"} +
-                                  (bildschirm ? QStringList() : ohneSchirm) +
-                                  QStringList{WYK_VIEWER_BINARY} + argumente);
+    const std::tuple<QStringList, int, QString> faelle[] = {
+        {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n"},
+        {{kHaus}, 1, "kein Bildschirm"},
+        {{"--bunt", kHaus}, 2, "„--bunt“"},
+        {qt + QStringList{"--export-web", dir.path("h.off"), kHaus}, 0, ""},
+        {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk"}};
+    for (const auto& [argumente, code, genannt] : faelle) {
+        QProcess programm;
+        programm.start("env", QStringList{"-u", "XDG_RUNTIME_DIR", "-u", "QT_QPA_PLATFORM", "-u",
+                                          "DISPLAY", "-u", "WAYLAND_DISPLAY", WYK_VIEWER_BINARY} +
+                                  argumente);
         ASSERT_TRUE(programm.waitForFinished(60000) &&
                     programm.exitStatus() == QProcess::NormalExit);
         const QString ausgabe = QString::fromUtf8(programm.readAllStandardOutput());
@@ -99,8 +97,7 @@ TEST(Kommandozeile, ExitCodesAndMessages) {
     EXPECT_TRUE(dir.exists("h.htm") && dir.exists("Viewer41.class") && !dir.exists("a.off"));
 }
 
-// Runs the bash script in a new folder holding the model m.wyk, with the program as $2; gives
-// what it prints.
+// What the bash script prints, run in a new folder holding m.wyk, with the program as $2.
 QByteArray skriptAusgabe(const char* skript) {
     test::TempDir dir;
     QProcess shell;

@@ -188,39 +188,30 @@ protected:
         spy = std::make_unique<QSignalSpy>(app->findChild<ModellWaechter*>(),
                                            &ModellWaechter::geaendert);
     }
-    // Loads a model of n points through the menu and returns its path.
-    QString laden(const QString& name, int n) {
-        const QString path = dir.write(name, modell(n));
-        lade(path);
-        return path;
-    }
-    // Whether the followed file is read again within a second (or within wait ms).
-    bool gelesen(int wait = 1000) { return spy->wait(wait); }
-
     TempDir dir;
     std::unique_ptr<QSignalSpy> spy;
 };
 
 TEST_F(NachladenTest, EachWayOfSavingLoadsOncePerSaveAndTheNewestFileIsFollowed) {
-    const QString alt = laden("alt.wyk", 1);
+    const QString alt = lade(dir.write("alt.wyk", modell(1)));
     int art = 0;
     for (auto* speichern : {anOrt, umbenennen, neuAnlegen, stueckweise}) {
-        const QString path = laden(QStringLiteral("%1.wyk").arg(++art), 2);
+        const QString path = lade(dir.write(QStringLiteral("%1.wyk").arg(++art), modell(2)));
         anOrt(alt, modell(7)); // no longer followed
         spy->clear();
         for (const int n : {3, 4}) { // the second save finds the file still followed
             speichern(path, modell(n));
-            ASSERT_TRUE(gelesen()) << art << ' ' << n;
+            ASSERT_TRUE(spy->wait(1000)) << art << ' ' << n;
             EXPECT_EQ(std::pair(m().anzpkt, m().datname), std::pair(n, QFileInfo(path).fileName()));
         }
         EXPECT_EQ(spy->count(), 2) << art;
     }
-    EXPECT_FALSE(gelesen(2 * ModellWaechter::kRuhe)) << "a save loads once, not again and again";
+    EXPECT_FALSE(spy->wait(2 * ModellWaechter::kRuhe)) << "a save loads once, not again and again";
 }
 
 // A save the reader refuses is told once until a good one; the view and the debug window stay.
 TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
-    const QString path = laden("m.wyk", 3);
+    const QString path = lade(dir.write("m.wyk", modell(3)));
     klick(control("CBpunkte"));
     klick(control("RBdrag1"));
     m().rotwinkel = {0, 1.5, 0, -2.5};
@@ -235,7 +226,7 @@ TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
         {kaputt, 3, 1}, {kaputt, 3, 1}, {modell(2), 2, 1}, {kaputt, 2, 2}};
     for (const auto& [text, anzpkt, told] : saves) {
         anOrt(path, text);
-        ASSERT_TRUE(gelesen());
+        ASSERT_TRUE(spy->wait(1000));
         EXPECT_EQ(std::pair(m().anzpkt, meldungen.size()), std::pair(anzpkt, told)) << text.data();
     }
     EXPECT_EQ(std::tuple(m().rotwinkel, m().origx, m().origy, m().zoomfaktor,
@@ -274,7 +265,7 @@ TEST_F(NachladenTest, TheNameIsFollowedWhereverItLeadsAndHalfSavesAreWaitedFor) 
         {[&] { umbenennen(path, halb); }, 3}};
     for (const auto& [schritt, anzpkt] : schritte) {
         schritt();
-        ASSERT_TRUE(gelesen()) << anzpkt;
+        ASSERT_TRUE(spy->wait(1000)) << anzpkt;
         EXPECT_EQ(m().anzpkt, anzpkt);
     }
     ASSERT_TRUE(vorbei.wait());
