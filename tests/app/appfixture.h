@@ -50,9 +50,6 @@ protected:
         waehle("FIload");
         return path;
     }
-    static QString beispiel(const char* name) {
-        return QStringLiteral(WYK_EXAMPLES_DIR "/") + QString::fromLatin1(name);
-    }
 
     // One line per control of a window, shown and enabled: "name left top width height" in
     // the window's content, then its caption, "an"/"aus" for a check mark and "default".
