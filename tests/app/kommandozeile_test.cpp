@@ -183,15 +183,12 @@ int vorschau(const QString& modell, int groesse, const QString& ziel) {
         teil.replace("%s", QString::number(groesse)).replace("%i", modell).replace("%o", ziel);
     }
     EXPECT_EQ(befehl.takeFirst(), "wyk-viewer");
-    QProcessEnvironment umgebung, hier = QProcessEnvironment::systemEnvironment();
-    umgebung.insert("HOME", "/proc/kein-zuhause");
-    for (const QString& name : hier.keys().filter("SAN_OPTIONS")) {
-        umgebung.insert(name, hier.value(name));
-    }
+    QStringList aufruf{"-i", "HOME=/proc/kein-zuhause"};
+    aufruf << QProcessEnvironment::systemEnvironment().toStringList().filter("SAN_OPTIONS=")
+           << WYK_VIEWER_BINARY << befehl;
     QProcess programm;
-    programm.setProcessEnvironment(umgebung);
     programm.setWorkingDirectory("/");
-    programm.start(WYK_VIEWER_BINARY, befehl);
+    programm.start("env", aufruf);
     const bool fertig = programm.waitForFinished(60000);
     return fertig && programm.exitStatus() == QProcess::NormalExit ? programm.exitCode() : -1;
 }
