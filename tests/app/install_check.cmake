@@ -1,5 +1,4 @@
-# Installs the build into PREFIX and checks what the desktop needs to offer the program for
-# model files. Run with -DBUILD_DIR=... -DPREFIX=... -P install_check.cmake.
+# Installs the build (BUILD_DIR) into PREFIX and checks what desktops need to open model files.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)

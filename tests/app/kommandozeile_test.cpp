@@ -138,8 +138,7 @@ TEST(Kommandozeile, TheWindowsLoadTheNamedModel) {
     QTimer::singleShot(0, [&zeilen] {
         const auto fenster = [](const char* art) {
             const QWidgetList alle = QApplication::topLevelWidgets();
-            return *std::find_if(alle.begin(), alle.end(),
-                                 [art](QWidget* w) { return w->inherits(art); });
+            return *std::ranges::find_if(alle, [art](QWidget* w) { return w->inherits(art); });
         };
         fenster("wyk::WINhaupt")->findChild<QPushButton*>("PushButton3")->click();
         zeilen = fenster("wyk::WINdebug")->findChild<QTableView*>()->model()->rowCount();

@@ -220,10 +220,9 @@ TEST_F(NachladenTest, ARefusedSaveIsToldOnceUntilAGoodOneAndTheViewStays) {
     WINdebug* fenster = app->debugFenster();
     ASSERT_NE(fenster, nullptr);
     std::tie(m().debugpkt, m().debuglinie) = std::pair(3, 2);
-    const QByteArray kaputt = "5000\n";
     // Each save, then the points shown and the messages so far.
     const std::tuple<QByteArray, int, qsizetype> saves[] = {
-        {kaputt, 3, 1}, {kaputt, 3, 1}, {modell(2), 2, 1}, {kaputt, 2, 2}};
+        {"5000\n", 3, 1}, {"5000\n", 3, 1}, {modell(2), 2, 1}, {"5000\n", 2, 2}};
     for (const auto& [text, anzpkt, told] : saves) {
         anOrt(path, text);
         ASSERT_TRUE(spy->wait(1000));
