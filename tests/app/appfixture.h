@@ -45,12 +45,10 @@ protected:
     void waehle(const char* name) const {
         app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
-    void lade(const QString& path) {
+    QString lade(const QString& path) {
         dialogs->answers << path;
         waehle("FIload");
-    }
-    static QString beispiel(const char* name) {
-        return QStringLiteral(WYK_EXAMPLES_DIR "/") + QString::fromLatin1(name);
+        return path;
     }
 
     // One line per control of a window, shown and enabled: "name left top width height" in
@@ -61,10 +59,8 @@ protected:
             ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
             const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
             const char* text = w->property("title").isValid() ? "title" : "text";
-            QStringList ist{QStringLiteral("%1 %2 %3 %4 %5")
-                                .arg(w->objectName(), QString::number(r.x()),
-                                     QString::number(r.y()), QString::number(r.width()),
-                                     QString::number(r.height())),
+            QStringList ist{w->objectName(),
+                            QString::asprintf("%d %d %d %d", r.x(), r.y(), r.width(), r.height()),
                             w->property(text).toString()};
             if (w->property("checkable").toBool()) {
                 ist << (w->property("checked").toBool() ? "an" : "aus");

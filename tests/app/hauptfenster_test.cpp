@@ -111,7 +111,7 @@ TEST_F(HauptfensterTest, DragsRotateOrShiftAndResetRestoresTheView) {
     const std::tuple<const char*, QPoint, QPoint, double, double, QPoint> faelle[] = {
         {"RBdrag0", {100, 100}, {200, 300}, 1.57, 3.14, {200, 200}},
         {"RBdrag1", {50, 60}, {60, 55}, 0.0, 0.0, {210, 195}}};
-    lade(beispiel("haus.wyk"));
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
     for (const auto& [modus, von, nach, drehung, neigung, origin] : faelle) {
         klick(control(modus));
         const auto [winkel, bild] = std::pair(m().rotwinkel, m().zebild.copy());
@@ -162,7 +162,7 @@ TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
 
 TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCloses) {
     haupt().move(30, 70);
-    lade(beispiel("dreieck.wyk"));
+    lade(WYK_EXAMPLES_DIR "/dreieck.wyk");
     m().punkt[2][3] = 0.25;
     klick(control("PushButton3"));
     const QPointer<WINdebug> fenster = app->debugFenster();
@@ -190,7 +190,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
     klick(control("PushButton3"));
     EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
-    lade(beispiel("haus.wyk"));
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
     EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";
 }
 
@@ -209,7 +209,6 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
         {2, [](Module1& v) { mausRad(v, INT_MAX); }, 1},
         {5, [](Module1& v) { mausRad(v, INT_MIN); }, INT_MAX},
         {INT_MAX, [](Module1& v) { zoomRauf(v); }, INT_MAX},
-        {10, [](Module1& v) { zoomRauf(v); }, 11},
         {10, [](Module1& v) { zoomText(v, QStringLiteral("1e400")); }, INT_MAX}};
     for (const auto& [zoom, aktion, neu] : faelle) {
         m.zoomfaktor = zoom;

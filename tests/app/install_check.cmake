@@ -1,5 +1,4 @@
-# Installs the build into PREFIX and checks what the desktop needs to offer the program for
-# model files. Run with -DBUILD_DIR=... -DPREFIX=... -P install_check.cmake.
+# Installs the build (BUILD_DIR) into PREFIX and checks what desktops need to open model files.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -8,17 +7,12 @@ if(NOT result EQUAL 0 OR NOT EXISTS ${PREFIX}/bin/wyk-viewer
    OR NOT EXISTS ${icons}/48x48/apps/wyk-viewer.png)
     message(FATAL_ERROR "cmake --install failed (${result}) or left out the program or icon")
 endif()
-# Each icon, a PNG, lies in a folder that the icon theme lists and that is named by its width.
-file(STRINGS /usr/share/icons/hicolor/index.theme folders REGEX "^Directories=")
-string(REGEX REPLACE "^Directories=" "" folders "${folders}")
-string(REPLACE "," ";" folders "${folders}")
+# Each icon, a PNG, lies in the theme's folder of application icons named by its width.
 file(GLOB_RECURSE installed RELATIVE ${icons} ${icons}/*)
 foreach(icon ${installed})
-    get_filename_component(folder ${icon} DIRECTORY)
-    list(FIND folders "${folder}" listed)
     file(READ ${icons}/${icon} width OFFSET 16 LIMIT 4 HEX)
     math(EXPR width "0x${width}")
-    if(listed EQUAL -1 OR NOT folder MATCHES "^${width}x${width}/")
+    if(NOT icon MATCHES "^${width}x${width}/apps/[^/]+$")
         message(FATAL_ERROR "icon ${icon}, ${width} pixels wide, is in the wrong folder")
     endif()
 endforeach()

@@ -2,11 +2,13 @@
 #include "export/picture.h"
 #include "model/reader.h"
 #include "support/tempdir.h"
+#include "view/palette.h"
 #include "view/projection.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -48,7 +50,6 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
 TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
     // The options, then the check boxes and what else differs from the start view.
     const std::tuple<QStringList, Anzeige, void (*)(Module1&)> faelle[] = {
-        {{}, {}, [](Module1&) {}},
         {{"--points", "--no-lines"}, {true, false, true}, [](Module1&) {}},
         {{"--turn", "1", "--tilt=-0.5", "--zoom", "25", "--no-axes", "--size", "800x600"},
          {false, true, false},
@@ -71,36 +72,7 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
     }
 }
 
-// The program's own messages only: German ones for failures on stderr, none at all for
-// success, also with Qt's options on the command line and without XDG_RUNTIME_DIR.
-TEST(Kommandozeile, ExitCodesAndMessages) {
-    test::TempDir dir;
-    const QStringList qt{"-platform", "offscreen", "-style", "Fusion", "-reverse"};
-    const QStringList ohneSchirm{"-u", "QT_QPA_PLATFORM", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY"};
-    const std::tuple<QStringList, int, QString, bool> faelle[] = {
-        {{"--version"}, 0, "WYK-Viewer " WYK_VERSION "\n", false},
-        {{kHaus}, 1, "kein Bildschirm", false},
-        {{"--bunt", kHaus}, 2, "„--bunt“", false},
-        {qt + QStringList{"--export-web", dir.path("h.off"), kHaus}, 0, "", true},
-        {{"--export-off", dir.path("a.off"), dir.path("fehlt.wyk")}, 1, "fehlt.wyk", true}};
-    for (const auto& [argumente, code, genannt, bildschirm] : faelle) {
-        QProcess programm; // started as outside a login session, on request without a screen
-        programm.start("env", QStringList{"-u", "XDG_RUNTIME_DIR"} +
-                                  (bildschirm ? QStringList() : ohneSchirm) +
-                                  QStringList{WYK_VIEWER_BINARY} + argumente);
-        ASSERT_TRUE(programm.waitForFinished(60000) &&
-                    programm.exitStatus() == QProcess::NormalExit);
-        const QString ausgabe = QString::fromUtf8(programm.readAllStandardOutput());
-        const QString fehler = QString::fromUtf8(programm.readAllStandardError());
-        EXPECT_EQ(programm.exitCode(), code) << argumente.join(' ').toStdString();
-        EXPECT_TRUE((code == 0 ? ausgabe : fehler).contains(genannt)) << ausgabe.toStdString();
-        EXPECT_EQ(fehler.isEmpty(), code == 0) << fehler.toStdString();
-    }
-    EXPECT_TRUE(dir.exists("h.htm") && dir.exists("Viewer41.class") && !dir.exists("a.off"));
-}
-
-// Runs the bash script in a new folder holding the model m.wyk, with the program as $2; gives
-// what it prints.
+// What the bash script prints, run in a new folder holding m.wyk, with the program as $2.
 QByteArray skriptAusgabe(const char* skript) {
     test::TempDir dir;
     QProcess shell;
@@ -108,6 +80,19 @@ QByteArray skriptAusgabe(const char* skript) {
         shell.start("bash", {"-c", skript, "bash", dir.path("."), WYK_VIEWER_BINARY});
     }
     return shell.waitForFinished(60000) ? shell.readAllStandardOutput() : QByteArray("hangs");
+}
+
+// The program's own messages only: German ones for failures on stderr, none at all for
+// success, also with Qt's options on the command line, without a screen and XDG_RUNTIME_DIR.
+TEST(Kommandozeile, ExitCodesAndMessages) {
+    EXPECT_EQ(
+        skriptAusgabe(R"sh(cd "$1" && unset XDG_RUNTIME_DIR QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+for a in --version m.wyk "--bunt m.wyk" "--export-off a.off fehlt.wyk" \
+    "-platform offscreen -style Fusion -reverse --export-web h.off m.wyk"; do "$2" $a >o 2>e
+echo $? $(cat o) $(grep -o "kein Bildschirm\|„--bunt“\|fehlt.wyk" e) $([ -s e ] && echo Meldung)
+done; [ -f h.htm ] && [ -f Viewer41.class ] && [ ! -e a.off ] && echo Seite)sh"),
+        "0 WYK-Viewer " WYK_VERSION "\n1 kein Bildschirm Meldung\n2 „--bunt“ Meldung\n"
+        "1 fehlt.wyk Meldung\n0\nSeite\n");
 }
 
 // The real program writes as a plain write would: to /dev/stdout on a pipe and on a file, to a
@@ -153,8 +138,7 @@ TEST(Kommandozeile, TheWindowsLoadTheNamedModel) {
     QTimer::singleShot(0, [&zeilen] {
         const auto fenster = [](const char* art) {
             const QWidgetList alle = QApplication::topLevelWidgets();
-            return *std::find_if(alle.begin(), alle.end(),
-                                 [art](QWidget* w) { return w->inherits(art); });
+            return *std::ranges::find_if(alle, [art](QWidget* w) { return w->inherits(art); });
         };
         fenster("wyk::WINhaupt")->findChild<QPushButton*>("PushButton3")->click();
         zeilen = fenster("wyk::WINdebug")->findChild<QTableView*>()->model()->rowCount();
@@ -162,6 +146,91 @@ TEST(Kommandozeile, TheWindowsLoadTheNamedModel) {
     });
     EXPECT_EQ(starten(planAus({"wyk-viewer", kHaus}), true), 0);
     EXPECT_EQ(zeilen, 10);
+}
+
+// The colours of the pixels that are not black. Checks that they lie inside the margin of
+// 1/32 of the shorter side, centred, and out to the margin but for schlupf pixels one way.
+QSet<QRgb> eingepasst(const QImage& bild, int schlupf) {
+    QRect box;
+    QSet<QRgb> farben;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (const QRgb farbe = bild.pixel(x, y); farbe != qRgb(0, 0, 0)) {
+                box |= QRect(x, y, 1, 1);
+                farben << farbe;
+            }
+        }
+    }
+    const int rand = std::max(1, std::min(bild.width(), bild.height()) / 32);
+    EXPECT_TRUE(bild.rect().adjusted(rand, rand, -rand, -rand).contains(box));
+    EXPECT_NEAR(box.left(), bild.width() - 1 - box.right(), 2);
+    EXPECT_NEAR(box.top(), bild.height() - 1 - box.bottom(), 2);
+    EXPECT_TRUE(box.width() + 2 * rand + schlupf >= bild.width() ||
+                box.height() + 2 * rand + schlupf >= bild.height());
+    return farben;
+}
+
+// A file manager's call: the preview entry's Exec line with its fields filled in, run from
+// the root folder with a home folder that cannot be written and nothing else in the
+// environment but the sanitizers' options. Gives the exit code, -1 for a crash.
+int vorschau(const QString& modell, int groesse, const QString& ziel) {
+    QFile eintrag(QStringLiteral(WYK_EXAMPLES_DIR "/../resources/desktop/wyk-viewer.thumbnailer"));
+    EXPECT_TRUE(eintrag.open(QIODevice::ReadOnly));
+    QStringList befehl =
+        QString::fromUtf8(eintrag.readAll()).section("\nExec=", 1).section('\n', 0, 0).split(' ');
+    for (QString& teil : befehl) {
+        teil.replace("%s", QString::number(groesse)).replace("%i", modell).replace("%o", ziel);
+    }
+    EXPECT_EQ(befehl.takeFirst(), "wyk-viewer");
+    QStringList aufruf{"-i", "HOME=/proc/kein-zuhause"};
+    aufruf << QProcessEnvironment::systemEnvironment().toStringList().filter("SAN_OPTIONS=")
+           << WYK_VIEWER_BINARY << befehl;
+    QProcess programm;
+    programm.setWorkingDirectory("/");
+    programm.start("env", aufruf);
+    const bool fertig = programm.waitForFinished(60000);
+    return fertig && programm.exitStatus() == QProcess::NormalExit ? programm.exitCode() : -1;
+}
+
+TEST(Vorschau, FileManagersGetTheWholeModelInThePaletteOrNoFile) {
+    QSet<QRgb> palette; // as the 16-bit picture holds the colours
+    QImage punkt(1, 1, QImage::Format_RGB16);
+    for (int code = 1; code <= 15; ++code) {
+        punkt.fill(QColor(farbe(code)));
+        palette << punkt.pixel(0, 0);
+    }
+    test::TempDir dir;
+    const QByteArray klein = "1\n1 1 1\n1\n1 9\n"; // never replaced by its own preview
+    EXPECT_NE(vorschau(dir.write("k.wyk", klein), 64, dir.path("k.wyk")), 0);
+    EXPECT_NE(vorschau(dir.write("gross.wyk", "5000\n"), 128, dir.path("v.png")), 0);
+    EXPECT_EQ(dir.names(), (QStringList{"gross.wyk", "k.wyk"}));
+    EXPECT_EQ(dir.read("k.wyk"), klein);
+    for (const QString modell : {"dreieck", "farben", "haus", "wuerfel"}) {
+        for (const int groesse : {16, 100, 128, 256, 512, 1024}) {
+            const QString ziel = dir.path(QStringLiteral("%1-%2.png").arg(modell).arg(groesse));
+            SCOPED_TRACE(ziel.toStdString());
+            ASSERT_EQ(vorschau(WYK_EXAMPLES_DIR "/" + modell + ".wyk", groesse, ziel), 0);
+            const QImage bild(ziel, "png");
+            EXPECT_EQ(bild.size(), QSize(groesse, groesse));
+            EXPECT_TRUE(palette.contains(eingepasst(bild, 4)));
+        }
+    }
+}
+
+// --fit after the other view options: whole zooms, so up to a tenth of the side stays free.
+TEST(Vorschau, FitShowsTheWholeModelInPictureExports) {
+    const QStringList faelle[] = {
+        {WYK_EXAMPLES_DIR "/haus.wyk", "--size", "800x600"},
+        {WYK_EXAMPLES_DIR "/wuerfel.wyk", "--points", "--size", "400x865", "--turn", "1"},
+        {WYK_EXAMPLES_DIR "/dreieck.wyk", "--tilt", "0", "--size", "1424x400"}};
+    test::TempDir dir;
+    const QStringList aufruf{"wyk-viewer", "--fit", "--no-axes", "--export-picture",
+                             dir.path("f.png")};
+    for (const QStringList& optionen : faelle) {
+        SCOPED_TRACE(optionen.join(' ').toStdString());
+        ASSERT_EQ(starten(planAus(aufruf + optionen), false), 0);
+        eingepasst(QImage(dir.path("f.png")), 800 / 10);
+    }
 }
 
 } // namespace

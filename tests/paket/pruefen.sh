@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # What a Debian user gets; a missing tool skips the check (77), or fails it where CI is set.
 # "man PROGRAM PAGE...": the pages render without warnings and name PROGRAM --help's options.
-# "paket SOURCE WORK": package.sh builds a package with the expected files, version and
-# run-time dependencies, and without lintian errors.
+# "paket SOURCE WORK": the package of package.sh: files, version, dependencies, lintian clean.
 set -u
 status=0
 fail() { echo "FAILED: $*"; status=1; }
