@@ -2,6 +2,7 @@
 
 #include "platform/numbers.h"
 #include "view/projection.h"
+#include "view/renderer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,10 +32,7 @@ public:
         if (p < 0 || p > kTabellenGrenze) {
             return;
         }
-        const auto& q = m_.punkt[p];
-        const auto& b = basis_;
-        const double x = q[1] * b[1][1] + q[2] * b[2][1] + q[3] * b[3][1];
-        const double y = q[1] * b[1][2] + q[2] * b[2][2] + q[3] * b[3][2];
+        const auto [x, y] = bildlage(basis_, m_.punkt[p]);
         if (std::isfinite(x) && std::isfinite(y)) {
             u_.links = std::min(u_.links, x);
             u_.rechts = std::max(u_.rechts, x);
@@ -47,7 +45,7 @@ public:
 
 private:
     const Module1& m_;
-    std::array<std::array<double, 3>, 4> basis_;
+    Basis basis_;
     Umriss u_;
 };
 
@@ -89,8 +87,9 @@ std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganz
         return std::nullopt;
     }
     // A position's pixel is where its real coordinate falls; one pixel on each side is kept
-    // for rounding the origin to whole pixels, and two more for the radius of a point's disc.
-    const int rand = std::max(1, std::min(m.breite, m.hoehe) / 32) + 1 + (anzeige.punkte ? 2 : 0);
+    // for rounding the origin to whole pixels, and the radius of a point's disc.
+    const int rand = std::max(1, std::min(m.breite, m.hoehe) / 32) + 1 +
+                     (anzeige.punkte ? kPunktScheibe / 2 : 0);
     double massstab = m.zoomfaktor;
     if (u.rechts > u.links || u.unten > u.oben) {
         massstab = std::min({passend(m.breite - 2 * rand, u.rechts - u.links),

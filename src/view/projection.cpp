@@ -11,13 +11,13 @@ void rotation2(Module1& m) {
     m.basis = basisBei(m, static_cast<double>(m.zoomfaktor));
 }
 
-std::array<std::array<double, 3>, 4> basisBei(const Module1& m, double massstab) {
+Basis basisBei(const Module1& m, double massstab) {
     const double z = massstab;
     const double s1 = std::sin(m.rotwinkel[1]);
     const double c1 = std::cos(m.rotwinkel[1]);
     const double s3 = std::sin(m.rotwinkel[3]);
     const double c3 = std::cos(m.rotwinkel[3]);
-    std::array<std::array<double, 3>, 4> basis{};
+    Basis basis{};
     basis[1][1] = z * c3;
     basis[1][2] = -(z * s1 * s3);
     basis[2][1] = -(z * s3);

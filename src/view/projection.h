@@ -19,9 +19,23 @@ static_assert(kGroessteZeichnung.width() <= kBildBreite &&
 // basis[k][2] are the screen x and y (downwards) in pixels of one unit along model axis k.
 void rotation2(Module1& m);
 
+// A projection basis as rotation2 builds it: basis[k][1] and basis[k][2] for model axis k.
+using Basis = std::array<std::array<double, 3>, 4>;
+
 // The basis rotation2 builds, at a scale of massstab pixels per model unit that need not be
 // a whole number; nothing is stored.
-[[nodiscard]] std::array<std::array<double, 3>, 4> basisBei(const Module1& m, double massstab);
+[[nodiscard]] Basis basisBei(const Module1& m, double massstab);
+
+// Screen position relative to the origin, before conversion to whole pixels, of the point q
+// (x, y, z in elements 1..3) under the basis b.
+struct Bildlage {
+    double x;
+    double y;
+};
+[[nodiscard]] inline Bildlage bildlage(const Basis& b, const std::array<double, 4>& q) {
+    return {q[1] * b[1][1] + q[2] * b[2][1] + q[3] * b[3][1],
+            q[1] * b[1][2] + q[2] * b[2][2] + q[3] * b[3][2]};
+}
 
 // Prepares the view when the main window opens: creates zebild, sets the default angles,
 // shows the zoom in the zoom field, builds the basis and draws the first picture. Fails only

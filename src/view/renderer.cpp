@@ -2,6 +2,7 @@
 
 #include "platform/numbers.h"
 #include "view/palette.h"
+#include "view/projection.h"
 #include "view/raster.h"
 
 #include <QFontMetrics>
@@ -18,11 +19,10 @@ namespace {
 class Projektion {
 public:
     explicit Projektion(const Module1& m) : x_(kTabellenGrenze + 1), y_(kTabellenGrenze + 1) {
-        const auto& b = m.basis;
         for (int p = 0; p <= kTabellenGrenze; ++p) {
-            const auto& q = m.punkt[p];
-            x_[p] = q[1] * b[1][1] + q[2] * b[2][1] + q[3] * b[3][1];
-            y_[p] = q[1] * b[1][2] + q[2] * b[2][2] + q[3] * b[3][2];
+            const Bildlage lage = bildlage(m.basis, m.punkt[p]);
+            x_[p] = lage.x;
+            y_[p] = lage.y;
         }
     }
 
