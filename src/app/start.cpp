@@ -54,11 +54,14 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
     m.fenster.schalter = [anzeige = ansicht.anzeige] { return anzeige; };
     rotation2(m);
-    const auto einpassung = ansicht.einpassen ? einpassen(m, ansicht.anzeige, true) : std::nullopt;
+    // A turning picture is fitted once, for all its pictures.
+    const int bilder = alsUmlauf(ziel) ? ansicht.umlauf.bilder : 1;
+    const auto einpassung =
+        ansicht.einpassen ? einpassenRundum(m, ansicht.anzeige, true, bilder) : std::nullopt;
     if (einpassung) {
         einpassungAnwenden(m, *einpassung);
     }
-    return schreibeBild(m, ziel);
+    return schreibeBild(m, ziel, ansicht.umlauf);
 }
 
 Outcome exportieren(Module1& m, const Plan& plan) {

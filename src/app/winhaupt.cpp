@@ -4,6 +4,7 @@
 #include "app/einzelfenster.h"
 #include "app/platzieren.h"
 #include "app/updownarrows.h"
+#include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +83,8 @@ void WINhaupt::CreateControls() {
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
+    CAhaupt_->setFocusPolicy(Qt::StrongFocus);
+    CAhaupt_->installEventFilter(this); // the standard views' keys
     createKnoepfe();
 }
 
@@ -208,6 +212,10 @@ void WINhaupt::Event_Close() {
 bool WINhaupt::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inhalt_ && event->type() == QEvent::Resize) {
         Event_Resized(inhalt_->size());
+    }
+    if (const auto* taste = dynamic_cast<QKeyEvent*>(event); watched == CAhaupt_ && taste &&
+        taste->type() == QEvent::KeyPress && ansichtTaste(m_, taste->key(), taste->modifiers())) {
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -2,6 +2,7 @@
 
 #include "export/markup.h"
 #include "platform/numbers.h"
+#include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/palette.h"
 #include "view/projection.h"
@@ -100,6 +101,18 @@ QString farbDaten() {
     return liste(werte);
 }
 
+// The angles each key of a standard view sets: [turn, tilt] alone, then with Ctrl.
+QString seitenDaten() {
+    const auto winkel = [](const Seite& s) { return liste({zahl(s.drehung), zahl(s.neigung)}); };
+    QStringList tasten;
+    for (const SeitenTaste& t : kSeitenTasten) {
+        tasten << QStringLiteral("\"%1\":%2")
+                      .arg(QLatin1Char(t.ziffer))
+                      .arg(liste({winkel(kSeiten[t.vorn]), winkel(kSeiten[t.gegen])}));
+    }
+    return QLatin1Char('{') + tasten.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
 // Everything the page's script needs, as JSON of numbers, booleans and fixed names only.
 QString daten(const Module1& m) {
     const Anzeige a = anzeige(m);
@@ -137,6 +150,8 @@ QString daten(const Module1& m) {
         {"ursprungScheibe", Str(kUrsprungScheibe)},
         {"markeStift", Str(kMarkeStift)},
         {"achse", zahl(kAchsenLaenge)},
+        {"seitenTasten", seitenDaten()},
+        {"einpassTaste", QStringLiteral("\"%1\"").arg(QLatin1Char(kEinpassTaste))},
     };
     QStringList paare;
     for (const auto& [name, wert] : felder) {

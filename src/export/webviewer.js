@@ -3,7 +3,9 @@
 // canvas #zeichnung as the desktop renderer does and changes the view the way the main window
 // does: dragging turns or shifts, the wheel, the buttons and the zoom field zoom, the check
 // boxes switch points, lines and axes. On the focused drawing each arrow key acts as a drag of
-// SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset". One finger drags as the
+// SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset"; 1, 3 and 7 show the model
+// from the front, the right and the top, with Ctrl from the back, the left and the bottom, and
+// F fits the whole model into the drawing, as in the main window. One finger drags as the
 // mouse does; two fingers pinch to zoom. Positions are taken in drawing pixels, so a drawing
 // shrunk to a narrow screen turns by the same amount per drawing pixel.
 //
@@ -50,12 +52,7 @@
         mausy: 0,
         radRest: 0,
     };
-    const basis = [
-        [0, 0, 0],
-        [0, 0, 0],
-        [0, 0, 0],
-        [0, 0, 0],
-    ];
+    let basis = basisBei(0);
 
     // The one conversion from a real to an Integer: truncation, saturating, NaN gives 0.
     function ganz(v) {
@@ -65,18 +62,23 @@
         return Math.max(-2147483648, Math.min(2147483647, Math.trunc(v)));
     }
 
-    function rotation2() {
-        const f = z.zoom;
+    // The basis at a scale of f pixels per model unit: basis[k][1] and basis[k][2] are the screen
+    // x and y (downwards) of one unit along model axis k.
+    function basisBei(f) {
         const s1 = Math.sin(z.neigung);
         const c1 = Math.cos(z.neigung);
         const s3 = Math.sin(z.drehung);
         const c3 = Math.cos(z.drehung);
-        basis[1][1] = f * c3;
-        basis[1][2] = -(f * s1 * s3);
-        basis[2][1] = -(f * s3);
-        basis[2][2] = -(f * s1 * c3);
-        basis[3][1] = 0;
-        basis[3][2] = -(f * c1);
+        return [
+            [0, 0, 0],
+            [0, f * c3, -(f * s1 * s3)],
+            [0, -(f * s3), -(f * s1 * c3)],
+            [0, 0, -(f * c1)],
+        ];
+    }
+
+    function rotation2() {
+        basis = basisBei(z.zoom);
     }
 
     function projizieren() {
@@ -381,6 +383,63 @@
         }
     }
 
+    // A standard view: the two angles; zoom and origin stay.
+    function seiteZeigen([drehung, neigung]) {
+        z.drehung = drehung;
+        z.neigung = neigung;
+        rotation2();
+    }
+
+    // The largest whole zoom at which everything drawn with the current angles and check boxes
+    // lies inside the drawing, a margin of 1/32 of its shorter side (at least one pixel), one
+    // pixel for rounding and a point's radius left free all round, and the origin that centres
+    // it; zoom 1 when none fits. A drawing that is a single position keeps the zoom; where
+    // nothing is drawn at a finite position nothing changes.
+    function einpassen() {
+        const b = basisBei(1);
+        let [links, rechts, oben, unten] = [Infinity, -Infinity, Infinity, -Infinity];
+        const dazu = (p) => {
+            if (p < 0 || p > GRENZE) {
+                return;
+            }
+            const [x, y, w] = [punkt[3 * p], punkt[3 * p + 1], punkt[3 * p + 2]];
+            const bx = x * b[1][1] + y * b[2][1] + w * b[3][1];
+            const by = x * b[1][2] + y * b[2][2] + w * b[3][2];
+            if (Number.isFinite(bx) && Number.isFinite(by)) {
+                [links, rechts] = [Math.min(links, bx), Math.max(rechts, bx)];
+                [oben, unten] = [Math.min(oben, by), Math.max(unten, by)];
+            }
+        };
+        for (let p = 1; schalter.punkte.checked && p <= Math.min(daten.anzpkt, GRENZE); ++p) {
+            dazu(p);
+        }
+        let a = 0;
+        for (let l = 1; schalter.linien.checked && l <= Math.min(daten.anzlin, GRENZE); ++l) {
+            const ziel = linie[2 * l];
+            if (linie[2 * l + 1] !== 0) {
+                dazu(a);
+                dazu(ziel);
+            }
+            a = ziel;
+        }
+        if (links > rechts) {
+            return;
+        }
+        const rand = Math.max(1, Math.trunc(Math.min(B, H) / 32)) + 1 +
+            (schalter.punkte.checked ? Math.trunc(daten.punktScheibe / 2) : 0);
+        const passend = (verfuegbar, laenge) => (laenge > 0 ? Math.max(verfuegbar, 0) / laenge : Infinity);
+        let massstab = z.zoom;
+        if (rechts > links || unten > oben) {
+            massstab = Math.min(passend(B - 2 * rand, rechts - links), passend(H - 2 * rand, unten - oben),
+                2147483647);
+        }
+        massstab = Math.max(1, Math.floor(massstab));
+        const mitte = (pixel, lo, hi) => ganz(Math.floor(pixel / 2 - (massstab * (lo + hi)) / 2 + 0.5));
+        z.origx = mitte(B, links, rechts);
+        z.origy = mitte(H, oben, unten);
+        zoomSetzen(massstab);
+    }
+
     function zuruecksetzen() {
         z.neigung = daten.startNeigung;
         z.drehung = daten.startDrehung;
@@ -466,11 +525,30 @@
         Home: zuruecksetzen,
         0: zuruecksetzen,
     };
+    // What a key does on the drawing: a standard view's digit alone or with Ctrl, the fitting key
+    // (in either case) and the keys above without Ctrl; nothing for any other key or with Alt or
+    // Meta, so the browser's own shortcuts stay its own.
+    function tastenAktion(e) {
+        if (e.altKey || e.metaKey) {
+            return null;
+        }
+        if (Object.hasOwn(daten.seitenTasten, e.key)) {
+            return () => seiteZeigen(daten.seitenTasten[e.key][e.ctrlKey ? 1 : 0]);
+        }
+        if (e.ctrlKey) {
+            return null;
+        }
+        if (e.key.toUpperCase() === daten.einpassTaste) {
+            return einpassen;
+        }
+        return Object.hasOwn(tasten, e.key) ? tasten[e.key] : null;
+    }
     // The drawing's keys, taken from the page so that they do not scroll it.
     canvas.addEventListener("keydown", (e) => {
-        if (Object.hasOwn(tasten, e.key) && !e.altKey && !e.ctrlKey && !e.metaKey) {
+        const aktion = tastenAktion(e);
+        if (aktion !== null) {
             e.preventDefault();
-            tasten[e.key]();
+            aktion();
             anfordern();
         }
     });
