@@ -2,6 +2,7 @@
 #include "export/svg.h"
 #include "exporthelfer.h"
 #include "support/werkzeug.h"
+#include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/palette.h"
 #include "view/projection.h"
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <functional>
+#include <numbers>
 
 namespace wyk {
 namespace {
@@ -145,14 +147,14 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         Ansicht ansicht;
         int schirm;  // viewport width; below 500 a phone's
         bool messen; // replays a measurement of far too many frames first
-        const char* schritte;
+        QByteArray schritte;
         std::function<void(Module1&, Anzeige&)> desktop;
     };
     const auto ziehen = [](Module1& m, int dx, int dy, bool rotieren) {
         mausRunter(m, 0, 0);
         mausZiehen(m, dx, dy, rotieren);
     };
-    const Fall faelle[] = {
+    std::vector<Fall> faelle = {
         {kAnsichten[0], 1024, false, R"([{"tasten": ["Tab", "ArrowLeft", "Home", "ArrowRight",
             "ArrowRight", "ArrowDown", "+", "+", "-"]}])",
          [&](Module1& m, Anzeige&) {
@@ -192,7 +194,31 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              ziehen(m, 0, -10, true);
              ASSERT_TRUE(zoomRunter(m));
          }},
+        // F fits as the window does, also with points and marks drawn.
+        {kAnsichten[1], 1024, false, R"([{"tasten": ["Tab", "Ctrl+3", "f"]}])",
+         [](Module1& m, Anzeige&) {
+             ASSERT_TRUE(ansichtTaste(m, Qt::Key_3, Qt::ControlModifier));
+             ASSERT_TRUE(ansichtTaste(m, Qt::Key_F, Qt::NoModifier));
+         }},
+        {kAnsichten[2], 1024, false, R"([{"tasten": ["Tab", "7", "Shift+F", "Ctrl+f"]}])",
+         [](Module1& m, Anzeige&) {
+             ASSERT_TRUE(ansichtTaste(m, Qt::Key_7, Qt::NoModifier));
+             ASSERT_TRUE(ansichtTaste(m, Qt::Key_F, Qt::ShiftModifier));
+         }},
     };
+    // Each side's key shows the same angles written out; zoom and origin stay.
+    const std::tuple<const char*, double, double> seiten[] = {
+        {"1", 0, 0},           {"Ctrl+1", std::numbers::pi, 0}, {"3", -std::numbers::pi / 2, 0},
+        {"Ctrl+3", std::numbers::pi / 2, 0}, {"7", 0, std::numbers::pi / 2},
+        {"Ctrl+7", 0, -std::numbers::pi / 2}};
+    for (const auto& [taste, drehung, neigung] : seiten) { // the triangle's page comes last
+        faelle.push_back({kAnsichten[faelle.size() % 4], 1024, false,
+                          QStringLiteral(R"([{"tasten": ["Tab", "%1"]}])").arg(taste).toUtf8(),
+                          [d = drehung, n = neigung](Module1& m, Anzeige&) {
+                              std::tie(m.rotwinkel[3], m.rotwinkel[1]) = std::pair(d, n);
+                              rotation2(m);
+                          }});
+    }
     // The canvas's size on screen, where the controls stand, and what the page did by itself.
     const QString lage = QStringLiteral(
         "(() => { const [z, s] = ['zeichnung', 'steuerung'].map((id) => document.getElementById(id)"
