@@ -33,9 +33,9 @@ Gelesen lesen(const QString& magick, const QString& gif) {
     return g;
 }
 
-// The colours of the GIF's global table.
-QSet<QRgb> globaleFarben(const QByteArray& gif) {
-    QSet<QRgb> farben;
+// The entries of the GIF's global table.
+QList<QRgb> globaleFarben(const QByteArray& gif) {
+    QList<QRgb> farben;
     const auto gepackt = static_cast<unsigned char>(gif.at(10));
     for (int i = 0; (gepackt & 0x80) != 0 && i < (2 << (gepackt & 7)); ++i) {
         const auto* rgb = reinterpret_cast<const unsigned char*>(gif.constData() + 13 + 3 * i);
@@ -44,9 +44,21 @@ QSet<QRgb> globaleFarben(const QByteArray& gif) {
     return farben;
 }
 
+// The distinct colours of a picture.
+QSet<QRgb> farbenIn(const QImage& bild) {
+    QSet<QRgb> farben;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            farben << bild.pixel(x, y);
+        }
+    }
+    return farben;
+}
+
 // ImageMagick decodes the turning picture to the PNG of each picture's turn, shown for the
 // time asked (in hundredths of a second), looping forever; the global colour table holds
-// only colours the pictures show, and the view is left as it was.
+// only the first picture's colours, as few entries as a GIF allows, and the view is left as
+// it was.
 TEST(GifUmlauf, ImageMagickShowsThePngOfEachTurn) {
     WYK_WERKZEUG(magick, "convert", "imagemagick");
     struct Fall {
@@ -80,24 +92,20 @@ TEST(GifUmlauf, ImageMagickShowsThePngOfEachTurn) {
         const Gelesen gif = lesen(magick, dir.path("a.gif"));
         ASSERT_EQ(gif.bilder.size(), f.umlauf.bilder);
         EXPECT_EQ(gif.zeiten, QStringList(f.umlauf.bilder, f.zeit));
-        QSet<QRgb> gezeigt;
         for (int i = 0; i < f.umlauf.bilder; ++i) {
             m.rotwinkel[3] = f.drehung + 2 * std::numbers::pi * i / f.umlauf.bilder;
             rotation2(m);
             ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
             EXPECT_EQ(gif.bilder[i], QImage(dir.path("a.png")).convertToFormat(QImage::Format_RGB32))
                 << "picture " << i;
-            for (int y = 0; y < f.hoehe; ++y) {
-                for (int x = 0; x < f.breite; ++x) {
-                    gezeigt << gif.bilder[i].pixel(x, y);
-                }
-            }
         }
         const QByteArray bytes = dir.read("a.gif");
         EXPECT_TRUE(bytes.startsWith("GIF89a"));
         EXPECT_TRUE(bytes.contains(QByteArray("NETSCAPE2.0\x03\x01\x00\x00", 16)));
-        EXPECT_TRUE(gezeigt.contains(globaleFarben(bytes)));
-        EXPECT_FALSE(globaleFarben(bytes).isEmpty());
+        const QSet<QRgb> erste = farbenIn(gif.bilder[0]);
+        const QList<QRgb> tabelle = globaleFarben(bytes);
+        EXPECT_EQ(QSet<QRgb>(tabelle.begin(), tabelle.end()), erste);
+        EXPECT_LT(tabelle.size(), 2 * std::max<qsizetype>(2, erste.size()));
     }
 }
 
