@@ -12,8 +12,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -213,8 +213,9 @@ bool WINhaupt::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inhalt_ && event->type() == QEvent::Resize) {
         Event_Resized(inhalt_->size());
     }
-    if (const auto* taste = dynamic_cast<QKeyEvent*>(event); watched == CAhaupt_ && taste &&
-        taste->type() == QEvent::KeyPress && ansichtTaste(m_, taste->key(), taste->modifiers())) {
+    if (const auto* taste = dynamic_cast<QKeyEvent*>(event);
+        watched == CAhaupt_ && taste && taste->type() == QEvent::KeyPress &&
+        ansichtTaste(m_, taste->key(), taste->modifiers())) {
         return true;
     }
     return QWidget::eventFilter(watched, event);

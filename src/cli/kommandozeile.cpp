@@ -55,13 +55,14 @@ struct Befehlszeile {
                                      "und die vier Klassendateien des Applets.",
                                      "DATEI");
     QCommandLineOption png = mitWert("export-png", "Wie --export-picture.", "DATEI");
-    QCommandLineOption bild = mitWert("export-picture",
-                                      "Speichert die Ansicht von MODELL als Bild DATEI, im Format "
-                                      "der Endung: .svg und .pdf als Vektorgrafik, .html oder .htm als "
-                                      "Seite zum Drehen, .gif als Animation einer vollen Drehung "
-                                      "um die senkrechte Achse, sonst als Rasterbild (.png, .bmp, .jpg "
-                                      "...; PNG bei unbekannter Endung).",
-                                      "DATEI");
+    QCommandLineOption bild =
+        mitWert("export-picture",
+                "Speichert die Ansicht von MODELL als Bild DATEI, im Format "
+                "der Endung: .svg und .pdf als Vektorgrafik, .html oder .htm als "
+                "Seite zum Drehen, .gif als Animation einer vollen Drehung "
+                "um die senkrechte Achse, sonst als Rasterbild (.png, .bmp, .jpg "
+                "...; PNG bei unbekannter Endung).",
+                "DATEI");
     QCommandLineOption drehung =
         mitWert("turn", "Drehung um die z-Achse im Bogenmaß (sonst -0.785).", "WINKEL");
     QCommandLineOption neigung = mitWert("tilt", "Neigung im Bogenmaß (sonst 0.3925).", "WINKEL");

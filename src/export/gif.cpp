@@ -116,7 +116,9 @@ public:
         return map;
     }
 
-    GifPixelType index(std::uint16_t farbe) const { return static_cast<GifPixelType>(index_[farbe]); }
+    GifPixelType index(std::uint16_t farbe) const {
+        return static_cast<GifPixelType>(index_[farbe]);
+    }
 
 private:
     std::array<std::int16_t, 1 << 16> index_{};
@@ -198,15 +200,16 @@ Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif) {
             box = QRect(0, 0, 1, 1);
         }
         if (!diese->sammeln(bild, box)) {
-            return Outcome::failed(QStringLiteral("ein Bild hat mehr als %1 Farben").arg(kHoechstFarben));
+            return Outcome::failed(
+                QStringLiteral("ein Bild hat mehr als %1 Farben").arg(kHoechstFarben));
         }
         bool gut = true;
         if (i == 0) {
             std::swap(*erste, *diese);
             const Farbtabelle tabelle = erste->tabelle();
             gut = tabelle != nullptr &&
-                  EGifPutScreenDesc(datei.get(), bild.width(), bild.height(), 8, 0, tabelle.get()) ==
-                      GIF_OK &&
+                  EGifPutScreenDesc(datei.get(), bild.width(), bild.height(), 8, 0,
+                                    tabelle.get()) == GIF_OK &&
                   endlos(datei.get()) &&
                   bildSchreiben(datei.get(), bild, box, *erste, nullptr, hundertstel);
         } else if (erste->enthaelt(*diese)) {

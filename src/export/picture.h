@@ -10,9 +10,9 @@
 namespace wyk {
 
 // Redraws the view, asks for a file name proposing "bild", offering PNG picture, SVG picture,
-// web page, PDF document and GIF animation (of the default Umlauf) as file types, and saves the drawing there with schreibeBild. A name without
-// an extension gets that of the selected type, except PNG's: PNG is saved under the bare
-// name. The view is redrawn also when the user cancels.
+// web page, PDF document and GIF animation (of the default Umlauf) as file types, and saves the
+// drawing there with schreibeBild. A name without an extension gets that of the selected type,
+// except PNG's: PNG is saved under the bare name. The view is redrawn also when the user cancels.
 Outcome savepic(Module1& m, FileDialogs& dialogs);
 
 // The same without a dialog: the picture goes to path, as PNG unless the name ends in the

@@ -114,6 +114,22 @@ QString seitenDaten() {
 }
 
 // Everything the page's script needs, as JSON of numbers, booleans and fixed names only.
+// The script repeats the program's drawing and view rules on these data; each of its
+// functions carries the name of its twin here, and the browser test keeps them equal:
+//   toInteger                 toInteger (platform/numbers.cpp)
+//   basisBei, rotation2       basisBei, rotation2 (view/projection.cpp)
+//   projektion                Projektion, through bildlage (view/renderer.cpp)
+//   clipSegment               clipSegment (view/raster.cpp)
+//   fillRect, fillDisc (its disc rows), drawLine, plot
+//                             Raster::fillRect, fillDisc, drawLine, plot (view/raster.cpp)
+//   scheibe, strecke, linien, linienMarke, achsen, zeichnen
+//                             the same in view/renderer.cpp (zeichnen: szeneZeichnen)
+//   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen
+//                             the same in view/interaction.cpp (ziehenUm: its drag rule in
+//                             mausZiehen, drehen and schieben)
+//   einpassen (dazu, passend, mitte), seiteZeigen
+//                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen
+//                             and the keys of ansichtTaste (view/ansichten.cpp)
 QString daten(const Module1& m) {
     const Anzeige a = anzeige(m);
     const auto wahr = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };

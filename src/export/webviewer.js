@@ -7,7 +7,8 @@
 // from the front, the right and the top, with Ctrl from the back, the left and the bottom, and
 // F fits the whole model into the drawing, as in the main window. One finger drags as the
 // mouse does; two fingers pinch to zoom. Positions are taken in drawing pixels, so a drawing
-// shrunk to a narrow screen turns by the same amount per drawing pixel.
+// shrunk to a narrow screen turns by the same amount per drawing pixel. Functions that repeat
+// one of the program's rules carry the name of their C++ twin; webseite.cpp lists the pairs.
 //
 // Replay: a URL fragment runs a list of steps once the page has loaded, for scripted checks.
 // Steps are separated by ";", each a name, optionally "=" and comma-separated values:
@@ -55,7 +56,7 @@
     let basis = basisBei(0);
 
     // The one conversion from a real to an Integer: truncation, saturating, NaN gives 0.
-    function ganz(v) {
+    function toInteger(v) {
         if (Number.isNaN(v)) {
             return 0;
         }
@@ -81,7 +82,7 @@
         basis = basisBei(z.zoom);
     }
 
-    function projizieren() {
+    function projektion() {
         const [b1, b2, b3] = [basis[1], basis[2], basis[3]];
         for (let p = 0; p < anzPunktZeilen; ++p) {
             const x = punkt[3 * p];
@@ -93,7 +94,7 @@
     }
 
     // Clips the segment to a box (Liang-Barsky); null when nothing of it lies inside.
-    function kappen(ax, ay, bx, by, lo, hi, loY, hiY) {
+    function clipSegment(ax, ay, bx, by, lo, hi, loY, hiY) {
         let t0 = 0;
         let t1 = 1;
         const dx = bx - ax;
@@ -148,7 +149,7 @@
         }
     }
 
-    function fuellen(x, y, w, h) {
+    function fillRect(x, y, w, h) {
         const links = Math.max(x, 0);
         const rechts = Math.min(x + w, B);
         for (let j = Math.max(y, 0); j < Math.min(y + h, H) && links < rechts; ++j) {
@@ -157,14 +158,14 @@
     }
 
     // Row j of the disc holds the pixels whose centres lie inside the inscribed circle.
-    function scheibeBei(x, y, size) {
+    function fillDisc(x, y, size) {
         for (let j = 0; j < size; ++j) {
             const v = 2 * j + 1 - size;
             let erste = 0;
             while (erste < size && (2 * erste + 1 - size) ** 2 + v * v > size * size) {
                 ++erste;
             }
-            fuellen(x + erste, y + j, size - 2 * erste, 1);
+            fillRect(x + erste, y + j, size - 2 * erste, 1);
         }
     }
 
@@ -172,9 +173,9 @@
     const runden = (v) => (v < 0 ? -Math.round(-v) : Math.round(v)) | 0;
 
     // A line including both end pixels, clipped to the canvas widened by the pen's reach.
-    function linieZu(ax, ay, bx, by) {
+    function drawLine(ax, ay, bx, by) {
         const reichweite = Math.trunc(pen / 2);
-        const k = kappen(ax, ay, bx, by, -reichweite, B - 1 + reichweite, -reichweite,
+        const k = clipSegment(ax, ay, bx, by, -reichweite, B - 1 + reichweite, -reichweite,
             H - 1 + reichweite);
         if (k === null) {
             return;
@@ -225,13 +226,13 @@
             return;
         }
         if (Math.abs(ax) > WEIT || Math.abs(ay) > WEIT || Math.abs(bx) > WEIT || Math.abs(by) > WEIT) {
-            const k = kappen(ax, ay, bx, by, -WEIT, WEIT, -WEIT, WEIT);
+            const k = clipSegment(ax, ay, bx, by, -WEIT, WEIT, -WEIT, WEIT);
             if (k === null) {
                 return;
             }
             [ax, ay, bx, by] = k;
         }
-        linieZu(ganz(ax), ganz(ay), ganz(bx), ganz(by));
+        drawLine(toInteger(ax), toInteger(ay), toInteger(bx), toInteger(by));
     }
 
     // The disc centred on point p, its box's corner offset by half the size (whole pixels).
@@ -240,7 +241,7 @@
         const x = px[p] - half + z.origx;
         const y = py[p] - half + z.origy;
         if (Number.isFinite(x) && Number.isFinite(y)) {
-            scheibeBei(ganz(x), ganz(y), size);
+            fillDisc(toInteger(x), toInteger(y), size);
         }
     }
 
@@ -271,11 +272,11 @@
         const s = daten.achse / z.zoom;
         const halb = Math.trunc(daten.ursprungScheibe / 2);
         farbe = ROT;
-        scheibeBei(z.origx - halb, z.origy - halb, daten.ursprungScheibe);
+        fillDisc(z.origx - halb, z.origy - halb, daten.ursprungScheibe);
         ["x", "y", "z"].forEach((name, i) => {
-            const x = ganz(basis[i + 1][1] * s + z.origx);
-            const y = ganz(basis[i + 1][2] * s + z.origy);
-            linieZu(z.origx, z.origy, x, y);
+            const x = toInteger(basis[i + 1][1] * s + z.origx);
+            const y = toInteger(basis[i + 1][2] * s + z.origy);
+            drawLine(z.origx, z.origy, x, y);
             const punkte = daten.zeichen[name];
             for (let j = 0; j < punkte.length; j += 2) {
                 plot(x + punkte[j], y + punkte[j + 1]);
@@ -284,7 +285,7 @@
     }
 
     function zeichnen() {
-        projizieren();
+        projektion();
         farbe = SCHWARZ;
         pixel.fill(farbe);
         if (schalter.punkte.checked) {
@@ -321,7 +322,7 @@
         }
     }
 
-    const saettigen = (v) => Math.max(-2147483648, Math.min(2147483647, v));
+    const saturiert = (v) => Math.max(-2147483648, Math.min(2147483647, v));
 
     function mausRunter(x, y) {
         z.mausx = x;
@@ -336,8 +337,8 @@
             z.drehung += (dx / daten.ziehStrecke) * daten.ziehWinkel;
             z.neigung += (dy / daten.ziehStrecke) * daten.ziehWinkel;
         } else {
-            z.origx = saettigen(z.origx + dx);
-            z.origy = saettigen(z.origy + dy);
+            z.origx = saturiert(z.origx + dx);
+            z.origy = saturiert(z.origy + dy);
         }
         rotation2();
     }
@@ -357,7 +358,7 @@
 
     // Wheel turned by delta notches; positive zooms out. The zoom stays at least 1.
     function mausRad(delta) {
-        zoomSetzen(Math.max(1, saettigen(z.zoom - delta)));
+        zoomSetzen(Math.max(1, saturiert(z.zoom - delta)));
     }
 
     function zoomRunter() {
@@ -367,14 +368,14 @@
     }
 
     function zoomRauf() {
-        zoomSetzen(saettigen(z.zoom + 1));
+        zoomSetzen(saturiert(z.zoom + 1));
     }
 
     // The number at the start of the text, as the desktop's zoom field reads it; below 1 the
     // zoom is 1 and the field shows it.
     function zoomText(text) {
         const zahl = /^ *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?/.exec(text);
-        const wert = ganz(zahl === null ? 0 : Number(zahl[0]));
+        const wert = toInteger(zahl === null ? 0 : Number(zahl[0]));
         if (wert < 1) {
             zoomSetzen(1);
         } else {
@@ -434,7 +435,7 @@
                 2147483647);
         }
         massstab = Math.max(1, Math.floor(massstab));
-        const mitte = (pixel, lo, hi) => ganz(Math.floor(pixel / 2 - (massstab * (lo + hi)) / 2 + 0.5));
+        const mitte = (pixel, lo, hi) => toInteger(Math.floor(pixel / 2 - (massstab * (lo + hi)) / 2 + 0.5));
         z.origx = mitte(B, links, rechts);
         z.origy = mitte(H, oben, unten);
         zoomSetzen(massstab);
@@ -443,8 +444,8 @@
     function zuruecksetzen() {
         z.neigung = daten.startNeigung;
         z.drehung = daten.startDrehung;
-        z.origx = ganz(daten.breite / 2);
-        z.origy = ganz(daten.hoehe / 2);
+        z.origx = toInteger(daten.breite / 2);
+        z.origy = toInteger(daten.hoehe / 2);
         rotation2();
     }
 
@@ -487,7 +488,7 @@
         if (kneifen === null) {
             mausZiehen(...position(e));
         } else if (zeiger.size === 2 && kneifen.abstand > 0) {
-            zoomSetzen(Math.max(1, saettigen(Math.round((kneifen.zoom * abstand()) / kneifen.abstand))));
+            zoomSetzen(Math.max(1, saturiert(Math.round((kneifen.zoom * abstand()) / kneifen.abstand))));
         }
         anfordern();
     });

@@ -40,7 +40,8 @@ struct SeitenTaste {
     int vorn;
     int gegen;
 };
-inline constexpr std::array<SeitenTaste, 3> kSeitenTasten = {{{'1', 0, 1}, {'3', 2, 3}, {'7', 4, 5}}};
+inline constexpr std::array<SeitenTaste, 3> kSeitenTasten = {
+    {{'1', 0, 1}, {'3', 2, 3}, {'7', 4, 5}}};
 
 // The key that fits the whole model into the drawing.
 inline constexpr char kEinpassTaste = 'F';

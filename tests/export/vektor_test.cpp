@@ -18,32 +18,9 @@
 namespace wyk {
 namespace {
 
-struct Ansicht {
-    const char* modell;
-    double neigung, drehung;
-    int zoom, breite, hoehe, origx, origy;
-    Anzeige anzeige;
-    int debugpkt, debuglinie;
-};
-
-const Ansicht kAnsichten[] = {
-    {"haus", kStartNeigung, kStartDrehung, 10, 400, 400, 200, 200, {}, 0, 0},
-    {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0},
-    {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5},
-    {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},
-};
-
-// The model with the view; its name needs escaping in every format.
-void einrichten(Module1& m, const Ansicht& f) {
-    ASSERT_TRUE(init(m).isDone());
-    ASSERT_TRUE(ladeDatei(m, QStringLiteral(WYK_EXAMPLES_DIR "/%1.wyk").arg(f.modell)).isDone());
-    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"").arg(f.modell);
-    std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
-             m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
-                                                    f.origx, f.origy, f.debugpkt, f.debuglinie);
-    m.fenster.schalter = [&f] { return f.anzeige; };
-    rotation2(m);
-}
+using test::Ansicht;
+using test::einrichten;
+using test::kAnsichten;
 
 // The share of a's lit pixels that have a lit pixel of like colour within one pixel in b;
 // antialiasing dims a colour but keeps the ratio of its components.
@@ -196,7 +173,9 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
          }},
         // F fits as the window does, also with points and marks drawn; here one pixel less
         // margin would give one zoom step more.
-        {{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0}, 1024, false,
+        {{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0},
+         1024,
+         false,
          R"([{"tasten": ["Tab", "Ctrl+1", "f"]}])",
          [](Module1& m, Anzeige&) {
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_1, Qt::ControlModifier));
@@ -209,10 +188,12 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
          }},
     };
     // Each side's key shows the same angles written out; zoom and origin stay.
-    const std::tuple<const char*, double, double> seiten[] = {
-        {"1", 0, 0},           {"Ctrl+1", std::numbers::pi, 0}, {"3", -std::numbers::pi / 2, 0},
-        {"Ctrl+3", std::numbers::pi / 2, 0}, {"7", 0, std::numbers::pi / 2},
-        {"Ctrl+7", 0, -std::numbers::pi / 2}};
+    const std::tuple<const char*, double, double> seiten[] = {{"1", 0, 0},
+                                                              {"Ctrl+1", std::numbers::pi, 0},
+                                                              {"3", -std::numbers::pi / 2, 0},
+                                                              {"Ctrl+3", std::numbers::pi / 2, 0},
+                                                              {"7", 0, std::numbers::pi / 2},
+                                                              {"Ctrl+7", 0, -std::numbers::pi / 2}};
     for (const auto& [taste, drehung, neigung] : seiten) { // the triangle's page comes last
         faelle.push_back({kAnsichten[faelle.size() % 4], 1024, false,
                           QStringLiteral(R"([{"tasten": ["Tab", "%1"]}])").arg(taste).toUtf8(),
