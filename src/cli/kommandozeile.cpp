@@ -276,18 +276,21 @@ Plan gelesen(const Befehlszeile& zeile) {
     return exportPlan(zeile);
 }
 
-// The names of the program's options in a raw command line. Qt's own options are still in it
-// and make the parse fail; what matters here is only which of the program's options were
+// The raw command line, Qt's options still in it, in the program's parser. Where those are
+// present the parse fails; what matters then is only which of the program's options were
 // recognised.
-QStringList erkannteOptionen(int argc, char** argv) {
-    QStringList roh;
-    for (int i = 0; i < argc; ++i) {
-        roh << QString::fromLocal8Bit(argv[i]);
+struct RoheZeile {
+    RoheZeile(int argc, char** argv) {
+        QStringList roh;
+        for (int i = 0; i < argc; ++i) {
+            roh << QString::fromLocal8Bit(argv[i]);
+        }
+        angenommen = zeile.parser.parse(roh);
     }
+
     Befehlszeile zeile;
-    zeile.parser.parse(roh);
-    return zeile.parser.optionNames();
-}
+    bool angenommen = false;
+};
 
 } // namespace
 
@@ -301,11 +304,13 @@ Plan planAus(const QStringList& arguments) {
 }
 
 bool ohneFensterGewuenscht(int argc, char** argv) {
-    return !erkannteOptionen(argc, argv).isEmpty();
+    return !RoheZeile(argc, argv).zeile.parser.optionNames().isEmpty();
 }
 
-bool nurVorschau(int argc, char** argv) {
-    return erkannteOptionen(argc, argv).contains(QStringLiteral("export-thumbnail"));
+bool ohneOberflaeche(int argc, char** argv) {
+    const RoheZeile roh(argc, argv);
+    const QCommandLineParser& p = roh.zeile.parser;
+    return roh.angenommen && !p.optionNames().isEmpty() && !p.isSet(QStringLiteral("help-all"));
 }
 
 void hilfeOderVersionZeigen(const QStringList& arguments) {

@@ -1,6 +1,8 @@
 #include "view/projection.h"
 #include "view/renderer.h"
 
+#include <QFontInfo>
+#include <QPainter>
 #include <QRect>
 #include <climits>
 #include <cmath>
@@ -171,6 +173,48 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
             EXPECT_TRUE(m.zebild == weit) << zoom << ' ' << punkt << ' ' << linie;
         }
     }
+}
+
+// The pixels the default font lights for text without antialiasing, relative to the left end
+// of its baseline.
+std::vector<QPoint> geschrieben(QChar text) {
+    QFont font;
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QRect box = QFontMetrics(font).boundingRect(text);
+    QImage maske(box.size(), QImage::Format_ARGB32_Premultiplied);
+    maske.fill(Qt::transparent);
+    QPainter painter(&maske);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(-box.topLeft(), QString(text));
+    painter.end();
+    std::vector<QPoint> punkte;
+    for (int y = 0; y < maske.height(); ++y) {
+        for (int x = 0; x < maske.width(); ++x) {
+            if (qAlpha(maske.pixel(x, y)) != 0) {
+                punkte.emplace_back(box.left() + x, box.top() + y);
+            }
+        }
+    }
+    return punkte;
+}
+
+// The labels the renderer holds are the letters as the system's font draws them, where that
+// font is the one they were taken from.
+TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
+    const QFontInfo schrift{QFont()};
+    if (schrift.family() != QStringLiteral("DejaVu Sans") || schrift.pixelSize() != 12) {
+        if (!qEnvironmentVariableIsEmpty("CI")) {
+            FAIL() << "the default font is not DejaVu Sans at 12 pixels (fonts-dejavu-core)";
+        }
+        GTEST_SKIP() << "the default font is " << schrift.family().toStdString()
+                     << ", not DejaVu Sans: the labels cannot be compared";
+    }
+    for (const char c : {'x', 'y', 'z'}) {
+        EXPECT_EQ(beschriftungsPunkte(QChar::fromLatin1(c)), geschrieben(QChar::fromLatin1(c)))
+            << "letter " << c;
+    }
+    EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
 }
 
 } // namespace
