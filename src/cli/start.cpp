@@ -59,9 +59,9 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     m.rotwinkel[3] = ansicht.drehung.value_or(m.rotwinkel[3]);
     m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
-    m.fenster.schalter = [anzeige = ansicht.anzeige] { return anzeige; };
+    m.anzeige = ansicht.anzeige;
     rotation2(m);
-    const auto einpassung = ansicht.einpassen ? einpassen(m, ansicht.anzeige, true) : std::nullopt;
+    const auto einpassung = ansicht.einpassen ? einpassen(m, m.anzeige, true) : std::nullopt;
     if (einpassung) {
         einpassungAnwenden(m, *einpassung);
     }

@@ -166,10 +166,6 @@ std::vector<QPoint> beschriftungsPunkte(QChar text) {
     }
 }
 
-Anzeige anzeige(const Module1& m) {
-    return m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
-}
-
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     const Projektion proj(m);
     r.setColor(kSchwarz);
@@ -200,7 +196,7 @@ void zeichnen(Module1& m) {
     }
     // Pixels outside the drawing area are never shown, so nothing is drawn there.
     Raster r(m.zebild, m.breite, m.hoehe);
-    szeneZeichnen(r, m, anzeige(m));
+    szeneZeichnen(r, m, m.anzeige);
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();
     }

@@ -26,9 +26,6 @@ constexpr double kWeitDraussen = 1e9;
 // order, then shows zebild on the canvas. Does nothing before init has created zebild.
 void zeichnen(Module1& m);
 
-// The check boxes' current state, or their start values when no window reports it.
-[[nodiscard]] Anzeige anzeige(const Module1& m);
-
 // Draws the scene as zeichnen does, onto any surface: the breite x hoehe area painted black,
 // then what the switches and the debug selection ask for. Points and ends whose screen
 // position is not finite are left out.
