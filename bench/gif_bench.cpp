@@ -22,7 +22,7 @@ void eingepasst(wyk::Module1& m) {
     grossesModell(m);
     wyk::zeichnungSetzen(m, QSize(400, 400));
     wyk::rotation2(m);
-    if (const auto e = wyk::einpassenRundum(m, wyk::anzeige(m), true, kBilder)) {
+    if (const auto e = wyk::einpassenRundum(m, m.anzeige, true, kBilder)) {
         wyk::einpassungAnwenden(m, *e);
     }
 }

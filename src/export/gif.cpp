@@ -184,7 +184,7 @@ Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif) {
     }
     EGifSetGifVersion(datei.get(), true);
     const auto sicht = std::make_unique<Module1>(m);
-    const Anzeige schalter = anzeige(m);
+    const Anzeige schalter = m.anzeige;
     const int hundertstel = (umlauf.dauer + 5) / 10;
     QImage vorher;
     QImage bild(m.breite, m.hoehe, QImage::Format_RGB16);

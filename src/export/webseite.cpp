@@ -131,7 +131,7 @@ QString seitenDaten() {
 //                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen
 //                             and the keys of ansichtTaste (view/ansichten.cpp)
 QString daten(const Module1& m) {
-    const Anzeige a = anzeige(m);
+    const Anzeige a = m.anzeige;
     const auto wahr = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
     const std::pair<const char*, QString> felder[] = {
         {"breite", Str(m.breite)},

@@ -24,7 +24,7 @@ void seiteZeigen(Module1& m, const Seite& seite) {
 }
 
 void einpassenZeigen(Module1& m) {
-    if (const auto e = einpassen(m, anzeige(m), true)) {
+    if (const auto e = einpassen(m, m.anzeige, true)) {
         einpassungAnwenden(m, *e);
         if (m.fenster.zoomTextSetzen) {
             m.fenster.zoomTextSetzen(Str(m.zoomfaktor));

@@ -50,7 +50,7 @@ inline void einrichten(Module1& m, const Ansicht& f) {
     std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
              m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
                                                     f.origx, f.origy, f.debugpkt, f.debuglinie);
-    m.fenster.schalter = [&f] { return f.anzeige; };
+    m.anzeige = f.anzeige;
     rotation2(m);
 }
 

@@ -58,7 +58,7 @@ TEST(SvgExport, ElementsCarryThePalettesColoursThePensAndTheDiscSizes) {
     m.basis[1][1] = m.basis[2][2] = 1; // the point (10, 20, 0) lies at (210, 220)
     m.punkt[1] = {0, 10, 20, 0};
     m.anzpkt = m.debugpkt = m.debuglinie = 1;
-    m.fenster.schalter = [] { return Anzeige{true, true, false}; };
+    m.anzeige = Anzeige{true, true, false};
     const char* farben[] = {"000096", "009600", "009696", "960000", "960096",
                             "969600", "969696", "696969", "6969ff", "69ff69",
                             "69ffff", "ff6969", "ff69ff", "ffff69", "ffffff"};
@@ -230,7 +230,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         schritte << QJsonObject{{"bild", true}} << QJsonObject{{"js", lage}};
         Anzeige anzeige = a.anzeige;
         desktop(m, anzeige);
-        m.fenster.schalter = [anzeige] { return anzeige; };
+        m.anzeige = anzeige;
         ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
         vorbilder << QImage(dir.path("a.png")).convertToFormat(QImage::Format_RGB32);
     }

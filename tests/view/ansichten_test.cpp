@@ -11,7 +11,6 @@ struct Fenster {
     Fenster() {
         m.fenster.zoomTextSetzen = [this](const QString& text) { zoomText = text; };
         m.fenster.canvasZeigen = [this] { ++redraws; };
-        m.fenster.schalter = [this] { return anzeige; };
         EXPECT_TRUE(init(m).isDone());
         std::tie(zoomText, redraws) = std::pair(QString(), 0);
         m.rotwinkel = {0, 0.5, 0, 0.25};
@@ -21,7 +20,6 @@ struct Fenster {
         rotation2(m);
     }
     Module1 m;
-    Anzeige anzeige;
     QString zoomText;
     int redraws = 0;
 };
@@ -55,7 +53,7 @@ TEST(Einpassen, FCentresAtZoomOneOrLeavesAnEmptyDrawingAlone) {
     EXPECT_LE(std::abs(y + 2 * gross.m.origy - 400), 1.0);
     EXPECT_EQ(gross.redraws, 1);
     Fenster leer;
-    leer.anzeige.linien = false;
+    leer.m.anzeige.linien = false;
     EXPECT_TRUE(ansichtTaste(leer.m, Qt::Key_F, Qt::NoModifier));
     EXPECT_EQ(std::tuple(leer.m.zoomfaktor, leer.m.origx, leer.m.origy), std::tuple(10, 200, 200));
     EXPECT_EQ(leer.zoomText, "");
