@@ -5,6 +5,7 @@
 #include "view/projection.h"
 
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <climits>
@@ -49,13 +50,21 @@ protected:
         }
         return zeilen;
     }
-    // Clicks a cell, then gives "debugpkt debuglinie redraws" and counts the redraws afresh.
+    // "debugpkt debuglinie redraws", then counts the redraws afresh.
+    QString marken() {
+        const QString text = QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie);
+        return text.arg(std::exchange(redraws, 0));
+    }
+    // Clicks a cell, then gives the marks.
     QString klicken(const char* name, int row, int column) {
         QTableView* view = tabelle(name);
         const QRect zelle = view->visualRect(view->model()->index(row, column));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, zelle.center());
-        const QString text = QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie);
-        return text.arg(std::exchange(redraws, 0));
+        return marken();
+    }
+    void aktivieren(QWidget* fenster) {
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
     }
 };
 
@@ -81,10 +90,10 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIs
 TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
     auto* pfeile = control<UpDownArrows>("UPDzoom");
     QSignalSpy schritte(pfeile, &UpDownArrows::up);
-    QTest::mousePress(pfeile, Qt::LeftButton, {}, QPoint(6, 5));
+    QTest::mousePress(&pfeile->auf(), Qt::LeftButton, {}, QPoint(6, 5));
     EXPECT_TRUE(schritte.size() == 1 && !schritte.wait(300)) << "a repeat within 300 ms";
     ASSERT_TRUE(QTest::qWaitFor([&] { return schritte.size() == 4; }));
-    QTest::mouseRelease(pfeile, Qt::LeftButton, {}, QPoint(6, 5));
+    QTest::mouseRelease(&pfeile->auf(), Qt::LeftButton, {}, QPoint(6, 5));
     EXPECT_TRUE(!schritte.wait(200) && m().zoomfaktor == 14) << "steps after the release";
 }
 
@@ -152,7 +161,9 @@ TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
                             false);
             QCoreApplication::sendEvent(canvas(), &rad);
         } else if (was[0] == 'p') {
-            QTest::mouseClick(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, std::atoi(wert)));
+            QWidget* pfeile = control("UPDzoom");
+            const QPoint wo(6, std::atoi(wert));
+            QTest::mouseClick(pfeile->childAt(wo), Qt::LeftButton, {}, pfeile->childAt(wo)->mapFrom(pfeile, wo));
         } else {
             einfuegen(wert);
         }
@@ -189,9 +200,83 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
     klick(control("PushButton3"));
-    EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
+    aktivieren(app->debugFenster());
+    redraws = 0;
+    // A table that took the focus by Tab, a key, then the marks.
+    const std::tuple<const char*, Qt::Key, const char*> tasten[] = {
+        {"LBpunkte", Qt::Key_Space, "1 0 1"},    {"LBpunkte", Qt::Key_End, "3 0 1"},
+        {"LBpunkte", Qt::Key_Up, "2 0 1"},       {"LBpunkte", Qt::Key_PageDown, "3 0 1"},
+        {"LBpunkte", Qt::Key_Home, "1 0 1"},     {"LBlinien", Qt::Key_Return, "1 1 1"},
+        {"LBlinien", Qt::Key_PageDown, "1 4 1"}, {"LBlinien", Qt::Key_PageUp, "1 1 1"}};
+    for (const auto& [name, taste, erwartet] : tasten) {
+        tabelle(name)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(tabelle(name), taste);
+        EXPECT_EQ(marken().toStdString(), erwartet) << name << ' ' << QKeySequence(taste).toString().toStdString();
+    }
+    EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 1 "));
+    for (const QKeySequence& taste :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        aktivieren(app->debugFenster());
+        QTest::keySequence(QApplication::focusWidget(), taste);
+        ASSERT_EQ(app->debugFenster(), nullptr) << taste.toString().toStdString();
+        klick(control("PushButton3"));
+    }
     lade(WYK_EXAMPLES_DIR "/haus.wyk");
     EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";
+}
+
+// The window by keyboard alone: Tab goes through the controls top to bottom, the drawing
+// first; on the focused drawing each arrow key is a drag of 10 pixels as on the page, + and -
+// are the zoom arrows, Home and 0 "reset"; in the zoom field the arrow keys step the zoom and
+// the page keys step it by ten. A ring outside the drawing shows its focus.
+TEST_F(HauptfensterTest, TheKeyboardDoesWhatTheMouseDoes) {
+    aktivieren(&haupt());
+    const auto umgebung = [this] { return haupt().inhalt().grab({150, 9, 412, 412}).toImage(); };
+    control("CBpunkte")->setFocus(Qt::TabFocusReason);
+    const QImage ohne = umgebung();
+    canvas()->setFocus(Qt::TabFocusReason);
+    const QImage mit = umgebung();
+    EXPECT_TRUE(mit != ohne && mit.copy(6, 6, 400, 400) == ohne.copy(6, 6, 400, 400));
+    QStringList reihe;
+    for (int i = 0; i < 10; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+        reihe << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(reihe.join(' '), "CAhaupt CBpunkte CBlinien CBachsen EFzoom RBdrag0 PushButton1 "
+                               "PushButton2 PushButton3 CAhaupt");
+    // Where the key goes, the mode, the key, then the change of turn, tilt and origin, the
+    // zoom factor, the field's text and the redraws.
+    const std::tuple<QWidget*, const char*, int, Qt::KeyboardModifiers, const char*> schritte[] = {
+        {canvas(), "RBdrag0", Qt::Key_Right, {}, "0.157 0.000 0 0 10 10 1"},
+        {canvas(), "RBdrag0", Qt::Key_Up, Qt::ShiftModifier, "0.000 -0.157 0 0 10 10 1"},
+        {canvas(), "RBdrag1", Qt::Key_Left, Qt::KeypadModifier, "0.000 0.000 -10 0 10 10 1"},
+        {canvas(), "RBdrag1", Qt::Key_Down, {}, "0.000 0.000 0 10 10 10 1"},
+        {canvas(), "RBdrag1", Qt::Key_Right, Qt::ControlModifier, "0.000 0.000 0 0 10 10 0"},
+        {canvas(), "RBdrag1", Qt::Key_Plus, Qt::KeypadModifier, "0.000 0.000 0 0 11 11 1"},
+        {canvas(), "RBdrag1", Qt::Key_Minus, {}, "0.000 0.000 0 0 10 10 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_Up, {}, "0.000 0.000 0 0 11 11 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageUp, {}, "0.000 0.000 0 0 21 21 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_Down, {}, "0.000 0.000 0 0 20 20 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageDown, {}, "0.000 0.000 0 0 10 10 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageDown, {}, "0.000 0.000 0 0 1 1 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageDown, {}, "0.000 0.000 0 0 1 1 0"}};
+    for (const auto& [ziel, modus, taste, modifiers, erwartet] : schritte) {
+        control<QRadioButton>(modus)->setChecked(true);
+        const auto [winkel, x, y] = std::tuple(m().rotwinkel, m().origx, m().origy);
+        redraws = 0;
+        QTest::keyClick(ziel, Qt::Key(taste), modifiers);
+        EXPECT_EQ(QString::asprintf("%.3f %.3f %d %d ", m().rotwinkel[3] - winkel[3],
+                                    m().rotwinkel[1] - winkel[1], m().origx - x, m().origy - y) +
+                      zoom(),
+                  erwartet)
+            << ziel->objectName().toStdString() << ' ' << modus << ' ' << taste;
+    }
+    for (const Qt::Key taste : {Qt::Key_Home, Qt::Key_0}) {
+        m().rotwinkel[3] = 2;
+        QTest::keyClick(canvas(), Qt::Key_Left);
+        QTest::keyClick(canvas(), taste);
+        EXPECT_EQ(std::tuple(m().rotwinkel[1], m().rotwinkel[3], m().origx, m().origy),
+                  std::tuple(0.3925, -0.785, 200, 200));
+    }
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+namespace wyk {
+
+// What the program remembers between runs, in an INI file: the main window's size and the
+// folder of the last model. A file that is missing, damaged or cannot be written is ignored
+// without a word; a damaged one is left as it is, and so is a value that is not valid.
+class Einstellungen {
+public:
+    // The file at pfad.
+    explicit Einstellungen(QString pfad);
+
+    // The user's file: wyk-viewer/wyk-viewer.conf in the configuration folder
+    // ($XDG_CONFIG_HOME, else ~/.config).
+    [[nodiscard]] static QString standardPfad();
+
+    // The remembered window size, when there is one.
+    [[nodiscard]] std::optional<QSize> fenster() const;
+    // The remembered folder, when there is one and it still exists; else an empty text.
+    [[nodiscard]] QString ordner() const;
+
+    // Remembers the window size and, when not empty, the folder.
+    void merken(QSize fenster, const QString& ordner) const;
+
+private:
+    QString pfad_;
+};
+
+} // namespace wyk
