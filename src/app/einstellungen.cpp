@@ -43,9 +43,6 @@ QString Einstellungen::ordner() const {
 
 void Einstellungen::merken(QSize fenster, const QString& ordner) const {
     QSettings datei(pfad_, QSettings::IniFormat);
-    if (datei.status() != QSettings::NoError) {
-        return; // damaged: left as it is
-    }
     datei.setValue(kFenster, fenster);
     if (!ordner.isEmpty()) {
         datei.setValue(kOrdner, ordner);

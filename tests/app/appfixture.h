@@ -21,6 +21,7 @@ class AppTest : public ::testing::Test {
 protected:
     void SetUp() override { starte(); }
     void starte() {
+        app.reset();
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         app = std::make_unique<App>(

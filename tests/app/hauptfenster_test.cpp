@@ -1,10 +1,15 @@
 #include "app/updownarrows.h"
 #include "app/windebug.h"
+#include "app/winexport.h"
+#include "app/wiinfo.h"
 #include "appfixture.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -276,6 +281,67 @@ TEST_F(HauptfensterTest, TheKeyboardDoesWhatTheMouseDoes) {
         QTest::keyClick(canvas(), taste);
         EXPECT_EQ(std::tuple(m().rotwinkel[1], m().rotwinkel[3], m().origx, m().origy),
                   std::tuple(0.3925, -0.785, 200, 200));
+    }
+}
+
+// What a screen reader reads, through Qt's accessibility interface: each part's role and name.
+TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    for (const char* befehl : {"About", "FIoffhtml"}) {
+        waehle(befehl);
+    }
+    klick(control("PushButton3"));
+    auto* pfeile = control<UpDownArrows>("UPDzoom");
+    const std::tuple<QAccessibleInterface*, QAccessible::Role, QString> teile[] = {
+        {QAccessible::queryAccessibleInterface(&haupt()), QAccessible::Window,
+         "haus.wyk – WYK-Viewer"},
+        {QAccessible::queryAccessibleInterface(canvas()), QAccessible::Graphic,
+         "Modell „haus.wyk“. Pfeiltasten drehen oder verschieben, Plus und Minus zoomen, Pos1 "
+         "oder 0 stellt die Ansicht zurück."},
+        {QAccessible::queryAccessibleInterface(zoomFeld()), QAccessible::EditableText, "Zoom"},
+        {QAccessible::queryAccessibleInterface(&pfeile->auf()), QAccessible::Button, "Zoom größer"},
+        {QAccessible::queryAccessibleInterface(&pfeile->ab()), QAccessible::Button, "Zoom kleiner"},
+        {QAccessible::queryAccessibleInterface(app->debugFenster()), QAccessible::Window, "Debug"},
+        {QAccessible::queryAccessibleInterface(tabelle("LBpunkte")), QAccessible::Table, "Punkte"},
+        {QAccessible::queryAccessibleInterface(tabelle("LBlinien")), QAccessible::Table, "Linien"},
+        {QAccessible::queryAccessibleInterface(app->infoFenster()), QAccessible::Dialog, "Info"},
+        {QAccessible::queryAccessibleInterface(app->exportFenster()), QAccessible::Dialog,
+         "OFF+ Export"}};
+    for (const auto& [zugang, rolle, name] : teile) {
+        ASSERT_NE(zugang, nullptr) << name.toStdString();
+        EXPECT_EQ(std::pair(zugang->role(), zugang->text(QAccessible::Name)), std::pair(rolle, name));
+    }
+}
+
+// Copy puts the focused drawing on the clipboard, exactly its pixels, as an image and as PNG.
+TEST_F(HauptfensterTest, CopyPutsTheFocusedDrawingOnTheClipboard) {
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    aktivieren(&haupt());
+    canvas()->setFocus();
+    waehle("EditCopy");
+    const QImage zeichnung = m().zebild.copy(0, 0, 400, 400).convertToFormat(QImage::Format_RGB32);
+    const QClipboard& ablage = *QApplication::clipboard();
+    EXPECT_EQ(ablage.image().convertToFormat(QImage::Format_RGB32), zeichnung);
+    EXPECT_EQ(QImage::fromData(ablage.mimeData()->data("image/png"), "PNG")
+                  .convertToFormat(QImage::Format_RGB32),
+              zeichnung);
+}
+
+// A dropped model is taken as a copy, never as a move, after which the source would delete it.
+TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
+    QMimeData daten;
+    daten.setUrls({QUrl::fromLocalFile(WYK_EXAMPLES_DIR "/haus.wyk")});
+    // What the source offers, then the action answered and the model shown.
+    const std::tuple<Qt::DropActions, Qt::DropAction, const char*> faelle[] = {
+        {Qt::MoveAction, Qt::IgnoreAction, "3D"},
+        {Qt::CopyAction | Qt::MoveAction, Qt::CopyAction, "haus.wyk"}};
+    for (const auto& [angebot, antwort, modell] : faelle) {
+        QDragEnterEvent hinein({300, 200}, angebot, &daten, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&haupt(), &hinein);
+        QDropEvent ablegen(QPointF(300, 200), angebot, &daten, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&haupt(), &ablegen);
+        const auto ist = [](const QDropEvent& e) { return e.isAccepted() ? e.dropAction() : Qt::IgnoreAction; };
+        EXPECT_EQ(std::tuple(ist(hinein), ist(ablegen), m().datname), std::tuple(antwort, antwort, modell));
     }
 }
 
