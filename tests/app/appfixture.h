@@ -12,6 +12,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Texts in a failed check read as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace wyk::test {
 
 // The application with scripted file dialogs, collected messages and a settings file of its
