@@ -1,7 +1,7 @@
 #include "app/updownarrows.h"
+#include "app/wiinfo.h"
 #include "app/windebug.h"
 #include "app/winexport.h"
-#include "app/wiinfo.h"
 #include "appfixture.h"
 #include "view/interaction.h"
 #include "view/projection.h"
@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -169,9 +170,9 @@ TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
                             false);
             QCoreApplication::sendEvent(canvas(), &rad);
         } else if (was[0] == 'p') {
-            QWidget* pfeile = control("UPDzoom");
             const QPoint wo(6, std::atoi(wert));
-            QTest::mouseClick(pfeile->childAt(wo), Qt::LeftButton, {}, pfeile->childAt(wo)->mapFrom(pfeile, wo));
+            QWidget* pfeil = control("UPDzoom")->childAt(wo);
+            QTest::mouseClick(pfeil, Qt::LeftButton, {}, wo - pfeil->pos());
         } else {
             einfuegen(wert);
         }
@@ -219,7 +220,8 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     for (const auto& [name, taste, erwartet] : tasten) {
         tabelle(name)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(tabelle(name), taste);
-        EXPECT_EQ(marken().toStdString(), erwartet) << name << ' ' << QKeySequence(taste).toString().toStdString();
+        EXPECT_EQ(marken().toStdString(), erwartet)
+            << name << ' ' << QKeySequence(taste).toString().toStdString();
     }
     EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 1 "));
     for (const QKeySequence& taste :
@@ -295,6 +297,7 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
     }
     klick(control("PushButton3"));
     auto* pfeile = control<UpDownArrows>("UPDzoom");
+    QMenu* datei = app->menuBar().actions().constFirst()->menu();
     const std::tuple<QAccessibleInterface*, QAccessible::Role, QString> teile[] = {
         {QAccessible::queryAccessibleInterface(&haupt()), QAccessible::Window,
          "haus.wyk – WYK-Viewer"},
@@ -304,6 +307,10 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
         {QAccessible::queryAccessibleInterface(zoomFeld()), QAccessible::EditableText, "Zoom"},
         {QAccessible::queryAccessibleInterface(&pfeile->auf()), QAccessible::Button, "Zoom größer"},
         {QAccessible::queryAccessibleInterface(&pfeile->ab()), QAccessible::Button, "Zoom kleiner"},
+        {QAccessible::queryAccessibleInterface(datei)->child(0), QAccessible::MenuItem,
+         "WYK laden ..."},
+        {QAccessible::queryAccessibleInterface(datei)->child(2), QAccessible::MenuItem,
+         "OFF exportieren..."},
         {QAccessible::queryAccessibleInterface(app->debugFenster()), QAccessible::Window, "Debug"},
         {QAccessible::queryAccessibleInterface(tabelle("LBpunkte")), QAccessible::Table, "Punkte"},
         {QAccessible::queryAccessibleInterface(tabelle("LBlinien")), QAccessible::Table, "Linien"},
@@ -312,7 +319,8 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
          "OFF+ Export"}};
     for (const auto& [zugang, rolle, name] : teile) {
         ASSERT_NE(zugang, nullptr) << name.toStdString();
-        EXPECT_EQ(std::pair(zugang->role(), zugang->text(QAccessible::Name)), std::pair(rolle, name));
+        EXPECT_EQ(std::pair(zugang->role(), zugang->text(QAccessible::Name)),
+                  std::pair(rolle, name));
     }
 }
 
@@ -343,8 +351,11 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
         QCoreApplication::sendEvent(&haupt(), &hinein);
         QDropEvent ablegen(QPointF(300, 200), angebot, &daten, Qt::LeftButton, {});
         QCoreApplication::sendEvent(&haupt(), &ablegen);
-        const auto ist = [](const QDropEvent& e) { return e.isAccepted() ? e.dropAction() : Qt::IgnoreAction; };
-        EXPECT_EQ(std::tuple(ist(hinein), ist(ablegen), m().datname), std::tuple(antwort, antwort, modell));
+        const auto ist = [](const QDropEvent& e) {
+            return e.isAccepted() ? e.dropAction() : Qt::IgnoreAction;
+        };
+        EXPECT_EQ(std::tuple(ist(hinein), ist(ablegen), m().datname),
+                  std::tuple(antwort, antwort, modell));
     }
 }
 
