@@ -9,7 +9,6 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -220,7 +219,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     for (const auto& [name, taste, erwartet] : tasten) {
         tabelle(name)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(tabelle(name), taste);
-        EXPECT_EQ(marken().toStdString(), erwartet)
+        EXPECT_EQ(marken(), erwartet)
             << name << ' ' << QKeySequence(taste).toString().toStdString();
     }
     EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 1 "));
@@ -297,26 +296,23 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
     }
     klick(control("PushButton3"));
     auto* pfeile = control<UpDownArrows>("UPDzoom");
-    QMenu* datei = app->menuBar().actions().constFirst()->menu();
+    const auto z = &QAccessible::queryAccessibleInterface;
+    QAccessibleInterface* datei = z(app->menuBar().actions().constFirst()->menu());
     const std::tuple<QAccessibleInterface*, QAccessible::Role, QString> teile[] = {
-        {QAccessible::queryAccessibleInterface(&haupt()), QAccessible::Window,
-         "haus.wyk – WYK-Viewer"},
-        {QAccessible::queryAccessibleInterface(canvas()), QAccessible::Graphic,
+        {z(&haupt()), QAccessible::Window, "haus.wyk – WYK-Viewer"},
+        {z(canvas()), QAccessible::Graphic,
          "Modell „haus.wyk“. Pfeiltasten drehen oder verschieben, Plus und Minus zoomen, Pos1 "
          "oder 0 stellt die Ansicht zurück."},
-        {QAccessible::queryAccessibleInterface(zoomFeld()), QAccessible::EditableText, "Zoom"},
-        {QAccessible::queryAccessibleInterface(&pfeile->auf()), QAccessible::Button, "Zoom größer"},
-        {QAccessible::queryAccessibleInterface(&pfeile->ab()), QAccessible::Button, "Zoom kleiner"},
-        {QAccessible::queryAccessibleInterface(datei)->child(0), QAccessible::MenuItem,
-         "WYK laden ..."},
-        {QAccessible::queryAccessibleInterface(datei)->child(2), QAccessible::MenuItem,
-         "OFF exportieren..."},
-        {QAccessible::queryAccessibleInterface(app->debugFenster()), QAccessible::Window, "Debug"},
-        {QAccessible::queryAccessibleInterface(tabelle("LBpunkte")), QAccessible::Table, "Punkte"},
-        {QAccessible::queryAccessibleInterface(tabelle("LBlinien")), QAccessible::Table, "Linien"},
-        {QAccessible::queryAccessibleInterface(app->infoFenster()), QAccessible::Dialog, "Info"},
-        {QAccessible::queryAccessibleInterface(app->exportFenster()), QAccessible::Dialog,
-         "OFF+ Export"}};
+        {z(zoomFeld()), QAccessible::EditableText, "Zoom"},
+        {z(&pfeile->auf()), QAccessible::Button, "Zoom größer"},
+        {z(&pfeile->ab()), QAccessible::Button, "Zoom kleiner"},
+        {datei->child(0), QAccessible::MenuItem, "WYK laden ..."},
+        {datei->child(2), QAccessible::MenuItem, "OFF exportieren..."},
+        {z(app->debugFenster()), QAccessible::Window, "Debug"},
+        {z(tabelle("LBpunkte")), QAccessible::Table, "Punkte"},
+        {z(tabelle("LBlinien")), QAccessible::Table, "Linien"},
+        {z(app->infoFenster()), QAccessible::Dialog, "Info"},
+        {z(app->exportFenster()), QAccessible::Dialog, "OFF+ Export"}};
     for (const auto& [zugang, rolle, name] : teile) {
         ASSERT_NE(zugang, nullptr) << name.toStdString();
         EXPECT_EQ(std::pair(zugang->role(), zugang->text(QAccessible::Name)),
