@@ -1,11 +1,13 @@
 #include "cli/kommandozeile.h"
 
 #include "export/vorschau.h"
+#include "platform/dateiname.h"
 #include "view/ansichten.h"
 #include "view/projection.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <QUrl>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -123,6 +125,20 @@ struct Befehlszeile {
                 &groesse, &einpassen, &seite, &bilder, &dauer};
     }
 };
+
+// The model as named: a file name, or a URL as file managers and the desktop entry's %U pass
+// it. A local file:// URL names its file, percent-encoding decoded to the bytes of the name;
+// any other URL gives nothing.
+std::optional<QString> modellDatei(const QString& argument) {
+    const QUrl url(argument);
+    if (url.scheme().isEmpty() || !argument.startsWith(url.scheme() + QStringLiteral("://"))) {
+        return argument;
+    }
+    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost"))) {
+        return std::nullopt;
+    }
+    return nameAusBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
 
 Plan fehler(const QString& text) {
     Plan plan;
@@ -312,7 +328,13 @@ Plan exportPlan(const Befehlszeile& zeile) {
         return fehler(QStringLiteral("--thumbnail-size gilt nur zusammen mit --export-thumbnail."));
     }
     Plan plan;
-    plan.modell = modelle.value(0);
+    const auto modell = modellDatei(modelle.value(0));
+    if (!modell) {
+        return fehler(QStringLiteral("„%1“ ist keine lokale Datei: Nur Dateinamen und "
+                                     "file://-Adressen lassen sich öffnen.")
+                          .arg(modelle.value(0)));
+    }
+    plan.modell = *modell;
     if (exporte.isEmpty()) {
         return plan;
     }

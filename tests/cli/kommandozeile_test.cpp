@@ -20,6 +20,10 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
     // named: the model, or for a wrong call a part of the message.
     const std::tuple<QStringList, Modus, QString> faelle[] = {
         {{"h.wyk"}, Modus::Fenster, "h.wyk"},
+        {{"file:///tmp/Haus%202%C3%A4.wyk"}, Modus::Fenster, "/tmp/Haus 2ä.wyk"},
+        {{"file://localhost/a%25.wyk"}, Modus::Fenster, "/a%.wyk"},
+        {{"https://x.de/h.wyk"}, Modus::Fehler, "„https://x.de/h.wyk“ ist keine lokale Datei"},
+        {{"file://rechner/h.wyk"}, Modus::Fehler, "keine lokale Datei"},
         {{"-export-picture=a.svg", "h.wyk"}, Modus::Export, "h.wyk"},
         {{"a.wyk", "b.wyk"}, Modus::Fehler, "nur eine Modelldatei"},
         {{"--zoom", "2", "h.wyk"}, Modus::Fehler, "--zoom gilt nur"},
