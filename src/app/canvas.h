@@ -6,8 +6,11 @@
 
 namespace wyk {
 
-// The drawing canvas: paints the off-screen picture unscaled from its top-left corner and
-// reports the left mouse button's presses and drags and the wheel. Takes no focus.
+// The drawing canvas: paints the off-screen picture from its top-left corner, one picture pixel
+// to one device pixel at the picture's device pixel ratio, and reports the left mouse
+// button's presses and drags and the wheel in the canvas's own (logical) pixels. Takes no
+// focus. When it paints on a screen of another device pixel ratio than the picture's, it asks
+// for a new drawing at that ratio.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -19,6 +22,7 @@ signals:
     void mausGezogen(int x, int y);
     // Whole wheel notches; positive when the wheel turns towards the user.
     void mausRad(int delta);
+    void dichteGeaendert(double dichte);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -23,6 +23,7 @@ struct Ansicht {
     Anzeige anzeige;                    // the main window's check boxes
     QSize groesse = kKleinsteZeichnung; // breite x hoehe
     bool einpassen = false;             // zoom and origin that show the whole model
+    double dichte = 1.0;                // device pixels per pixel (--scale), 1 to 4
 };
 
 // The command line turned into what to do.

@@ -8,7 +8,9 @@
 namespace {
 
 template <class Anwendung> int ausfuehren(int argc, char** argv, bool bildschirm) {
+    const QtMessageHandler vorher = wyk::anmelden();
     Anwendung app(argc, argv);
+    qInstallMessageHandler(vorher);
     wyk::deutschLaden(app);
     wyk::benennen();
     QStringList argumente;
@@ -20,8 +22,8 @@ template <class Anwendung> int ausfuehren(int argc, char** argv, bool bildschirm
 
 } // namespace
 
-// Qt takes its own options (-platform, -style, -reverse, ...) out of the command line when
-// the application object is made; the program reads what is left, keeping file names that are
+// Qt takes its own options (-platform, -style, -reverse, ...) out of the command line and
+// connects to the screen when the application object is made; the program reads what is left, keeping file names that are
 // not valid UTF-8 as the bytes they are. A preview, which a file
 // manager asks for without a display or a home folder, gets a core application: it loads no
 // platform plugin and no fonts and creates no runtime folder.

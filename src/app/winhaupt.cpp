@@ -81,6 +81,7 @@ void WINhaupt::CreateControls() {
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
+    connect(CAhaupt_, &Canvas::dichteGeaendert, this, &WINhaupt::CAhaupt_ScaleFactorChanged);
     createKnoepfe();
 }
 
@@ -145,6 +146,7 @@ void WINhaupt::verbindeModul() {
 }
 
 Outcome WINhaupt::Event_Open() {
+    m_.dichte = CAhaupt_->devicePixelRatioF();
     return init(m_);
 }
 
@@ -181,6 +183,10 @@ void WINhaupt::CAhaupt_MouseDrag(int x, int y) {
 
 void WINhaupt::CAhaupt_MouseWheel(int delta) {
     mausRad(m_, delta);
+}
+
+void WINhaupt::CAhaupt_ScaleFactorChanged(double dichte) {
+    dichteSetzen(m_, dichte);
 }
 
 void WINhaupt::PushButton2_Action() {

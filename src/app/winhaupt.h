@@ -60,6 +60,7 @@ private:
     void CAhaupt_MouseDown(int x, int y);
     void CAhaupt_MouseDrag(int x, int y);
     void CAhaupt_MouseWheel(int delta);
+    void CAhaupt_ScaleFactorChanged(double dichte);
     void PushButton2_Action();
     void Timer1_Action();
     void PushButton3_Action();

@@ -14,7 +14,8 @@ namespace wyk {
 // name. The view is redrawn also when the user cancels.
 Outcome savepic(Module1& m, FileDialogs& dialogs);
 
-// The same without a dialog: the picture goes to path, as PNG unless the name ends in the
+// The same without a dialog: the picture goes to path, at the view's density (a raster of
+// geraeteGroesse, vectors as large), as PNG unless the name ends in the
 // extension of another format the system can write. A name ending in .svg (in any case) gives
 // the vector picture of svgBild, .pdf that of pdfBild, .html or .htm the page of webSeite;
 // these three neither need nor redraw zebild. The loaded model's own file is never written

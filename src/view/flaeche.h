@@ -13,6 +13,12 @@ struct Pixel {
     std::int64_t y = 0;
 };
 
+// The centre, along one axis, of a pen of the given size stamped on pixel q: the pixel's
+// centre for odd sizes, its right or lower edge for even ones.
+[[nodiscard]] constexpr double stiftMitte(std::int64_t q, int size) {
+    return static_cast<double>(q - (size - 1) / 2) + size / 2.0;
+}
+
 // What the scene is drawn on: the pixels of zebild or a vector picture. Each drawing call uses
 // the colour and the pen size set last. A surface shows only its top-left drawing area and
 // must accept any position, also far outside that area.
@@ -21,7 +27,9 @@ public:
     virtual ~Zeichenflaeche() = default;
 
     virtual void setColor(QRgb color) = 0;
-    virtual void setPen(int size) = 0; // square pen, centred on the line
+    // A square pen of size x size pixels stamped on each pixel of a line: it reaches
+    // (size - 1) / 2 pixels to the left and up and size / 2 to the right and down (stiftMitte).
+    virtual void setPen(int size) = 0;
     virtual void fillRect(Pixel topLeft, int width, int height) = 0;
     // The disc inscribed in the size x size box with the given top-left corner: the pixels whose
     // centres lie inside it.

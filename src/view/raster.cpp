@@ -158,13 +158,13 @@ void Raster::spanWithPen(Pixel from, Pixel to) {
     const std::int64_t slope = steps == 0 ? 0 : (alongX ? dy : dx) * kEins / steps;
     std::int64_t minor = (alongX ? from.y : from.x) * kEins + kEins / 2;
     std::int64_t along = alongX ? from.x : from.y;
-    const int reach = pen_ / 2;
+    const int vor = (pen_ - 1) / 2; // reach left and up; pen_ / 2 right and down
     for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
         const std::int64_t other = minor >> 32;
         const std::int64_t x = alongX ? along : other;
         const std::int64_t y = alongX ? other : along;
-        for (int j = -reach; j <= reach; ++j) {
-            for (int i = -reach; i <= reach; ++i) {
+        for (int j = -vor; j <= pen_ / 2; ++j) {
+            for (int i = -vor; i <= pen_ / 2; ++i) {
                 plot(x + i, y + j);
             }
         }

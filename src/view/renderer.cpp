@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -35,8 +36,10 @@ private:
     std::vector<double> y_;
 };
 
-Pixel whole(double x, double y) {
-    return {toInteger(x), toInteger(y)};
+// The device pixel of a position in the drawing's pixels: scaled by the density, then
+// converted to whole pixels. At density 1 the scaling is exact.
+Pixel whole(double x, double y, double dichte) {
+    return {toInteger(x * dichte), toInteger(y * dichte)};
 }
 
 bool endlich(double x, double y) {
@@ -49,7 +52,7 @@ void scheibe(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int p,
     const double x = (proj.x(p) - half) + m.origx;
     const double y = (proj.y(p) - half) + m.origy;
     if (endlich(x, y)) {
-        r.fillDisc(whole(x, y), size);
+        r.fillDisc(whole(x, y, m.dichte), geraeteLaenge(size, m.dichte));
     }
 }
 
@@ -66,7 +69,7 @@ void strecke(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int a,
     if (!endlich(ax, ay) || !endlich(bx, by)) {
         return;
     }
-    const double far = kWeitDraussen;
+    const double far = kWeitDraussen / m.dichte;
     const bool weit =
         std::fabs(ax) > far || std::fabs(ay) > far || std::fabs(bx) > far || std::fabs(by) > far;
     if (weit) {
@@ -75,7 +78,7 @@ void strecke(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int a,
             return;
         }
     }
-    r.drawLine(whole(ax, ay), whole(bx, by));
+    r.drawLine(whole(ax, ay, m.dichte), whole(bx, by, m.dichte));
 }
 
 void punkte(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
@@ -105,39 +108,40 @@ void linienMarke(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     }
     const int a = d >= 2 ? m.linie[d - 1][1] : 0;
     r.setColor(kGruen);
-    r.setPen(kMarkeStift);
+    r.setPen(geraeteLaenge(kMarkeStift, m.dichte));
     strecke(r, proj, m, a, m.linie[d][1]);
     r.setColor(kWeiss);
-    r.setPen(1);
+    r.setPen(geraeteLaenge(1, m.dichte));
 }
 
 // A label in the raster's current colour with the left end of its baseline at the given pixel.
-void beschriftung(Zeichenflaeche& r, Pixel baseline, QChar text) {
-    for (const QPoint& p : beschriftungsPunkte(text)) {
+void beschriftung(Zeichenflaeche& r, Pixel baseline, QChar text, double dichte) {
+    for (const QPoint& p : beschriftungsPunkte(text, dichte)) {
         r.plot(baseline.x + p.x(), baseline.y + p.y());
     }
 }
 
 void achsen(Zeichenflaeche& r, const Module1& m) {
     const double s = kAchsenLaenge / static_cast<double>(m.zoomfaktor);
-    const Pixel origin{m.origx, m.origy};
+    const double d = m.dichte;
+    const Pixel origin = whole(m.origx, m.origy, d);
     const int half = kUrsprungScheibe / 2;
     r.setColor(kRot);
-    r.fillDisc({origin.x - half, origin.y - half}, kUrsprungScheibe);
+    r.fillDisc(whole(m.origx - half, m.origy - half, d), geraeteLaenge(kUrsprungScheibe, d));
     std::array<Pixel, 3> tips;
     for (int k = 1; k <= 3; ++k) {
-        tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy);
+        tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy, d);
         r.drawLine(origin, tips[k - 1]);
     }
     const char labels[3] = {'x', 'y', 'z'};
     for (int k = 0; k < 3; ++k) {
-        beschriftung(r, tips[k], QChar::fromLatin1(labels[k]));
+        beschriftung(r, tips[k], QChar::fromLatin1(labels[k]), d);
     }
 }
 
 } // namespace
 
-std::vector<QPoint> beschriftungsPunkte(QChar text) {
+std::vector<QPoint> beschriftungsPunkte(QChar text, double dichte) {
     QFont font;
     font.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics metrics(font);
@@ -145,24 +149,42 @@ std::vector<QPoint> beschriftungsPunkte(QChar text) {
     if (box.isEmpty()) {
         return {};
     }
+    // The glyph's box in device pixels, the baseline's left end at (0, 0).
+    const QPoint ecke(static_cast<int>(std::floor(box.left() * dichte)),
+                      static_cast<int>(std::floor(box.top() * dichte)));
+    const QSize groesse(static_cast<int>(std::ceil((box.right() + 1) * dichte)) - ecke.x(),
+                        static_cast<int>(std::ceil((box.bottom() + 1) * dichte)) - ecke.y());
     // Rendered as a mask first: Qt's mono glyphs come out wrong in 16-bit pictures.
-    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage mask(groesse, QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
         QPainter painter(&mask);
+        painter.translate(-ecke);
+        painter.scale(dichte, dichte);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(-box.topLeft(), QString(text));
+        painter.drawText(QPoint(0, 0), QString(text));
     }
     std::vector<QPoint> punkte;
     for (int y = 0; y < mask.height(); ++y) {
         for (int x = 0; x < mask.width(); ++x) {
             if (qAlpha(mask.pixel(x, y)) != 0) {
-                punkte.emplace_back(box.left() + x, box.top() + y);
+                punkte.emplace_back(ecke.x() + x, ecke.y() + y);
             }
         }
     }
     return punkte;
+}
+
+int geraeteLaenge(int laenge, double dichte) {
+    return dichte == 1.0 ? laenge : std::max(1, static_cast<int>(std::lround(laenge * dichte)));
+}
+
+QSize geraeteGroesse(const Module1& m) {
+    const auto seite = [&m](int laenge) {
+        return std::clamp(static_cast<int>(std::ceil(laenge * m.dichte)), 0, kGroessteGeraeteSeite);
+    };
+    return {seite(m.breite), seite(m.hoehe)};
 }
 
 Anzeige anzeige(const Module1& m) {
@@ -171,9 +193,11 @@ Anzeige anzeige(const Module1& m) {
 
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     const Projektion proj(m);
+    const QSize flaeche = geraeteGroesse(m);
     r.setColor(kSchwarz);
-    r.fillRect({0, 0}, m.breite, m.hoehe);
+    r.fillRect({0, 0}, flaeche.width(), flaeche.height());
     r.setColor(kWeiss);
+    r.setPen(geraeteLaenge(1, m.dichte));
     if (anzeige.punkte) {
         punkte(r, proj, m);
     }
@@ -197,8 +221,20 @@ void zeichnen(Module1& m) {
     if (m.zebild.isNull()) {
         return;
     }
+    const QSize flaeche = geraeteGroesse(m);
+    if (flaeche.width() > m.zebild.width() || flaeche.height() > m.zebild.height()) {
+        // A denser screen: the picture grows, and stays as large when the density falls again.
+        QImage groesser(std::max(flaeche.width(), m.zebild.width()),
+                        std::max(flaeche.height(), m.zebild.height()), QImage::Format_RGB16);
+        if (groesser.isNull()) {
+            return;
+        }
+        groesser.fill(Qt::black);
+        m.zebild = groesser;
+    }
+    m.zebild.setDevicePixelRatio(m.dichte);
     // Pixels outside the drawing area are never shown, so nothing is drawn there.
-    Raster r(m.zebild, m.breite, m.hoehe);
+    Raster r(m.zebild, flaeche.width(), flaeche.height());
     szeneZeichnen(r, m, anzeige(m));
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();
