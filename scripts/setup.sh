@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
     fonts-dejavu-core qt6-translations-l10n
 )
 if [ "${1:-}" = "--package" ] || [ "${1:-}" = "--test" ]; then
@@ -26,6 +26,7 @@ if [ "${1:-}" = "--test" ]; then
         librsvg2-bin
         lintian
         desktop-file-utils shared-mime-info man-db
+        weston
     )
 fi
 
