@@ -21,7 +21,7 @@ public:
         : maler_(maler), breite_(breite), hoehe_(hoehe) {}
 
     void setColor(QRgb color) override { farbe_ = QColor(color); }
-    void setPen(int size) override { pen_ = size; }
+    void setPen(int size, Stift) override { pen_ = size; }
 
     void fillRect(Pixel topLeft, int width, int height) override {
         maler_.fillRect(

@@ -26,7 +26,7 @@ public:
     SvgFlaeche(int breite, int hoehe) : breite_(breite), hoehe_(hoehe) {}
 
     void setColor(QRgb color) override { farbe_ = color; }
-    void setPen(int size) override { pen_ = size; }
+    void setPen(int size, Stift) override { pen_ = size; }
 
     void fillRect(Pixel topLeft, int width, int height) override {
         const std::int64_t links = std::max<std::int64_t>(topLeft.x, 0);

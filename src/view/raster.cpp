@@ -159,12 +159,17 @@ void Raster::spanWithPen(Pixel from, Pixel to) {
     std::int64_t minor = (alongX ? from.y : from.x) * kEins + kEins / 2;
     std::int64_t along = alongX ? from.x : from.y;
     const int vor = (pen_ - 1) / 2; // reach left and up; pen_ / 2 right and down
+    // Across the line only the minor axis is widened.
+    const int vorX = quer_ && alongX ? 0 : vor;
+    const int nachX = quer_ && alongX ? 0 : pen_ / 2;
+    const int vorY = quer_ && !alongX ? 0 : vor;
+    const int nachY = quer_ && !alongX ? 0 : pen_ / 2;
     for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
         const std::int64_t other = minor >> 32;
         const std::int64_t x = alongX ? along : other;
         const std::int64_t y = alongX ? other : along;
-        for (int j = -vor; j <= pen_ / 2; ++j) {
-            for (int i = -vor; i <= pen_ / 2; ++i) {
+        for (int j = -vorY; j <= nachY; ++j) {
+            for (int i = -vorX; i <= nachX; ++i) {
                 plot(x + i, y + j);
             }
         }

@@ -46,6 +46,12 @@ bool endlich(double x, double y) {
     return std::isfinite(x) && std::isfinite(y);
 }
 
+// Pens stamp squares at density 1, as they always have; scaled pens lie across the line, so
+// that a line keeps one width at every density.
+Stift stiftArt(const Module1& m) {
+    return m.dichte == 1.0 ? Stift::Quadrat : Stift::Quer;
+}
+
 // Disc of the given size centred on point p, its box's corner offset by half the size.
 void scheibe(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int p, int size) {
     const double half = size / 2;
@@ -108,10 +114,10 @@ void linienMarke(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     }
     const int a = d >= 2 ? m.linie[d - 1][1] : 0;
     r.setColor(kGruen);
-    r.setPen(geraeteLaenge(kMarkeStift, m.dichte));
+    r.setPen(geraeteLaenge(kMarkeStift, m.dichte), stiftArt(m));
     strecke(r, proj, m, a, m.linie[d][1]);
     r.setColor(kWeiss);
-    r.setPen(geraeteLaenge(1, m.dichte));
+    r.setPen(geraeteLaenge(1, m.dichte), stiftArt(m));
 }
 
 // A label in the raster's current colour with the left end of its baseline at the given pixel.
@@ -197,7 +203,7 @@ void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     r.setColor(kSchwarz);
     r.fillRect({0, 0}, flaeche.width(), flaeche.height());
     r.setColor(kWeiss);
-    r.setPen(geraeteLaenge(1, m.dichte));
+    r.setPen(geraeteLaenge(1, m.dichte), stiftArt(m));
     if (anzeige.punkte) {
         punkte(r, proj, m);
     }

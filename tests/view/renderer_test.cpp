@@ -6,6 +6,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <map>
+#include <ranges>
 
 namespace wyk {
 namespace {
@@ -171,6 +173,54 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
             EXPECT_TRUE(m.zebild == weit) << zoom << ' ' << punkt << ' ' << linie;
         }
     }
+}
+
+// At density d every length is d times as large in device pixels, so a line has one width
+// along its whole length: a move (across) in each column, the highlight (down) in each row;
+// the disc of a point and a label grow as much.
+TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
+    anzeige = {.punkte = true, .linien = true, .achsen = false};
+    std::tie(m.basis, m.origx, m.origy, m.debuglinie) = std::tuple(Basis{}, 0, 0, 4);
+    m.basis[1][1] = m.basis[2][2] = 1;
+    modell({{20, 20, 0}, {170, 75, 0}, {60, 150, 0}, {90, 330, 0}, {150.3, 250.6, 0}},
+           {{1, 0}, {2, 9}, {3, 0}, {4, 2}});
+    const auto hoehe = [](double d) {
+        QRect box;
+        for (const QPoint p : beschriftungsPunkte(QChar('z'), d)) {
+            box |= QRect(p, QSize(1, 1));
+        }
+        return box.height();
+    };
+    for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
+        m.dichte = d;
+        zeichnen(m);
+        // Pixels of the move per column, of the highlight and of point 5's disc per row.
+        std::map<int, int> linie, marke, scheibe;
+        for (int y = 0; y < geraeteGroesse(m).height(); ++y) {
+            for (int x = 0; x < geraeteGroesse(m).width(); ++x) {
+                const QRgb c = m.zebild.pixel(x, y);
+                linie[x] += c == stored(105, 105, 255) ? 1 : 0;
+                marke[y] += c == kGreen ? 1 : 0;
+                scheibe[y] += c == kWhite && x > 120 * d && y > 200 * d ? 1 : 0;
+            }
+        }
+        const auto breiten = [](const std::map<int, int>& anzahl) {
+            std::map<int, int> haeufig; // width -> columns or rows of that width
+            for (const auto& [wo, n] : anzahl) {
+                haeufig[n] += n > 0 ? 1 : 0;
+            }
+            haeufig.erase(0);
+            return haeufig;
+        };
+        const int s1 = geraeteLaenge(1, d), s3 = geraeteLaenge(3, d), s5 = geraeteLaenge(5, d);
+        EXPECT_EQ(breiten(linie), (std::map<int, int>{{s1, int(170 * d) - int(20 * d) + 1}})) << d;
+        EXPECT_EQ(breiten(marke), (std::map<int, int>{{s3, int(330 * d) - int(150 * d) + 1}})) << d;
+        EXPECT_EQ(std::ranges::max(breiten(scheibe) | std::views::keys), s5) << d;
+        EXPECT_EQ(std::ranges::count_if(scheibe, [](auto e) { return e.second > 0; }), s5) << d;
+        EXPECT_NEAR(hoehe(d), d * hoehe(1), d) << d;
+    }
+    EXPECT_EQ(std::tuple(geraeteLaenge(1, 1.5), geraeteLaenge(5, 1.5), geraeteLaenge(3, 2)),
+              std::tuple(2, 8, 6));
 }
 
 } // namespace
