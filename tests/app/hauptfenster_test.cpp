@@ -1,10 +1,15 @@
+#include "app/start.h"
 #include "app/updownarrows.h"
 #include "app/windebug.h"
 #include "appfixture.h"
 #include "view/interaction.h"
+#include "platform/numbers.h"
+#include "support/tempdir.h"
 #include "view/projection.h"
 
 #include <QLineEdit>
+#include <QScreen>
+#include <QWindow>
 #include <QSignalSpy>
 #include <QTableView>
 #include <climits>
@@ -192,6 +197,33 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
     lade(WYK_EXAMPLES_DIR "/haus.wyk");
     EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";
+}
+
+// On each screen the canvas shows, device pixel for device pixel, the picture export of its
+// view at the screen's ratio; a move to a screen of another ratio draws anew. app_tests.hidpi
+// runs this under QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
+TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
+    const QString haus = lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    klick(control("CBpunkte"));
+    maus(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+    maus(QEvent::MouseMove, {130, 83}, Qt::NoButton, Qt::LeftButton);
+    test::TempDir dir;
+    QStringList dichten;
+    for (QScreen* schirm : QGuiApplication::screens()) {
+        haupt().windowHandle()->setScreen(schirm);
+        const double r = canvas()->devicePixelRatioF();
+        dichten << Str(r);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
+        ASSERT_EQ(starten(planAus({"wyk-viewer", "--export-picture", dir.path("b.png"), "--points",
+                                   "--turn", Str(m().rotwinkel[3]), "--tilt",
+                                   Str(m().rotwinkel[1]), "--scale", Str(r), haus}),
+                          false),
+                  0);
+        EXPECT_TRUE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                    QImage(dir.path("b.png")).convertToFormat(QImage::Format_RGB32))
+            << r;
+    }
+    EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.
