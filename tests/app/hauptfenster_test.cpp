@@ -1,17 +1,20 @@
-#include "app/start.h"
 #include "app/updownarrows.h"
 #include "app/windebug.h"
 #include "appfixture.h"
-#include "view/interaction.h"
+#include "cli/start.h"
 #include "platform/numbers.h"
 #include "support/tempdir.h"
+#include "view/interaction.h"
 #include "view/projection.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
-#include <QWindow>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <climits>
 
 namespace wyk::test {
@@ -214,10 +217,9 @@ TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
         const double r = canvas()->devicePixelRatioF();
         dichten << Str(r);
         ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
-        ASSERT_EQ(starten(planAus({"wyk-viewer", "--export-picture", dir.path("b.png"), "--points",
-                                   "--turn", Str(m().rotwinkel[3]), "--tilt",
-                                   Str(m().rotwinkel[1]), "--scale", Str(r), haus}),
-                          false),
+        ASSERT_EQ(ohneFenster(planAus({"wyk-viewer", "--export-picture", dir.path("b.png"),
+                                       "--points", "--turn", Str(m().rotwinkel[3]), "--tilt",
+                                       Str(m().rotwinkel[1]), "--scale", Str(r), haus})),
                   0);
         EXPECT_TRUE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
                     QImage(dir.path("b.png")).convertToFormat(QImage::Format_RGB32))
@@ -254,6 +256,22 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
     mausRunter(m, 0, 0);
     mausZiehen(m, 10, -10, false);
     EXPECT_EQ(std::pair(m.origx, m.origy), std::pair(INT_MAX, INT_MIN));
+}
+
+// The windows show the model named on the command line.
+TEST(Fensterstart, TheWindowsLoadTheNamedModel) {
+    int zeilen = -1;
+    QTimer::singleShot(0, [&zeilen] {
+        const auto fenster = [](const char* art) {
+            const QWidgetList alle = QApplication::topLevelWidgets();
+            return *std::ranges::find_if(alle, [art](QWidget* w) { return w->inherits(art); });
+        };
+        fenster("wyk::WINhaupt")->findChild<QPushButton*>("PushButton3")->click();
+        zeilen = fenster("wyk::WINdebug")->findChild<QTableView*>()->model()->rowCount();
+        fenster("wyk::WINhaupt")->close();
+    });
+    EXPECT_EQ(fensterZeigen(QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk")), 0);
+    EXPECT_EQ(zeilen, 10);
 }
 
 } // namespace
