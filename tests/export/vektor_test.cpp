@@ -22,12 +22,13 @@ struct Ansicht {
     int zoom, breite, hoehe, origx, origy;
     Anzeige anzeige;
     int debugpkt, debuglinie;
+    double dichte = 1; // for the pictures; the page draws at the screen's pixels
 };
 
 const Ansicht kAnsichten[] = {
     {"haus", kStartNeigung, kStartDrehung, 10, 400, 400, 200, 200, {}, 0, 0},
-    {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0},
-    {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5},
+    {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0, 2},
+    {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5, 1.5},
     {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},
 };
 
@@ -109,6 +110,7 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
         einrichten(m, a);
+        m.dichte = a.dichte;
         for (const char* name : {"a.png", "a.SVG", "a.Pdf"}) {
             ASSERT_TRUE(schreibeBild(m, dir.path(name)).isDone());
         }
@@ -129,7 +131,7 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
         for (const QString& zeile :
              {"Title: " + m.datname + " Creator", QStringLiteral("Pages: 1 "),
-              QStringLiteral("size: %1 x %2 pts").arg(a.breite * 0.75).arg(a.hoehe * 0.75)}) {
+              QStringLiteral("size: %1 x %2 pts").arg(a.breite * a.dichte * 0.75).arg(a.hoehe * a.dichte * 0.75)}) {
             EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
         }
     }
