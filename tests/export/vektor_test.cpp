@@ -131,7 +131,9 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
         for (const QString& zeile :
              {"Title: " + m.datname + " Creator", QStringLiteral("Pages: 1 "),
-              QStringLiteral("size: %1 x %2 pts").arg(a.breite * a.dichte * 0.75).arg(a.hoehe * a.dichte * 0.75)}) {
+              QStringLiteral("size: %1 x %2 pts")
+                  .arg(a.breite * a.dichte * 0.75)
+                  .arg(a.hoehe * a.dichte * 0.75)}) {
             EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
         }
     }
