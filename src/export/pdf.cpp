@@ -104,7 +104,7 @@ QByteArray pdfBild(const Module1& m) {
         // Everything beyond the page is cut off, as the canvas cuts it off.
         maler.setClipRect(0, 0, breite, hoehe);
         PdfFlaeche flaeche(maler, breite, hoehe);
-        szeneZeichnen(flaeche, m, anzeige(m));
+        szeneZeichnen(flaeche, m, m.anzeige);
     }
     return genauesFormat(bytes, breite, hoehe);
 }

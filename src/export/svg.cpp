@@ -132,7 +132,7 @@ private:
 QByteArray svgBild(const Module1& m) {
     const QSize groesse = geraeteGroesse(m);
     SvgFlaeche flaeche(groesse.width(), groesse.height());
-    szeneZeichnen(flaeche, m, anzeige(m));
+    szeneZeichnen(flaeche, m, m.anzeige);
     const QString bild =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"%1\" "

@@ -5,11 +5,10 @@
 #include "view/projection.h"
 #include "view/raster.h"
 
-#include <QFontMetrics>
-#include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace wyk {
@@ -148,38 +147,40 @@ void achsen(Zeichenflaeche& r, const Module1& m) {
 } // namespace
 
 std::vector<QPoint> beschriftungsPunkte(QChar text, double dichte) {
-    QFont font;
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font);
-    const QRect box = metrics.boundingRect(text);
-    if (box.isEmpty()) {
-        return {};
-    }
-    // The glyph's box in device pixels, the baseline's left end at (0, 0).
-    const QPoint ecke(static_cast<int>(std::floor(box.left() * dichte)),
-                      static_cast<int>(std::floor(box.top() * dichte)));
-    const QSize groesse(static_cast<int>(std::ceil((box.right() + 1) * dichte)) - ecke.x(),
-                        static_cast<int>(std::ceil((box.bottom() + 1) * dichte)) - ecke.y());
-    // Rendered as a mask first: Qt's mono glyphs come out wrong in 16-bit pictures.
-    QImage mask(groesse, QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
-    {
-        QPainter painter(&mask);
-        painter.translate(-ecke);
-        painter.scale(dichte, dichte);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(QPoint(0, 0), QString(text));
-    }
-    std::vector<QPoint> punkte;
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x) {
-            if (qAlpha(mask.pixel(x, y)) != 0) {
-                punkte.emplace_back(ecke.x() + x, ecke.y() + y);
+    // Each letter's pixels row by row from the top, x to the right of the baseline's left end.
+    static constexpr std::array<std::pair<int, int>, 14> kX{
+        {{0, -7}, {5, -7}, {1, -6}, {4, -6}, {1, -5}, {4, -5}, {2, -4}, {3, -4}, {1, -3}, {4, -3},
+         {1, -2}, {4, -2}, {0, -1}, {5, -1}}};
+    static constexpr std::array<std::pair<int, int>, 17> kY{
+        {{0, -7}, {5, -7}, {0, -6}, {5, -6}, {1, -5}, {4, -5}, {1, -4}, {4, -4}, {2, -3}, {4, -3},
+         {2, -2}, {3, -2}, {3, -1}, {3, 0}, {2, 1}, {0, 2}, {1, 2}}};
+    static constexpr std::array<std::pair<int, int>, 15> kZ{
+        {{0, -7}, {1, -7}, {2, -7}, {3, -7}, {4, -7}, {4, -6}, {3, -5}, {2, -4}, {1, -3}, {0, -2},
+         {0, -1}, {1, -1}, {2, -1}, {3, -1}, {4, -1}}};
+    // Each pixel becomes a square of the width of a line at the density, at dichte times its
+    // place, so that the strokes keep one width.
+    const int s = geraeteLaenge(1, dichte);
+    const auto punkte = [s, dichte](const auto& tabelle) {
+        std::vector<QPoint> liste;
+        for (const auto& [x, y] : tabelle) {
+            const QPoint ecke(static_cast<int>(std::floor(x * dichte)),
+                              static_cast<int>(std::floor(y * dichte)));
+            for (int j = 0; j < s * s; ++j) {
+                liste.push_back(ecke + QPoint(j % s, j / s));
             }
         }
+        return liste;
+    };
+    switch (text.unicode()) {
+    case u'x':
+        return punkte(kX);
+    case u'y':
+        return punkte(kY);
+    case u'z':
+        return punkte(kZ);
+    default:
+        return {};
     }
-    return punkte;
 }
 
 int geraeteLaenge(int laenge, double dichte) {
@@ -191,10 +192,6 @@ QSize geraeteGroesse(const Module1& m) {
         return std::clamp(static_cast<int>(std::ceil(laenge * m.dichte)), 0, kGroessteGeraeteSeite);
     };
     return {seite(m.breite), seite(m.hoehe)};
-}
-
-Anzeige anzeige(const Module1& m) {
-    return m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
 }
 
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
@@ -241,7 +238,7 @@ void zeichnen(Module1& m) {
     m.zebild.setDevicePixelRatio(m.dichte);
     // Pixels outside the drawing area are never shown, so nothing is drawn there.
     Raster r(m.zebild, flaeche.width(), flaeche.height());
-    szeneZeichnen(r, m, anzeige(m));
+    szeneZeichnen(r, m, m.anzeige);
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();
     }
