@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
     libgif-dev
     fonts-dejavu-core qt6-translations-l10n
 )
@@ -28,6 +28,7 @@ if [ "${1:-}" = "--test" ]; then
         imagemagick
         lintian
         desktop-file-utils shared-mime-info man-db
+        weston
     )
 fi
 

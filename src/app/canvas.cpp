@@ -2,9 +2,11 @@
 
 #include "app/bildkopie.h"
 
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace wyk {
 
@@ -77,20 +79,36 @@ void Canvas::ringFolgen() {
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {
+    const double dichte = devicePixelRatioF();
+    if (dichte != bild_.devicePixelRatio()) {
+        // Another screen or scale: the picture is drawn anew at this density once the paint is
+        // done, and meanwhile shown scaled.
+        QMetaObject::invokeMethod(this, [this, dichte] { emit dichteGeaendert(dichte); },
+                                  Qt::QueuedConnection);
+    }
     QPainter painter(this);
-    const QRect bereich = event->rect();
-    if (!bild_.rect().contains(bereich)) {
+    const QRectF bereich = event->rect();
+    const double bildDichte = bild_.devicePixelRatio();
+    // The device pixels of the picture under the area asked for.
+    const QRect geraet =
+        QRect(QPoint(static_cast<int>(std::floor(bereich.left() * bildDichte)),
+                     static_cast<int>(std::floor(bereich.top() * bildDichte))),
+              QPoint(static_cast<int>(std::ceil(bereich.right() * bildDichte)) - 1,
+                     static_cast<int>(std::ceil(bereich.bottom() * bildDichte)) - 1));
+    if (!bild_.rect().contains(geraet)) {
         painter.fillRect(bereich, Qt::black);
     }
-    const QRect aus = bereich.intersected(bild_.rect());
+    const QRect aus = geraet.intersected(bild_.rect());
     if (aus.isEmpty()) {
         return;
     }
+    const QPointF ziel = QPointF(aus.topLeft()) / bildDichte;
     if (bild_.format() == QImage::Format_RGB16) {
         alsRgb32(bild_, aus, puffer_);
-        painter.drawImage(aus.topLeft(), puffer_, QRect(QPoint(0, 0), aus.size()));
+        puffer_.setDevicePixelRatio(bildDichte);
+        painter.drawImage(ziel, puffer_, QRect(QPoint(0, 0), aus.size()));
     } else {
-        painter.drawImage(aus.topLeft(), bild_, aus);
+        painter.drawImage(ziel, bild_, aus);
     }
 }
 

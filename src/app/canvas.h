@@ -8,10 +8,13 @@ namespace wyk {
 
 class Fokusring;
 
-// The drawing canvas: paints the off-screen picture unscaled from its top-left corner and
-// reports the left mouse button's presses and drags and the wheel. Takes the focus by Tab or
-// a click and shows it by a ring around its area, drawn on its parent: the drawing's own
-// pixels are the same with and without the focus. Its keys reach whoever filters its events.
+// The drawing canvas: paints the off-screen picture from its top-left corner, one picture pixel
+// to one device pixel at the picture's device pixel ratio, and reports the left mouse
+// button's presses and drags and the wheel in the canvas's own (logical) pixels. When it
+// paints on a screen of another device pixel ratio than the picture's, it asks for a new
+// drawing at that ratio. Takes the focus by Tab or a click and shows it by a ring around its
+// area, drawn on its parent: the drawing's own pixels are the same with and without the
+// focus. Its keys reach whoever filters its events.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -27,6 +30,7 @@ signals:
     void mausGezogen(int x, int y);
     // Whole wheel notches; positive when the wheel turns towards the user.
     void mausRad(int delta);
+    void dichteGeaendert(double dichte);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -109,6 +109,7 @@ void WINhaupt::CreateControls() {
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
+    connect(CAhaupt_, &Canvas::dichteGeaendert, this, &WINhaupt::CAhaupt_ScaleFactorChanged);
     createKnoepfe();
 }
 
@@ -191,6 +192,7 @@ void WINhaupt::modellBenennen() {
 }
 
 Outcome WINhaupt::Event_Open() {
+    m_.dichte = CAhaupt_->devicePixelRatioF();
     return init(m_);
 }
 
@@ -238,6 +240,10 @@ bool WINhaupt::CAhaupt_KeyDown(const QKeyEvent& taste) {
 
 bool WINhaupt::EFzoom_KeyDown(const QKeyEvent& taste) {
     return zoomTaste(m_, taste.key());
+}
+
+void WINhaupt::CAhaupt_ScaleFactorChanged(double dichte) {
+    dichteSetzen(m_, dichte);
 }
 
 void WINhaupt::PushButton2_Action() {

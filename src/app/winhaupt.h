@@ -72,6 +72,7 @@ private:
     bool CAhaupt_KeyDown(const QKeyEvent& taste);
     bool EFzoom_KeyDown(const QKeyEvent& taste);
     void tabReihenfolge();
+    void CAhaupt_ScaleFactorChanged(double dichte);
     void PushButton2_Action();
     void Timer1_Action();
     void PushButton3_Action();

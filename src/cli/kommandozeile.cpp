@@ -4,8 +4,10 @@
 #include "platform/dateiname.h"
 #include "view/ansichten.h"
 #include "view/projection.h"
+#include "view/renderer.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QUrl>
 #include <array>
@@ -54,7 +56,7 @@ struct Befehlszeile {
         parser.addVersionOption();
         parser.addOptions(
             {off, web, png, bild, drehung, neigung, zoom, punkte, ohneLinien, ohneAchsen, groesse});
-        parser.addOptions({einpassen, vorschau, vorschauGroesse, seite, bilder, dauer});
+        parser.addOptions({einpassen, dichte, vorschau, vorschauGroesse, seite, bilder, dauer});
         parser.addPositionalArgument(QStringLiteral("MODELL"),
                                      QStringLiteral("Die WYK-Modelldatei."),
                                      QStringLiteral("[MODELL]"));
@@ -96,6 +98,12 @@ struct Befehlszeile {
     QCommandLineOption einpassen = schalter(
         "fit", "Wählt Zoom und Ursprung so, dass das ganze Modell mittig ins Bild passt, nach "
                "den übrigen Ansichtsoptionen (nicht mit --zoom).");
+    QCommandLineOption dichte =
+        mitWert("scale",
+                "Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R Gerätepixeln je "
+                "Bildpunkt es zeigt: ein Rasterbild mit R-mal so vielen Pixeln, SVG und PDF "
+                "R-mal so groß; 1 bis 4, auch mit Nachkommastellen (sonst 1).",
+                "R");
     QCommandLineOption vorschau = mitWert("export-thumbnail",
                                           "Schreibt die Vorschau von MODELL für Dateimanager als "
                                           "PNG-Datei DATEI: die Strecken in der Startansicht, "
@@ -120,9 +128,9 @@ struct Befehlszeile {
                                        "MS");
 
     // The options that only a picture export takes.
-    std::array<const QCommandLineOption*, 11> ansicht() const {
+    std::array<const QCommandLineOption*, 12> ansicht() const {
         return {&drehung, &neigung,   &zoom,  &punkte, &ohneLinien, &ohneAchsen,
-                &groesse, &einpassen, &seite, &bilder, &dauer};
+                &groesse, &einpassen, &dichte, &seite, &bilder, &dauer};
     }
 };
 
@@ -162,6 +170,12 @@ std::optional<double> winkelAus(const QString& text) {
     bool ok = false;
     const double winkel = text.toDouble(&ok);
     return ok && std::isfinite(winkel) ? std::optional(winkel) : std::nullopt;
+}
+
+std::optional<double> dichteAus(const QString& text) {
+    bool ok = false;
+    const double dichte = text.toDouble(&ok);
+    return ok && dichte >= 1.0 && dichte <= kGroessteDichte ? std::optional(dichte) : std::nullopt;
 }
 
 std::optional<int> zoomAus(const QString& text) {
@@ -241,6 +255,13 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     std::optional<QSize> groesse;
     lesen(p, zeile.groesse, groesseAus, groesse,
           QStringLiteral("erlaubt sind %1, etwa 800x600.").arg(groessen()), falsch);
+    std::optional<double> dichte;
+    lesen(p, zeile.dichte, dichteAus, dichte, "erlaubt ist eine Zahl von 1 bis 4, etwa 1.5.",
+          falsch);
+    if (dichte && QStringList{"html", "htm"}.contains(QFileInfo(plan.ziel).suffix().toLower())) {
+        falsch << QStringLiteral("--scale gilt für Raster-, SVG- und PDF-Bilder, nicht für die "
+                                 "Webseite: sie zeichnet selbst in den Pixeln des Bildschirms.");
+    }
     if (p.isSet(zeile.einpassen) && p.isSet(zeile.zoom)) {
         falsch << QStringLiteral("--fit wählt den Zoom selbst und geht nicht zusammen mit --zoom.");
     }
@@ -269,6 +290,7 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     a.umlauf = {bilder.value_or(a.umlauf.bilder), dauer.value_or(a.umlauf.dauer)};
     a.groesse = groesse.value_or(kKleinsteZeichnung);
     a.einpassen = p.isSet(zeile.einpassen);
+    a.dichte = dichte.value_or(1.0);
     a.anzeige = {p.isSet(zeile.punkte), !p.isSet(zeile.ohneLinien), !p.isSet(zeile.ohneAchsen)};
     return plan;
 }

@@ -25,6 +25,7 @@ struct Ansicht {
     QSize groesse = kKleinsteZeichnung; // breite x hoehe
     bool einpassen = false;             // zoom and origin that show the whole model
     Umlauf umlauf;                      // of a GIF: pictures and their time
+    double dichte = 1.0;                // device pixels per pixel (--scale), 1 to 4
 };
 
 // The command line turned into what to do.

@@ -187,7 +187,8 @@ Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif) {
     const Anzeige schalter = m.anzeige;
     const int hundertstel = (umlauf.dauer + 5) / 10;
     QImage vorher;
-    QImage bild(m.breite, m.hoehe, QImage::Format_RGB16);
+    const QSize groesse = geraeteGroesse(m);
+    QImage bild(groesse, QImage::Format_RGB16);
     const auto erste = std::make_unique<Farben>();
     const auto diese = std::make_unique<Farben>();
     for (int i = 0; i < umlauf.bilder; ++i) {
@@ -224,7 +225,7 @@ Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif) {
         }
         std::swap(vorher, bild);
         if (bild.isNull()) {
-            bild = QImage(m.breite, m.hoehe, QImage::Format_RGB16);
+            bild = QImage(groesse, QImage::Format_RGB16);
         }
     }
     if (EGifCloseFile(datei.release(), &fehler) != GIF_OK) {

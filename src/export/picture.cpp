@@ -23,13 +23,14 @@ QString fehler(const QString& path, const QString& grund) {
         .arg(QDir::toNativeSeparators(path), grund);
 }
 
-// Redraws the view and copies its breite x hoehe area out of zebild, 16 bits per pixel.
+// Redraws the view and copies its area of device pixels out of zebild, 16 bits per pixel.
 QImage zeichnung(Module1& m) {
     zeichnen(m);
     if (m.zebild.isNull()) {
         return {};
     }
-    return m.zebild.copy(0, 0, m.breite, m.hoehe).convertToFormat(QImage::Format_RGB16);
+    return m.zebild.copy(QRect(QPoint(0, 0), geraeteGroesse(m)))
+        .convertToFormat(QImage::Format_RGB16);
 }
 
 // The format the name's extension asks for when the system can write it, else PNG.

@@ -15,7 +15,8 @@ namespace wyk {
 // except PNG's: PNG is saved under the bare name. The view is redrawn also when the user cancels.
 Outcome savepic(Module1& m, FileDialogs& dialogs);
 
-// The same without a dialog: the picture goes to path, as PNG unless the name ends in the
+// The same without a dialog: the picture goes to path, at the view's density (a raster of
+// geraeteGroesse, vectors as large), as PNG unless the name ends in the
 // extension of another format the system can write. A name ending in .svg (in any case) gives
 // the vector picture of svgBild, .pdf that of pdfBild, .html or .htm the page of webSeite;
 // .gif the turning picture of gifUmlauf with umlauf; these four neither need nor redraw

@@ -182,4 +182,9 @@ void groesseGeaendert(Module1& m, int contentWidth, int contentHeight) {
     zeichnen(m);
 }
 
+void dichteSetzen(Module1& m, double dichte) {
+    m.dichte = dichte;
+    zeichnen(m);
+}
+
 } // namespace wyk

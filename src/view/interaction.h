@@ -74,6 +74,10 @@ void zuruecksetzen(Module1& m);
 // size. Nothing is redrawn.
 void zeichnungSetzen(Module1& m, QSize groesse);
 
+// The canvas now shows on a screen of the given device pixel ratio: the drawing is redrawn at
+// that density. Mouse positions and the view stay in the window's pixels.
+void dichteSetzen(Module1& m, double dichte);
+
 // The window's content now has the given size: the drawing area follows it as
 // zeichnungSetzen has it, then the scene is redrawn.
 void groesseGeaendert(Module1& m, int contentWidth, int contentHeight);

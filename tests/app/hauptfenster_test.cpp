@@ -3,6 +3,9 @@
 #include "app/windebug.h"
 #include "app/winexport.h"
 #include "appfixture.h"
+#include "cli/start.h"
+#include "platform/numbers.h"
+#include "support/tempdir.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
@@ -12,9 +15,11 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <climits>
 
@@ -354,6 +359,30 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
         EXPECT_EQ(std::tuple(ist(hinein), ist(ablegen), m().datname),
                   std::tuple(antwort, antwort, modell));
     }
+// On each screen the canvas shows, device pixel for device pixel, the picture export of its
+// view at the screen's ratio; a move to a screen of another ratio draws anew. app_tests.hidpi
+// runs this under QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
+TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
+    const QString haus = lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    klick(control("CBpunkte"));
+    maus(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+    maus(QEvent::MouseMove, {130, 83}, Qt::NoButton, Qt::LeftButton);
+    test::TempDir dir;
+    QStringList dichten;
+    for (QScreen* schirm : QGuiApplication::screens()) {
+        haupt().windowHandle()->setScreen(schirm);
+        const double r = canvas()->devicePixelRatioF();
+        dichten << Str(r);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
+        ASSERT_EQ(ohneFenster(planAus({"wyk-viewer", "--export-picture", dir.path("b.png"),
+                                       "--points", "--turn", Str(m().rotwinkel[3]), "--tilt",
+                                       Str(m().rotwinkel[1]), "--scale", Str(r), haus})),
+                  0);
+        EXPECT_TRUE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                    QImage(dir.path("b.png")).convertToFormat(QImage::Format_RGB32))
+            << r;
+    }
+    EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.

@@ -34,6 +34,8 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
         {{"--export-png", "a", "--fit", "--zoom", "2", "h"}, Modus::Fehler, "nicht zusammen"},
+        {{"--export-png", "a", "--scale", "4.01", "h"}, Modus::Fehler, "„4.01“ von --scale"},
+        {{"--export-png", "a.HTM", "--scale", "2", "h"}, Modus::Fehler, "nicht für die Webseite"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, Modus::Fehler, "„15“ von"},
         {{"--thumbnail-size", "64", "--export-png", "a", "h"}, Modus::Fehler, "--thumbnail-size"},
         {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"},

@@ -56,6 +56,7 @@ TEST(GifUmlauf, ImageMagickShowsThePngOfEachTurn) {
         SCOPED_TRACE(a.modell);
         Module1 m;
         test::einrichten(m, a);
+        m.dichte = a.dichte;
         ASSERT_TRUE(schreibeBild(m, dir.path("a.gif"), umlauf).isDone());
         EXPECT_EQ(m.rotwinkel[3], a.drehung);
         const Gelesen gif = lesen(magick, dir.path("a.gif"));

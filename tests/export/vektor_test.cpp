@@ -88,6 +88,7 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
         einrichten(m, a);
+        m.dichte = a.dichte;
         for (const char* name : {"a.png", "a.SVG", "a.Pdf"}) {
             ASSERT_TRUE(schreibeBild(m, dir.path(name)).isDone());
         }
@@ -108,7 +109,9 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
         for (const QString& zeile :
              {"Title: " + m.datname + " Creator", QStringLiteral("Pages: 1 "),
-              QStringLiteral("size: %1 x %2 pts").arg(a.breite * 0.75).arg(a.hoehe * 0.75)}) {
+              QStringLiteral("size: %1 x %2 pts")
+                  .arg(a.breite * a.dichte * 0.75)
+                  .arg(a.hoehe * a.dichte * 0.75)}) {
             EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
         }
     }
