@@ -106,7 +106,7 @@ void App::bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&)) {
 // image and as PNG data; the focused zoom field's selected text as text.
 void App::kopieren() {
     if (haupt_->zeichnung().hasFocus()) {
-        const QImage bild = haupt_->zeichnung().zeichnung();
+        const QImage bild = zeichnungsBild(*m_).convertToFormat(QImage::Format_RGB32);
         QByteArray png;
         QBuffer puffer(&png);
         puffer.open(QIODevice::WriteOnly);

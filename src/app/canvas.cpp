@@ -49,10 +49,6 @@ Canvas::Canvas(const QImage& bild, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QImage Canvas::zeichnung() const {
-    return bild_.copy(rect()).convertToFormat(QImage::Format_RGB32);
-}
-
 void Canvas::focusInEvent(QFocusEvent* event) {
     ringFolgen();
     ring_->show();

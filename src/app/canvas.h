@@ -21,10 +21,6 @@ class Canvas : public QWidget {
 public:
     Canvas(const QImage& bild, QWidget* parent);
 
-    // What the canvas shows: the picture's part under the canvas, in 32-bit colours (the
-    // picture is larger than the largest canvas).
-    [[nodiscard]] QImage zeichnung() const;
-
 signals:
     void mausRunter(int x, int y);
     void mausGezogen(int x, int y);

@@ -23,16 +23,6 @@ QString fehler(const QString& path, const QString& grund) {
         .arg(QDir::toNativeSeparators(path), grund);
 }
 
-// Redraws the view and copies its area of device pixels out of zebild, 16 bits per pixel.
-QImage zeichnung(Module1& m) {
-    zeichnen(m);
-    if (m.zebild.isNull()) {
-        return {};
-    }
-    return m.zebild.copy(QRect(QPoint(0, 0), geraeteGroesse(m)))
-        .convertToFormat(QImage::Format_RGB16);
-}
-
 // The format the name's extension asks for when the system can write it, else PNG.
 QByteArray format(const QString& path) {
     const QByteArray endung = QFileInfo(path).suffix().toLower().toLatin1();
@@ -90,6 +80,16 @@ QString bildPfad(const DialogWahl& wahl) {
 
 } // namespace
 
+QImage zeichnungsBild(Module1& m) {
+    zeichnen(m);
+    if (m.zebild.isNull()) {
+        return {};
+    }
+    return m.zebild.copy(QRect(QPoint(0, 0), geraeteGroesse(m)))
+        .convertToFormat(QImage::Format_RGB16);
+}
+
+
 Outcome savepic(Module1& m, FileDialogs& dialogs) {
     zeichnen(m);
     QStringList filter;
@@ -117,7 +117,7 @@ Outcome schreibeBild(Module1& m, const QString& path, const Umlauf& umlauf) {
     if (auto vektor = alsVektor(m, path)) {
         return *vektor;
     }
-    return rasterSchreiben(zeichnung(m), path, format(path));
+    return rasterSchreiben(zeichnungsBild(m), path, format(path));
 }
 
 Outcome rasterSchreiben(const QImage& bild, const QString& path, const QByteArray& format,

@@ -23,6 +23,10 @@ Outcome savepic(Module1& m, FileDialogs& dialogs);
 // zebild. The loaded model's own file is never written (modellSchuetzen).
 Outcome schreibeBild(Module1& m, const QString& path, const Umlauf& umlauf = {});
 
+// The drawing as the canvas shows it: the view redrawn, then its area of device pixels
+// (geraeteGroesse) copied out of zebild, 16 bits per pixel.
+[[nodiscard]] QImage zeichnungsBild(Module1& m);
+
 // Writes a raster picture to path in the format QImageWriter knows by that name ("png",
 // "bmp", ...), at QImageWriter's quality (-1 the format's default; for PNG a higher quality
 // compresses less and faster). The file appears only when complete; a null picture is refused.

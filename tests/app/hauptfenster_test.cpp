@@ -359,12 +359,17 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
         EXPECT_EQ(std::tuple(ist(hinein), ist(ablegen), m().datname),
                   std::tuple(antwort, antwort, modell));
     }
+}
+
 // On each screen the canvas shows, device pixel for device pixel, the picture export of its
-// view at the screen's ratio; a move to a screen of another ratio draws anew. app_tests.hidpi
+// view at the screen's ratio, and Copy puts exactly that on the clipboard; a move to a screen
+// of another ratio draws anew. app_tests.hidpi
 // runs this under QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
 TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
     const QString haus = lade(WYK_EXAMPLES_DIR "/haus.wyk");
     klick(control("CBpunkte"));
+    aktivieren(&haupt());
+    canvas()->setFocus();
     maus(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
     maus(QEvent::MouseMove, {130, 83}, Qt::NoButton, Qt::LeftButton);
     test::TempDir dir;
@@ -378,9 +383,13 @@ TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
                                        "--points", "--turn", Str(m().rotwinkel[3]), "--tilt",
                                        Str(m().rotwinkel[1]), "--scale", Str(r), haus})),
                   0);
-        EXPECT_TRUE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
-                    QImage(dir.path("b.png")).convertToFormat(QImage::Format_RGB32))
-            << r;
+        const QImage bild = QImage(dir.path("b.png")).convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) == bild)
+            << "canvas at " << r;
+        waehle("EditCopy");
+        EXPECT_TRUE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32) ==
+                    bild)
+            << "copy at " << r;
     }
     EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
