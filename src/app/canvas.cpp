@@ -13,12 +13,67 @@ namespace {
 // One notch of a wheel, in the eighths of a degree that QWheelEvent reports.
 constexpr int kRaste = 120;
 
+// The focus ring: kRing pixels wide, kLuecke pixels away from the drawing.
+constexpr int kRing = 2;
+constexpr int kLuecke = 1;
+
 } // namespace
 
-Canvas::Canvas(const QImage& bild, QWidget* parent) : QWidget(parent), bild_(bild) {
-    setFocusPolicy(Qt::NoFocus);
+// The ring around the focused canvas: a sibling below it that paints only its frame and lets
+// every mouse event through.
+class Fokusring : public QWidget {
+public:
+    explicit Fokusring(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QColor farbe = palette().color(QPalette::Highlight);
+        const QRect r = rect();
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), kRing), farbe);
+        painter.fillRect(QRect(r.left(), r.bottom() - kRing + 1, r.width(), kRing), farbe);
+        painter.fillRect(QRect(r.left(), r.top(), kRing, r.height()), farbe);
+        painter.fillRect(QRect(r.right() - kRing + 1, r.top(), kRing, r.height()), farbe);
+    }
+};
+
+Canvas::Canvas(const QImage& bild, QWidget* parent)
+    : QWidget(parent), bild_(bild), ring_(new Fokusring(parent)) {
+    setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted from the picture, so the background need not be cleared first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage Canvas::zeichnung() const {
+    return bild_.copy(rect()).convertToFormat(QImage::Format_RGB32);
+}
+
+void Canvas::focusInEvent(QFocusEvent* event) {
+    ringFolgen();
+    ring_->show();
+    QWidget::focusInEvent(event);
+}
+
+void Canvas::focusOutEvent(QFocusEvent* event) {
+    ring_->hide();
+    QWidget::focusOutEvent(event);
+}
+
+void Canvas::moveEvent(QMoveEvent*) {
+    ringFolgen();
+}
+
+void Canvas::resizeEvent(QResizeEvent*) {
+    ringFolgen();
+}
+
+void Canvas::ringFolgen() {
+    constexpr int kAussen = kRing + kLuecke;
+    ring_->setGeometry(geometry().adjusted(-kAussen, -kAussen, kAussen, kAussen));
+    ring_->stackUnder(this);
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {

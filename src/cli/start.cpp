@@ -61,11 +61,14 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
     m.anzeige = ansicht.anzeige;
     rotation2(m);
-    const auto einpassung = ansicht.einpassen ? einpassen(m, m.anzeige, true) : std::nullopt;
+    // A turning picture is fitted once, for all its pictures.
+    const int bilder = alsUmlauf(ziel) ? ansicht.umlauf.bilder : 1;
+    const auto einpassung =
+        ansicht.einpassen ? einpassenRundum(m, m.anzeige, true, bilder) : std::nullopt;
     if (einpassung) {
         einpassungAnwenden(m, *einpassung);
     }
-    return schreibeBild(m, ziel);
+    return schreibeBild(m, ziel, ansicht.umlauf);
 }
 
 Outcome exportieren(Module1& m, const Plan& plan) {

@@ -75,7 +75,8 @@ struct Bildtyp {
 constexpr Bildtyp kBildtypen[] = {{"PNG-Bild (*.png)", ""},
                                   {"SVG-Vektorbild (*.svg)", ".svg"},
                                   {"Webseite (*.html *.htm)", ".html"},
-                                  {"PDF-Dokument (*.pdf)", ".pdf"}};
+                                  {"PDF-Dokument (*.pdf)", ".pdf"},
+                                  {"GIF-Animation (*.gif)", ".gif"}};
 
 // The chosen file's path, with the selected type's extension when the name has none.
 QString bildPfad(const DialogWahl& wahl) {
@@ -101,9 +102,16 @@ Outcome savepic(Module1& m, FileDialogs& dialogs) {
     return schreibeBild(m, bildPfad(*wahl));
 }
 
-Outcome schreibeBild(Module1& m, const QString& path) {
+Outcome schreibeBild(Module1& m, const QString& path, const Umlauf& umlauf) {
     if (const Outcome geschuetzt = modellSchuetzen(m, path); !geschuetzt.isDone()) {
         return geschuetzt;
+    }
+    if (alsUmlauf(path)) {
+        QByteArray gif;
+        if (const Outcome bild = gifUmlauf(m, umlauf, gif); !bild.isDone()) {
+            return Outcome::failed(fehler(path, bild.message()));
+        }
+        return writeBinaryFile(path, gif);
     }
     if (auto vektor = alsVektor(m, path)) {
         return *vektor;
