@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
         {"SVG", {"--export-picture", "o.svg"}},
         {"PDF", {"--export-picture", "o.pdf"}},
         {"page", {"--export-picture", "o.html"}},
+        {"GIF, 36 frames", {"--export-picture", "o.gif"}},
         {"OFF", {"--export-off", "o.off"}},
         {"OFF with web files", {"--export-web", "w.off"}},
         {"--version", {"--version"}},

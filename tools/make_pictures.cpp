@@ -8,20 +8,19 @@
 // shipped pictures are what this program makes of the examples. A picture that does not show
 // its model whole and centred is never written and always fails the check.
 #include "model/reader.h"
+#include "view/einpassen.h"
 #include "view/projection.h"
 #include "view/renderer.h"
 
-#include <QGuiApplication>
-#include <algorithm>
-#include <cmath>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 
 namespace {
 
 // One picture: the example model, the file under the resources folder, the size, the view
-// angles (tilt, turn), whether the points show, and the free border in pixels.
+// angles (tilt, turn), whether the points show, and the free border in pixels that the
+// program's fitting leaves.
 struct Bild {
     const char* modell;
     const char* datei;
@@ -35,63 +34,21 @@ struct Bild {
 
 constexpr double kVonOben = 1.5707963267948966;
 
+// A picture must keep its model this many pixels off every edge, and its free borders on
+// opposite sides may differ by kSpiel pixels.
+constexpr int kKleinsterRand = 2;
+constexpr int kSpiel = 2;
+
 const Bild kBilder[] = {
-    {"haus.wyk", "pictures/168.png", 160, 160, wyk::kStartNeigung, wyk::kStartDrehung, true, 10},
-    {"farben.wyk", "pictures/169.png", 100, 50, kVonOben, 0.0, false, 3},
+    {"haus.wyk", "pictures/168.png", 160, 160, wyk::kStartNeigung, wyk::kStartDrehung, true, 7},
+    {"farben.wyk", "pictures/169.png", 100, 50, kVonOben, 0.0, false, 2},
     {"haus.wyk", "desktop/wyk-viewer-48.png", 48, 48, wyk::kStartNeigung, wyk::kStartDrehung, false,
-     3},
+     2},
     {"haus.wyk", "desktop/wyk-viewer-128.png", 128, 128, wyk::kStartNeigung, wyk::kStartDrehung,
-     true, 8},
+     true, 5},
     {"haus.wyk", "desktop/wyk-viewer-256.png", 256, 256, wyk::kStartNeigung, wyk::kStartDrehung,
-     true, 16},
+     true, 13},
 };
-
-// Scales the basis and places the origin so that the model's points, the origin among them,
-// fill the picture up to rand pixels on the tighter side and lie in its middle.
-void einpassen(wyk::Module1& m, int rand) {
-    m.zoomfaktor = 1;
-    wyk::rotation2(m);
-    double links = std::numeric_limits<double>::max();
-    double oben = links;
-    double rechts = -links;
-    double unten = -links;
-    for (int p = 0; p <= m.anzpkt; ++p) {
-        const auto& q = m.punkt[p];
-        const double x = q[1] * m.basis[1][1] + q[2] * m.basis[2][1] + q[3] * m.basis[3][1];
-        const double y = q[1] * m.basis[1][2] + q[2] * m.basis[2][2] + q[3] * m.basis[3][2];
-        links = std::min(links, x);
-        rechts = std::max(rechts, x);
-        oben = std::min(oben, y);
-        unten = std::max(unten, y);
-    }
-    const double faktor = std::min((m.breite - 1 - 2 * rand) / std::max(rechts - links, 1e-9),
-                                   (m.hoehe - 1 - 2 * rand) / std::max(unten - oben, 1e-9));
-    for (auto& achse : m.basis) {
-        achse[1] *= faktor;
-        achse[2] *= faktor;
-    }
-    m.origx = static_cast<int>(std::lround((m.breite - 1) / 2.0 - faktor * (links + rechts) / 2));
-    m.origy = static_cast<int>(std::lround((m.hoehe - 1) / 2.0 - faktor * (oben + unten) / 2));
-}
-
-// Whether the model shows whole and centred: its lit pixels keep at least 2 pixels off every
-// edge, and the free borders left and right, and above and below, differ by 2 at most.
-bool ganzUndMittig(const QImage& bild) {
-    QRect hell;
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
-                hell |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    const int links = hell.left();
-    const int rechts = bild.width() - 1 - hell.right();
-    const int oben = hell.top();
-    const int unten = bild.height() - 1 - hell.bottom();
-    return std::min({links, rechts, oben, unten}) >= 2 && std::abs(links - rechts) <= 2 &&
-           std::abs(oben - unten) <= 2;
-}
 
 // Draws the picture, which must show the model whole and centred; saves it, or with pruefen
 // compares it with the file there.
@@ -106,11 +63,16 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool p
     }
     m.rotwinkel[1] = b.neigung;
     m.rotwinkel[3] = b.drehung;
-    einpassen(m, b.rand);
+    wyk::rotation2(m);
+    const auto einpassung = wyk::einpassen(m, m.anzeige, false, b.rand);
+    if (!einpassung) {
+        return false;
+    }
+    wyk::einpassungAnwenden(m, *einpassung);
     wyk::zeichnen(m);
     const QImage bild = m.zebild.copy(0, 0, b.breite, b.hoehe);
     const QString datei = ziel + '/' + QString::fromLatin1(b.datei);
-    if (!ganzUndMittig(bild)) {
+    if (!wyk::ganzUndMittig(bild, kKleinsterRand, kSpiel)) {
         return false;
     }
     if (pruefen) {
@@ -123,8 +85,7 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool p
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const bool pruefen = argc == 4 && std::strcmp(argv[1], "--check") == 0;
     if (argc != 3 && !pruefen) {
         std::fprintf(stderr, "usage: make_pictures [--check] EXAMPLES_DIR RESOURCES_DIR\n");

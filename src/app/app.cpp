@@ -32,7 +32,7 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder, const QString& ein
     // Only "Quit" and closing the main window end the program, not the last of the other
     // windows closing.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(m_->ressourcen.picture(168))));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(m_->ressourcen.picture(kBildLogo))));
     zugangEinrichten();
     addMenuHandlers();
     haupt_ = std::make_unique<WINhaupt>(*m_, menuBar_);

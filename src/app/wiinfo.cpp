@@ -37,10 +37,10 @@ void WIInfo::CreateControls(Resources& ressourcen) {
          Qt::AlignHCenter);
     text(QStringLiteral("Version %1").arg(QStringLiteral(WYK_VERSION)), "StaticText2",
          QRect(52, 248, 134, 20), 12, false, Qt::AlignHCenter);
-    bild(ressourcen.picture(168), "ImageWell1", QRect(39, 52, 160, 160), Qt::AlignCenter);
+    bild(ressourcen.picture(kBildLogo), "ImageWell1", QRect(39, 52, 160, 160), Qt::AlignCenter);
     autoren(text(QStringLiteral("© 2026 WYK-Viewer-Team"), "StaticText3", QRect(146, 295, 92, 20),
                  9, false, Qt::AlignLeft));
-    bild(ressourcen.picture(169), "Canvas1", QRect(0, 0, 100, 50), Qt::AlignLeft | Qt::AlignTop);
+    bild(ressourcen.picture(kBildFarbfaecher), "Canvas1", QRect(0, 0, 100, 50), Qt::AlignLeft | Qt::AlignTop);
 }
 
 void WIInfo::bild(const QImage& bild, const char* name, const QRect& wo,

@@ -12,17 +12,6 @@ namespace wyk {
 
 namespace {
 
-struct Klasse {
-    int ressource;
-    const char* datei;
-};
-
-// The applet's class files in the order they are written; the main class comes first.
-constexpr std::array<Klasse, 4> kKlassen = {{{171, "Viewer41.class"},
-                                             {168, "Face.class"},
-                                             {169, "Matrix3D.class"},
-                                             {170, "OOGL_OFF.class"}}};
-
 // The page's name: the OFF name without its last four characters when it contains ".off",
 // else the model's name; then ".htm".
 QString seitenName(const Module1& m, const QString& offName) {
@@ -57,8 +46,8 @@ QStringList seite(const QString& offName) {
 // Collects the class files' contents in their order; gives the name of the first one the
 // program lacks, if any.
 std::optional<QString> fehlendeKlasse(Module1& m, QList<QByteArray>& inhalte) {
-    for (const Klasse& k : kKlassen) {
-        const std::optional<QByteArray> text = m.ressourcen.text(k.ressource);
+    for (const Ressource& k : kAppletKlassen) {
+        const std::optional<QByteArray> text = m.ressourcen.text(k.nummer);
         if (!text) {
             return QString::fromLatin1(k.datei);
         }
@@ -68,7 +57,7 @@ std::optional<QString> fehlendeKlasse(Module1& m, QList<QByteArray>& inhalte) {
 }
 
 Outcome klassenSchreiben(Module1& m, const QString& ordner, const QString& offPfad) {
-    for (const Klasse& k : kKlassen) {
+    for (const Ressource& k : kAppletKlassen) {
         if (dieselbeDatei(ordner + QLatin1String(k.datei), offPfad)) {
             return Outcome::failed(
                 QStringLiteral("Die Klassendateien des Applets wurden nicht geschrieben: "
@@ -101,7 +90,8 @@ Outcome savejava(Module1& m, const QString& ordner) {
                 .arg(*fehlt, QDir::toNativeSeparators(ordner)));
     }
     for (qsizetype i = 0; i < inhalte.size(); ++i) {
-        const QString pfad = ordner + QLatin1String(kKlassen[static_cast<std::size_t>(i)].datei);
+        const char* datei = kAppletKlassen[static_cast<std::size_t>(i)].datei;
+        const QString pfad = ordner + QLatin1String(datei);
         if (const Outcome ergebnis = writeBinaryFile(pfad, inhalte[i]); !ergebnis.isDone()) {
             return ergebnis;
         }
@@ -114,7 +104,7 @@ QStringList webZiele(const Module1& m, const QString& ordner, const QString& off
     if (m.htmlsave) {
         ziele << ordner + seitenName(m, offName);
     }
-    for (const Klasse& k : kKlassen) {
+    for (const Ressource& k : kAppletKlassen) {
         ziele << ordner + QLatin1String(k.datei);
     }
     return m.javasave ? ziele : ziele.mid(0, m.htmlsave ? 1 : 0);

@@ -81,20 +81,20 @@ int mitte(int pixel, double lo, double hi, double massstab) {
     return toInteger(std::floor(pixel / 2.0 - massstab * (lo + hi) / 2 + 0.5));
 }
 
-// The fitting of what the box u holds.
+// The fitting of what the box u holds, with rand pixels left free, or 1/32 of the shorter side.
 std::optional<Einpassung> passendZu(const Module1& m, Anzeige anzeige, bool ganzzahlig,
-                                    const Umriss& u) {
+                                    const Umriss& u, std::optional<int> rand) {
     if (u.leer()) {
         return std::nullopt;
     }
     // A position's pixel is where its real coordinate falls; one pixel on each side is kept
     // for rounding the origin to whole pixels, and the radius of a point's disc.
-    const int rand = std::max(1, std::min(m.breite, m.hoehe) / 32) + 1 +
-                     (anzeige.punkte ? kPunktScheibe / 2 : 0);
+    const int frei = rand.value_or(std::max(1, std::min(m.breite, m.hoehe) / 32));
+    const int abstand = frei + 1 + (anzeige.punkte ? kPunktScheibe / 2 : 0);
     double massstab = m.zoomfaktor;
     if (u.rechts > u.links || u.unten > u.oben) {
-        massstab = std::min({passend(m.breite - 2 * rand, u.rechts - u.links),
-                             passend(m.hoehe - 2 * rand, u.unten - u.oben),
+        massstab = std::min({passend(m.breite - 2 * abstand, u.rechts - u.links),
+                             passend(m.hoehe - 2 * abstand, u.unten - u.oben),
                              static_cast<double>(std::numeric_limits<int>::max())});
     }
     if (ganzzahlig) {
@@ -106,8 +106,9 @@ std::optional<Einpassung> passendZu(const Module1& m, Anzeige anzeige, bool ganz
 
 } // namespace
 
-std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganzzahlig) {
-    return passendZu(m, anzeige, ganzzahlig, vermessen(m, anzeige, basisBei(m, 1.0)));
+std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganzzahlig,
+                                    std::optional<int> rand) {
+    return passendZu(m, anzeige, ganzzahlig, vermessen(m, anzeige, basisBei(m, 1.0)), rand);
 }
 
 double bildDrehung(double start, int i, int bilder) {
@@ -126,7 +127,7 @@ std::optional<Einpassung> einpassenRundum(const Module1& m, Anzeige anzeige, boo
         alle.oben = std::min(alle.oben, u.oben);
         alle.unten = std::max(alle.unten, u.unten);
     }
-    return passendZu(m, anzeige, ganzzahlig, alle);
+    return passendZu(m, anzeige, ganzzahlig, alle, std::nullopt);
 }
 
 void einpassungAnwenden(Module1& m, const Einpassung& e) {
@@ -134,6 +135,31 @@ void einpassungAnwenden(Module1& m, const Einpassung& e) {
     m.origy = e.origy;
     m.basis = basisBei(m, e.massstab);
     m.zoomfaktor = std::max(1, toInteger(e.massstab));
+}
+
+QRect bemalt(const QImage& bild) {
+    QRect box;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            if (bild.pixel(x, y) != qRgb(0, 0, 0)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+bool ganzUndMittig(const QImage& bild, int rand, int spiel) {
+    const QRect box = bemalt(bild);
+    if (box.isEmpty()) {
+        return false;
+    }
+    const int links = box.left();
+    const int rechts = bild.width() - 1 - box.right();
+    const int oben = box.top();
+    const int unten = bild.height() - 1 - box.bottom();
+    return std::min({links, rechts, oben, unten}) >= rand && std::abs(links - rechts) <= spiel &&
+           std::abs(oben - unten) <= spiel;
 }
 
 } // namespace wyk

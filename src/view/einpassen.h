@@ -2,6 +2,8 @@
 
 #include "model/module1.h"
 
+#include <QImage>
+#include <QRect>
 #include <optional>
 
 namespace wyk {
@@ -15,13 +17,15 @@ struct Einpassung {
 
 // The largest scale, with the current angles, at which everything the renderer draws of the
 // model lies inside the breite x hoehe area, a margin of 1/32 of its shorter side (at least
-// one pixel) left free all round, and the origin that centres the drawing there. What counts
+// one pixel, or rand pixels where given) left free all round, and the origin that centres the
+// drawing there. What counts
 // is what anzeige shows: the discs of points 1..anzpkt and the ends of the segments of the
 // pen path; not the axes. With ganzzahlig the scale is the largest whole number at which the
 // drawing fits, and 1 when none does (the window's zoom). A drawing that is a single position
 // keeps the scale zoomfaktor. Nothing when nothing is drawn at a finite position.
 [[nodiscard]] std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige,
-                                                  bool ganzzahlig);
+                                                  bool ganzzahlig,
+                                                  std::optional<int> rand = std::nullopt);
 
 // The turn of picture i of a turning picture of bilder pictures that starts at the turn
 // start: equal steps of one full turn about the vertical axis.
@@ -35,5 +39,13 @@ struct Einpassung {
 // Sets the view to e: the origin, the basis at e's scale and, for the axes' length, the
 // zoom to its whole part, at least 1.
 void einpassungAnwenden(Module1& m, const Einpassung& e);
+
+// The smallest rectangle that holds every pixel of bild that is not black; empty when none is.
+[[nodiscard]] QRect bemalt(const QImage& bild);
+
+// Whether what bild shows lies whole and centred: the pixels that are not black keep at least
+// rand pixels off every edge, and the free borders left and right, and above and below,
+// differ by spiel pixels at most. False for a black picture.
+[[nodiscard]] bool ganzUndMittig(const QImage& bild, int rand, int spiel);
 
 } // namespace wyk

@@ -58,13 +58,12 @@ check() {
 
 model=$examples/farben.wyk
 check png 0 --export-picture b.png "$model"
-check png-old-name 0 --export-png b.png "$model"
 check png-view 0 --export-picture b.png --points --turn 1 --tilt 0.2 --zoom 7 --size 800x600 "$model"
 check png-fit 0 --export-picture b.png --fit --no-lines "$examples/haus.wyk"
-check bmp 0 --export-picture b.bmp "$model"
 check jpg 0 --export-picture b.jpg "$model"
 check svg 0 --export-picture b.svg --points "$model"
 check pdf 0 --export-picture b.pdf --fit "$model"
+check gif 0 --export-picture b.gif --frames 8 --view top "$model"
 check page 0 --export-picture b.html "$model"
 check off 0 --export-off b.off "$model"
 check web 0 --export-web b.off "$model"
