@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QList>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -407,15 +408,45 @@ int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& 
     return error;
 }
 
+// Reserves room on the disk for the first laenge bytes of the open regular file fd without
+// changing what it holds: by the file system where it can, else by writing a zero into each
+// block of its holes and beyond its end, which read as zeros anyway (the C library's emulation
+// would write zeros over data it cannot read back through a descriptor open for writing only).
+// A failure leaves the file as long as it was. 0 or the error number.
+int reservieren(int fd, off_t laenge) {
+    struct stat info {};
+    if (laenge == 0 || ::fallocate(fd, 0, 0, laenge) == 0) {
+        return 0;
+    }
+    if (errno != EOPNOTSUPP) {
+        return errno == EINVAL || errno == ENODEV ? 0 : errno; // nothing to reserve on such files
+    }
+    if (::fstat(fd, &info) != 0) {
+        return errno;
+    }
+    const off_t block = info.st_blksize > 0 ? info.st_blksize : 4096;
+    int error = 0;
+    for (off_t pos = 0; pos < laenge && error == 0;) {
+        const off_t loch = pos < info.st_size ? ::lseek(fd, pos, SEEK_HOLE) : pos;
+        const off_t daten = loch >= 0 && loch < info.st_size ? ::lseek(fd, loch, SEEK_DATA) : -1;
+        const off_t ende = daten < 0 || daten > laenge ? laenge : daten;
+        for (off_t b = loch; loch >= 0 && b < ende && error == 0; b = (b / block + 1) * block) {
+            error = ::pwrite(fd, "", 1, b) == 1 ? 0 : errno;
+        }
+        error = loch < 0 ? errno : error;
+        pos = std::max(ende, pos + 1);
+    }
+    if (error != 0 && ::ftruncate(fd, info.st_size) != 0) {
+        return errno;
+    }
+    return error;
+}
+
 // Writes over the open regular file fd from its start, once the disk holds room for all bytes.
 // 0 or the error number.
 int anOrt(int fd, const QByteArray& bytes) {
-    if (!bytes.isEmpty()) {
-        // Emulated by the C library where the file system cannot reserve room itself.
-        const int error = ::posix_fallocate(fd, 0, bytes.size());
-        if (error != 0 && error != EINVAL && error != EOPNOTSUPP && error != ENODEV) {
-            return error;
-        }
+    if (const int error = reservieren(fd, bytes.size()); error != 0) {
+        return error;
     }
     if (const int error = writeAll(fd, bytes, false); error != 0) {
         return error;
