@@ -26,6 +26,7 @@ if [ "${1:-}" = "--test" ]; then
         librsvg2-bin
         lintian
         desktop-file-utils shared-mime-info man-db
+        e2fsprogs
     )
 fi
 
