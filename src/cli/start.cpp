@@ -1,7 +1,5 @@
-#include "app/start.h"
+#include "cli/start.h"
 
-#include "app/app.h"
-#include "app/qtfiledialogs.h"
 #include "export/off.h"
 #include "export/picture.h"
 #include "export/vorschau.h"
@@ -11,7 +9,8 @@
 #include "view/interaction.h"
 #include "view/projection.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <memory>
 
@@ -104,14 +103,6 @@ bool bildschirmDa(int argc, char** argv) {
     return false;
 }
 
-int fensterZeigen(const Plan& plan) {
-    App viewer(std::make_unique<QtFileDialogs>());
-    if (!plan.modell.isEmpty()) {
-        viewer.modellLaden(plan.modell);
-    }
-    return QApplication::exec();
-}
-
 } // namespace
 
 bool vorbereiten(int argc, char** argv) {
@@ -127,22 +118,19 @@ bool vorbereiten(int argc, char** argv) {
 }
 
 void benennen() {
-    QApplication::setApplicationName(QStringLiteral("WYK-Viewer"));
-    QApplication::setApplicationVersion(QStringLiteral(WYK_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("WYK-Viewer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WYK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("wyk-viewer"));
 }
 
-int starten(const Plan& plan, bool bildschirm) {
+int ohneFenster(const Plan& plan) {
     switch (plan.modus) {
     case Modus::Fenster:
-        if (!bildschirm) {
-            return fehlerMelden(
-                kFehlgeschlagen,
-                QStringLiteral("Es ist kein Bildschirm da, auf dem sich die Fenster "
-                               "öffnen könnten. Ohne Bildschirm gehen die Exporte "
-                               "(„wyk-viewer --help“ nennt sie)."));
-        }
-        return fensterZeigen(plan);
+        return fehlerMelden(
+            kFehlgeschlagen,
+            QStringLiteral("Es ist kein Bildschirm da, auf dem sich die Fenster "
+                           "öffnen könnten. Ohne Bildschirm gehen die Exporte "
+                           "(„wyk-viewer --help“ nennt sie)."));
     case Modus::Export:
         return exportAusfuehren(plan);
     case Modus::Hilfe:

@@ -1,4 +1,4 @@
-#include "app/kommandozeile.h"
+#include "cli/kommandozeile.h"
 
 #include "export/vorschau.h"
 
