@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QRegularExpression>
 #include <functional>
 
@@ -31,11 +32,13 @@ const Ansicht kAnsichten[] = {
     {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},
 };
 
-// The model with the view; its name needs escaping in every format.
+// The model with the view; its name needs escaping in every format and ends in a byte that is
+// no UTF-8.
 void einrichten(Module1& m, const Ansicht& f) {
     ASSERT_TRUE(init(m).isDone());
     ASSERT_TRUE(ladeDatei(m, QStringLiteral(WYK_EXAMPLES_DIR "/%1.wyk").arg(f.modell)).isDone());
-    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"").arg(f.modell);
+    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"\xFF").arg(f.modell);
+    m.datname.back() = QChar(0xDCFF);
     std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
              m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
                                                     f.origx, f.origy, f.debugpkt, f.debuglinie);
@@ -127,8 +130,11 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         info.start(pdfinfo, {"-enc", "UTF-8", dir.path("a.Pdf")});
         ASSERT_TRUE(info.waitForFinished());
         const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
-        for (const QString& zeile :
-             {"Title: " + m.datname + " Creator", QStringLiteral("Pages: 1 "),
+        const QString titel = QString(m.datname).replace(QChar(0xDCFF), QChar(0xFFFD));
+        QStringEncoder utf16(QStringConverter::Utf16BE);
+        EXPECT_TRUE(dir.read("a.Pdf").contains(QByteArray(utf16(QChar(0xFEFF) + titel))))
+            << "the PDF's title holds a lone surrogate";
+        for (const QString& zeile : {"Title: " + titel + " Creator", QStringLiteral("Pages: 1 "),
               QStringLiteral("size: %1 x %2 pts").arg(a.breite * 0.75).arg(a.hoehe * 0.75)}) {
             EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
         }
