@@ -22,6 +22,9 @@ constexpr int kErfolg = 0;
 constexpr int kFehlgeschlagen = 1;
 constexpr int kFalscherAufruf = 2;
 
+// 96 dots per inch.
+constexpr int kBildschirmPunkteJeMeter = 3780;
+
 int fehlerMelden(int code, const QString& text) {
     // File names go out as the bytes they are, also those that are not valid UTF-8.
     std::fputs(bytesAusName(QStringLiteral("wyk-viewer: %1\n").arg(text)).constData(), stderr);
@@ -47,13 +50,18 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     if (const Outcome bereit = init(m); !bereit.isDone()) {
         return bereit;
     }
+    // A raster picture states the resolution of the screen it was drawn for. Without one, as
+    // here, Qt would state 100 dpi; the pictures state 96, that of a usual screen, as a window
+    // there saves them.
+    m.zebild.setDotsPerMeterX(kBildschirmPunkteJeMeter);
+    m.zebild.setDotsPerMeterY(kBildschirmPunkteJeMeter);
     zeichnungSetzen(m, ansicht.groesse);
     m.rotwinkel[3] = ansicht.drehung.value_or(m.rotwinkel[3]);
     m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
-    m.fenster.schalter = [anzeige = ansicht.anzeige] { return anzeige; };
+    m.anzeige = ansicht.anzeige;
     rotation2(m);
-    const auto einpassung = ansicht.einpassen ? einpassen(m, ansicht.anzeige, true) : std::nullopt;
+    const auto einpassung = ansicht.einpassen ? einpassen(m, m.anzeige, true) : std::nullopt;
     if (einpassung) {
         einpassungAnwenden(m, *einpassung);
     }

@@ -75,7 +75,7 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIs
                  "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
     klick(control("CBpunkte"));
     klick(control("CBachsen"));
-    const Anzeige anzeige = m().fenster.schalter();
+    const Anzeige anzeige = m().anzeige;
     EXPECT_EQ(std::tuple(anzeige.punkte, anzeige.linien, anzeige.achsen, redraws),
               std::tuple(true, true, false, 2));
 }

@@ -59,7 +59,7 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
         ASSERT_EQ(ohneFenster(planAus(argumente + optionen)), 0);
         const auto m = std::make_unique<Module1>();
         ASSERT_TRUE(ladeDatei(*m, kHaus).isDone() && init(*m).isDone());
-        m->fenster.schalter = [a = anzeige] { return a; };
+        m->anzeige = anzeige;
         sicht(*m);
         rotation2(*m);
         ASSERT_TRUE(schreibeBild(*m, dir.path("r.png")).isDone());
