@@ -214,8 +214,9 @@ Outcome einlesen(Module1& m, const QString& path, Ende ende, qint64 hoechstens =
     Begrenzt begrenzt(file, hoechstens);
     const Outcome outcome = einlesen(m, begrenzt, path, ende, kennung);
     if (begrenzt.ueberschritten()) {
-        return refuse(path, QStringLiteral("die Datei ist größer als die %1 MiB, die eine Vorschau liest")
-                                .arg(hoechstens >> 20));
+        return refuse(path,
+                      QStringLiteral("die Datei ist größer als die %1 MiB, die eine Vorschau liest")
+                          .arg(hoechstens >> 20));
     }
     return outcome;
 }

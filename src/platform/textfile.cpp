@@ -149,8 +149,8 @@ int aufloesen(const QByteArray& path, Ziel& ziel) {
     if (path.isEmpty()) {
         return ENOENT;
     }
-    ziel.ordner = Deskriptor(::open(path.startsWith('/') ? "/" : ".",
-                                    O_PATH | O_DIRECTORY | O_CLOEXEC));
+    ziel.ordner =
+        Deskriptor(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     QList<QByteArray> rest = teileVon(path);
     if (rest.isEmpty()) {
         rest << QByteArrayLiteral(".");
@@ -382,8 +382,8 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
 // complete new file. 0 or the error number.
 int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
     const int ordner = ziel.ordner.get();
-    Deskriptor fd(::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC,
-                           altFd >= 0 ? 0600 : kNeueDatei));
+    Deskriptor fd(
+        ::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, altFd >= 0 ? 0600 : kNeueDatei));
     if (!fd.offen()) {
         return errno == EOPNOTSUPP || errno == EISDIR ? benanntErsetzen(ziel, bytes, altFd, haken)
                                                       : errno;
@@ -512,7 +512,7 @@ int durchgereichtSchreiben(Ziel& ziel, const QByteArray& bytes) {
     if (::fstat(fd, &info) != 0) {
         return errno;
     }
-    int error = S_ISDIR(info.st_mode)                         ? EISDIR
+    int error = S_ISDIR(info.st_mode)                              ? EISDIR
                 : ziel.eigenerDeskriptor || !S_ISREG(info.st_mode) ? writeAll(fd, bytes, false)
                                                                    : anOrt(fd, bytes);
     if (const int beimSchliessen = ziel.durchgereicht.schliessen(); error == 0) {

@@ -1,4 +1,3 @@
-#include "platform/deutsch.h"
 #include "app/modellwaechter.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
@@ -6,6 +5,7 @@
 #include "appfixture.h"
 #include "export/exporthelfer.h"
 #include "platform/dateiname.h"
+#include "platform/deutsch.h"
 
 #include <QCheckBox>
 #include <QClipboard>

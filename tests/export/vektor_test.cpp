@@ -10,8 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QStringEncoder>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <functional>
 
 namespace wyk {
@@ -134,7 +134,8 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         QStringEncoder utf16(QStringConverter::Utf16BE);
         EXPECT_TRUE(dir.read("a.Pdf").contains(QByteArray(utf16(QChar(0xFEFF) + titel))))
             << "the PDF's title holds a lone surrogate";
-        for (const QString& zeile : {"Title: " + titel + " Creator", QStringLiteral("Pages: 1 "),
+        for (const QString& zeile :
+             {"Title: " + titel + " Creator", QStringLiteral("Pages: 1 "),
               QStringLiteral("size: %1 x %2 pts").arg(a.breite * 0.75).arg(a.hoehe * 0.75)}) {
             EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
         }

@@ -4,11 +4,11 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <map>
-#include <csignal>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -87,8 +87,8 @@ QByteArray acl(std::initializer_list<std::array<quint32, 3>> eintraege) {
     QByteArray bytes("\2\0\0\0", 4);
     for (const auto& [tag, rechte, id] : eintraege) {
         const quint16 kopf[] = {static_cast<quint16>(tag), static_cast<quint16>(rechte)};
-        bytes.append(reinterpret_cast<const char*>(kopf), 4).append(
-            reinterpret_cast<const char*>(&id), 4);
+        bytes.append(reinterpret_cast<const char*>(kopf), 4)
+            .append(reinterpret_cast<const char*>(&id), 4);
     }
     return bytes;
 }
@@ -101,8 +101,8 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     test::TempDir dir;
     const QString alt = dir.write("acl", "alt");
     ASSERT_EQ(::chmod(QFile::encodeName(alt).constData(), 0640), 0);
-    const QByteArray zugriff =
-        acl({{1, 6, kOhneId}, {2, 6, 65534}, {4, 4, kOhneId}, {0x10, 6, kOhneId}, {0x20, 0, kOhneId}});
+    const QByteArray zugriff = acl(
+        {{1, 6, kOhneId}, {2, 6, 65534}, {4, 4, kOhneId}, {0x10, 6, kOhneId}, {0x20, 0, kOhneId}});
     if (!attributSetzen(alt, "system.posix_acl_access", zugriff) ||
         !attributSetzen(alt, "user.wyk", "eigen")) {
         GTEST_SKIP() << "the temporary folder takes no ACL or extended attributes";
@@ -118,7 +118,8 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
                                acl({{1, 6, kOhneId}, {4, 4, kOhneId}, {0x20, 4, kOhneId}})));
     const mode_t maske = ::umask(077);
     const bool geschrieben = writeBinaryFile(ordner + "/neu", "x").isDone();
-    const int fd = ::open(QFile::encodeName(ordner + "/touch").constData(), O_CREAT | O_WRONLY, 0666);
+    const int fd =
+        ::open(QFile::encodeName(ordner + "/touch").constData(), O_CREAT | O_WRONLY, 0666);
     ::umask(maske);
     ASSERT_TRUE(geschrieben && ::close(fd) == 0);
     EXPECT_EQ(status(ordner + "/neu").st_mode, status(ordner + "/touch").st_mode);
@@ -157,7 +158,10 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
 TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
     const std::pair<const char*, void (*)(const test::TempDir&)> faelle[] = {
         {"link", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
-        {"file", [](const test::TempDir& d) { ::rename(qPrintable(d.path("anders")), qPrintable(d.path("ziel"))); }},
+        {"file",
+         [](const test::TempDir& d) {
+             ::rename(qPrintable(d.path("anders")), qPrintable(d.path("ziel")));
+         }},
         {"fifo", [](const test::TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
         {"new name", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("neu")); }}};
     for (const auto& [fall, tausch] : faelle) {
@@ -176,7 +180,8 @@ TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
             }
         };
         const Outcome ergebnis = writeBinaryFile(ziel, "neu", haken);
-        EXPECT_TRUE(ergebnis.message().contains("ersetzt")) << fall << ": " << qPrintable(ergebnis.message());
+        EXPECT_TRUE(ergebnis.message().contains("ersetzt"))
+            << fall << ": " << qPrintable(ergebnis.message());
         EXPECT_EQ(dir.read("privat"), "privat") << fall;
         EXPECT_FALSE(dir.names().join(' ').contains(".wyk")) << fall;
     }
