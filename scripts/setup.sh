@@ -8,7 +8,8 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
+    libgif-dev
     fonts-dejavu-core qt6-translations-l10n
 )
 if [ "${1:-}" = "--package" ] || [ "${1:-}" = "--test" ]; then
@@ -24,9 +25,11 @@ if [ "${1:-}" = "--test" ]; then
         chromium
         nodejs poppler-utils
         librsvg2-bin
+        imagemagick
         lintian
         desktop-file-utils shared-mime-info man-db
         e2fsprogs
+        weston
     )
 fi
 
