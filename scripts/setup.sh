@@ -28,6 +28,7 @@ if [ "${1:-}" = "--test" ]; then
         imagemagick
         lintian
         desktop-file-utils shared-mime-info man-db
+        e2fsprogs
         weston
     )
 fi

@@ -2,8 +2,13 @@
 
 #include "platform/dateiname.h"
 
-#include <QFileInfo>
+#include <QFile>
+
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace wyk {
 
@@ -20,10 +25,14 @@ ModellWaechter::ModellWaechter(QObject* parent) : QObject(parent) {
     connect(&geduld_, &QTimer::timeout, this, &ModellWaechter::geduldVorbei);
 }
 
+ModellWaechter::~ModellWaechter() {
+    loslassen();
+}
+
 void ModellWaechter::folgen(const QString& path) {
     ruhe_.stop();
     geduld_.stop();
-    datei_ = QFileInfo(path).absoluteFilePath();
+    datei_ = absoluterName(path);
     beobachten();
 }
 
@@ -41,20 +50,67 @@ ModellWaechter::Kennung ModellWaechter::kennung() const {
             fuehrt ? ziel.st_ino : 0};
 }
 
-// Watches the file the name leads to now, for writes in place, and the folders of the name and
-// of that file, for the name or the file being replaced; a file watch ends when its file is
-// renamed over or deleted, and it stays with the old file when a link is re-pointed.
-void ModellWaechter::beobachten() {
+namespace {
+
+// The folder part of a name's bytes.
+QByteArray ordnerVon(const QByteArray& name) {
+    const qsizetype schnitt = name.lastIndexOf('/');
+    return schnitt <= 0 ? QByteArrayLiteral("/") : name.left(schnitt);
+}
+
+} // namespace
+
+void ModellWaechter::loslassen() {
     if (const QStringList alt = watcher_.files() + watcher_.directories(); !alt.isEmpty()) {
         watcher_.removePaths(alt);
     }
-    const QFileInfo info(datei_);
-    QStringList pfade{info.absolutePath()};
-    if (info.exists()) {
-        pfade << datei_ << QFileInfo(info.canonicalFilePath()).absolutePath();
+    for (const int fd : gehalten_) {
+        ::close(fd);
     }
-    pfade.removeDuplicates();
-    watcher_.addPaths(pfade);
+    gehalten_.clear();
+}
+
+// Qt's watcher takes names as texts in the locale's encoding; a name that does not survive that
+// is watched through a descriptor of its own, by the name /proc gives it.
+QString ModellWaechter::beobachtbar(const QByteArray& name) {
+    const QString text = nameAusBytes(name);
+    if (QFile::encodeName(text) == name) {
+        return text;
+    }
+    const int fd = ::open(name.constData(), O_PATH | O_CLOEXEC);
+    if (fd < 0) {
+        return text;
+    }
+    gehalten_.push_back(fd);
+    return QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
+// Watches the file the name leads to now, for writes in place, and the folders of the name and
+// of that file, for the name or the file being replaced; a file watch ends when its file is
+// renamed over or deleted, and it stays with the old file when a link is re-pointed. Names are
+// taken by their bytes.
+void ModellWaechter::beobachten() {
+    loslassen();
+    const QByteArray name = bytesAusName(datei_);
+    QList<QByteArray> pfade{ordnerVon(name)};
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0) {
+        pfade << name;
+        if (char* echt = ::realpath(name.constData(), nullptr)) {
+            pfade << ordnerVon(echt);
+            std::free(echt);
+        }
+    }
+    QStringList texte;
+    for (const QByteArray& pfad : pfade) {
+        if (!texte.contains(nameAusBytes(pfad))) {
+            texte << nameAusBytes(pfad);
+        }
+    }
+    for (QString& text : texte) {
+        text = beobachtbar(bytesAusName(text));
+    }
+    watcher_.addPaths(texte);
     kennung_ = kennung();
 }
 
@@ -73,7 +129,8 @@ void ModellWaechter::ordnerGeaendert() {
 // The save is over. The watches are set anew for what the name leads to now.
 void ModellWaechter::ruheErreicht() {
     beobachten();
-    if (QFileInfo::exists(datei_)) {
+    struct stat info {};
+    if (::stat(bytesAusName(datei_).constData(), &info) == 0) {
         emit geaendert();
     }
 }

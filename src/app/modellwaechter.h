@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <vector>
 
 namespace wyk {
 
@@ -13,7 +14,7 @@ namespace wyk {
 // deleting and creating it). The name is followed, not the file it led to first: a symbolic
 // link re-pointed, a link replaced by a file and saves to a link's present target all count as
 // saves. A name that leads nowhere emits nothing until it leads to a file again. Idle, it costs
-// nothing.
+// nothing. Names are taken by their bytes, also those that are no valid UTF-8.
 class ModellWaechter : public QObject {
     Q_OBJECT
 
@@ -24,6 +25,9 @@ public:
     static constexpr int kGeduld = 2000;
 
     explicit ModellWaechter(QObject* parent);
+    ~ModellWaechter() override;
+    ModellWaechter(const ModellWaechter&) = delete;
+    ModellWaechter& operator=(const ModellWaechter&) = delete;
 
     // Follows the file at path from now on, instead of the one followed so far.
     void folgen(const QString& path);
@@ -48,6 +52,8 @@ private:
     Kennung kennung() const;
 
     void beobachten();
+    void loslassen();
+    QString beobachtbar(const QByteArray& name);
     void veraendert();
     void ordnerGeaendert();
     void ruheErreicht();
@@ -57,6 +63,7 @@ private:
     QTimer geduld_;
     QString datei_;
     Kennung kennung_{};
+    std::vector<int> gehalten_; // descriptors of watched names Qt cannot encode
 };
 
 } // namespace wyk

@@ -90,7 +90,8 @@ Outcome exportieren(Module1& m, const Plan& plan) {
 
 int exportAusfuehren(const Plan& plan) {
     const auto m = std::make_unique<Module1>();
-    Outcome ergebnis = ladeDatei(*m, plan.modell);
+    const bool vorschau = plan.art == Exportart::Vorschau;
+    Outcome ergebnis = ladeDatei(*m, plan.modell, vorschau ? kVorschauHoechstens : -1);
     if (ergebnis.isDone()) {
         ergebnis = exportieren(*m, plan);
     }

@@ -2,12 +2,14 @@
 
 #include "export/web.h"
 #include "model/reader.h"
+#include "platform/dateiname.h"
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace wyk {
 
@@ -54,11 +56,13 @@ int unendlicherPunkt(const Modell& m) {
     return 0;
 }
 
-// Whether files may be written beside the OFF file: not beside a pipe, a device or a name for
-// a descriptor such as /dev/stdout, whose folder is the system's and not the user's.
-bool nebenDateiMoeglich(const QFileInfo& datei) {
-    const QString absolut = datei.absoluteFilePath();
-    return (!datei.exists() || datei.isFile()) && !absolut.startsWith(QLatin1String("/dev/")) &&
+// Whether files may be written beside the OFF file absolut (an absolute name): not beside a pipe,
+// a device or a name for a descriptor such as /dev/stdout, whose folder is the system's and not
+// the user's.
+bool nebenDateiMoeglich(const QString& absolut) {
+    struct stat info {};
+    const bool da = ::stat(bytesAusName(absolut).constData(), &info) == 0;
+    return (!da || S_ISREG(info.st_mode)) && !absolut.startsWith(QLatin1String("/dev/")) &&
            !absolut.startsWith(QLatin1String("/proc/"));
 }
 
@@ -93,11 +97,11 @@ Outcome schreibeOff(Module1& m, const QString& path) {
                 .arg(QDir::toNativeSeparators(path))
                 .arg(p));
     }
-    const QFileInfo datei(path);
-    const QString absolut = datei.absoluteFilePath();
-    const QString name = datei.fileName();
-    const QString ordner = absolut.left(absolut.size() - name.size());
-    if ((m.htmlsave || m.javasave) && !nebenDateiMoeglich(datei)) {
+    // By the name's bytes: a folder or name that is no UTF-8 stays what it is.
+    const QString absolut = absoluterName(path);
+    const QString ordner = absolut.left(absolut.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString name = absolut.mid(ordner.size());
+    if ((m.htmlsave || m.javasave) && !nebenDateiMoeglich(absolut)) {
         return Outcome::failed(
             QStringLiteral("Es wurde nichts geschrieben: Webseite und Klassendateien kommen neben "
                            "eine gewöhnliche Datei, und „%1“ ist keine.")

@@ -95,7 +95,10 @@ QByteArray pdfBild(const Module1& m) {
     const int hoehe = geraeteGroesse(m).height();
     {
         QPdfWriter writer(&puffer);
-        writer.setTitle(m.datname);
+        // A byte of the file name that is no UTF-8 stands as U+FFFD, as in the SVG picture.
+        const QList<uint> zeichen = m.datname.toUcs4();
+        writer.setTitle(QString::fromUcs4(reinterpret_cast<const char32_t*>(zeichen.constData()),
+                                          zeichen.size()));
         writer.setCreator(QStringLiteral("WYK-Viewer"));
         writer.setResolution(96);
         writer.setPageSize(QPageSize(QSizeF(breite / 96.0, hoehe / 96.0), QPageSize::Inch));

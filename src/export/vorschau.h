@@ -11,6 +11,10 @@ namespace wyk {
 constexpr int kKleinsteVorschau = 16;
 constexpr int kGroessteVorschau = 4096;
 
+// The most bytes of a model file a preview reads: a file that needs more gives no preview, so
+// that no file can keep a file manager waiting for long.
+constexpr qint64 kVorschauHoechstens = qint64(64) << 20;
+
 // Writes the preview a file manager shows for the model: a PNG of groesse x groesse pixels
 // (kKleinsteVorschau..kGroessteVorschau) with the segments of the pen path in the start
 // angles on black, scaled by einpassen to fill the picture, no points and no axes. Drawn by

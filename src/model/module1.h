@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/resources.h"
+#include "platform/textfile.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace wyk {
 
@@ -30,6 +32,7 @@ struct Modell {
     std::array<std::array<int, 3>, kTabellenGrenze + 1> linie{};
     QString datname = QStringLiteral("3D");
     QString datpfad; // the model file's absolute path, empty before the first load
+    std::optional<Kennung> datkennung; // the model file that was read, whatever its names
 };
 
 // Which parts of the scene the renderer draws: the main window's three check boxes.

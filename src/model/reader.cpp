@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -117,12 +118,8 @@ bool liesModell(QIODevice& device, Modell& modell, QString& error, bool& ausgega
     return true;
 }
 
-// Why a path cannot serve as a model file, or an empty text when it can be opened.
-QString unreadable(const QString& path) {
-    struct stat info {};
-    if (::stat(bytesAusName(path).constData(), &info) != 0) {
-        return grundText(errno);
-    }
+// Why the opened file with the status info cannot serve as a model file, or an empty text.
+QString unreadable(const struct stat& info) {
     if (S_ISDIR(info.st_mode)) {
         return grundText(EISDIR);
     }
@@ -131,6 +128,34 @@ QString unreadable(const QString& path) {
     }
     return {};
 }
+
+// A file read through to at most a number of bytes; one byte more makes it fail.
+class Begrenzt : public QIODevice {
+public:
+    Begrenzt(QIODevice& quelle, qint64 hoechstens) : quelle_(quelle), rest_(hoechstens) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    bool ueberschritten() const { return ueberschritten_; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (rest_ == 0) {
+            char probe = 0;
+            ueberschritten_ = quelle_.read(&probe, 1) > 0;
+            return ueberschritten_ ? -1 : 0;
+        }
+        const qint64 gelesen = quelle_.read(data, std::min(maxSize, rest_));
+        rest_ -= std::max<qint64>(gelesen, 0);
+        return gelesen;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QIODevice& quelle_;
+    qint64 rest_;
+    bool ueberschritten_ = false;
+};
 
 Outcome refuse(const QString& path, const QString& reason) {
     return Outcome::failed(QStringLiteral("Das Modell „%1“ kann nicht geladen werden: %2.")
@@ -143,12 +168,14 @@ enum class Ende { Wiederholen, Abwarten };
 
 // Reads into a scratch copy of the model and takes it over only when the whole file was read,
 // so a refused file leaves the model exactly as it was.
-Outcome einlesen(Module1& m, QIODevice& device, const QString& name, Ende ende) {
+Outcome einlesen(Module1& m, QIODevice& device, const QString& name, Ende ende,
+                 std::optional<Kennung> kennung = std::nullopt) {
     Modell neu = m;
     neu.anzpkt = 0;
     neu.anzlin = 0;
     neu.datname = QFileInfo(name).fileName();
-    neu.datpfad = QFileInfo(name).absoluteFilePath();
+    neu.datpfad = absoluterName(name);
+    neu.datkennung = kennung;
     QString error;
     bool ausgegangen = false;
     if (!liesModell(device, neu, error, ausgegangen)) {
@@ -161,21 +188,37 @@ Outcome einlesen(Module1& m, QIODevice& device, const QString& name, Ende ende) 
     return Outcome::done();
 }
 
-Outcome einlesen(Module1& m, const QString& path, Ende ende) {
-    if (const QString reason = unreadable(path); !reason.isEmpty()) {
-        return refuse(path, reason);
-    }
-    // Opened by the system itself, so that a failure gives its error number.
-    const int fd = ::open(bytesAusName(path).constData(), O_RDONLY | O_CLOEXEC);
+Outcome einlesen(Module1& m, const QString& path, Ende ende, qint64 hoechstens = -1) {
+    // Opened without waiting, should the name lead to a FIFO, and checked as opened.
+    const int fd = ::open(bytesAusName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return refuse(path, grundText(errno));
     }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return refuse(path, grundText(EIO));
+    struct stat info {};
+    QString reason = ::fstat(fd, &info) == 0 ? unreadable(info) : grundText(errno);
+    if (reason.isEmpty() && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        reason = grundText(errno);
     }
-    return einlesen(m, file, path, ende);
+    if (reason.isEmpty() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        reason = grundText(EIO);
+    }
+    if (!reason.isEmpty()) {
+        ::close(fd);
+        return refuse(path, reason);
+    }
+    const Kennung kennung{static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+    if (hoechstens < 0) {
+        return einlesen(m, file, path, ende, kennung);
+    }
+    Begrenzt begrenzt(file, hoechstens);
+    const Outcome outcome = einlesen(m, begrenzt, path, ende, kennung);
+    if (begrenzt.ueberschritten()) {
+        return refuse(path,
+                      QStringLiteral("die Datei ist größer als die %1 MiB, die eine Vorschau liest")
+                          .arg(hoechstens >> 20));
+    }
+    return outcome;
 }
 
 // A new model shows no older tables and no highlights.
@@ -200,8 +243,8 @@ Outcome datenlesen(Module1& m, FileDialogs& dialogs) {
     return ladeDatei(m, *path);
 }
 
-Outcome ladeDatei(Module1& m, const QString& path) {
-    return nachDemLaden(m, einlesen(m, path, Ende::Wiederholen));
+Outcome ladeDatei(Module1& m, const QString& path, qint64 hoechstens) {
+    return nachDemLaden(m, einlesen(m, path, Ende::Wiederholen, hoechstens));
 }
 
 Outcome ladeAus(Module1& m, QIODevice& device, const QString& name) {
@@ -220,7 +263,7 @@ std::optional<Outcome> erneutLaden(Module1& m, const QString& path, bool ganzVer
 }
 
 Outcome modellSchuetzen(const Modell& m, const QString& ziel) {
-    if (m.datpfad.isEmpty() || !dieselbeDatei(ziel, m.datpfad)) {
+    if (!m.datkennung || kennungVon(ziel) != m.datkennung) {
         return Outcome::done();
     }
     return Outcome::failed(QStringLiteral("Die Datei „%1“ wurde nicht geschrieben: sie ist das "

@@ -1,6 +1,8 @@
 #include "platform/dateiname.h"
 
 #include <array>
+#include <cerrno>
+#include <unistd.h>
 
 namespace wyk {
 
@@ -62,6 +64,24 @@ QByteArray bytesAusName(const QString& name) {
         }
     }
     return bytes + QStringView(name).sliced(anfang).toUtf8();
+}
+
+QString absoluterName(const QString& name) {
+    if (name.startsWith(QLatin1Char('/'))) {
+        return name;
+    }
+    QByteArray ordner(4096, '\0');
+    while (::getcwd(ordner.data(), static_cast<std::size_t>(ordner.size())) == nullptr) {
+        if (errno != ERANGE || ordner.size() > (1 << 20)) {
+            return name;
+        }
+        ordner.resize(ordner.size() * 2);
+    }
+    ordner.truncate(static_cast<qsizetype>(qstrlen(ordner.constData())));
+    if (!ordner.endsWith('/')) {
+        ordner += '/';
+    }
+    return nameAusBytes(ordner) + name;
 }
 
 } // namespace wyk

@@ -13,4 +13,9 @@ namespace wyk {
 [[nodiscard]] QString nameAusBytes(QByteArrayView bytes);
 [[nodiscard]] QByteArray bytesAusName(const QString& name);
 
+// The name made absolute by its bytes: a relative name after the working folder, as the
+// system names it; nothing else is changed ("." and ".." stay, for the system to resolve after
+// the links before them). A name the working folder cannot be found for stays as it is.
+[[nodiscard]] QString absoluterName(const QString& name);
+
 } // namespace wyk

@@ -4,13 +4,22 @@
 #include "platform/grund.h"
 
 #include <QDir>
+#include <QList>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <pthread.h>
+#include <stdio.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
 
 namespace wyk {
 
@@ -30,64 +39,233 @@ QString describe(const QString& path, const QString& reason) {
 // The longest chain of symbolic links followed, as the system itself allows.
 constexpr int kLaengsteKette = 40;
 
-// The folder part of a path, without the separator before the name.
-QByteArray ordnerVon(const QByteArray& path) {
-    const qsizetype schnitt = path.lastIndexOf('/');
-    if (schnitt < 0) {
-        return QByteArrayLiteral(".");
+// An error number of the writer's own: the target is no longer what was checked.
+constexpr int kAusgetauscht = -1;
+
+// What a shell's ">" gives a new file before the umask or the folder's default ACL.
+constexpr mode_t kNeueDatei = 0666;
+
+// A descriptor that is closed when it goes out of scope.
+class Deskriptor {
+public:
+    Deskriptor() = default;
+    explicit Deskriptor(int fd) : fd_(fd) {}
+    Deskriptor(Deskriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Deskriptor& operator=(Deskriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
     }
-    return schnitt == 0 ? QByteArrayLiteral("/") : path.left(schnitt);
+    Deskriptor(const Deskriptor&) = delete;
+    Deskriptor& operator=(const Deskriptor&) = delete;
+    ~Deskriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int get() const { return fd_; }
+    bool offen() const { return fd_ >= 0; }
+    // Closes the descriptor; 0 or the error number of close.
+    int schliessen() { return fd_ >= 0 && ::close(std::exchange(fd_, -1)) != 0 ? errno : 0; }
+
+private:
+    int fd_ = -1;
+};
+
+bool gleich(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Whether the system's rule for shared folders keeps the user from following the link with
-// the status link in the folder ordner: the folder is sticky and everyone may write it, and
-// the link belongs neither to the user nor to the folder's owner.
-bool geschuetzt(const struct stat& link, const QByteArray& ordner) {
-    struct stat info {};
+// Whether the folder with the status ordner is shared: sticky, and everyone may write it.
+bool geteilt(const struct stat& ordner) {
     constexpr mode_t kGeteilt = S_ISVTX | S_IWOTH;
-    return ::stat(ordner.constData(), &info) == 0 && (info.st_mode & kGeteilt) == kGeteilt &&
-           link.st_uid != ::geteuid() && link.st_uid != info.st_uid;
+    return (ordner.st_mode & kGeteilt) == kGeteilt;
 }
 
-// Follows path through symbolic links (relative ones from their own folder) to the file a
-// plain write would change, which need not exist yet. 0 or the error number.
-int echtesZiel(QByteArray& path) {
-    for (int glied = 0; glied <= kLaengsteKette; ++glied) {
-        struct stat info {};
-        if (::lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            return 0;
+// Whether the system's rule for shared folders keeps the user from using the entry with the
+// status eintrag in the folder with the status ordner: the folder is shared and the entry
+// belongs neither to the user nor to the folder's owner.
+bool fremdImGeteilten(const struct stat& eintrag, const struct stat& ordner) {
+    return geteilt(ordner) && eintrag.st_uid != ::geteuid() && eintrag.st_uid != ordner.st_uid;
+}
+
+bool aufProc(int ordnerFd) {
+    struct statfs info {};
+    return ::fstatfs(ordnerFd, &info) == 0 && info.f_type == PROC_SUPER_MAGIC;
+}
+
+// Where a name leads: a part name in the folder held open as ordner, with the status vorher
+// when it exists; or, for a name through a descriptor link, the file opened for writing.
+struct Ziel {
+    Deskriptor ordner;
+    QByteArray name;
+    std::optional<struct stat> vorher;
+    Deskriptor durchgereicht;
+    bool eigenerDeskriptor = false; // durchgereicht is a copy of one of the program's own
+};
+
+// The number a part of /proc/self/fd names, or -1.
+int deskriptorNummer(const QByteArray& teil) {
+    bool ok = false;
+    const int nummer = teil.toInt(&ok);
+    return ok && nummer >= 0 && QByteArray::number(nummer) == teil ? nummer : -1;
+}
+
+// Opens the descriptor link teil in the /proc folder ordnerFd for writing: a copy of the
+// program's own descriptor where the folder is its own /proc/self/fd, else through the link.
+int durchreichen(int ordnerFd, const QByteArray& teil, Ziel& ziel) {
+    struct stat ordner {};
+    struct stat eigene {};
+    const int nummer = deskriptorNummer(teil);
+    const bool eigen = nummer >= 0 && ::fstat(ordnerFd, &ordner) == 0 &&
+                       ::stat("/proc/self/fd", &eigene) == 0 && gleich(ordner, eigene);
+    const int flags = eigen ? ::fcntl(nummer, F_GETFL) : -1;
+    if (flags >= 0 && (flags & O_ACCMODE) != O_RDONLY) {
+        ziel.durchgereicht = Deskriptor(::fcntl(nummer, F_DUPFD_CLOEXEC, 0));
+        ziel.eigenerDeskriptor = true;
+    } else {
+        ziel.durchgereicht =
+            Deskriptor(::openat(ordnerFd, teil.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    }
+    return ziel.durchgereicht.offen() ? 0 : errno;
+}
+
+// The parts of a name; a name ending in "/" ends in ".", so that it must be a folder.
+QList<QByteArray> teileVon(const QByteArray& name) {
+    QList<QByteArray> teile;
+    for (const QByteArray& teil : name.split('/')) {
+        if (!teil.isEmpty()) {
+            teile << teil;
         }
-        if (geschuetzt(info, ordnerVon(path))) {
-            return EACCES;
-        }
-        std::array<char, PATH_MAX> ziel{};
-        const ssize_t laenge = ::readlink(path.constData(), ziel.data(), ziel.size());
-        if (laenge < 0) {
+    }
+    if (name.endsWith('/')) {
+        teile << QByteArrayLiteral(".");
+    }
+    return teile;
+}
+
+// Follows path part by part, each folder held open once checked, to the entry a plain write
+// would change, which need not exist yet. 0 or the error number.
+int aufloesen(const QByteArray& path, Ziel& ziel) {
+    if (path.isEmpty()) {
+        return ENOENT;
+    }
+    ziel.ordner =
+        Deskriptor(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    QList<QByteArray> rest = teileVon(path);
+    if (rest.isEmpty()) {
+        rest << QByteArrayLiteral(".");
+    }
+    int links = 0;
+    while (!rest.isEmpty()) {
+        if (!ziel.ordner.offen()) {
             return errno;
         }
-        if (static_cast<std::size_t>(laenge) == ziel.size()) {
-            return ENAMETOOLONG;
+        const QByteArray teil = rest.takeFirst();
+        const bool letzter = rest.isEmpty();
+        struct stat info {};
+        if (::fstatat(ziel.ordner.get(), teil.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT || !letzter) {
+                return errno;
+            }
+            ziel.name = teil;
+            return 0;
         }
-        const QByteArray naechstes(ziel.data(), laenge);
-        path = naechstes.startsWith('/') ? naechstes : ordnerVon(path) + '/' + naechstes;
+        struct stat ordner {};
+        if (::fstat(ziel.ordner.get(), &ordner) != 0) {
+            return errno;
+        }
+        if (S_ISLNK(info.st_mode)) {
+            if (++links > kLaengsteKette) {
+                return ELOOP;
+            }
+            if (fremdImGeteilten(info, ordner)) {
+                return EACCES;
+            }
+            if (aufProc(ziel.ordner.get())) {
+                // The system's own links (/proc/self, /proc/*/fd/N) lead where their text does not.
+                if (letzter) {
+                    return durchreichen(ziel.ordner.get(), teil, ziel);
+                }
+                ziel.ordner = Deskriptor(::openat(ziel.ordner.get(), teil.constData(),
+                                                  O_PATH | O_DIRECTORY | O_CLOEXEC));
+                continue;
+            }
+            std::array<char, PATH_MAX> text{};
+            const ssize_t laenge =
+                ::readlinkat(ziel.ordner.get(), teil.constData(), text.data(), text.size());
+            if (laenge < 0) {
+                return errno;
+            }
+            if (static_cast<std::size_t>(laenge) == text.size()) {
+                return ENAMETOOLONG;
+            }
+            const QByteArray inhalt(text.data(), laenge);
+            rest = teileVon(inhalt) + rest;
+            if (inhalt.startsWith('/')) {
+                ziel.ordner = Deskriptor(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            }
+            if (rest.isEmpty()) {
+                rest << QByteArrayLiteral(".");
+            }
+            continue;
+        }
+        if (letzter) {
+            ziel.name = teil;
+            ziel.vorher = info;
+            return 0;
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            return ENOTDIR;
+        }
+        Deskriptor weiter(::openat(ziel.ordner.get(), teil.constData(),
+                                   O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat geoeffnet {};
+        if (!weiter.offen()) {
+            return errno;
+        }
+        if (::fstat(weiter.get(), &geoeffnet) != 0 || !gleich(geoeffnet, info)) {
+            return kAusgetauscht;
+        }
+        ziel.ordner = std::move(weiter);
     }
-    return ELOOP;
+    return 0;
 }
 
-// Gives the new file the owner, group and permissions of the old one; EPERM where the owner or
-// group cannot be given, so that the old file is written in place instead. 0 or the error number.
-int rechteUebernehmen(int fd, const struct stat& alt) {
-    if (::fchown(fd, alt.st_uid, alt.st_gid) != 0) {
+// Copies the extended attributes (among them the ACL) of the file von onto the file nach.
+// 0, or the error number where one cannot be read or given.
+int attributeKopieren(int von, int nach) {
+    const ssize_t groesse = ::flistxattr(von, nullptr, 0);
+    if (groesse < 0) {
+        return errno == ENOTSUP ? 0 : errno;
+    }
+    QByteArray namen(groesse, '\0');
+    const ssize_t gelesen = ::flistxattr(von, namen.data(), namen.size());
+    if (gelesen < 0) {
         return errno;
     }
-    return ::fchmod(fd, alt.st_mode & 0777) == 0 ? 0 : errno;
+    namen.truncate(gelesen);
+    for (const QByteArray& name : namen.split('\0')) {
+        if (name.isEmpty()) {
+            continue;
+        }
+        const ssize_t laenge = ::fgetxattr(von, name.constData(), nullptr, 0);
+        QByteArray wert(std::max<ssize_t>(laenge, 0), '\0');
+        if (laenge < 0 || ::fgetxattr(von, name.constData(), wert.data(), wert.size()) != laenge ||
+            ::fsetxattr(nach, name.constData(), wert.constData(), wert.size(), 0) != 0) {
+            return errno != 0 ? errno : EIO;
+        }
+    }
+    return 0;
 }
 
-// Gives a new file the permissions any new file gets: all that the umask leaves.
-int neueRechte(int fd) {
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    return ::fchmod(fd, 0666 & ~maske) == 0 ? 0 : errno;
+// Gives the new file the owner, group, permissions and attributes of the old one (altFd, with
+// the status alt); an error where one of them cannot be given, so that the old file is written
+// in place instead. 0 or the error number.
+int rechteUebernehmen(int fd, int altFd, const struct stat& alt) {
+    if (::fchown(fd, alt.st_uid, alt.st_gid) != 0 || ::fchmod(fd, alt.st_mode & 0777) != 0) {
+        return errno;
+    }
+    return attributeKopieren(altFd, fd);
 }
 
 // Writes all bytes from the descriptor's position on; for a regular file also makes sure they
@@ -109,34 +287,166 @@ int writeAll(int fd, const QByteArray& bytes, bool regulaer) {
     return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
 }
 
-// Replaces the file ziel (alt its status, null when there is none) by a complete new one.
-int ersetzen(const QByteArray& ziel, const QByteArray& bytes, const struct stat* alt) {
-    QByteArray temporary;
-    const int fd = temporaereDatei(ordnerVon(ziel), temporary);
-    if (fd < 0) {
-        return errno;
+// Keeps the signals that end the program waiting while it lives, so that an interrupt between
+// two steps of naming a complete file comes after the second.
+class SignaleAufhalten {
+public:
+    SignaleAufhalten() {
+        sigset_t halten;
+        sigemptyset(&halten);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+            sigaddset(&halten, signal);
+        }
+        ::pthread_sigmask(SIG_BLOCK, &halten, &vorher_);
     }
-    int error = alt != nullptr ? rechteUebernehmen(fd, *alt) : neueRechte(fd);
-    if (error == 0) {
-        error = writeAll(fd, bytes, true);
+    SignaleAufhalten(const SignaleAufhalten&) = delete;
+    SignaleAufhalten& operator=(const SignaleAufhalten&) = delete;
+    ~SignaleAufhalten() { ::pthread_sigmask(SIG_SETMASK, &vorher_, nullptr); }
+
+private:
+    sigset_t vorher_{};
+};
+
+// A short random name for a file that lives only while it is written or named.
+QByteArray zufallsName() {
+    return ".wyk-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+}
+
+// Gives the complete unnamed file fd the name name in the folder ordner: a new name only where
+// none exists (ersetzen false), else in place of the old file. 0 or the error number.
+int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
+    const QByteArray quelle = "/proc/self/fd/" + QByteArray::number(fd);
+    const auto verknuepfen = [&](const QByteArray& neu) {
+        if (::linkat(fd, "", ordner, neu.constData(), AT_EMPTY_PATH) == 0) {
+            return 0;
+        }
+        return ::linkat(AT_FDCWD, quelle.constData(), ordner, neu.constData(), AT_SYMLINK_FOLLOW) ==
+                       0
+                   ? 0
+                   : errno;
+    };
+    if (!ersetzen) {
+        const int error = verknuepfen(name);
+        return error == EEXIST ? kAusgetauscht : error;
     }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && ::rename(temporary.constData(), ziel.constData()) != 0) {
-        error = errno;
+    const SignaleAufhalten aufhalten;
+    QByteArray zwischen;
+    int error = EEXIST;
+    for (int versuch = 0; error == EEXIST && versuch < 100; ++versuch) {
+        zwischen = zufallsName();
+        error = verknuepfen(zwischen);
     }
     if (error != 0) {
-        ::unlink(temporary.constData());
+        return error;
+    }
+    if (::renameat(ordner, zwischen.constData(), ordner, name.constData()) != 0) {
+        error = errno;
+        ::unlinkat(ordner, zwischen.constData(), 0);
     }
     return error;
 }
 
-// Writes over the open regular file fd from its start, once the disk holds room for all bytes
-// (a file system that cannot reserve room is written all the same). 0 or the error number.
-int anOrt(int fd, const QByteArray& bytes) {
-    if (!bytes.isEmpty() && ::fallocate(fd, 0, 0, bytes.size()) != 0 && errno != EOPNOTSUPP) {
+// The fall-back where the folder cannot hold an unnamed file: the bytes go into a hidden
+// temporary file, which then takes the name. 0 or the error number.
+int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
+    QByteArray temporary;
+    const int ordner = ziel.ordner.get();
+    Deskriptor fd(temporaereDatei(ordner, temporary, altFd >= 0 ? 0600 : kNeueDatei));
+    if (!fd.offen()) {
         return errno;
+    }
+    int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
+    if (error == 0) {
+        error = writeAll(fd.get(), bytes, true);
+    }
+    if (const int beimSchliessen = fd.schliessen(); error == 0) {
+        error = beimSchliessen;
+    }
+    if (error == 0 && haken) {
+        haken(Schritt::Geschrieben);
+    }
+    if (error == 0) {
+        const SignaleAufhalten aufhalten;
+        const unsigned art = altFd >= 0 ? 0 : RENAME_NOREPLACE;
+        if (::renameat2(ordner, temporary.constData(), ordner, ziel.name.constData(), art) != 0) {
+            error = errno == EEXIST ? kAusgetauscht : errno;
+        }
+    }
+    if (error != 0) {
+        ::unlinkat(ordner, temporary.constData(), 0);
+    }
+    return error;
+}
+
+// Replaces the entry of ziel (altFd the old file open for writing, -1 when there is none) by a
+// complete new file. 0 or the error number.
+int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
+    const int ordner = ziel.ordner.get();
+    Deskriptor fd(
+        ::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, altFd >= 0 ? 0600 : kNeueDatei));
+    if (!fd.offen()) {
+        return errno == EOPNOTSUPP || errno == EISDIR ? benanntErsetzen(ziel, bytes, altFd, haken)
+                                                      : errno;
+    }
+    int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
+    if (error == 0) {
+        error = writeAll(fd.get(), bytes, true);
+    }
+    if (error == 0 && haken) {
+        haken(Schritt::Geschrieben);
+    }
+    if (error == 0) {
+        error = benennen(fd.get(), ordner, ziel.name, altFd >= 0);
+    }
+    if (error == ENOENT || error == EPERM) {
+        // No way to name an unnamed file here (no /proc): the way with a temporary name.
+        return benanntErsetzen(ziel, bytes, altFd, haken);
+    }
+    if (const int beimSchliessen = fd.schliessen(); error == 0) {
+        error = beimSchliessen;
+    }
+    return error;
+}
+
+// Reserves room on the disk for the first laenge bytes of the open regular file fd without
+// changing what it holds: by the file system where it can, else by writing a zero into each
+// block of its holes and beyond its end, which read as zeros anyway (the C library's emulation
+// would write zeros over data it cannot read back through a descriptor open for writing only).
+// A failure leaves the file as long as it was. 0 or the error number.
+int reservieren(int fd, off_t laenge) {
+    struct stat info {};
+    if (laenge == 0 || ::fallocate(fd, 0, 0, laenge) == 0) {
+        return 0;
+    }
+    if (errno != EOPNOTSUPP) {
+        return errno == EINVAL || errno == ENODEV ? 0 : errno; // nothing to reserve on such files
+    }
+    if (::fstat(fd, &info) != 0) {
+        return errno;
+    }
+    const off_t block = info.st_blksize > 0 ? info.st_blksize : 4096;
+    int error = 0;
+    for (off_t pos = 0; pos < laenge && error == 0;) {
+        const off_t loch = pos < info.st_size ? ::lseek(fd, pos, SEEK_HOLE) : pos;
+        const off_t daten = loch >= 0 && loch < info.st_size ? ::lseek(fd, loch, SEEK_DATA) : -1;
+        const off_t ende = daten < 0 || daten > laenge ? laenge : daten;
+        for (off_t b = loch; loch >= 0 && b < ende && error == 0; b = (b / block + 1) * block) {
+            error = ::pwrite(fd, "", 1, b) == 1 ? 0 : errno;
+        }
+        error = loch < 0 ? errno : error;
+        pos = std::max(ende, pos + 1);
+    }
+    if (error != 0 && ::ftruncate(fd, info.st_size) != 0) {
+        return errno;
+    }
+    return error;
+}
+
+// Writes over the open regular file fd from its start, once the disk holds room for all bytes.
+// 0 or the error number.
+int anOrt(int fd, const QByteArray& bytes) {
+    if (const int error = reservieren(fd, bytes.size()); error != 0) {
+        return error;
     }
     if (const int error = writeAll(fd, bytes, false); error != 0) {
         return error;
@@ -144,31 +454,78 @@ int anOrt(int fd, const QByteArray& bytes) {
     return ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0 ? 0 : errno;
 }
 
-// Whether the old file alt is replaced rather than written in place: it has no further hard
-// links and its name ziel leads to it through its folder.
-bool ersetzbar(const struct stat& alt, const QByteArray& ziel) {
-    struct stat info {};
-    return alt.st_nlink == 1 && ::stat(ziel.constData(), &info) == 0 && info.st_dev == alt.st_dev &&
-           info.st_ino == alt.st_ino;
-}
-
-// Writes the file fd that the name ziel leads to, opened for writing, by the rules of
-// writeBinaryFile. 0 or the error number.
-int vorhandeneSchreiben(int fd, const QByteArray& ziel, const QByteArray& bytes) {
-    struct stat alt {};
-    if (::fstat(fd, &alt) != 0) {
+// Writes the existing entry of ziel by the rules of writeBinaryFile. 0 or the error number.
+int vorhandeneSchreiben(const Ziel& ziel, const QByteArray& bytes, const Haken& haken) {
+    const struct stat& vorher = *ziel.vorher;
+    struct stat ordner {};
+    if (::fstat(ziel.ordner.get(), &ordner) != 0) {
         return errno;
     }
-    if (!S_ISREG(alt.st_mode)) {
-        return writeAll(fd, bytes, false);
+    if (S_ISDIR(vorher.st_mode)) {
+        return EISDIR;
     }
-    if (ersetzbar(alt, ziel)) {
-        const int error = ersetzen(ziel, bytes, &alt);
-        if (error != EACCES && error != EPERM) {
-            return error;
+    if ((S_ISREG(vorher.st_mode) || S_ISFIFO(vorher.st_mode)) && fremdImGeteilten(vorher, ordner)) {
+        return EACCES;
+    }
+    if (haken) {
+        haken(Schritt::Geprueft);
+    }
+    // Opened as a plain write opens it, so that the system decides what may be written, but
+    // without following a link; a regular file without waiting, should a FIFO take its place.
+    const int warten = S_ISREG(vorher.st_mode) ? O_NONBLOCK : 0;
+    Deskriptor fd(::openat(ziel.ordner.get(), ziel.name.constData(),
+                           O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW | warten));
+    if (!fd.offen()) {
+        return errno == ELOOP || (warten != 0 && errno == ENXIO) ? kAusgetauscht : errno;
+    }
+    struct stat offen {};
+    if (::fstat(fd.get(), &offen) != 0) {
+        return errno;
+    }
+    if (!gleich(offen, vorher) || (offen.st_mode & S_IFMT) != (vorher.st_mode & S_IFMT)) {
+        return kAusgetauscht;
+    }
+    if (warten != 0 && ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK) != 0) {
+        return errno;
+    }
+    int error = 0;
+    if (!S_ISREG(offen.st_mode)) {
+        error = writeAll(fd.get(), bytes, false);
+    } else {
+        error = offen.st_nlink == 1 ? ersetzen(ziel, bytes, fd.get(), haken) : EMLINK;
+        if (error == EACCES || error == EPERM || error == EBUSY || error == EMLINK ||
+            error == ENOTSUP || error == EXDEV) {
+            error = anOrt(fd.get(), bytes);
         }
     }
-    return anOrt(fd, bytes);
+    if (const int beimSchliessen = fd.schliessen(); error == 0) {
+        error = beimSchliessen;
+    }
+    return error;
+}
+
+// Writes through a descriptor link: the program's own descriptor at its position, another
+// file in place. 0 or the error number.
+int durchgereichtSchreiben(Ziel& ziel, const QByteArray& bytes) {
+    struct stat info {};
+    const int fd = ziel.durchgereicht.get();
+    if (::fstat(fd, &info) != 0) {
+        return errno;
+    }
+    int error = S_ISDIR(info.st_mode)                              ? EISDIR
+                : ziel.eigenerDeskriptor || !S_ISREG(info.st_mode) ? writeAll(fd, bytes, false)
+                                                                   : anOrt(fd, bytes);
+    if (const int beimSchliessen = ziel.durchgereicht.schliessen(); error == 0) {
+        error = beimSchliessen;
+    }
+    return error;
+}
+
+QString grundOderAusgetauscht(int error) {
+    return error == kAusgetauscht
+               ? QStringLiteral("sie wurde während des Schreibens durch eine andere Datei oder "
+                                "Verknüpfung ersetzt")
+               : grundText(error);
 }
 
 } // namespace
@@ -203,32 +560,26 @@ Outcome writeTextFile(const QString& path, const QStringList& lines) {
     return writeBinaryFile(path, bytes);
 }
 
-Outcome writeBinaryFile(const QString& path, const QByteArray& bytes) {
-    const QByteArray name = bytesAusName(path);
-    QByteArray ziel = name;
-    if (const int error = echtesZiel(ziel); error != 0) {
-        return Outcome::failed(describe(path, grundText(error)));
+Outcome writeBinaryFile(const QString& path, const QByteArray& bytes, const Haken& haken) {
+    Ziel ziel;
+    int error = aufloesen(bytesAusName(path), ziel);
+    if (error == 0 && ziel.durchgereicht.offen()) {
+        error = durchgereichtSchreiben(ziel, bytes);
+    } else if (error == 0 && ziel.vorher) {
+        error = vorhandeneSchreiben(ziel, bytes, haken);
+    } else if (error == 0) {
+        error = ersetzen(ziel, bytes, -1, haken);
     }
-    // Opened as a plain write opens it, so that the system decides what may be written.
-    const int fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    int error = 0;
-    if (fd < 0) {
-        error = errno == ENOENT ? ersetzen(ziel, bytes, nullptr) : errno;
-    } else {
-        error = vorhandeneSchreiben(fd, ziel, bytes);
-        if (::close(fd) != 0 && error == 0) {
-            error = errno;
-        }
-    }
-    return error == 0 ? Outcome::done() : Outcome::failed(describe(path, grundText(error)));
+    return error == 0 ? Outcome::done()
+                      : Outcome::failed(describe(path, grundOderAusgetauscht(error)));
 }
 
-int temporaereDatei(const QByteArray& ordner, QByteArray& pfad) {
+int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
     // The name does not grow with the target's, so any valid name can be written.
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        pfad = ordner + "/.wyk-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        fd = ::open(pfad.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        name = zufallsName();
+        fd = ::openat(ordnerFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
@@ -236,12 +587,17 @@ int temporaereDatei(const QByteArray& ordner, QByteArray& pfad) {
     return fd;
 }
 
+std::optional<Kennung> kennungVon(const QString& path) {
+    struct stat info {};
+    if (::stat(bytesAusName(path).constData(), &info) != 0) {
+        return std::nullopt;
+    }
+    return Kennung{static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
+}
+
 bool dieselbeDatei(const QString& a, const QString& b) {
-    struct stat eins {};
-    struct stat zwei {};
-    return ::stat(bytesAusName(a).constData(), &eins) == 0 &&
-           ::stat(bytesAusName(b).constData(), &zwei) == 0 && eins.st_dev == zwei.st_dev &&
-           eins.st_ino == zwei.st_ino;
+    const auto eins = kennungVon(a);
+    return eins && eins == kennungVon(b);
 }
 
 } // namespace wyk

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace wyk {
@@ -19,33 +20,63 @@ namespace wyk {
 // CR LF, by the rules of writeBinaryFile.
 Outcome writeTextFile(const QString& path, const QStringList& lines);
 
-// Writes the bytes to the file path names, with the effect a plain write of that name has, but
-// never leaving a half-written file behind:
-// - The name is followed through symbolic links to the file a plain write would change. A link
-//   is not followed where the system's protection of shared folders forbids it: a link in a
-//   sticky folder that everyone may write, owned neither by the user nor by the folder's owner.
-//   This holds whatever the system is set to, since such a link may lead anywhere.
-// - What exists and is no regular file (a FIFO, a device, a terminal, /dev/stdout on a pipe) is
-//   written directly; it stays what it is.
-// - A regular file, or a new one, is written as a hidden temporary file beside it, created
-//   readable by its owner only; it takes the old file's owner, group and permissions (a new
-//   file those the umask gives) and replaces the old file under its name only once every byte
-//   reached the disk. Until then the old file stays whole.
-// - The file is written in place instead where replacing it would lose what a plain write keeps:
-//   when it has further hard links, when its owner or group cannot be given to a new file (it
-//   belongs to another user), when its folder may not be written, or when the name reaches it
-//   other than through its folder (/dev/fd/1). In place means only after room for the whole
-//   content was reserved on the disk, so a full disk still leaves the old file whole.
-// - A file the user may not write is refused, as a plain write refuses it; so is a folder, also
-//   when the name ends with "/".
-// A failure leaves no temporary file behind and gives the reason in German. (QSaveFile in Qt
-// 6.4 reports success on a full disk and leaves an empty file, hence the writer's own steps.)
-Outcome writeBinaryFile(const QString& path, const QByteArray& bytes);
+// What a file is, whatever names lead to it: its device and inode number.
+struct Kennung {
+    quint64 geraet = 0;
+    quint64 knoten = 0;
+    friend bool operator==(const Kennung&, const Kennung&) = default;
+};
 
-// The first step of writeBinaryFile: creates a new, empty hidden file of a short random name in
-// the folder ordner (bytes, no separator at its end), readable and writable by its owner only.
-// Gives its descriptor and its path in pfad, or -1 with errno set.
-[[nodiscard]] int temporaereDatei(const QByteArray& ordner, QByteArray& pfad);
+// The file the name leads to now, through any links, as the system resolves it (the name's
+// bytes as they are, "." and ".." after the links before them); nothing when there is none.
+[[nodiscard]] std::optional<Kennung> kennungVon(const QString& path);
+
+// The steps of writeBinaryFile a test may step in at: Geprueft once the target was checked and
+// before it is opened; Geschrieben once every byte reached the disk and before the new file
+// gets its name.
+enum class Schritt { Geprueft, Geschrieben };
+using Haken = std::function<void(Schritt)>;
+
+// Writes the bytes to the file path names, with the effect a plain write of that name (a
+// shell's ">") has, but never leaving a half-written file or a trace of one behind:
+// - The name is taken as the bytes it is and followed part by part, through every symbolic
+//   link on the way, to the file a plain write would change; ".." leads out of the folder a
+//   link led into. A link is not followed where the system's protection of shared folders
+//   forbids it, whatever the system is set to: a link in a sticky folder that everyone may
+//   write, owned neither by the user nor by the folder's owner. In such a folder an existing
+//   regular file or FIFO of neither of them is refused as well.
+// - Each folder on the way is held open once checked, and the target is opened without
+//   following a link and must be the very file that was checked. Anything else (another file
+//   or a link swapped in meanwhile, a name taken by someone else before a new file got it) is
+//   a refusal, never a write somewhere else.
+// - A name that leads through a descriptor link (/dev/stdout, /dev/fd/N, /proc/*/fd/N) is
+//   written through: one of the program's own descriptors at its position and with its flags
+//   (so ">>" appends), any other as opened, in place. Neither is ever replaced.
+// - What exists and is no regular file (a FIFO, a device, a terminal) is written directly; it
+//   stays what it is.
+// - A regular file, or a new one, is written as an unnamed file in its folder (a hidden
+//   temporary file of a short name where the file system has no unnamed ones). It takes the
+//   old file's owner, group, permissions, ACL and extended attributes; a new file gets what the
+//   kernel gives a shell's ">" (mode 0666 less the umask, or the folder's default ACL). It gets
+//   its name, replacing the old file, only once every byte reached the disk; a kill before
+//   leaves nothing behind and the old file whole.
+// - The file is written in place instead where replacing it would lose what a plain write keeps:
+//   when it has further hard links, when its owner, group or attributes cannot be given to a new
+//   file, when its folder may not be written, or when it is a single file mounted over another
+//   (the system reports it busy). In place means only after room for the whole content was
+//   reserved on the disk (emulated where the file system cannot reserve room), so a full disk
+//   still leaves the old file whole.
+// - A file the user may not write is refused, as a plain write refuses it; so is a folder, also
+//   when the name ends with "/". The length of a name is limited by its parts only, as it is
+//   for cp: each part at most 255 bytes.
+// A failure gives the reason in German. (QSaveFile in Qt 6.4 reports success on a full disk and
+// leaves an empty file, hence the writer's own steps.) haken, when set, is called at each Schritt.
+Outcome writeBinaryFile(const QString& path, const QByteArray& bytes, const Haken& haken = {});
+
+// The fall-back of writeBinaryFile where a folder cannot hold an unnamed file: creates a new,
+// empty hidden file of a short random name in the folder open as ordnerFd, with the permissions
+// modus (less the umask). Gives its descriptor and its name in name, or -1 with errno set.
+[[nodiscard]] int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus);
 
 // Whether both names lead, through any links, to the same existing file: the same path, a
 // symbolic link to it or a further hard link of it.

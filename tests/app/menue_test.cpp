@@ -1,10 +1,11 @@
-#include "platform/deutsch.h"
 #include "app/modellwaechter.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
 #include "app/winexport.h"
 #include "appfixture.h"
 #include "export/exporthelfer.h"
+#include "platform/dateiname.h"
+#include "platform/deutsch.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -17,7 +18,10 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
 
 namespace wyk::test {
 namespace {
@@ -244,6 +248,23 @@ TEST_F(NachladenTest, EachWayOfSavingLoadsOncePerSaveAndTheNewestFileIsFollowed)
         EXPECT_EQ(spy->count(), 2) << art;
     }
     EXPECT_FALSE(spy->wait(2 * ModellWaechter::kRuhe)) << "a save loads once, not again and again";
+}
+
+// A model whose folder and name are no UTF-8 is followed as any other, saved in place or renamed.
+TEST_F(NachladenTest, NamesThatAreNoUtf8AreFollowed) {
+    const QByteArray ordner = QFile::encodeName(dir.path("o")) + "\377";
+    const QByteArray name = ordner + "/n\377.wyk";
+    ASSERT_EQ(::mkdir(ordner.constData(), 0700), 0);
+    std::ofstream(name.constData()) << modell(2).constData();
+    lade(nameAusBytes(name));
+    for (const int n : {3, 4}) {
+        std::ofstream(name + (n == 4 ? ".neu" : "")) << modell(n).constData();
+        if (n == 4) {
+            ASSERT_EQ(std::rename(name + ".neu", name), 0);
+        }
+        ASSERT_TRUE(spy->wait(1000)) << "no reload after save " << n;
+        EXPECT_EQ(m().anzpkt, n);
+    }
 }
 
 // A save the reader refuses is told once until a good one; the view and the debug window stay.

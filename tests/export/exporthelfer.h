@@ -47,7 +47,8 @@ inline const Ansicht kAnsichten[] = {
 inline void einrichten(Module1& m, const Ansicht& f) {
     ASSERT_TRUE(init(m).isDone());
     ASSERT_TRUE(ladeDatei(m, QStringLiteral(WYK_EXAMPLES_DIR "/%1.wyk").arg(f.modell)).isDone());
-    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"").arg(f.modell);
+    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"\xFF").arg(f.modell);
+    m.datname.back() = QChar(0xDCFF); // a byte of the file name that is no UTF-8
     std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
              m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
                                                     f.origx, f.origy, f.debugpkt, f.debuglinie);

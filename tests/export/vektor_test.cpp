@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <functional>
 #include <numbers>
 
@@ -107,8 +108,12 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         info.start(pdfinfo, {"-enc", "UTF-8", dir.path("a.Pdf")});
         ASSERT_TRUE(info.waitForFinished());
         const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        const QString titel = QString(m.datname).replace(QChar(0xDCFF), QChar(0xFFFD));
+        QStringEncoder utf16(QStringConverter::Utf16BE);
+        EXPECT_TRUE(dir.read("a.Pdf").contains(QByteArray(utf16(QChar(0xFEFF) + titel))))
+            << "the PDF's title holds a lone surrogate";
         for (const QString& zeile :
-             {"Title: " + m.datname + " Creator", QStringLiteral("Pages: 1 "),
+             {"Title: " + titel + " Creator", QStringLiteral("Pages: 1 "),
               QStringLiteral("size: %1 x %2 pts")
                   .arg(a.breite * a.dichte * 0.75)
                   .arg(a.hoehe * a.dichte * 0.75)}) {

@@ -4,10 +4,14 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace wyk {
@@ -57,12 +61,164 @@ TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
     EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
               QFileInfo(dir.write("plain", "x")).permissions());
-    QByteArray pfad;
-    const mode_t maske = ::umask(0);
-    const int fd = temporaereDatei(QFile::encodeName(dir.path("x")).chopped(2), pfad);
-    ::umask(maske);
+}
+
+// The status of the file a name leads to.
+struct stat status(const QString& path) {
     struct stat info {};
-    EXPECT_TRUE(::fstat(fd, &info) == 0 && (info.st_mode & 0777) == 0600 && ::close(fd) == 0);
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info;
+}
+
+// An extended attribute of a file, empty when it has none.
+QByteArray attribut(const QString& path, const char* name) {
+    QByteArray wert(256, '\0');
+    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(), name, wert.data(), 256);
+    return wert.left(std::max<ssize_t>(n, 0));
+}
+
+bool attributSetzen(const QString& path, const char* name, const QByteArray& wert) {
+    return ::setxattr(QFile::encodeName(path).constData(), name, wert.constData(), wert.size(),
+                      0) == 0;
+}
+
+// An ACL as the kernel stores it: (tag, permissions, id) entries after the version 2.
+QByteArray acl(std::initializer_list<std::array<quint32, 3>> eintraege) {
+    QByteArray bytes("\2\0\0\0", 4);
+    for (const auto& [tag, rechte, id] : eintraege) {
+        const quint16 kopf[] = {static_cast<quint16>(tag), static_cast<quint16>(rechte)};
+        bytes.append(reinterpret_cast<const char*>(kopf), 4)
+            .append(reinterpret_cast<const char*>(&id), 4);
+    }
+    return bytes;
+}
+constexpr quint32 kOhneId = 0xFFFFFFFF;
+
+// A replaced file keeps its ACL (the group keeps read only, the mask rw) and other attributes;
+// a new one gets what the kernel gives a new file of mode 0666, the folder's default ACL
+// included, whatever the umask.
+TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
+    test::TempDir dir;
+    const QString alt = dir.write("acl", "alt");
+    ASSERT_EQ(::chmod(QFile::encodeName(alt).constData(), 0640), 0);
+    const QByteArray zugriff = acl(
+        {{1, 6, kOhneId}, {2, 6, 65534}, {4, 4, kOhneId}, {0x10, 6, kOhneId}, {0x20, 0, kOhneId}});
+    if (!attributSetzen(alt, "system.posix_acl_access", zugriff) ||
+        !attributSetzen(alt, "user.wyk", "eigen")) {
+        GTEST_SKIP() << "the temporary folder takes no ACL or extended attributes";
+    }
+    ASSERT_TRUE(writeBinaryFile(alt, "neu").isDone());
+    EXPECT_EQ(dir.read("acl"), "neu");
+    EXPECT_EQ(attribut(alt, "system.posix_acl_access"), zugriff);
+    EXPECT_EQ(attribut(alt, "user.wyk"), "eigen");
+    EXPECT_EQ(status(alt).st_mode & 0777, 0660u);
+
+    const QString ordner = dir.folder("geteilt");
+    ASSERT_TRUE(attributSetzen(ordner, "system.posix_acl_default",
+                               acl({{1, 6, kOhneId}, {4, 4, kOhneId}, {0x20, 4, kOhneId}})));
+    const mode_t maske = ::umask(077);
+    const bool geschrieben = writeBinaryFile(ordner + "/neu", "x").isDone();
+    const int fd =
+        ::open(QFile::encodeName(ordner + "/touch").constData(), O_CREAT | O_WRONLY, 0666);
+    ::umask(maske);
+    ASSERT_TRUE(geschrieben && ::close(fd) == 0);
+    EXPECT_EQ(status(ordner + "/neu").st_mode, status(ordner + "/touch").st_mode);
+}
+
+// A kill or an interrupt once every byte is written, before the file is named, leaves the old
+// file whole and no other file.
+TEST(WriteFile, LeavesNoTraceWhenKilled) {
+    for (const int signal : {SIGKILL, SIGINT}) {
+        for (const bool vorhanden : {true, false}) {
+            test::TempDir dir;
+            if (vorhanden) {
+                dir.write("ziel", "alt");
+            }
+            const pid_t kind = ::fork();
+            if (kind == 0) {
+                const auto halt = [signal](Schritt s) {
+                    if (s == Schritt::Geschrieben) {
+                        ::raise(signal);
+                    }
+                };
+                ::_exit(writeBinaryFile(dir.path("ziel"), "neu", halt).isDone() ? 0 : 1);
+            }
+            int ende = 0;
+            ASSERT_EQ(::waitpid(kind, &ende, 0), kind);
+            SCOPED_TRACE(testing::Message() << "signal " << signal << ", old file " << vorhanden);
+            EXPECT_TRUE(WIFSIGNALED(ende));
+            EXPECT_EQ(dir.names(), vorhanden ? QStringList{"ziel"} : QStringList());
+            EXPECT_EQ(dir.read("ziel"), vorhanden ? "alt" : "");
+        }
+    }
+}
+
+// Whatever takes the target's place between the check and the open, or a new file's name
+// before it is given, is refused and left as it is; the file a link leads to is not written.
+TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
+    const std::pair<const char*, void (*)(const test::TempDir&)> faelle[] = {
+        {"link", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
+        {"file",
+         [](const test::TempDir& d) {
+             ::rename(qPrintable(d.path("anders")), qPrintable(d.path("ziel")));
+         }},
+        {"fifo", [](const test::TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
+        {"new name", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("neu")); }}};
+    for (const auto& [fall, tausch] : faelle) {
+        test::TempDir dir;
+        dir.write("privat", "privat");
+        dir.write("anders", "anders");
+        const bool neu = QByteArray(fall) == "new name";
+        const QString ziel = dir.path(neu ? "neu" : "ziel");
+        if (!neu) {
+            dir.write("ziel", "alt");
+        }
+        const auto haken = [&, tausch = tausch](Schritt s) {
+            if (s == (neu ? Schritt::Geschrieben : Schritt::Geprueft)) {
+                QFile::remove(ziel);
+                tausch(dir);
+            }
+        };
+        const Outcome ergebnis = writeBinaryFile(ziel, "neu", haken);
+        EXPECT_TRUE(ergebnis.message().contains("ersetzt"))
+            << fall << ": " << qPrintable(ergebnis.message());
+        EXPECT_EQ(dir.read("privat"), "privat") << fall;
+        EXPECT_FALSE(dir.names().join(' ').contains(".wyk")) << fall;
+    }
+}
+
+// Names through a descriptor write through it, as a program writes to its standard output:
+// a file opened for appending is appended to, and keeps being the file the descriptor has.
+TEST(WriteFile, WritesThroughDescriptorNames) {
+    test::TempDir dir;
+    for (const QString muster : {"/dev/fd/%1", "/proc/self/fd/%1", "/proc/%2/fd/%1"}) {
+        const QString log = dir.write("log", "anfang\n");
+        const int fd = ::open(QFile::encodeName(log).constData(), O_WRONLY | O_APPEND);
+        const QString name = muster.arg(fd).arg(::getpid());
+        EXPECT_TRUE(writeBinaryFile(name, "OFF\n").isDone()) << qPrintable(name);
+        EXPECT_EQ(::write(fd, "ENDE\n", 5), 5);
+        ::close(fd);
+        EXPECT_EQ(dir.read("log"), "anfang\nOFF\nENDE\n") << qPrintable(name);
+    }
+}
+
+// Only each part of a name is limited, as it is for cp: a name of 4095 bytes is written new
+// and over.
+TEST(WriteFile, WritesNamesUpToTheSystemLimit) {
+    test::TempDir dir;
+    QString pfad = dir.path(".");
+    const QString teil(255, 'o');
+    while (QFile::encodeName(pfad).size() + 256 < 4095) {
+        pfad += "/" + teil;
+        ASSERT_EQ(::mkdir(QFile::encodeName(pfad).constData(), 0700), 0);
+    }
+    pfad += "/" + QString(4095 - QFile::encodeName(pfad).size() - 1, 'x');
+    ASSERT_EQ(QFile::encodeName(pfad).size(), 4095);
+    for (const QByteArray inhalt : {"neu", "ueber"}) {
+        EXPECT_TRUE(writeBinaryFile(pfad, inhalt).isDone()) << inhalt.data();
+        QFile datei(pfad);
+        EXPECT_TRUE(datei.open(QIODevice::ReadOnly) && datei.readAll() == inhalt) << inhalt.data();
+    }
 }
 
 // Links stay links and lead to the file that gets the bytes, which keeps its permissions;
