@@ -11,7 +11,7 @@ void grossesModell(wyk::Module1& m) {
     m.hoehe = 865;
     m.origx = 712;
     m.origy = 432;
-    m.fenster.schalter = [] { return wyk::Anzeige{true, true, true}; };
+    m.anzeige = wyk::Anzeige{true, true, true};
     // Without its picture the scene would measure nothing; the run stops with the reason.
     if (const wyk::Outcome bereit = wyk::init(m); bereit.isFailed()) {
         qFatal("%s", qPrintable(bereit.message()));

@@ -99,8 +99,7 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool p
     wyk::Module1 m;
     m.breite = b.breite;
     m.hoehe = b.hoehe;
-    const bool punkte = b.punkte;
-    m.fenster.schalter = [punkte] { return wyk::Anzeige{punkte, true, false}; };
+    m.anzeige = wyk::Anzeige{b.punkte, true, false};
     if (!wyk::init(m).isDone() ||
         !wyk::ladeDatei(m, examples + '/' + QString::fromLatin1(b.modell)).isDone()) {
         return false;

@@ -3,6 +3,7 @@
 #include "app/einzelfenster.h"
 #include "app/menubar.h"
 #include "app/modellwaechter.h"
+#include "app/qtfiledialogs.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
 #include "app/winexport.h"
@@ -164,6 +165,14 @@ void App::debugSchliessen() {
     if (offen(debug_)) {
         debug_->close();
     }
+}
+
+int fensterZeigen(const QString& modell) {
+    App viewer(std::make_unique<QtFileDialogs>());
+    if (!modell.isEmpty()) {
+        viewer.modellLaden(modell);
+    }
+    return QApplication::exec();
 }
 
 } // namespace wyk

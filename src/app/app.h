@@ -70,4 +70,8 @@ private:
     QString verweigert_; // the message last told about a refused save, until a good one
 };
 
+// Opens the windows, with the model file at modell loaded when it is not empty, and runs them
+// until the program quits; gives the exit code. Needs the QApplication in place.
+[[nodiscard]] int fensterZeigen(const QString& modell);
+
 } // namespace wyk

@@ -1,7 +1,8 @@
-#include "app/deutsch.h"
-#include "app/kommandozeile.h"
-#include "app/start.h"
+#include "app/app.h"
+#include "cli/kommandozeile.h"
+#include "cli/start.h"
 #include "platform/dateiname.h"
+#include "platform/deutsch.h"
 
 #include <QApplication>
 
@@ -15,19 +16,25 @@ template <class Anwendung> int ausfuehren(int argc, char** argv, bool bildschirm
     for (int i = 0; i < argc; ++i) {
         argumente << wyk::nameAusBytes(argv[i]);
     }
-    return wyk::starten(wyk::planAus(argumente), bildschirm);
+    const wyk::Plan plan = wyk::planAus(argumente);
+    if (plan.modus == wyk::Modus::Fenster && bildschirm) {
+        return wyk::fensterZeigen(plan.modell);
+    }
+    return wyk::ohneFenster(plan);
 }
 
 } // namespace
 
-// Qt takes its own options (-platform, -style, -reverse, ...) out of the command line when
-// the application object is made; the program reads what is left, keeping file names that are
-// not valid UTF-8 as the bytes they are. A preview, which a file
-// manager asks for without a display or a home folder, gets a core application: it loads no
-// platform plugin and no fonts and creates no runtime folder.
+// The one program: the command line (src/cli) decides what to do, the windows (src/app) are
+// opened only when it asks for them and a screen is there. Qt takes its own options
+// (-platform, -style, -reverse, ...) out of the command line when the application object is
+// made; the program reads what is left, keeping file names that are not valid UTF-8 as the
+// bytes they are. An export, help or version, which scripts and file managers ask for
+// without a display and often by the thousand, gets a core application: it loads no platform
+// plugin and no fonts and creates no runtime folder, since the drawing needs none of them.
 int main(int argc, char** argv) {
     const bool bildschirm = wyk::vorbereiten(argc, argv);
-    if (wyk::nurVorschau(argc, argv)) {
+    if (wyk::ohneOberflaeche(argc, argv)) {
         return ausfuehren<QCoreApplication>(argc, argv, false);
     }
     return ausfuehren<QApplication>(argc, argv, bildschirm);

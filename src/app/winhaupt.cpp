@@ -51,7 +51,6 @@ WINhaupt::WINhaupt(Module1& m, QMenuBar* menuBar) : m_(m) {
 
 WINhaupt::~WINhaupt() {
     m_.fenster.zoomTextSetzen = nullptr;
-    m_.fenster.schalter = nullptr;
     m_.fenster.canvasZeigen = nullptr;
 }
 
@@ -88,13 +87,15 @@ void WINhaupt::CreateControls() {
 void WINhaupt::createAnzeige() {
     auto* GroupBox1 = new QGroupBox(QStringLiteral("Anzeige"), inhalt_);
     platzieren(GroupBox1, "GroupBox1", QRect(16, 15, 132, 97), inhalt_);
+    // The boxes start as the shared state does: points off, lines and axes on.
     CBpunkte_ = new QCheckBox(QStringLiteral("Punkte"), GroupBox1);
+    CBpunkte_->setChecked(m_.anzeige.punkte);
     platzieren(CBpunkte_, "CBpunkte", QRect(27, 37, 72, 22), inhalt_);
     CBlinien_ = new QCheckBox(QStringLiteral("Linien"), GroupBox1);
-    CBlinien_->setChecked(true);
+    CBlinien_->setChecked(m_.anzeige.linien);
     platzieren(CBlinien_, "CBlinien", QRect(27, 56, 72, 22), inhalt_);
     CBachsen_ = new QCheckBox(QStringLiteral("Achsen"), GroupBox1);
-    CBachsen_->setChecked(true);
+    CBachsen_->setChecked(m_.anzeige.achsen);
     platzieren(CBachsen_, "CBachsen", QRect(27, 85, 114, 22), inhalt_);
     for (QCheckBox* box : {CBpunkte_, CBlinien_, CBachsen_}) {
         connect(box, &QCheckBox::toggled, this, &WINhaupt::CB_Action);
@@ -135,12 +136,9 @@ void WINhaupt::createKnoepfe() {
     connect(debug, &QPushButton::clicked, this, &WINhaupt::PushButton3_Action);
 }
 
-// The shared state reaches the zoom field, the check boxes and the canvas through these.
+// The shared state reaches the zoom field and the canvas through these.
 void WINhaupt::verbindeModul() {
     m_.fenster.zoomTextSetzen = [this](const QString& text) { EFzoom_->setText(text); };
-    m_.fenster.schalter = [this] {
-        return Anzeige{CBpunkte_->isChecked(), CBlinien_->isChecked(), CBachsen_->isChecked()};
-    };
     m_.fenster.canvasZeigen = [this] { CAhaupt_->repaint(); };
 }
 
@@ -148,8 +146,10 @@ Outcome WINhaupt::Event_Open() {
     return init(m_);
 }
 
-// CBpunkte, CBlinien and CBachsen: the renderer reads the boxes itself.
+// CBpunkte, CBlinien and CBachsen: the boxes' state goes into the shared state, which every
+// drawing reads.
 void WINhaupt::CB_Action() {
+    m_.anzeige = {CBpunkte_->isChecked(), CBlinien_->isChecked(), CBachsen_->isChecked()};
     zeichnen(m_);
 }
 

@@ -102,7 +102,7 @@ QByteArray pdfBild(const Module1& m) {
         // Everything beyond the page is cut off, as the canvas cuts it off.
         maler.setClipRect(0, 0, m.breite, m.hoehe);
         PdfFlaeche flaeche(maler, m.breite, m.hoehe);
-        szeneZeichnen(flaeche, m, anzeige(m));
+        szeneZeichnen(flaeche, m, m.anzeige);
     }
     return genauesFormat(bytes, m.breite, m.hoehe);
 }

@@ -35,6 +35,10 @@ QImage zeichnung(Module1& m) {
 // The format the name's extension asks for when the system can write it, else PNG.
 QByteArray format(const QString& path) {
     const QByteArray endung = QFileInfo(path).suffix().toLower().toLatin1();
+    // PNG is built into Qt: asking for the formats would load every image format plugin.
+    if (endung == "png") {
+        return endung;
+    }
     if (!endung.isEmpty() && QImageWriter::supportedImageFormats().contains(endung)) {
         return endung;
     }

@@ -131,7 +131,7 @@ private:
 
 QByteArray svgBild(const Module1& m) {
     SvgFlaeche flaeche(m.breite, m.hoehe);
-    szeneZeichnen(flaeche, m, anzeige(m));
+    szeneZeichnen(flaeche, m, m.anzeige);
     const QString bild =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"%1\" "

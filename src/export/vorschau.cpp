@@ -17,6 +17,9 @@ namespace {
 // QImageWriter's quality for zlib's fastest compression level.
 constexpr int kSchnellePng = 80;
 
+// The resolution the preview states, 100 dots per inch, whether a screen is there or not.
+constexpr int kPunkteJeMeter = 3937;
+
 } // namespace
 
 Outcome schreibeVorschau(Module1& m, int groesse, const QString& path) {
@@ -30,6 +33,8 @@ Outcome schreibeVorschau(Module1& m, int groesse, const QString& path) {
                 .arg(QDir::toNativeSeparators(path))
                 .arg(groesse));
     }
+    bild.setDotsPerMeterX(kPunkteJeMeter);
+    bild.setDotsPerMeterY(kPunkteJeMeter);
     const Anzeige nurLinien{false, true, false};
     m.breite = groesse;
     m.hoehe = groesse;

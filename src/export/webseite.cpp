@@ -102,7 +102,7 @@ QString farbDaten() {
 
 // Everything the page's script needs, as JSON of numbers, booleans and fixed names only.
 QString daten(const Module1& m) {
-    const Anzeige a = anzeige(m);
+    const Anzeige a = m.anzeige;
     const auto wahr = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
     const std::pair<const char*, QString> felder[] = {
         {"breite", Str(m.breite)},

@@ -40,11 +40,10 @@ struct Anzeige {
 };
 
 // Where the shared state reaches the windows. Each hook may be left empty: then nothing
-// happens (or, for schalter, the check boxes' start values apply).
+// happens.
 struct Fenster {
     std::function<void(const QString&)> zoomTextSetzen; // show the zoom in the zoom field
     std::function<void()> debugSchliessen;              // close the debug window
-    std::function<Anzeige()> schalter;                  // current state of the check boxes
     std::function<void()> canvasZeigen;                 // show zebild on the canvas now
 };
 
@@ -60,6 +59,7 @@ struct Module1 : Modell {
     int zoomfaktor = 10;
     int debugpkt = 0;
     int debuglinie = 0;
+    Anzeige anzeige; // the main window's check boxes: written by them, read by every drawing
     bool htmlsave = false;
     bool javasave = false;
     int mausx = 0;

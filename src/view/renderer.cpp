@@ -5,10 +5,9 @@
 #include "view/projection.h"
 #include "view/raster.h"
 
-#include <QFontMetrics>
-#include <QPainter>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace wyk {
@@ -138,35 +137,33 @@ void achsen(Zeichenflaeche& r, const Module1& m) {
 } // namespace
 
 std::vector<QPoint> beschriftungsPunkte(QChar text) {
-    QFont font;
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics metrics(font);
-    const QRect box = metrics.boundingRect(text);
-    if (box.isEmpty()) {
+    // Each letter's pixels row by row from the top, x to the right of the baseline's left end.
+    static constexpr std::array<std::pair<int, int>, 14> kX{
+        {{0, -7}, {5, -7}, {1, -6}, {4, -6}, {1, -5}, {4, -5}, {2, -4}, {3, -4}, {1, -3}, {4, -3},
+         {1, -2}, {4, -2}, {0, -1}, {5, -1}}};
+    static constexpr std::array<std::pair<int, int>, 17> kY{
+        {{0, -7}, {5, -7}, {0, -6}, {5, -6}, {1, -5}, {4, -5}, {1, -4}, {4, -4}, {2, -3}, {4, -3},
+         {2, -2}, {3, -2}, {3, -1}, {3, 0}, {2, 1}, {0, 2}, {1, 2}}};
+    static constexpr std::array<std::pair<int, int>, 15> kZ{
+        {{0, -7}, {1, -7}, {2, -7}, {3, -7}, {4, -7}, {4, -6}, {3, -5}, {2, -4}, {1, -3}, {0, -2},
+         {0, -1}, {1, -1}, {2, -1}, {3, -1}, {4, -1}}};
+    const auto punkte = [](const auto& tabelle) {
+        std::vector<QPoint> liste;
+        for (const auto& [x, y] : tabelle) {
+            liste.emplace_back(x, y);
+        }
+        return liste;
+    };
+    switch (text.unicode()) {
+    case u'x':
+        return punkte(kX);
+    case u'y':
+        return punkte(kY);
+    case u'z':
+        return punkte(kZ);
+    default:
         return {};
     }
-    // Rendered as a mask first: Qt's mono glyphs come out wrong in 16-bit pictures.
-    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
-    {
-        QPainter painter(&mask);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(-box.topLeft(), QString(text));
-    }
-    std::vector<QPoint> punkte;
-    for (int y = 0; y < mask.height(); ++y) {
-        for (int x = 0; x < mask.width(); ++x) {
-            if (qAlpha(mask.pixel(x, y)) != 0) {
-                punkte.emplace_back(box.left() + x, box.top() + y);
-            }
-        }
-    }
-    return punkte;
-}
-
-Anzeige anzeige(const Module1& m) {
-    return m.fenster.schalter ? m.fenster.schalter() : Anzeige{};
 }
 
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
@@ -199,7 +196,7 @@ void zeichnen(Module1& m) {
     }
     // Pixels outside the drawing area are never shown, so nothing is drawn there.
     Raster r(m.zebild, m.breite, m.hoehe);
-    szeneZeichnen(r, m, anzeige(m));
+    szeneZeichnen(r, m, m.anzeige);
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();
     }

@@ -26,16 +26,15 @@ constexpr double kWeitDraussen = 1e9;
 // order, then shows zebild on the canvas. Does nothing before init has created zebild.
 void zeichnen(Module1& m);
 
-// The check boxes' current state, or their start values when no window reports it.
-[[nodiscard]] Anzeige anzeige(const Module1& m);
-
 // Draws the scene as zeichnen does, onto any surface: the breite x hoehe area painted black,
 // then what the switches and the debug selection ask for. Points and ends whose screen
 // position is not finite are left out.
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige);
 
-// The pixels an axis label lights, relative to the left end of its baseline: the character
-// in the default font without antialiasing.
+// The pixels an axis label (x, y or z; nothing for any other character) lights, relative to
+// the left end of its baseline: the letter as DejaVu Sans, Debian's default font, draws it at
+// 9 pt (12 pixels) without antialiasing. The letters are held here, so that no drawing needs
+// a font: the windows, every export and the page show the same labels on every system.
 [[nodiscard]] std::vector<QPoint> beschriftungsPunkte(QChar text);
 
 } // namespace wyk

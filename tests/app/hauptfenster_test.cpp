@@ -5,8 +5,11 @@
 #include "view/projection.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
+#include <algorithm>
 #include <climits>
 
 namespace wyk::test {
@@ -72,7 +75,7 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIs
                  "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
     klick(control("CBpunkte"));
     klick(control("CBachsen"));
-    const Anzeige anzeige = m().fenster.schalter();
+    const Anzeige anzeige = m().anzeige;
     EXPECT_EQ(std::tuple(anzeige.punkte, anzeige.linien, anzeige.achsen, redraws),
               std::tuple(true, true, false, 2));
 }
@@ -222,6 +225,22 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
     mausRunter(m, 0, 0);
     mausZiehen(m, 10, -10, false);
     EXPECT_EQ(std::pair(m.origx, m.origy), std::pair(INT_MAX, INT_MIN));
+}
+
+// The windows show the model named on the command line.
+TEST(Fensterstart, TheWindowsLoadTheNamedModel) {
+    int zeilen = -1;
+    QTimer::singleShot(0, [&zeilen] {
+        const auto fenster = [](const char* art) {
+            const QWidgetList alle = QApplication::topLevelWidgets();
+            return *std::ranges::find_if(alle, [art](QWidget* w) { return w->inherits(art); });
+        };
+        fenster("wyk::WINhaupt")->findChild<QPushButton*>("PushButton3")->click();
+        zeilen = fenster("wyk::WINdebug")->findChild<QTableView*>()->model()->rowCount();
+        fenster("wyk::WINhaupt")->close();
+    });
+    EXPECT_EQ(fensterZeigen(QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk")), 0);
+    EXPECT_EQ(zeilen, 10);
 }
 
 } // namespace

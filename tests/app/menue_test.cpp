@@ -1,4 +1,4 @@
-#include "app/deutsch.h"
+#include "platform/deutsch.h"
 #include "app/modellwaechter.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"

@@ -39,7 +39,7 @@ void einrichten(Module1& m, const Ansicht& f) {
     std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
              m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
                                                     f.origx, f.origy, f.debugpkt, f.debuglinie);
-    m.fenster.schalter = [&f] { return f.anzeige; };
+    m.anzeige = f.anzeige;
     rotation2(m);
 }
 
@@ -79,7 +79,7 @@ TEST(SvgExport, ElementsCarryThePalettesColoursThePensAndTheDiscSizes) {
     m.basis[1][1] = m.basis[2][2] = 1; // the point (10, 20, 0) lies at (210, 220)
     m.punkt[1] = {0, 10, 20, 0};
     m.anzpkt = m.debugpkt = m.debuglinie = 1;
-    m.fenster.schalter = [] { return Anzeige{true, true, false}; };
+    m.anzeige = Anzeige{true, true, false};
     const char* farben[] = {"000096", "009600", "009696", "960000", "960096",
                             "969600", "969696", "696969", "6969ff", "69ff69",
                             "69ffff", "ff6969", "ff69ff", "ffff69", "ffffff"};
@@ -221,7 +221,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         schritte << QJsonObject{{"bild", true}} << QJsonObject{{"js", lage}};
         Anzeige anzeige = a.anzeige;
         desktop(m, anzeige);
-        m.fenster.schalter = [anzeige] { return anzeige; };
+        m.anzeige = anzeige;
         ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
         vorbilder << QImage(dir.path("a.png")).convertToFormat(QImage::Format_RGB32);
     }

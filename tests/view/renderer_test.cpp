@@ -1,6 +1,8 @@
 #include "view/projection.h"
 #include "view/renderer.h"
 
+#include <QFontInfo>
+#include <QPainter>
 #include <QRect>
 #include <climits>
 #include <cmath>
@@ -25,7 +27,6 @@ const QRgb kWhite = stored(255, 255, 255);
 class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m.fenster.schalter = [this] { return anzeige; };
         ASSERT_TRUE(init(m).isDone());
     }
 
@@ -57,7 +58,6 @@ protected:
     }
 
     Module1 m;
-    Anzeige anzeige;
 };
 
 // The axes are 100 pixels long in the model's scale at zoom 10 whatever the zoom: their tips
@@ -84,7 +84,7 @@ TEST_F(RendererTest, AxesTheSameAtEveryZoomAndOverAHighlight) {
 // Colour codes on a move along the x axis, over a white stroke that black wipes out: only the
 // lowest four bits count. With the axes on, the x axis covers the move.
 TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
-    anzeige.achsen = false;
+    m.anzeige.achsen = false;
     const std::array<int, 4> cases[] = {{8, 105, 105, 105},  {12, 255, 105, 105}, {17, 0, 0, 150},
                                         {-1, 255, 255, 255}, {-6, 105, 255, 105}, {16, 0, 0, 0},
                                         {-16, 0, 0, 0},      {32, 0, 0, 0}};
@@ -93,7 +93,7 @@ TEST_F(RendererTest, PaletteOfTheColourCodesUnderTheAxes) {
         zeichnen(m);
         EXPECT_EQ(m.zebild.pixel(235, 213), stored(r, g, b)) << "code " << code;
     }
-    anzeige.achsen = true;
+    m.anzeige.achsen = true;
     zeichnen(m);
     EXPECT_EQ(m.zebild.pixel(235, 213), kRed);
 }
@@ -106,7 +106,7 @@ TEST_F(RendererTest, PointsHighlightsAndTheirOrder) {
     const QRgb farbe10 = stored(105, 255, 105);
     // The colours at the pixels once drawn showing {points, lines, axes} and with the highlights.
     const auto nach = [this](Anzeige zeigen, int punkt, int linie, std::vector<QPoint> wo) {
-        std::tie(anzeige, m.debugpkt, m.debuglinie) = std::tuple(zeigen, punkt, linie);
+        std::tie(m.anzeige, m.debugpkt, m.debuglinie) = std::tuple(zeigen, punkt, linie);
         zeichnen(m);
         return farben(wo);
     };
@@ -125,7 +125,7 @@ TEST_F(RendererTest, PointsHighlightsAndTheirOrder) {
 }
 
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
-    anzeige = {.punkte = true, .linien = false, .achsen = false};
+    m.anzeige = {.punkte = true, .linien = false, .achsen = false};
     std::tie(m.origx, m.origy, m.breite, m.hoehe) = std::tuple(0, 0, 500, 450);
     m.zebild.fill(Qt::blue);
     const QRgb outside = stored(0, 0, 255);
@@ -137,7 +137,7 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     // Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not.
     EXPECT_EQ(farben({{0, 0}, {0, 200}, {0, 300}, {499, 449}, {500, 449}, {499, 450}}),
               (std::vector{kWhite, kWhite, kBlack, kWhite, outside, outside}));
-    anzeige.punkte = false;
+    m.anzeige.punkte = false;
     modell({{250, 440, 0}, {250, 460, 0}, {-5, 3, 0}, {3, -5, 0}},
            {{1, 0}, {2, 2}, {3, 0}, {4, 0}});
     m.debuglinie = 2; // runs out of the bottom edge
@@ -151,7 +151,7 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
 // Far points are clipped keeping the stroke's direction; points at infinity or of no number,
 // moves and highlights to them and rows outside the tables add nothing to the picture.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
-    anzeige = {.punkte = true, .linien = true, .achsen = false};
+    m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     for (int zoom : {1, 10, INT_MAX}) {
@@ -171,6 +171,48 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
             EXPECT_TRUE(m.zebild == weit) << zoom << ' ' << punkt << ' ' << linie;
         }
     }
+}
+
+// The pixels the default font lights for text without antialiasing, relative to the left end
+// of its baseline.
+std::vector<QPoint> geschrieben(QChar text) {
+    QFont font;
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QRect box = QFontMetrics(font).boundingRect(text);
+    QImage maske(box.size(), QImage::Format_ARGB32_Premultiplied);
+    maske.fill(Qt::transparent);
+    QPainter painter(&maske);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(-box.topLeft(), QString(text));
+    painter.end();
+    std::vector<QPoint> punkte;
+    for (int y = 0; y < maske.height(); ++y) {
+        for (int x = 0; x < maske.width(); ++x) {
+            if (qAlpha(maske.pixel(x, y)) != 0) {
+                punkte.emplace_back(box.left() + x, box.top() + y);
+            }
+        }
+    }
+    return punkte;
+}
+
+// The labels the renderer holds are the letters as the system's font draws them, where that
+// font is the one they were taken from.
+TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
+    const QFontInfo schrift{QFont()};
+    if (schrift.family() != QStringLiteral("DejaVu Sans") || schrift.pixelSize() != 12) {
+        if (!qEnvironmentVariableIsEmpty("CI")) {
+            FAIL() << "the default font is not DejaVu Sans at 12 pixels (fonts-dejavu-core)";
+        }
+        GTEST_SKIP() << "the default font is " << schrift.family().toStdString()
+                     << ", not DejaVu Sans: the labels cannot be compared";
+    }
+    for (const char c : {'x', 'y', 'z'}) {
+        EXPECT_EQ(beschriftungsPunkte(QChar::fromLatin1(c)), geschrieben(QChar::fromLatin1(c)))
+            << "letter " << c;
+    }
+    EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
 }
 
 } // namespace

@@ -45,9 +45,13 @@ struct Plan {
 // error message). Needs no application object.
 [[nodiscard]] bool ohneFensterGewuenscht(int argc, char** argv);
 
-// True when the raw command line asks for a preview (--export-thumbnail), which needs neither
-// a platform nor fonts. Needs no application object.
-[[nodiscard]] bool nurVorschau(int argc, char** argv);
+// True when the raw command line asks for a run without windows that a core application
+// serves, without a platform plugin or fonts: an export, --help or --version, or a wrong value
+// of one of the program's options. False for the windows, for --help-all (whose text lists
+// the options of Qt's GUI application) and for a command line Qt's parser does not accept,
+// such as one holding Qt's own options (-platform, -style, ...), which only the GUI
+// application takes out. Needs no application object.
+[[nodiscard]] bool ohneOberflaeche(int argc, char** argv);
 
 // Prints Qt's standard help (--help, --help-all) or version text for a command line that
 // asks for it, the help for any other, and ends the program with exit code 0.

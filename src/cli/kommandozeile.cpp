@@ -1,6 +1,7 @@
-#include "app/kommandozeile.h"
+#include "cli/kommandozeile.h"
 
 #include "export/vorschau.h"
+#include "view/projection.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -21,8 +22,17 @@ QString groessen() {
         .arg(kGroessteZeichnung.height());
 }
 
+// The preview sizes allowed, as the help and the messages name them.
+QString vorschauGroessen() {
+    return QStringLiteral("%1 bis %2").arg(kKleinsteVorschau).arg(kGroessteVorschau);
+}
+
+QCommandLineOption mitWert(const char* name, const QString& text, const char* wert) {
+    return {QString::fromLatin1(name), text, QString::fromLatin1(wert)};
+}
+
 QCommandLineOption mitWert(const char* name, const char* text, const char* wert) {
-    return {QString::fromLatin1(name), QString::fromUtf8(text), QString::fromLatin1(wert)};
+    return mitWert(name, QString::fromUtf8(text), wert);
 }
 
 QCommandLineOption schalter(const char* name, const char* text) {
@@ -61,8 +71,12 @@ struct Befehlszeile {
                                       "...; PNG bei unbekannter Endung).",
                                       "DATEI");
     QCommandLineOption drehung =
-        mitWert("turn", "Drehung um die z-Achse im Bogenmaß (sonst -0.785).", "WINKEL");
-    QCommandLineOption neigung = mitWert("tilt", "Neigung im Bogenmaß (sonst 0.3925).", "WINKEL");
+        mitWert("turn",
+                QStringLiteral("Drehung um die z-Achse im Bogenmaß (sonst %1).").arg(kStartDrehung),
+                "WINKEL");
+    QCommandLineOption neigung =
+        mitWert("tilt", QStringLiteral("Neigung im Bogenmaß (sonst %1).").arg(kStartNeigung),
+                "WINKEL");
     QCommandLineOption zoom =
         mitWert("zoom", "Bildpunkte je Modelleinheit, eine ganze Zahl ab 1 (sonst 10).", "N");
     QCommandLineOption punkte = schalter("points", "Zeichnet auch die Punkte.");
@@ -84,7 +98,10 @@ struct Befehlszeile {
                                           "DATEI");
     QCommandLineOption vorschauGroesse =
         mitWert("thumbnail-size",
-                "Breite und Höhe der Vorschau in Bildpunkten, 16 bis 4096 (sonst 256).", "N");
+                QStringLiteral("Breite und Höhe der Vorschau in Bildpunkten, %1 (sonst %2).")
+                    .arg(vorschauGroessen())
+                    .arg(Plan{}.vorschau),
+                "N");
 
     // The options that only a picture export takes.
     std::array<const QCommandLineOption*, 8> ansicht() const {
@@ -193,7 +210,7 @@ Plan mitVorschau(Plan plan, const Befehlszeile& zeile) {
     QStringList falsch;
     std::optional<int> groesse;
     lesen(zeile.parser, zeile.vorschauGroesse, vorschauAus, groesse,
-          "erlaubt ist eine ganze Zahl von 16 bis 4096.", falsch);
+          QStringLiteral("erlaubt ist eine ganze Zahl von %1.").arg(vorschauGroessen()), falsch);
     if (!falsch.isEmpty()) {
         return fehler(falsch.first());
     }
@@ -276,18 +293,21 @@ Plan gelesen(const Befehlszeile& zeile) {
     return exportPlan(zeile);
 }
 
-// The names of the program's options in a raw command line. Qt's own options are still in it
-// and make the parse fail; what matters here is only which of the program's options were
+// The raw command line, Qt's options still in it, in the program's parser. Where those are
+// present the parse fails; what matters then is only which of the program's options were
 // recognised.
-QStringList erkannteOptionen(int argc, char** argv) {
-    QStringList roh;
-    for (int i = 0; i < argc; ++i) {
-        roh << QString::fromLocal8Bit(argv[i]);
+struct RoheZeile {
+    RoheZeile(int argc, char** argv) {
+        QStringList roh;
+        for (int i = 0; i < argc; ++i) {
+            roh << QString::fromLocal8Bit(argv[i]);
+        }
+        angenommen = zeile.parser.parse(roh);
     }
+
     Befehlszeile zeile;
-    zeile.parser.parse(roh);
-    return zeile.parser.optionNames();
-}
+    bool angenommen = false;
+};
 
 } // namespace
 
@@ -301,11 +321,13 @@ Plan planAus(const QStringList& arguments) {
 }
 
 bool ohneFensterGewuenscht(int argc, char** argv) {
-    return !erkannteOptionen(argc, argv).isEmpty();
+    return !RoheZeile(argc, argv).zeile.parser.optionNames().isEmpty();
 }
 
-bool nurVorschau(int argc, char** argv) {
-    return erkannteOptionen(argc, argv).contains(QStringLiteral("export-thumbnail"));
+bool ohneOberflaeche(int argc, char** argv) {
+    const RoheZeile roh(argc, argv);
+    const QCommandLineParser& p = roh.zeile.parser;
+    return roh.angenommen && !p.optionNames().isEmpty() && !p.isSet(QStringLiteral("help-all"));
 }
 
 void hilfeOderVersionZeigen(const QStringList& arguments) {

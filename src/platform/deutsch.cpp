@@ -1,4 +1,4 @@
-#include "app/deutsch.h"
+#include "platform/deutsch.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,5 @@
-#include "app/start.h"
+#include "cli/start.h"
 
-#include "app/app.h"
-#include "app/qtfiledialogs.h"
 #include "export/off.h"
 #include "export/picture.h"
 #include "export/vorschau.h"
@@ -11,7 +9,8 @@
 #include "view/interaction.h"
 #include "view/projection.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <memory>
 
@@ -22,6 +21,9 @@ namespace {
 constexpr int kErfolg = 0;
 constexpr int kFehlgeschlagen = 1;
 constexpr int kFalscherAufruf = 2;
+
+// 96 dots per inch.
+constexpr int kBildschirmPunkteJeMeter = 3780;
 
 int fehlerMelden(int code, const QString& text) {
     // File names go out as the bytes they are, also those that are not valid UTF-8.
@@ -48,13 +50,18 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     if (const Outcome bereit = init(m); !bereit.isDone()) {
         return bereit;
     }
+    // A raster picture states the resolution of the screen it was drawn for. Without one, as
+    // here, Qt would state 100 dpi; the pictures state 96, that of a usual screen, as a window
+    // there saves them.
+    m.zebild.setDotsPerMeterX(kBildschirmPunkteJeMeter);
+    m.zebild.setDotsPerMeterY(kBildschirmPunkteJeMeter);
     zeichnungSetzen(m, ansicht.groesse);
     m.rotwinkel[3] = ansicht.drehung.value_or(m.rotwinkel[3]);
     m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
-    m.fenster.schalter = [anzeige = ansicht.anzeige] { return anzeige; };
+    m.anzeige = ansicht.anzeige;
     rotation2(m);
-    const auto einpassung = ansicht.einpassen ? einpassen(m, ansicht.anzeige, true) : std::nullopt;
+    const auto einpassung = ansicht.einpassen ? einpassen(m, m.anzeige, true) : std::nullopt;
     if (einpassung) {
         einpassungAnwenden(m, *einpassung);
     }
@@ -103,14 +110,6 @@ bool bildschirmDa(int argc, char** argv) {
     return false;
 }
 
-int fensterZeigen(const Plan& plan) {
-    App viewer(std::make_unique<QtFileDialogs>());
-    if (!plan.modell.isEmpty()) {
-        viewer.modellLaden(plan.modell);
-    }
-    return QApplication::exec();
-}
-
 } // namespace
 
 bool vorbereiten(int argc, char** argv) {
@@ -126,22 +125,19 @@ bool vorbereiten(int argc, char** argv) {
 }
 
 void benennen() {
-    QApplication::setApplicationName(QStringLiteral("WYK-Viewer"));
-    QApplication::setApplicationVersion(QStringLiteral(WYK_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("WYK-Viewer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(WYK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("wyk-viewer"));
 }
 
-int starten(const Plan& plan, bool bildschirm) {
+int ohneFenster(const Plan& plan) {
     switch (plan.modus) {
     case Modus::Fenster:
-        if (!bildschirm) {
-            return fehlerMelden(
-                kFehlgeschlagen,
-                QStringLiteral("Es ist kein Bildschirm da, auf dem sich die Fenster "
-                               "öffnen könnten. Ohne Bildschirm gehen die Exporte "
-                               "(„wyk-viewer --help“ nennt sie)."));
-        }
-        return fensterZeigen(plan);
+        return fehlerMelden(
+            kFehlgeschlagen,
+            QStringLiteral("Es ist kein Bildschirm da, auf dem sich die Fenster "
+                           "öffnen könnten. Ohne Bildschirm gehen die Exporte "
+                           "(„wyk-viewer --help“ nennt sie)."));
     case Modus::Export:
         return exportAusfuehren(plan);
     case Modus::Hilfe:

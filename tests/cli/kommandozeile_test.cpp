@@ -1,16 +1,12 @@
-#include "app/start.h"
+#include "cli/start.h"
 #include "export/picture.h"
 #include "model/reader.h"
 #include "support/tempdir.h"
 #include "view/palette.h"
 #include "view/projection.h"
 
-#include <QApplication>
 #include <QProcess>
-#include <QPushButton>
 #include <QSet>
-#include <QTableView>
-#include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -60,10 +56,10 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
     test::TempDir dir;
     for (const auto& [optionen, anzeige, sicht] : faelle) {
         const QStringList argumente{"wyk-viewer", "--export-picture", dir.path("b.png"), kHaus};
-        ASSERT_EQ(starten(planAus(argumente + optionen), false), 0);
+        ASSERT_EQ(ohneFenster(planAus(argumente + optionen)), 0);
         const auto m = std::make_unique<Module1>();
         ASSERT_TRUE(ladeDatei(*m, kHaus).isDone() && init(*m).isDone());
-        m->fenster.schalter = [a = anzeige] { return a; };
+        m->anzeige = anzeige;
         sicht(*m);
         rotation2(*m);
         ASSERT_TRUE(schreibeBild(*m, dir.path("r.png")).isDone());
@@ -130,22 +126,6 @@ setpriv --reuid=nobody --regid=nogroup --clear-groups "$2" --export-off $z m.wyk
 echo $? $(head -c 3 $z) $(LC_ALL=C stat -Lc '%u %F' $z); done)sh"),
               "0 OFF 65534 regular file\n0 OFF 0 regular file\n0 0 character special file\n"
               "1 alt 65534 regular file\n1 alt 0 regular file\n0 OFF 0 regular file\n");
-}
-
-// The windows show the model named on the command line.
-TEST(Kommandozeile, TheWindowsLoadTheNamedModel) {
-    int zeilen = -1;
-    QTimer::singleShot(0, [&zeilen] {
-        const auto fenster = [](const char* art) {
-            const QWidgetList alle = QApplication::topLevelWidgets();
-            return *std::ranges::find_if(alle, [art](QWidget* w) { return w->inherits(art); });
-        };
-        fenster("wyk::WINhaupt")->findChild<QPushButton*>("PushButton3")->click();
-        zeilen = fenster("wyk::WINdebug")->findChild<QTableView*>()->model()->rowCount();
-        fenster("wyk::WINhaupt")->close();
-    });
-    EXPECT_EQ(starten(planAus({"wyk-viewer", kHaus}), true), 0);
-    EXPECT_EQ(zeilen, 10);
 }
 
 // The colours of the pixels that are not black. Checks that they lie inside the margin of
@@ -228,7 +208,7 @@ TEST(Vorschau, FitShowsTheWholeModelInPictureExports) {
                              dir.path("f.png")};
     for (const QStringList& optionen : faelle) {
         SCOPED_TRACE(optionen.join(' ').toStdString());
-        ASSERT_EQ(starten(planAus(aufruf + optionen), false), 0);
+        ASSERT_EQ(ohneFenster(planAus(aufruf + optionen)), 0);
         eingepasst(QImage(dir.path("f.png")), 800 / 10);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/kommandozeile.h"
+#include "cli/kommandozeile.h"
 
 namespace wyk {
 
@@ -13,10 +13,10 @@ namespace wyk {
 // Gives the application object the program's name, version and desktop entry.
 void benennen();
 
-// Carries out the plan with the application object in place and gives the exit code: the
-// windows, with plan.modell loaded when named, until the program quits; or without windows
-// the export (0 done, 1 failed with a German message on stderr), help or version (0), or the
-// message of a wrong call (2). Without a screen the windows are refused with a message (1).
-[[nodiscard]] int starten(const Plan& plan, bool bildschirm);
+// Carries out a plan that opens no window, with the application object in place, and gives
+// the exit code: the export (0 done, 1 failed with a German message on stderr), help or
+// version (0), or the message of a wrong call (2). A plan for the windows reaches here only
+// when there is no screen: it is refused with a message (1).
+[[nodiscard]] int ohneFenster(const Plan& plan);
 
 } // namespace wyk
