@@ -1,5 +1,6 @@
 // The renderer runs on every drag, wheel and key event. Compares zeichnen with the same scene
-// drawn by per-item QPainter calls, and times a scene of far-away and broken coordinates.
+// drawn by per-item QPainter calls, and times the scene at device pixel ratio 2 and a scene of
+// far-away and broken coordinates.
 #include "benchmain.h"
 #include "scene.h"
 
@@ -20,6 +21,19 @@ void BM_zeichnen(benchmark::State& state) {
         benchmark::DoNotOptimize(m.zebild.constBits());
     }
     compareWith(state, "BM_QPainterBaseline");
+}
+
+// The same redraw on a screen of device pixel ratio 2: four times the pixels, pens of 2.
+void BM_zeichnenDichte2(benchmark::State& state) {
+    wyk::Module1 m;
+    grossesModell(m);
+    m.dichte = 2.0;
+    wyk::zeichnen(m); // zebild grows once, as on the first redraw on such a screen
+    for (auto _ : state) {
+        wyk::zeichnen(m);
+        benchmark::DoNotOptimize(m.zebild.constBits());
+    }
+    compareWith(state, "BM_zeichnen");
 }
 
 QPointF projiziert(const wyk::Module1& m, int p) {
@@ -81,6 +95,10 @@ void BM_zeichnenExtrem(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_zeichnen)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_zeichnenDichte2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_QPainterBaseline)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

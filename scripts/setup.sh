@@ -33,8 +33,10 @@ if [ "${1:-}" = "--test" ]; then
         chromium
         nodejs poppler-utils
         librsvg2-bin
+        imagemagick
         lintian
         desktop-file-utils shared-mime-info man-db
+        weston
     )
 fi
 

@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "app/canvas.h"
 #include "app/einzelfenster.h"
 #include "app/menubar.h"
 #include "app/modellwaechter.h"
@@ -8,28 +9,39 @@
 #include "app/windebug.h"
 #include "app/winexport.h"
 #include "app/winhaupt.h"
+#include "app/zugang.h"
 #include "export/off.h"
 #include "export/picture.h"
 #include "model/reader.h"
 #include "view/renderer.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QIcon>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPixmap>
 #include <utility>
 
 namespace wyk {
 
-App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder)
+App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder, const QString& einstellungen)
     : m_(std::make_unique<Module1>()), dialogs_(std::move(dialogs)), melder_(std::move(melder)),
-      menuBar_(new MenuBar1), waechter_(new ModellWaechter(this)) {
+      einstellungen_(einstellungen), menuBar_(new MenuBar1), waechter_(new ModellWaechter(this)) {
     // Only "Quit" and closing the main window end the program, not the last of the other
     // windows closing.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(m_->ressourcen.picture(168))));
+    zugangEinrichten();
     addMenuHandlers();
     haupt_ = std::make_unique<WINhaupt>(*m_, menuBar_);
+    if (const auto groesse = einstellungen_.fenster()) {
+        haupt_->resize(*groesse);
+    }
+    dialogs_->ordnerMerken(einstellungen_.ordner());
+    connect(haupt_.get(), &WINhaupt::schliesst, this,
+            [this] { einstellungen_.merken(haupt_->size(), dialogs_->modellOrdner()); });
     m_->fenster.debugSchliessen = [this] { debugSchliessen(); };
     connect(haupt_.get(), &WINhaupt::ladenGewuenscht, this, &App::FIload_Action);
     connect(haupt_.get(), &WINhaupt::debugGewuenscht, this, &App::debugZeigen);
@@ -59,7 +71,8 @@ WIInfo* App::infoFenster() const {
     return offen(info_) ? info_.data() : nullptr;
 }
 
-// Binds the menu items; the Edit items act on the zoom field when it has the focus.
+// Binds the menu items; the Edit items act on the zoom field when it has the focus, Copy also
+// on the drawing.
 void App::addMenuHandlers() {
     connect(menuBar_->About, &QAction::triggered, this, &App::About_Action);
     connect(menuBar_->FIload, &QAction::triggered, this, &App::FIload_Action);
@@ -69,7 +82,7 @@ void App::addMenuHandlers() {
     connect(menuBar_->FileQuit, &QAction::triggered, this, [this] { haupt_->close(); });
     bearbeiten(menuBar_->EditUndo, [](QLineEdit& feld) { feld.undo(); });
     bearbeiten(menuBar_->EditCut, [](QLineEdit& feld) { feld.cut(); });
-    bearbeiten(menuBar_->EditCopy, [](QLineEdit& feld) { feld.copy(); });
+    connect(menuBar_->EditCopy, &QAction::triggered, this, &App::kopieren);
     bearbeiten(menuBar_->EditPaste, [](QLineEdit& feld) { feld.paste(); });
     bearbeiten(menuBar_->EditClear, [](QLineEdit& feld) {
         if (feld.hasSelectedText()) {
@@ -87,6 +100,24 @@ void App::bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&)) {
             aktion(feld);
         }
     });
+}
+
+// Copy: the focused drawing goes to the clipboard as a picture, exactly its pixels, both as an
+// image and as PNG data; the focused zoom field's selected text as text.
+void App::kopieren() {
+    if (haupt_->zeichnung().hasFocus()) {
+        const QImage bild = haupt_->zeichnung().zeichnung();
+        QByteArray png;
+        QBuffer puffer(&png);
+        puffer.open(QIODevice::WriteOnly);
+        bild.save(&puffer, "PNG");
+        auto* daten = new QMimeData;
+        daten->setImageData(bild);
+        daten->setData(QStringLiteral("image/png"), png);
+        QApplication::clipboard()->setMimeData(daten);
+    } else if (haupt_->zoomFeld().hasFocus()) {
+        haupt_->zoomFeld().copy();
+    }
 }
 
 void App::About_Action() {
@@ -126,6 +157,7 @@ void App::modellLaden(const QString& path) {
 void App::geladen(const Outcome& outcome) {
     melden(melder_, haupt_.get(), outcome);
     if (outcome.isDone()) {
+        haupt_->modellBenennen();
         dialogs_->modellGeladen(m_->datpfad);
         verweigert_.clear();
         waechter_->folgen(m_->datpfad);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/einstellungen.h"
 #include "app/meldung.h"
 #include "model/module1.h"
 #include "platform/filedialogs.h"
@@ -22,12 +23,15 @@ class WIInfo;
 
 // The application: owns the shared state, the file dialogs, the menu bar and the windows,
 // and handles the menu commands, whichever window is in front. Creating it opens the main
-// window with its first drawing. The loaded model file is followed: each save loads it again.
+// window with its first drawing, at the size remembered in the settings file einstellungen,
+// with the file dialogs in the remembered folder; closing the main window remembers both.
+// The loaded model file is followed: each save loads it again.
 class App : public QObject {
     Q_OBJECT
 
 public:
-    explicit App(std::unique_ptr<FileDialogs> dialogs, Melder melder = warnungZeigen);
+    explicit App(std::unique_ptr<FileDialogs> dialogs, Melder melder = warnungZeigen,
+                 const QString& einstellungen = Einstellungen::standardPfad());
     ~App() override;
 
     Module1& modul() const { return *m_; }
@@ -54,6 +58,7 @@ public:
 private:
     void addMenuHandlers();
     void bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&));
+    void kopieren();
     void debugSchliessen();
     void geladen(const Outcome& outcome);
     void dateiGespeichert(bool ganzVerlangt);
@@ -61,6 +66,7 @@ private:
     std::unique_ptr<Module1> m_;
     std::unique_ptr<FileDialogs> dialogs_;
     Melder melder_;
+    Einstellungen einstellungen_;
     MenuBar1* menuBar_;
     std::unique_ptr<WINhaupt> haupt_;
     QPointer<WINdebug> debug_;

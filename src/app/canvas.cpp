@@ -2,9 +2,11 @@
 
 #include "app/bildkopie.h"
 
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace wyk {
 
@@ -13,29 +15,100 @@ namespace {
 // One notch of a wheel, in the eighths of a degree that QWheelEvent reports.
 constexpr int kRaste = 120;
 
+// The focus ring: kRing pixels wide, kLuecke pixels away from the drawing.
+constexpr int kRing = 2;
+constexpr int kLuecke = 1;
+
 } // namespace
 
-Canvas::Canvas(const QImage& bild, QWidget* parent) : QWidget(parent), bild_(bild) {
-    setFocusPolicy(Qt::NoFocus);
+// The ring around the focused canvas: a sibling below it that paints only its frame and lets
+// every mouse event through.
+class Fokusring : public QWidget {
+public:
+    explicit Fokusring(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QColor farbe = palette().color(QPalette::Highlight);
+        const QRect r = rect();
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), kRing), farbe);
+        painter.fillRect(QRect(r.left(), r.bottom() - kRing + 1, r.width(), kRing), farbe);
+        painter.fillRect(QRect(r.left(), r.top(), kRing, r.height()), farbe);
+        painter.fillRect(QRect(r.right() - kRing + 1, r.top(), kRing, r.height()), farbe);
+    }
+};
+
+Canvas::Canvas(const QImage& bild, QWidget* parent)
+    : QWidget(parent), bild_(bild), ring_(new Fokusring(parent)) {
+    setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted from the picture, so the background need not be cleared first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QImage Canvas::zeichnung() const {
+    return bild_.copy(rect()).convertToFormat(QImage::Format_RGB32);
+}
+
+void Canvas::focusInEvent(QFocusEvent* event) {
+    ringFolgen();
+    ring_->show();
+    QWidget::focusInEvent(event);
+}
+
+void Canvas::focusOutEvent(QFocusEvent* event) {
+    ring_->hide();
+    QWidget::focusOutEvent(event);
+}
+
+void Canvas::moveEvent(QMoveEvent*) {
+    ringFolgen();
+}
+
+void Canvas::resizeEvent(QResizeEvent*) {
+    ringFolgen();
+}
+
+void Canvas::ringFolgen() {
+    constexpr int kAussen = kRing + kLuecke;
+    ring_->setGeometry(geometry().adjusted(-kAussen, -kAussen, kAussen, kAussen));
+    ring_->stackUnder(this);
+}
+
 void Canvas::paintEvent(QPaintEvent* event) {
+    const double dichte = devicePixelRatioF();
+    if (dichte != bild_.devicePixelRatio()) {
+        // Another screen or scale: the picture is drawn anew at this density once the paint is
+        // done, and meanwhile shown scaled.
+        QMetaObject::invokeMethod(this, [this, dichte] { emit dichteGeaendert(dichte); },
+                                  Qt::QueuedConnection);
+    }
     QPainter painter(this);
-    const QRect bereich = event->rect();
-    if (!bild_.rect().contains(bereich)) {
+    const QRectF bereich = event->rect();
+    const double bildDichte = bild_.devicePixelRatio();
+    // The device pixels of the picture under the area asked for.
+    const QRect geraet =
+        QRect(QPoint(static_cast<int>(std::floor(bereich.left() * bildDichte)),
+                     static_cast<int>(std::floor(bereich.top() * bildDichte))),
+              QPoint(static_cast<int>(std::ceil(bereich.right() * bildDichte)) - 1,
+                     static_cast<int>(std::ceil(bereich.bottom() * bildDichte)) - 1));
+    if (!bild_.rect().contains(geraet)) {
         painter.fillRect(bereich, Qt::black);
     }
-    const QRect aus = bereich.intersected(bild_.rect());
+    const QRect aus = geraet.intersected(bild_.rect());
     if (aus.isEmpty()) {
         return;
     }
+    const QPointF ziel = QPointF(aus.topLeft()) / bildDichte;
     if (bild_.format() == QImage::Format_RGB16) {
         alsRgb32(bild_, aus, puffer_);
-        painter.drawImage(aus.topLeft(), puffer_, QRect(QPoint(0, 0), aus.size()));
+        puffer_.setDevicePixelRatio(bildDichte);
+        painter.drawImage(ziel, puffer_, QRect(QPoint(0, 0), aus.size()));
     } else {
-        painter.drawImage(aus.topLeft(), bild_, aus);
+        painter.drawImage(ziel, bild_, aus);
     }
 }
 

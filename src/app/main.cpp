@@ -9,7 +9,9 @@
 namespace {
 
 template <class Anwendung> int ausfuehren(int argc, char** argv, bool bildschirm) {
+    const QtMessageHandler vorher = wyk::anmelden();
     Anwendung app(argc, argv);
+    qInstallMessageHandler(vorher);
     wyk::deutschLaden(app);
     wyk::benennen();
     QStringList argumente;
@@ -27,9 +29,9 @@ template <class Anwendung> int ausfuehren(int argc, char** argv, bool bildschirm
 
 // The one program: the command line (src/cli) decides what to do, the windows (src/app) are
 // opened only when it asks for them and a screen is there. Qt takes its own options
-// (-platform, -style, -reverse, ...) out of the command line when the application object is
-// made; the program reads what is left, keeping file names that are not valid UTF-8 as the
-// bytes they are. An export, help or version, which scripts and file managers ask for
+// (-platform, -style, -reverse, ...) out of the command line, and connects to the screen,
+// when the application object is made; the program reads what is left, keeping file names
+// that are not valid UTF-8 as the bytes they are. An export, help or version, which scripts and file managers ask for
 // without a display and often by the thousand, gets a core application: it loads no platform
 // plugin and no fonts and creates no runtime folder, since the drawing needs none of them.
 int main(int argc, char** argv) {

@@ -1,6 +1,5 @@
 #include "app/updownarrows.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -11,65 +10,50 @@ namespace {
 constexpr int kErsteWiederholungMs = 400;
 constexpr int kWiederholungMs = 60;
 
-} // namespace
+// One arrow: a bevelled button, sunken while held, reporting each press and repeat.
+class Pfeil : public QAbstractButton {
+public:
+    Pfeil(bool aufwaerts, const QString& name, QWidget* parent)
+        : QAbstractButton(parent), aufwaerts_(aufwaerts) {
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(name);
+        setAutoRepeat(true);
+        setAutoRepeatDelay(kErsteWiederholungMs);
+        setAutoRepeatInterval(kWiederholungMs);
+    }
 
-UpDownArrows::UpDownArrows(QWidget* parent) : QWidget(parent) {
-    setFocusPolicy(Qt::NoFocus);
-    connect(&wiederholen_, &QTimer::timeout, this, [this] {
-        wiederholen_.setInterval(kWiederholungMs);
-        melden();
-    });
-}
-
-QRect UpDownArrows::feld(Pfeil pfeil) const {
-    const int mitte = height() / 2;
-    return pfeil == Pfeil::Auf ? QRect(0, 0, width(), mitte)
-                               : QRect(0, mitte, width(), height() - mitte);
-}
-
-void UpDownArrows::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    for (const Pfeil pfeil : {Pfeil::Auf, Pfeil::Ab}) {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
         QStyleOption option;
         option.initFrom(this);
-        option.rect = feld(pfeil);
-        if (pfeil == gedrueckt_) {
-            option.state |= QStyle::State_Sunken;
-        } else {
-            option.state |= QStyle::State_Raised;
-        }
+        option.state |= isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
         style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &option, &painter, this);
         option.rect.adjust(2, 2, -2, -2);
-        style()->drawPrimitive(pfeil == Pfeil::Auf ? QStyle::PE_IndicatorArrowUp
-                                                   : QStyle::PE_IndicatorArrowDown,
+        style()->drawPrimitive(aufwaerts_ ? QStyle::PE_IndicatorArrowUp
+                                          : QStyle::PE_IndicatorArrowDown,
                                &option, &painter, this);
     }
+
+private:
+    bool aufwaerts_;
+};
+
+} // namespace
+
+UpDownArrows::UpDownArrows(QWidget* parent)
+    : QWidget(parent), auf_(new Pfeil(true, QStringLiteral("Zoom größer"), this)),
+      ab_(new Pfeil(false, QStringLiteral("Zoom kleiner"), this)) {
+    setFocusPolicy(Qt::NoFocus);
+    // pressed comes at the press and at every repeat, not at the release.
+    connect(auf_, &QAbstractButton::pressed, this, &UpDownArrows::up);
+    connect(ab_, &QAbstractButton::pressed, this, &UpDownArrows::down);
 }
 
-void UpDownArrows::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    gedrueckt_ = feld(Pfeil::Auf).contains(event->position().toPoint()) ? Pfeil::Auf : Pfeil::Ab;
-    update();
-    melden();
-    wiederholen_.start(kErsteWiederholungMs);
-}
-
-void UpDownArrows::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        wiederholen_.stop();
-        gedrueckt_ = Pfeil::Keiner;
-        update();
-    }
-}
-
-void UpDownArrows::melden() {
-    if (gedrueckt_ == Pfeil::Auf) {
-        emit up();
-    } else if (gedrueckt_ == Pfeil::Ab) {
-        emit down();
-    }
+void UpDownArrows::resizeEvent(QResizeEvent*) {
+    const int mitte = height() / 2;
+    auf_->setGeometry(0, 0, width(), mitte);
+    ab_->setGeometry(0, mitte, width(), height() - mitte);
 }
 
 } // namespace wyk

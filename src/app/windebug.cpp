@@ -6,6 +6,7 @@
 #include "platform/numbers.h"
 #include "view/renderer.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +15,24 @@
 #include <utility>
 
 namespace wyk {
+
+namespace {
+
+// A table read as a list: Home and End go to the first and the last row.
+class Liste : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers modifiers) override {
+        if (aktion == MoveHome || aktion == MoveEnd) {
+            modifiers |= Qt::ControlModifier;
+        }
+        return QTableView::moveCursor(aktion, modifiers);
+    }
+};
+
+} // namespace
 
 WINdebug::WINdebug(Module1& m, const QWidget& haupt) : m_(m) {
     Layout();
@@ -25,6 +44,10 @@ void WINdebug::Layout() {
     setWindowTitle(QStringLiteral("Debug"));
     setWindowFlags(kFensterRahmen);
     setFixedSize(399, 435);
+    auto* schliessen = new QAction(this);
+    schliessen->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
+    connect(schliessen, &QAction::triggered, this, &QWidget::close);
+    addAction(schliessen);
 }
 
 void WINdebug::CreateControls() {
@@ -40,20 +63,33 @@ void WINdebug::CreateControls() {
             return spalte == 0 ? Str(zeile + 1) : Str(m_.linie[zeile + 1][spalte]);
         },
         this);
-    LBpunkte_ = tabelle(punkte_, "LBpunkte", QRect(20, 38, 197, 377));
-    connect(LBpunkte_, &QTableView::clicked, this, &WINdebug::LBpunkte_CellClick);
+    LBpunkte_ = tabelle(punkte_, "LBpunkte", QRect(20, 38, 197, 377), QStringLiteral("Punkte"),
+                        &WINdebug::LBpunkte_CellClick);
     ueberschrift(QStringLiteral("Linien"), "StaticText1", QRect(254, 6, 100, 20));
-    LBlinien_ = tabelle(linien_, "LBlinien", QRect(229, 38, 150, 377));
-    connect(LBlinien_, &QTableView::clicked, this, &WINdebug::LBlinien_CellClick);
+    LBlinien_ = tabelle(linien_, "LBlinien", QRect(229, 38, 150, 377), QStringLiteral("Linien"),
+                        &WINdebug::LBlinien_CellClick);
     ueberschrift(QStringLiteral("Punkte"), "StaticText2", QRect(53, 6, 100, 20));
 }
 
 // A list of rows with a heading: one row selected at a time, columns of equal width, no
-// sorting, no editing, no grid.
-QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo) {
-    auto* view = new QTableView(this);
+// sorting, no editing, no grid. A row chosen by a click, by the keys that move the selection,
+// or by Return or Space, goes to waehlen.
+QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo,
+                              const QString& titel, void (WINdebug::*waehlen)(const QModelIndex&)) {
+    auto* view = new Liste(this);
     platzieren(view, name, wo);
+    view->setAccessibleName(titel);
     view->setModel(inhalt);
+    connect(view, &QTableView::clicked, this, waehlen);
+    connect(view, &QTableView::activated, view,
+            [view](const QModelIndex& index) { view->selectRow(index.row()); });
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, view, waehlen] {
+                const QModelIndexList zeilen = view->selectionModel()->selectedRows();
+                if (!zeilen.isEmpty()) {
+                    (this->*waehlen)(zeilen.constFirst());
+                }
+            });
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -97,13 +133,20 @@ void WINdebug::Event_Open(const QWidget& haupt) {
 }
 
 void WINdebug::LBpunkte_CellClick(const QModelIndex& index) {
-    m_.debugpkt = index.row() + 1;
-    zeichnen(m_);
+    markieren(m_.debugpkt, index.row() + 1);
 }
 
 void WINdebug::LBlinien_CellClick(const QModelIndex& index) {
-    m_.debuglinie = index.row() + 1;
-    zeichnen(m_);
+    markieren(m_.debuglinie, index.row() + 1);
+}
+
+// A mark that stays as it is is not drawn again: a click has selected its row, and so marked
+// it, before it reports.
+void WINdebug::markieren(int& marke, int nummer) {
+    if (marke != nummer) {
+        marke = nummer;
+        zeichnen(m_);
+    }
 }
 
 void WINdebug::Event_Close() {

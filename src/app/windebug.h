@@ -11,8 +11,9 @@ namespace wyk {
 
 class DebugTabelle;
 
-// The debug window: the model's points and pen moves in two tables. A click on a row marks
-// that point or move in the drawing; closing the window removes both marks.
+// The debug window: the model's points and pen moves in two tables. A row chosen by a click
+// or by the keyboard marks that point or move in the drawing; closing the window (also by
+// Escape or Ctrl+W) removes both marks.
 class WINdebug : public QWidget {
     Q_OBJECT
 
@@ -29,12 +30,14 @@ protected:
 private:
     void Layout();
     void CreateControls();
-    QTableView* tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo);
+    QTableView* tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo,
+                        const QString& titel, void (WINdebug::*waehlen)(const QModelIndex&));
     void ueberschrift(const QString& text, const char* name, const QRect& wo);
     void debugzeigen();
     void Event_Open(const QWidget& haupt);
     void LBpunkte_CellClick(const QModelIndex& index);
     void LBlinien_CellClick(const QModelIndex& index);
+    void markieren(int& marke, int nummer);
     void Event_Close();
 
     Module1& m_;

@@ -4,6 +4,7 @@
 #include "app/einzelfenster.h"
 #include "app/platzieren.h"
 #include "app/updownarrows.h"
+#include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -34,13 +36,39 @@ QString lokaleDatei(const QMimeData* daten) {
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+// A drop opens the file and leaves it where it is: it is taken as a copy, never as a move,
+// after which the source would delete the file. Gives the file, or an empty text when the
+// drop is refused.
+QString alsKopie(QDropEvent* event) {
+    const QString path = lokaleDatei(event->mimeData());
+    if (path.isEmpty() || (event->possibleActions() & Qt::CopyAction) == 0) {
+        event->ignore();
+        return {};
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return path;
+}
+
+// What a screen reader reads for the drawing: the model and the keys that work on it.
+QString zeichnungsName(const QString& modell) {
+    return (modell.isEmpty() ? QStringLiteral("Zeichnung ohne Modell")
+                             : QStringLiteral("Modell „%1“").arg(modell)) +
+           QStringLiteral(". Pfeiltasten drehen oder verschieben, Plus und Minus zoomen, Pos1 "
+                          "oder 0 stellt die Ansicht zurück, 1, 3 und 7 zeigen es von vorn, "
+                          "rechts und oben, mit Strg von der Gegenseite, F passt es ein.");
+}
+
 } // namespace
 
 WINhaupt::WINhaupt(Module1& m, QMenuBar* menuBar) : m_(m) {
     Layout(menuBar);
     CreateControls();
     verbindeModul();
+    tabReihenfolge();
     inhalt_->installEventFilter(this);
+    CAhaupt_->installEventFilter(this);
+    EFzoom_->installEventFilter(this);
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setSingleShot(true);
@@ -76,10 +104,12 @@ void WINhaupt::CreateControls() {
     createAnzeige();
     createAnsicht();
     CAhaupt_ = new Canvas(m_.zebild, inhalt_);
+    CAhaupt_->setAccessibleName(zeichnungsName({}));
     platzieren(CAhaupt_, "CAhaupt", QRect(kCanvasEcke, QSize(m_.breite, m_.hoehe)), inhalt_);
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
+    connect(CAhaupt_, &Canvas::dichteGeaendert, this, &WINhaupt::CAhaupt_ScaleFactorChanged);
     createKnoepfe();
 }
 
@@ -115,6 +145,7 @@ void WINhaupt::createAnsicht() {
     connect(pfeile, &UpDownArrows::up, this, &WINhaupt::UPDzoom_Up);
     EFzoom_ = new QLineEdit(QStringLiteral("10"), GroupBox2);
     EFzoom_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    EFzoom_->setAccessibleName(QStringLiteral("Zoom"));
     platzieren(EFzoom_, "EFzoom", QRect(73, 153, 44, 22), inhalt_);
     connect(EFzoom_, &QLineEdit::textEdited, this, &WINhaupt::EFzoom_TextChange);
     RBdrag0_ = new QRadioButton(QStringLiteral("rotieren"), GroupBox2);
@@ -124,6 +155,7 @@ void WINhaupt::createAnsicht() {
                QRect(25, 214, 100, 20), inhalt_);
     auto* zoom = new QLabel(QStringLiteral("Zoom"), GroupBox2);
     zoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    zoom->setBuddy(EFzoom_);
     platzieren(zoom, "StaticText1", QRect(25, 153, 42, 20), inhalt_);
 }
 
@@ -142,7 +174,25 @@ void WINhaupt::verbindeModul() {
     m_.fenster.canvasZeigen = [this] { CAhaupt_->repaint(); };
 }
 
+// Tab goes through the controls in the order they stand, top to bottom: the drawing (at the
+// top, on the right), the check boxes, the zoom field, the mode, then the buttons.
+void WINhaupt::tabReihenfolge() {
+    QWidget* vorher = CAhaupt_;
+    for (const char* name : {"CBpunkte", "CBlinien", "CBachsen", "EFzoom", "RBdrag0", "RBdrag1",
+                             "PushButton1", "PushButton2", "PushButton3"}) {
+        QWidget* naechstes = inhalt_->findChild<QWidget*>(QString::fromLatin1(name));
+        setTabOrder(vorher, naechstes);
+        vorher = naechstes;
+    }
+}
+
+void WINhaupt::modellBenennen() {
+    setWindowTitle(QStringLiteral("%1 – WYK-Viewer").arg(m_.datname));
+    CAhaupt_->setAccessibleName(zeichnungsName(m_.datname));
+}
+
 Outcome WINhaupt::Event_Open() {
+    m_.dichte = CAhaupt_->devicePixelRatioF();
     return init(m_);
 }
 
@@ -183,6 +233,19 @@ void WINhaupt::CAhaupt_MouseWheel(int delta) {
     mausRad(m_, delta);
 }
 
+bool WINhaupt::CAhaupt_KeyDown(const QKeyEvent& taste) {
+    return zeichnungTaste(m_, taste.key(), taste.modifiers(), RBdrag0_->isChecked()) ||
+           ansichtTaste(m_, taste.key(), taste.modifiers());
+}
+
+bool WINhaupt::EFzoom_KeyDown(const QKeyEvent& taste) {
+    return zoomTaste(m_, taste.key());
+}
+
+void WINhaupt::CAhaupt_ScaleFactorChanged(double dichte) {
+    dichteSetzen(m_, dichte);
+}
+
 void WINhaupt::PushButton2_Action() {
     emit ladenGewuenscht();
 }
@@ -202,12 +265,20 @@ void WINhaupt::Event_Resized(QSize inhalt) {
 }
 
 void WINhaupt::Event_Close() {
+    emit schliesst();
     QCoreApplication::exit(0);
 }
 
 bool WINhaupt::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inhalt_ && event->type() == QEvent::Resize) {
         Event_Resized(inhalt_->size());
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto& taste = *static_cast<const QKeyEvent*>(event);
+        if ((watched == CAhaupt_ && CAhaupt_KeyDown(taste)) ||
+            (watched == EFzoom_ && EFzoom_KeyDown(taste))) {
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -218,15 +289,15 @@ void WINhaupt::closeEvent(QCloseEvent* event) {
 }
 
 void WINhaupt::dragEnterEvent(QDragEnterEvent* event) {
-    if (!lokaleDatei(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
+    alsKopie(event);
+}
+
+void WINhaupt::dragMoveEvent(QDragMoveEvent* event) {
+    alsKopie(event);
 }
 
 void WINhaupt::dropEvent(QDropEvent* event) {
-    const QString path = lokaleDatei(event->mimeData());
-    if (!path.isEmpty()) {
-        event->acceptProposedAction();
+    if (const QString path = alsKopie(event); !path.isEmpty()) {
         emit dateiAbgelegt(path);
     }
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QKeyEvent;
 class QLineEdit;
 class QMenuBar;
 class QRadioButton;
@@ -30,6 +31,11 @@ public:
     Outcome Event_Open();
 
     QLineEdit& zoomFeld() const { return *EFzoom_; }
+    Canvas& zeichnung() const { return *CAhaupt_; }
+
+    // Names the window and the drawing after the loaded model: the title becomes
+    // "FILENAME – WYK-Viewer".
+    void modellBenennen();
     // The area below the menu bar that holds the controls.
     QWidget& inhalt() const { return *inhalt_; }
 
@@ -37,11 +43,14 @@ signals:
     void ladenGewuenscht();
     void debugGewuenscht();
     void dateiAbgelegt(const QString& path);
+    // The window is closing: what is to be remembered is as it will stay.
+    void schliesst();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -60,6 +69,10 @@ private:
     void CAhaupt_MouseDown(int x, int y);
     void CAhaupt_MouseDrag(int x, int y);
     void CAhaupt_MouseWheel(int delta);
+    bool CAhaupt_KeyDown(const QKeyEvent& taste);
+    bool EFzoom_KeyDown(const QKeyEvent& taste);
+    void tabReihenfolge();
+    void CAhaupt_ScaleFactorChanged(double dichte);
     void PushButton2_Action();
     void Timer1_Action();
     void PushButton3_Action();

@@ -1,10 +1,15 @@
 #include "cli/kommandozeile.h"
 
 #include "export/vorschau.h"
+#include "platform/dateiname.h"
+#include "view/ansichten.h"
 #include "view/projection.h"
+#include "view/renderer.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QUrl>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -51,7 +56,7 @@ struct Befehlszeile {
         parser.addVersionOption();
         parser.addOptions(
             {off, web, png, bild, drehung, neigung, zoom, punkte, ohneLinien, ohneAchsen, groesse});
-        parser.addOptions({einpassen, vorschau, vorschauGroesse});
+        parser.addOptions({einpassen, dichte, vorschau, vorschauGroesse, seite, bilder, dauer});
         parser.addPositionalArgument(QStringLiteral("MODELL"),
                                      QStringLiteral("Die WYK-Modelldatei."),
                                      QStringLiteral("[MODELL]"));
@@ -64,12 +69,14 @@ struct Befehlszeile {
                                      "und die vier Klassendateien des Applets.",
                                      "DATEI");
     QCommandLineOption png = mitWert("export-png", "Wie --export-picture.", "DATEI");
-    QCommandLineOption bild = mitWert("export-picture",
-                                      "Speichert die Ansicht von MODELL als Bild DATEI, im Format "
-                                      "der Endung: .svg und .pdf als Vektorgrafik, .html oder .htm als "
-                                      "Seite zum Drehen, sonst als Rasterbild (.png, .bmp, .jpg "
-                                      "...; PNG bei unbekannter Endung).",
-                                      "DATEI");
+    QCommandLineOption bild =
+        mitWert("export-picture",
+                "Speichert die Ansicht von MODELL als Bild DATEI, im Format "
+                "der Endung: .svg und .pdf als Vektorgrafik, .html oder .htm als "
+                "Seite zum Drehen, .gif als Animation einer vollen Drehung "
+                "um die senkrechte Achse, sonst als Rasterbild (.png, .bmp, .jpg "
+                "...; PNG bei unbekannter Endung).",
+                "DATEI");
     QCommandLineOption drehung =
         mitWert("turn",
                 QStringLiteral("Drehung um die z-Achse im Bogenmaß (sonst %1).").arg(kStartDrehung),
@@ -91,6 +98,12 @@ struct Befehlszeile {
     QCommandLineOption einpassen = schalter(
         "fit", "Wählt Zoom und Ursprung so, dass das ganze Modell mittig ins Bild passt, nach "
                "den übrigen Ansichtsoptionen (nicht mit --zoom).");
+    QCommandLineOption dichte =
+        mitWert("scale",
+                "Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R Gerätepixeln je "
+                "Bildpunkt es zeigt: ein Rasterbild mit R-mal so vielen Pixeln, SVG und PDF "
+                "R-mal so groß; 1 bis 4, auch mit Nachkommastellen (sonst 1).",
+                "R");
     QCommandLineOption vorschau = mitWert("export-thumbnail",
                                           "Schreibt die Vorschau von MODELL für Dateimanager als "
                                           "PNG-Datei DATEI: die Strecken in der Startansicht, "
@@ -103,11 +116,37 @@ struct Befehlszeile {
                     .arg(Plan{}.vorschau),
                 "N");
 
+    QCommandLineOption seite = mitWert("view",
+                                       "Standardansicht: front, back, right, left, top, bottom "
+                                       "oder start (nicht mit --turn oder --tilt).",
+                                       "NAME");
+    QCommandLineOption bilder = mitWert(
+        "frames", "Bilder der GIF-Animation in einer vollen Drehung, 2 bis 360 (sonst 36).", "N");
+    QCommandLineOption dauer = mitWert("frame-time",
+                                       "Zeit jedes Bildes der GIF-Animation in Millisekunden, 20 "
+                                       "bis 10000 (sonst 100), auf Hundertstelsekunden gerundet.",
+                                       "MS");
+
     // The options that only a picture export takes.
-    std::array<const QCommandLineOption*, 8> ansicht() const {
-        return {&drehung, &neigung, &zoom, &punkte, &ohneLinien, &ohneAchsen, &groesse, &einpassen};
+    std::array<const QCommandLineOption*, 12> ansicht() const {
+        return {&drehung, &neigung,   &zoom,  &punkte, &ohneLinien, &ohneAchsen,
+                &groesse, &einpassen, &dichte, &seite, &bilder, &dauer};
     }
 };
+
+// The model as named: a file name, or a URL as file managers and the desktop entry's %U pass
+// it. A local file:// URL names its file, percent-encoding decoded to the bytes of the name;
+// any other URL gives nothing.
+std::optional<QString> modellDatei(const QString& argument) {
+    const QUrl url(argument);
+    if (url.scheme().isEmpty() || !argument.startsWith(url.scheme() + QStringLiteral("://"))) {
+        return argument;
+    }
+    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost"))) {
+        return std::nullopt;
+    }
+    return nameAusBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
 
 Plan fehler(const QString& text) {
     Plan plan;
@@ -133,6 +172,12 @@ std::optional<double> winkelAus(const QString& text) {
     return ok && std::isfinite(winkel) ? std::optional(winkel) : std::nullopt;
 }
 
+std::optional<double> dichteAus(const QString& text) {
+    bool ok = false;
+    const double dichte = text.toDouble(&ok);
+    return ok && dichte >= 1.0 && dichte <= kGroessteDichte ? std::optional(dichte) : std::nullopt;
+}
+
 std::optional<int> zoomAus(const QString& text) {
     bool ok = false;
     const int zoom = text.toInt(&ok);
@@ -148,6 +193,23 @@ std::optional<int> vorschauAus(const QString& text) {
     const int groesse = text.toInt(&ok);
     return ok && imBereich(groesse, kKleinsteVorschau, kGroessteVorschau) ? std::optional(groesse)
                                                                           : std::nullopt;
+}
+
+std::optional<const Seite*> seiteAus(const QString& text) {
+    const Seite* seite = seiteNamens(text);
+    return seite != nullptr ? std::optional(seite) : std::nullopt;
+}
+
+std::optional<int> bilderAus(const QString& text) {
+    bool ok = false;
+    const int bilder = text.toInt(&ok);
+    return ok && imBereich(bilder, kMinBilder, kMaxBilder) ? std::optional(bilder) : std::nullopt;
+}
+
+std::optional<int> dauerAus(const QString& text) {
+    bool ok = false;
+    const int dauer = text.toInt(&ok);
+    return ok && imBereich(dauer, kMinDauer, kMaxDauer) ? std::optional(dauer) : std::nullopt;
 }
 
 std::optional<QSize> groesseAus(const QString& text) {
@@ -193,14 +255,42 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     std::optional<QSize> groesse;
     lesen(p, zeile.groesse, groesseAus, groesse,
           QStringLiteral("erlaubt sind %1, etwa 800x600.").arg(groessen()), falsch);
+    std::optional<double> dichte;
+    lesen(p, zeile.dichte, dichteAus, dichte, "erlaubt ist eine Zahl von 1 bis 4, etwa 1.5.",
+          falsch);
+    if (dichte && QStringList{"html", "htm"}.contains(QFileInfo(plan.ziel).suffix().toLower())) {
+        falsch << QStringLiteral("--scale gilt für Raster-, SVG- und PDF-Bilder, nicht für die "
+                                 "Webseite: sie zeichnet selbst in den Pixeln des Bildschirms.");
+    }
     if (p.isSet(zeile.einpassen) && p.isSet(zeile.zoom)) {
         falsch << QStringLiteral("--fit wählt den Zoom selbst und geht nicht zusammen mit --zoom.");
+    }
+    std::optional<const Seite*> seite;
+    lesen(p, zeile.seite, seiteAus, seite,
+          "erlaubt sind front, back, right, left, top, bottom und start.", falsch);
+    if (p.isSet(zeile.seite) && (p.isSet(zeile.drehung) || p.isSet(zeile.neigung))) {
+        falsch << QStringLiteral("--view legt beide Winkel fest und geht nicht zusammen mit "
+                                 "--turn oder --tilt.");
+    }
+    std::optional<int> bilder;
+    std::optional<int> dauer;
+    lesen(p, zeile.bilder, bilderAus, bilder, "erlaubt ist eine ganze Zahl von 2 bis 360.", falsch);
+    lesen(p, zeile.dauer, dauerAus, dauer, "erlaubt ist eine ganze Zahl von 20 bis 10000.", falsch);
+    if ((p.isSet(zeile.bilder) || p.isSet(zeile.dauer)) && !alsUmlauf(plan.ziel)) {
+        falsch << QStringLiteral("--frames und --frame-time gelten nur für eine GIF-Animation "
+                                 "(--export-picture DATEI.gif).");
     }
     if (!falsch.isEmpty()) {
         return fehler(falsch.join(QLatin1Char('\n')));
     }
+    if (seite) {
+        a.drehung = (*seite)->drehung;
+        a.neigung = (*seite)->neigung;
+    }
+    a.umlauf = {bilder.value_or(a.umlauf.bilder), dauer.value_or(a.umlauf.dauer)};
     a.groesse = groesse.value_or(kKleinsteZeichnung);
     a.einpassen = p.isSet(zeile.einpassen);
+    a.dichte = dichte.value_or(1.0);
     a.anzeige = {p.isSet(zeile.punkte), !p.isSet(zeile.ohneLinien), !p.isSet(zeile.ohneAchsen)};
     return plan;
 }
@@ -260,7 +350,13 @@ Plan exportPlan(const Befehlszeile& zeile) {
         return fehler(QStringLiteral("--thumbnail-size gilt nur zusammen mit --export-thumbnail."));
     }
     Plan plan;
-    plan.modell = modelle.value(0);
+    const auto modell = modellDatei(modelle.value(0));
+    if (!modell) {
+        return fehler(QStringLiteral("„%1“ ist keine lokale Datei: Nur Dateinamen und "
+                                     "file://-Adressen lassen sich öffnen.")
+                          .arg(modelle.value(0)));
+    }
+    plan.modell = *modell;
     if (exporte.isEmpty()) {
         return plan;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/gif.h"
 #include "model/module1.h"
 
 #include <QSize>
@@ -23,6 +24,8 @@ struct Ansicht {
     Anzeige anzeige;                    // the main window's check boxes
     QSize groesse = kKleinsteZeichnung; // breite x hoehe
     bool einpassen = false;             // zoom and origin that show the whole model
+    Umlauf umlauf;                      // of a GIF: pictures and their time
+    double dichte = 1.0;                // device pixels per pixel (--scale), 1 to 4
 };
 
 // The command line turned into what to do.

@@ -43,9 +43,9 @@ void nurErnsteMeldungen(QtMsgType typ, const QMessageLogContext& kontext, const 
     }
 }
 
-// The view of a window whose canvas was resized to the picture's size, then set as the
-// command line asks, through the same fields, check-box hook and rotation2 as the windows;
-// fitted to the picture last, when asked.
+// The view of a window whose canvas was resized to the picture's size on a screen of the
+// density asked for, then set as the command line asks, through the same fields, check-box
+// hook and rotation2 as the windows; fitted to the picture last, when asked.
 Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     if (const Outcome bereit = init(m); !bereit.isDone()) {
         return bereit;
@@ -56,16 +56,20 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     m.zebild.setDotsPerMeterX(kBildschirmPunkteJeMeter);
     m.zebild.setDotsPerMeterY(kBildschirmPunkteJeMeter);
     zeichnungSetzen(m, ansicht.groesse);
+    m.dichte = ansicht.dichte;
     m.rotwinkel[3] = ansicht.drehung.value_or(m.rotwinkel[3]);
     m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
     m.anzeige = ansicht.anzeige;
     rotation2(m);
-    const auto einpassung = ansicht.einpassen ? einpassen(m, m.anzeige, true) : std::nullopt;
+    // A turning picture is fitted once, for all its pictures.
+    const int bilder = alsUmlauf(ziel) ? ansicht.umlauf.bilder : 1;
+    const auto einpassung =
+        ansicht.einpassen ? einpassenRundum(m, m.anzeige, true, bilder) : std::nullopt;
     if (einpassung) {
         einpassungAnwenden(m, *einpassung);
     }
-    return schreibeBild(m, ziel);
+    return schreibeBild(m, ziel, ansicht.umlauf);
 }
 
 Outcome exportieren(Module1& m, const Plan& plan) {
@@ -93,14 +97,8 @@ int exportAusfuehren(const Plan& plan) {
     return ergebnis.isDone() ? kErfolg : fehlerMelden(kFehlgeschlagen, ergebnis.message());
 }
 
-// Whether windows can be shown: a display is named in the environment, or a platform is
-// chosen there or on the command line.
-bool bildschirmDa(int argc, char** argv) {
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!qEnvironmentVariableIsEmpty(name)) {
-            return true;
-        }
-    }
+// Whether a platform is chosen on the command line.
+bool plattformGewaehlt(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "-platform" || argument == "--platform") {
@@ -110,11 +108,49 @@ bool bildschirmDa(int argc, char** argv) {
     return false;
 }
 
+// Whether windows can be shown: a display is named in the environment, or a platform is
+// chosen there or on the command line.
+bool bildschirmDa(int argc, char** argv) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) {
+            return true;
+        }
+    }
+    return plattformGewaehlt(argc, argv);
+}
+
+// Qt's notices while it connects to the screen name the platforms it tried in vain; they are
+// held back. When none can be initialised, Qt ends the program with an English message and
+// abort (exit code 134); the program says so in German and ends with exit code 1 instead.
+void anmeldungMelden(QtMsgType typ, const QMessageLogContext&, const QString&) {
+    if (typ != QtFatalMsg) {
+        return;
+    }
+    const auto wert = [](const char* name) {
+        return QStringLiteral("%1=„%2“").arg(QLatin1String(name), qEnvironmentVariable(name));
+    };
+    fehlerMelden(kFehlgeschlagen,
+                 QStringLiteral("Es lässt sich kein Bildschirm öffnen (%1, %2, %3): weder ein "
+                                "X-Server noch ein Wayland-Compositor ist erreichbar, oder Qt "
+                                "fehlt das Modul dafür (Pakete qt6-qpa-plugins, qt6-wayland). "
+                                "Ohne Bildschirm gehen die Exporte („wyk-viewer --help“ nennt "
+                                "sie).")
+                     .arg(wert("QT_QPA_PLATFORM"), wert("WAYLAND_DISPLAY"), wert("DISPLAY")));
+    std::fflush(stderr);
+    std::_Exit(kFehlgeschlagen);
+}
+
 } // namespace
 
 bool vorbereiten(int argc, char** argv) {
     const bool bildschirm = bildschirmDa(argc, argv);
     if (bildschirm && !ohneFensterGewuenscht(argc, argv)) {
+        // Where a compositor runs, the windows are its own clients, with the X server as the
+        // fallback.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !plattformGewaehlt(argc, argv) &&
+            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+        }
         return true;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -122,6 +158,10 @@ bool vorbereiten(int argc, char** argv) {
     }
     qInstallMessageHandler(nurErnsteMeldungen);
     return bildschirm;
+}
+
+QtMessageHandler anmelden() {
+    return qInstallMessageHandler(anmeldungMelden);
 }
 
 void benennen() {

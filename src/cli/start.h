@@ -10,6 +10,12 @@ namespace wyk {
 // keeps Qt's own notices off stderr. Gives whether windows can be shown.
 [[nodiscard]] bool vorbereiten(int argc, char** argv);
 
+// To be called just before the application object is made, which connects to the screen:
+// until the handler it gives back is installed again, Qt's notices are held back, and where no
+// platform can be initialised (no X server or compositor reachable, no usable plugin) the
+// program ends with a German message on stderr and exit code 1 instead of Qt's abort.
+[[nodiscard]] QtMessageHandler anmelden();
+
 // Gives the application object the program's name, version and desktop entry.
 void benennen();
 

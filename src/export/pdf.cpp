@@ -21,7 +21,7 @@ public:
         : maler_(maler), breite_(breite), hoehe_(hoehe) {}
 
     void setColor(QRgb color) override { farbe_ = QColor(color); }
-    void setPen(int size) override { pen_ = size; }
+    void setPen(int size, Stift) override { pen_ = size; }
 
     void fillRect(Pixel topLeft, int width, int height) override {
         maler_.fillRect(
@@ -38,10 +38,10 @@ public:
     }
 
     void drawLine(Pixel from, Pixel to) override {
-        double ax = static_cast<double>(from.x) + 0.5;
-        double ay = static_cast<double>(from.y) + 0.5;
-        double bx = static_cast<double>(to.x) + 0.5;
-        double by = static_cast<double>(to.y) + 0.5;
+        double ax = stiftMitte(from.x, pen_);
+        double ay = stiftMitte(from.y, pen_);
+        double bx = stiftMitte(to.x, pen_);
+        double by = stiftMitte(to.y, pen_);
         // Far ends are cut at the page's edge widened by the pen, where nothing more shows.
         if (!clipSegment(ax, ay, bx, by, -pen_, breite_ + pen_, -pen_, hoehe_ + pen_)) {
             return;
@@ -91,20 +91,22 @@ QByteArray pdfBild(const Module1& m) {
     QByteArray bytes;
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::WriteOnly);
+    const int breite = geraeteGroesse(m).width();
+    const int hoehe = geraeteGroesse(m).height();
     {
         QPdfWriter writer(&puffer);
         writer.setTitle(m.datname);
         writer.setCreator(QStringLiteral("WYK-Viewer"));
         writer.setResolution(96);
-        writer.setPageSize(QPageSize(QSizeF(m.breite / 96.0, m.hoehe / 96.0), QPageSize::Inch));
+        writer.setPageSize(QPageSize(QSizeF(breite / 96.0, hoehe / 96.0), QPageSize::Inch));
         writer.setPageMargins(QMarginsF());
         QPainter maler(&writer);
         // Everything beyond the page is cut off, as the canvas cuts it off.
-        maler.setClipRect(0, 0, m.breite, m.hoehe);
-        PdfFlaeche flaeche(maler, m.breite, m.hoehe);
+        maler.setClipRect(0, 0, breite, hoehe);
+        PdfFlaeche flaeche(maler, breite, hoehe);
         szeneZeichnen(flaeche, m, m.anzeige);
     }
-    return genauesFormat(bytes, m.breite, m.hoehe);
+    return genauesFormat(bytes, breite, hoehe);
 }
 
 } // namespace wyk

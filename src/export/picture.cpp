@@ -23,13 +23,14 @@ QString fehler(const QString& path, const QString& grund) {
         .arg(QDir::toNativeSeparators(path), grund);
 }
 
-// Redraws the view and copies its breite x hoehe area out of zebild, 16 bits per pixel.
+// Redraws the view and copies its area of device pixels out of zebild, 16 bits per pixel.
 QImage zeichnung(Module1& m) {
     zeichnen(m);
     if (m.zebild.isNull()) {
         return {};
     }
-    return m.zebild.copy(0, 0, m.breite, m.hoehe).convertToFormat(QImage::Format_RGB16);
+    return m.zebild.copy(QRect(QPoint(0, 0), geraeteGroesse(m)))
+        .convertToFormat(QImage::Format_RGB16);
 }
 
 // The format the name's extension asks for when the system can write it, else PNG.
@@ -75,7 +76,8 @@ struct Bildtyp {
 constexpr Bildtyp kBildtypen[] = {{"PNG-Bild (*.png)", ""},
                                   {"SVG-Vektorbild (*.svg)", ".svg"},
                                   {"Webseite (*.html *.htm)", ".html"},
-                                  {"PDF-Dokument (*.pdf)", ".pdf"}};
+                                  {"PDF-Dokument (*.pdf)", ".pdf"},
+                                  {"GIF-Animation (*.gif)", ".gif"}};
 
 // The chosen file's path, with the selected type's extension when the name has none.
 QString bildPfad(const DialogWahl& wahl) {
@@ -101,9 +103,16 @@ Outcome savepic(Module1& m, FileDialogs& dialogs) {
     return schreibeBild(m, bildPfad(*wahl));
 }
 
-Outcome schreibeBild(Module1& m, const QString& path) {
+Outcome schreibeBild(Module1& m, const QString& path, const Umlauf& umlauf) {
     if (const Outcome geschuetzt = modellSchuetzen(m, path); !geschuetzt.isDone()) {
         return geschuetzt;
+    }
+    if (alsUmlauf(path)) {
+        QByteArray gif;
+        if (const Outcome bild = gifUmlauf(m, umlauf, gif); !bild.isDone()) {
+            return Outcome::failed(fehler(path, bild.message()));
+        }
+        return writeBinaryFile(path, gif);
     }
     if (auto vektor = alsVektor(m, path)) {
         return *vektor;

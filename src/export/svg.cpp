@@ -26,7 +26,7 @@ public:
     SvgFlaeche(int breite, int hoehe) : breite_(breite), hoehe_(hoehe) {}
 
     void setColor(QRgb color) override { farbe_ = color; }
-    void setPen(int size) override { pen_ = size; }
+    void setPen(int size, Stift) override { pen_ = size; }
 
     void fillRect(Pixel topLeft, int width, int height) override {
         const std::int64_t links = std::max<std::int64_t>(topLeft.x, 0);
@@ -56,10 +56,10 @@ public:
     }
 
     void drawLine(Pixel from, Pixel to) override {
-        double ax = static_cast<double>(from.x) + 0.5;
-        double ay = static_cast<double>(from.y) + 0.5;
-        double bx = static_cast<double>(to.x) + 0.5;
-        double by = static_cast<double>(to.y) + 0.5;
+        double ax = stiftMitte(from.x, pen_);
+        double ay = stiftMitte(from.y, pen_);
+        double bx = stiftMitte(to.x, pen_);
+        double by = stiftMitte(to.y, pen_);
         // Only the part near the picture can show; far ends would burden every reader.
         const double rand = pen_;
         if (!clipSegment(ax, ay, bx, by, -rand, breite_ + rand, -rand, hoehe_ + rand)) {
@@ -130,14 +130,15 @@ private:
 } // namespace
 
 QByteArray svgBild(const Module1& m) {
-    SvgFlaeche flaeche(m.breite, m.hoehe);
+    const QSize groesse = geraeteGroesse(m);
+    SvgFlaeche flaeche(groesse.width(), groesse.height());
     szeneZeichnen(flaeche, m, m.anzeige);
     const QString bild =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"%1\" "
                        "height=\"%2\" viewBox=\"0 0 %1 %2\">\n<title>%3</title>\n%4</svg>\n")
-            .arg(m.breite)
-            .arg(m.hoehe)
+            .arg(groesse.width())
+            .arg(groesse.height())
             .arg(markupText(m.datname), flaeche.elemente());
     return bild.toUtf8();
 }

@@ -2,6 +2,7 @@
 
 #include "export/markup.h"
 #include "platform/numbers.h"
+#include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/palette.h"
 #include "view/projection.h"
@@ -100,7 +101,35 @@ QString farbDaten() {
     return liste(werte);
 }
 
+// The angles each key of a standard view sets: [turn, tilt] alone, then with Ctrl.
+QString seitenDaten() {
+    const auto winkel = [](const Seite& s) { return liste({zahl(s.drehung), zahl(s.neigung)}); };
+    QStringList tasten;
+    for (const SeitenTaste& t : kSeitenTasten) {
+        tasten << QStringLiteral("\"%1\":%2")
+                      .arg(QLatin1Char(t.ziffer))
+                      .arg(liste({winkel(kSeiten[t.vorn]), winkel(kSeiten[t.gegen])}));
+    }
+    return QLatin1Char('{') + tasten.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
 // Everything the page's script needs, as JSON of numbers, booleans and fixed names only.
+// The script repeats the program's drawing and view rules on these data; each of its
+// functions carries the name of its twin here, and the browser test keeps them equal:
+//   toInteger                 toInteger (platform/numbers.cpp)
+//   basisBei, rotation2       basisBei, rotation2 (view/projection.cpp)
+//   projektion                Projektion, through bildlage (view/renderer.cpp)
+//   clipSegment               clipSegment (view/raster.cpp)
+//   fillRect, fillDisc (its disc rows), drawLine, plot
+//                             Raster::fillRect, fillDisc, drawLine, plot (view/raster.cpp)
+//   scheibe, strecke, linien, linienMarke, achsen, zeichnen
+//                             the same in view/renderer.cpp (zeichnen: szeneZeichnen)
+//   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen
+//                             the same in view/interaction.cpp (ziehenUm: its drag rule in
+//                             mausZiehen, drehen and schieben)
+//   einpassen (dazu, passend, mitte), seiteZeigen
+//                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen
+//                             and the keys of ansichtTaste (view/ansichten.cpp)
 QString daten(const Module1& m) {
     const Anzeige a = m.anzeige;
     const auto wahr = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
@@ -137,6 +166,8 @@ QString daten(const Module1& m) {
         {"ursprungScheibe", Str(kUrsprungScheibe)},
         {"markeStift", Str(kMarkeStift)},
         {"achse", zahl(kAchsenLaenge)},
+        {"seitenTasten", seitenDaten()},
+        {"einpassTaste", QStringLiteral("\"%1\"").arg(QLatin1Char(kEinpassTaste))},
     };
     QStringList paare;
     for (const auto& [name, wert] : felder) {

@@ -3,9 +3,12 @@
 // canvas #zeichnung as the desktop renderer does and changes the view the way the main window
 // does: dragging turns or shifts, the wheel, the buttons and the zoom field zoom, the check
 // boxes switch points, lines and axes. On the focused drawing each arrow key acts as a drag of
-// SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset". One finger drags as the
+// SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset"; 1, 3 and 7 show the model
+// from the front, the right and the top, with Ctrl from the back, the left and the bottom, and
+// F fits the whole model into the drawing, as in the main window. One finger drags as the
 // mouse does; two fingers pinch to zoom. Positions are taken in drawing pixels, so a drawing
-// shrunk to a narrow screen turns by the same amount per drawing pixel.
+// shrunk to a narrow screen turns by the same amount per drawing pixel. Functions that repeat
+// one of the program's rules carry the name of their C++ twin; webseite.cpp lists the pairs.
 //
 // Replay: a URL fragment runs a list of steps once the page has loaded, for scripted checks.
 // Steps are separated by ";", each a name, optionally "=" and comma-separated values:
@@ -50,36 +53,36 @@
         mausy: 0,
         radRest: 0,
     };
-    const basis = [
-        [0, 0, 0],
-        [0, 0, 0],
-        [0, 0, 0],
-        [0, 0, 0],
-    ];
+    let basis = basisBei(0);
 
     // The one conversion from a real to an Integer: truncation, saturating, NaN gives 0.
-    function ganz(v) {
+    function toInteger(v) {
         if (Number.isNaN(v)) {
             return 0;
         }
         return Math.max(-2147483648, Math.min(2147483647, Math.trunc(v)));
     }
 
-    function rotation2() {
-        const f = z.zoom;
+    // The basis at a scale of f pixels per model unit: basis[k][1] and basis[k][2] are the screen
+    // x and y (downwards) of one unit along model axis k.
+    function basisBei(f) {
         const s1 = Math.sin(z.neigung);
         const c1 = Math.cos(z.neigung);
         const s3 = Math.sin(z.drehung);
         const c3 = Math.cos(z.drehung);
-        basis[1][1] = f * c3;
-        basis[1][2] = -(f * s1 * s3);
-        basis[2][1] = -(f * s3);
-        basis[2][2] = -(f * s1 * c3);
-        basis[3][1] = 0;
-        basis[3][2] = -(f * c1);
+        return [
+            [0, 0, 0],
+            [0, f * c3, -(f * s1 * s3)],
+            [0, -(f * s3), -(f * s1 * c3)],
+            [0, 0, -(f * c1)],
+        ];
     }
 
-    function projizieren() {
+    function rotation2() {
+        basis = basisBei(z.zoom);
+    }
+
+    function projektion() {
         const [b1, b2, b3] = [basis[1], basis[2], basis[3]];
         for (let p = 0; p < anzPunktZeilen; ++p) {
             const x = punkt[3 * p];
@@ -91,7 +94,7 @@
     }
 
     // Clips the segment to a box (Liang-Barsky); null when nothing of it lies inside.
-    function kappen(ax, ay, bx, by, lo, hi, loY, hiY) {
+    function clipSegment(ax, ay, bx, by, lo, hi, loY, hiY) {
         let t0 = 0;
         let t1 = 1;
         const dx = bx - ax;
@@ -146,7 +149,7 @@
         }
     }
 
-    function fuellen(x, y, w, h) {
+    function fillRect(x, y, w, h) {
         const links = Math.max(x, 0);
         const rechts = Math.min(x + w, B);
         for (let j = Math.max(y, 0); j < Math.min(y + h, H) && links < rechts; ++j) {
@@ -155,14 +158,14 @@
     }
 
     // Row j of the disc holds the pixels whose centres lie inside the inscribed circle.
-    function scheibeBei(x, y, size) {
+    function fillDisc(x, y, size) {
         for (let j = 0; j < size; ++j) {
             const v = 2 * j + 1 - size;
             let erste = 0;
             while (erste < size && (2 * erste + 1 - size) ** 2 + v * v > size * size) {
                 ++erste;
             }
-            fuellen(x + erste, y + j, size - 2 * erste, 1);
+            fillRect(x + erste, y + j, size - 2 * erste, 1);
         }
     }
 
@@ -170,9 +173,9 @@
     const runden = (v) => (v < 0 ? -Math.round(-v) : Math.round(v)) | 0;
 
     // A line including both end pixels, clipped to the canvas widened by the pen's reach.
-    function linieZu(ax, ay, bx, by) {
+    function drawLine(ax, ay, bx, by) {
         const reichweite = Math.trunc(pen / 2);
-        const k = kappen(ax, ay, bx, by, -reichweite, B - 1 + reichweite, -reichweite,
+        const k = clipSegment(ax, ay, bx, by, -reichweite, B - 1 + reichweite, -reichweite,
             H - 1 + reichweite);
         if (k === null) {
             return;
@@ -223,13 +226,13 @@
             return;
         }
         if (Math.abs(ax) > WEIT || Math.abs(ay) > WEIT || Math.abs(bx) > WEIT || Math.abs(by) > WEIT) {
-            const k = kappen(ax, ay, bx, by, -WEIT, WEIT, -WEIT, WEIT);
+            const k = clipSegment(ax, ay, bx, by, -WEIT, WEIT, -WEIT, WEIT);
             if (k === null) {
                 return;
             }
             [ax, ay, bx, by] = k;
         }
-        linieZu(ganz(ax), ganz(ay), ganz(bx), ganz(by));
+        drawLine(toInteger(ax), toInteger(ay), toInteger(bx), toInteger(by));
     }
 
     // The disc centred on point p, its box's corner offset by half the size (whole pixels).
@@ -238,7 +241,7 @@
         const x = px[p] - half + z.origx;
         const y = py[p] - half + z.origy;
         if (Number.isFinite(x) && Number.isFinite(y)) {
-            scheibeBei(ganz(x), ganz(y), size);
+            fillDisc(toInteger(x), toInteger(y), size);
         }
     }
 
@@ -269,11 +272,11 @@
         const s = daten.achse / z.zoom;
         const halb = Math.trunc(daten.ursprungScheibe / 2);
         farbe = ROT;
-        scheibeBei(z.origx - halb, z.origy - halb, daten.ursprungScheibe);
+        fillDisc(z.origx - halb, z.origy - halb, daten.ursprungScheibe);
         ["x", "y", "z"].forEach((name, i) => {
-            const x = ganz(basis[i + 1][1] * s + z.origx);
-            const y = ganz(basis[i + 1][2] * s + z.origy);
-            linieZu(z.origx, z.origy, x, y);
+            const x = toInteger(basis[i + 1][1] * s + z.origx);
+            const y = toInteger(basis[i + 1][2] * s + z.origy);
+            drawLine(z.origx, z.origy, x, y);
             const punkte = daten.zeichen[name];
             for (let j = 0; j < punkte.length; j += 2) {
                 plot(x + punkte[j], y + punkte[j + 1]);
@@ -282,7 +285,7 @@
     }
 
     function zeichnen() {
-        projizieren();
+        projektion();
         farbe = SCHWARZ;
         pixel.fill(farbe);
         if (schalter.punkte.checked) {
@@ -319,7 +322,7 @@
         }
     }
 
-    const saettigen = (v) => Math.max(-2147483648, Math.min(2147483647, v));
+    const saturiert = (v) => Math.max(-2147483648, Math.min(2147483647, v));
 
     function mausRunter(x, y) {
         z.mausx = x;
@@ -334,8 +337,8 @@
             z.drehung += (dx / daten.ziehStrecke) * daten.ziehWinkel;
             z.neigung += (dy / daten.ziehStrecke) * daten.ziehWinkel;
         } else {
-            z.origx = saettigen(z.origx + dx);
-            z.origy = saettigen(z.origy + dy);
+            z.origx = saturiert(z.origx + dx);
+            z.origy = saturiert(z.origy + dy);
         }
         rotation2();
     }
@@ -355,7 +358,7 @@
 
     // Wheel turned by delta notches; positive zooms out. The zoom stays at least 1.
     function mausRad(delta) {
-        zoomSetzen(Math.max(1, saettigen(z.zoom - delta)));
+        zoomSetzen(Math.max(1, saturiert(z.zoom - delta)));
     }
 
     function zoomRunter() {
@@ -365,14 +368,14 @@
     }
 
     function zoomRauf() {
-        zoomSetzen(saettigen(z.zoom + 1));
+        zoomSetzen(saturiert(z.zoom + 1));
     }
 
     // The number at the start of the text, as the desktop's zoom field reads it; below 1 the
     // zoom is 1 and the field shows it.
     function zoomText(text) {
         const zahl = /^ *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?/.exec(text);
-        const wert = ganz(zahl === null ? 0 : Number(zahl[0]));
+        const wert = toInteger(zahl === null ? 0 : Number(zahl[0]));
         if (wert < 1) {
             zoomSetzen(1);
         } else {
@@ -381,11 +384,68 @@
         }
     }
 
+    // A standard view: the two angles; zoom and origin stay.
+    function seiteZeigen([drehung, neigung]) {
+        z.drehung = drehung;
+        z.neigung = neigung;
+        rotation2();
+    }
+
+    // The largest whole zoom at which everything drawn with the current angles and check boxes
+    // lies inside the drawing, a margin of 1/32 of its shorter side (at least one pixel), one
+    // pixel for rounding and a point's radius left free all round, and the origin that centres
+    // it; zoom 1 when none fits. A drawing that is a single position keeps the zoom; where
+    // nothing is drawn at a finite position nothing changes.
+    function einpassen() {
+        const b = basisBei(1);
+        let [links, rechts, oben, unten] = [Infinity, -Infinity, Infinity, -Infinity];
+        const dazu = (p) => {
+            if (p < 0 || p > GRENZE) {
+                return;
+            }
+            const [x, y, w] = [punkt[3 * p], punkt[3 * p + 1], punkt[3 * p + 2]];
+            const bx = x * b[1][1] + y * b[2][1] + w * b[3][1];
+            const by = x * b[1][2] + y * b[2][2] + w * b[3][2];
+            if (Number.isFinite(bx) && Number.isFinite(by)) {
+                [links, rechts] = [Math.min(links, bx), Math.max(rechts, bx)];
+                [oben, unten] = [Math.min(oben, by), Math.max(unten, by)];
+            }
+        };
+        for (let p = 1; schalter.punkte.checked && p <= Math.min(daten.anzpkt, GRENZE); ++p) {
+            dazu(p);
+        }
+        let a = 0;
+        for (let l = 1; schalter.linien.checked && l <= Math.min(daten.anzlin, GRENZE); ++l) {
+            const ziel = linie[2 * l];
+            if (linie[2 * l + 1] !== 0) {
+                dazu(a);
+                dazu(ziel);
+            }
+            a = ziel;
+        }
+        if (links > rechts) {
+            return;
+        }
+        const rand = Math.max(1, Math.trunc(Math.min(B, H) / 32)) + 1 +
+            (schalter.punkte.checked ? Math.trunc(daten.punktScheibe / 2) : 0);
+        const passend = (verfuegbar, laenge) => (laenge > 0 ? Math.max(verfuegbar, 0) / laenge : Infinity);
+        let massstab = z.zoom;
+        if (rechts > links || unten > oben) {
+            massstab = Math.min(passend(B - 2 * rand, rechts - links), passend(H - 2 * rand, unten - oben),
+                2147483647);
+        }
+        massstab = Math.max(1, Math.floor(massstab));
+        const mitte = (pixel, lo, hi) => toInteger(Math.floor(pixel / 2 - (massstab * (lo + hi)) / 2 + 0.5));
+        z.origx = mitte(B, links, rechts);
+        z.origy = mitte(H, oben, unten);
+        zoomSetzen(massstab);
+    }
+
     function zuruecksetzen() {
         z.neigung = daten.startNeigung;
         z.drehung = daten.startDrehung;
-        z.origx = ganz(daten.breite / 2);
-        z.origy = ganz(daten.hoehe / 2);
+        z.origx = toInteger(daten.breite / 2);
+        z.origy = toInteger(daten.hoehe / 2);
         rotation2();
     }
 
@@ -428,7 +488,7 @@
         if (kneifen === null) {
             mausZiehen(...position(e));
         } else if (zeiger.size === 2 && kneifen.abstand > 0) {
-            zoomSetzen(Math.max(1, saettigen(Math.round((kneifen.zoom * abstand()) / kneifen.abstand))));
+            zoomSetzen(Math.max(1, saturiert(Math.round((kneifen.zoom * abstand()) / kneifen.abstand))));
         }
         anfordern();
     });
@@ -466,11 +526,30 @@
         Home: zuruecksetzen,
         0: zuruecksetzen,
     };
+    // What a key does on the drawing: a standard view's digit alone or with Ctrl, the fitting key
+    // (in either case) and the keys above without Ctrl; nothing for any other key or with Alt or
+    // Meta, so the browser's own shortcuts stay its own.
+    function tastenAktion(e) {
+        if (e.altKey || e.metaKey) {
+            return null;
+        }
+        if (Object.hasOwn(daten.seitenTasten, e.key)) {
+            return () => seiteZeigen(daten.seitenTasten[e.key][e.ctrlKey ? 1 : 0]);
+        }
+        if (e.ctrlKey) {
+            return null;
+        }
+        if (e.key.toUpperCase() === daten.einpassTaste) {
+            return einpassen;
+        }
+        return Object.hasOwn(tasten, e.key) ? tasten[e.key] : null;
+    }
     // The drawing's keys, taken from the page so that they do not scroll it.
     canvas.addEventListener("keydown", (e) => {
-        if (Object.hasOwn(tasten, e.key) && !e.altKey && !e.ctrlKey && !e.metaKey) {
+        const aktion = tastenAktion(e);
+        if (aktion !== null) {
             e.preventDefault();
-            tasten[e.key]();
+            aktion();
             anfordern();
         }
     });

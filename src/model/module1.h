@@ -64,6 +64,9 @@ struct Module1 : Modell {
     bool javasave = false;
     int mausx = 0;
     int mausy = 0;
+    // Device pixels per pixel of the drawing: the screen's device pixel ratio in the window,
+    // --scale in a picture export. zebild holds the drawing at this density.
+    double dichte = 1.0;
     QImage zebild;
 
     Resources ressourcen;

@@ -29,6 +29,11 @@ void FileDialogs::modellGeladen(const QString& pfad) {
     letzterOrdner_ = modellOrdner_;
 }
 
+void FileDialogs::ordnerMerken(const QString& ordner) {
+    modellOrdner_ = ordner;
+    letzterOrdner_ = ordner;
+}
+
 std::optional<DialogWahl> FileDialogs::gewaehlt(std::optional<DialogWahl> wahl) {
     if (wahl) {
         wahl->pfad = QFileInfo(wahl->pfad).absoluteFilePath();

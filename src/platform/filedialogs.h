@@ -45,6 +45,12 @@ public:
     // Tells the dialogs that the model file at pfad has been loaded.
     void modellGeladen(const QString& pfad);
 
+    // The folder of the model loaded last, as modellGeladen was told or ordnerMerken set it;
+    // empty before.
+    [[nodiscard]] QString modellOrdner() const { return modellOrdner_; }
+    // Before any load: the dialogs start in ordner, as if a model there had been loaded.
+    void ordnerMerken(const QString& ordner);
+
 protected:
     // Shows the open or the save dialog with what it offers; nothing when the user cancelled.
     [[nodiscard]] virtual std::optional<DialogWahl> oeffnen(const DialogAngebot& angebot) = 0;

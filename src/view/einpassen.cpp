@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace wyk {
 
@@ -24,7 +25,7 @@ struct Umriss {
 
 class Vermessung {
 public:
-    explicit Vermessung(const Module1& m) : m_(m), basis_(basisBei(m, 1.0)) {}
+    Vermessung(const Module1& m, const Basis& basis) : m_(m), basis_(basis) {}
 
     // Adds the position of row p of the point table, when it is one and lies at a finite
     // position.
@@ -49,8 +50,9 @@ private:
     Umriss u_;
 };
 
-Umriss vermessen(const Module1& m, Anzeige anzeige) {
-    Vermessung v(m);
+// What is drawn, measured under the basis.
+Umriss vermessen(const Module1& m, Anzeige anzeige, const Basis& basis) {
+    Vermessung v(m, basis);
     for (int p = 1; anzeige.punkte && p <= std::min(m.anzpkt, kTabellenGrenze); ++p) {
         v.dazu(p);
     }
@@ -79,10 +81,9 @@ int mitte(int pixel, double lo, double hi, double massstab) {
     return toInteger(std::floor(pixel / 2.0 - massstab * (lo + hi) / 2 + 0.5));
 }
 
-} // namespace
-
-std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganzzahlig) {
-    const Umriss u = vermessen(m, anzeige);
+// The fitting of what the box u holds.
+std::optional<Einpassung> passendZu(const Module1& m, Anzeige anzeige, bool ganzzahlig,
+                                    const Umriss& u) {
     if (u.leer()) {
         return std::nullopt;
     }
@@ -101,6 +102,31 @@ std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganz
     }
     return Einpassung{massstab, mitte(m.breite, u.links, u.rechts, massstab),
                       mitte(m.hoehe, u.oben, u.unten, massstab)};
+}
+
+} // namespace
+
+std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige, bool ganzzahlig) {
+    return passendZu(m, anzeige, ganzzahlig, vermessen(m, anzeige, basisBei(m, 1.0)));
+}
+
+double bildDrehung(double start, int i, int bilder) {
+    return start + 2 * std::numbers::pi * i / bilder;
+}
+
+std::optional<Einpassung> einpassenRundum(const Module1& m, Anzeige anzeige, bool ganzzahlig,
+                                          int bilder) {
+    Umriss alle;
+    std::array<double, 4> winkel = m.rotwinkel;
+    for (int i = 0; i < bilder; ++i) {
+        winkel[3] = bildDrehung(m.rotwinkel[3], i, bilder);
+        const Umriss u = vermessen(m, anzeige, basisBei(winkel, 1.0));
+        alle.links = std::min(alle.links, u.links);
+        alle.rechts = std::max(alle.rechts, u.rechts);
+        alle.oben = std::min(alle.oben, u.oben);
+        alle.unten = std::max(alle.unten, u.unten);
+    }
+    return passendZu(m, anzeige, ganzzahlig, alle);
 }
 
 void einpassungAnwenden(Module1& m, const Einpassung& e) {

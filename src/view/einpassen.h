@@ -23,6 +23,15 @@ struct Einpassung {
 [[nodiscard]] std::optional<Einpassung> einpassen(const Module1& m, Anzeige anzeige,
                                                   bool ganzzahlig);
 
+// The turn of picture i of a turning picture of bilder pictures that starts at the turn
+// start: equal steps of one full turn about the vertical axis.
+[[nodiscard]] double bildDrehung(double start, int i, int bilder);
+
+// As einpassen, for all bilder pictures of a turning picture from the current angles at once:
+// the scale and origin at which each of them shows everything drawn.
+[[nodiscard]] std::optional<Einpassung> einpassenRundum(const Module1& m, Anzeige anzeige,
+                                                        bool ganzzahlig, int bilder);
+
 // Sets the view to e: the origin, the basis at e's scale and, for the axes' length, the
 // zoom to its whole part, at least 1.
 void einpassungAnwenden(Module1& m, const Einpassung& e);

@@ -27,21 +27,17 @@ void neuZeichnen(Module1& m) {
     zeichnen(m);
 }
 
-// Adds the mouse travel from the last position to the new one to an angle by the drag rule. The
-// travel is taken in 64 bits, so no position overflows it.
-void drehen(double& winkel, int& letzte, int neu) {
-    if (neu != letzte) {
-        winkel += static_cast<double>(std::int64_t{neu} - letzte) / kZiehStrecke * kZiehWinkel;
-        letzte = neu;
+// Changes the zoom by the given number of arrow steps, never below 1; redraws only when the
+// zoom changed.
+bool zoomUm(Module1& m, int schritte) {
+    const int neu = std::max(1, saturiert(std::int64_t{m.zoomfaktor} + schritte));
+    if (neu == m.zoomfaktor) {
+        return false;
     }
-}
-
-// Moves an origin coordinate by the mouse travel.
-void schieben(int& orig, int& letzte, int neu) {
-    if (neu != letzte) {
-        orig = saturiert(std::int64_t{orig} + neu - letzte);
-        letzte = neu;
-    }
+    m.zoomfaktor = neu;
+    zoomZeigen(m);
+    neuZeichnen(m);
+    return true;
 }
 
 } // namespace
@@ -59,15 +55,77 @@ void mausRunter(Module1& m, int x, int y) {
     m.mausy = y;
 }
 
-void mausZiehen(Module1& m, int x, int y, bool rotieren) {
+void ziehenUm(Module1& m, std::int64_t dx, std::int64_t dy, bool rotieren) {
     if (rotieren) {
-        drehen(m.rotwinkel[3], m.mausx, x);
-        drehen(m.rotwinkel[1], m.mausy, y);
+        m.rotwinkel[3] += static_cast<double>(dx) / kZiehStrecke * kZiehWinkel;
+        m.rotwinkel[1] += static_cast<double>(dy) / kZiehStrecke * kZiehWinkel;
     } else {
-        schieben(m.origx, m.mausx, x);
-        schieben(m.origy, m.mausy, y);
+        m.origx = saturiert(m.origx + dx);
+        m.origy = saturiert(m.origy + dy);
     }
     neuZeichnen(m);
+}
+
+// The travel is taken in 64 bits, so no position overflows it.
+void mausZiehen(Module1& m, int x, int y, bool rotieren) {
+    const std::int64_t dx = std::int64_t{x} - m.mausx;
+    const std::int64_t dy = std::int64_t{y} - m.mausy;
+    m.mausx = x;
+    m.mausy = y;
+    ziehenUm(m, dx, dy, rotieren);
+}
+
+bool zeichnungTaste(Module1& m, int taste, Qt::KeyboardModifiers modifiers, bool rotieren) {
+    if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    switch (taste) {
+    case Qt::Key_Left:
+        ziehenUm(m, -kTastenSchritt, 0, rotieren);
+        break;
+    case Qt::Key_Right:
+        ziehenUm(m, kTastenSchritt, 0, rotieren);
+        break;
+    case Qt::Key_Up:
+        ziehenUm(m, 0, -kTastenSchritt, rotieren);
+        break;
+    case Qt::Key_Down:
+        ziehenUm(m, 0, kTastenSchritt, rotieren);
+        break;
+    case Qt::Key_Plus:
+        zoomRauf(m);
+        break;
+    case Qt::Key_Minus:
+        zoomRunter(m);
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_0:
+        zuruecksetzen(m);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool zoomTaste(Module1& m, int taste) {
+    constexpr int kSeite = 10; // PageUp and PageDown: ten arrow steps
+    switch (taste) {
+    case Qt::Key_Up:
+        zoomRauf(m);
+        return true;
+    case Qt::Key_Down:
+        zoomRunter(m);
+        return true;
+    case Qt::Key_PageUp:
+        zoomUm(m, kSeite);
+        return true;
+    case Qt::Key_PageDown:
+        zoomUm(m, -kSeite);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void mausRad(Module1& m, int delta) {
@@ -121,6 +179,11 @@ void zeichnungSetzen(Module1& m, QSize groesse) {
 
 void groesseGeaendert(Module1& m, int contentWidth, int contentHeight) {
     zeichnungSetzen(m, QSize(zeichenBreite(contentWidth), zeichenHoehe(contentHeight)));
+    zeichnen(m);
+}
+
+void dichteSetzen(Module1& m, double dichte) {
+    m.dichte = dichte;
     zeichnen(m);
 }
 

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 
 namespace wyk {
 
@@ -34,10 +35,25 @@ void mausRunter(Module1& m, int x, int y);
 constexpr double kZiehStrecke = 200.0;
 constexpr double kZiehWinkel = 3.14;
 
-// Mouse dragged to (x, y). Rotating: 200 pixels across turn the model by 3.14 radians about
-// its z axis, 200 pixels down tilt it by as much. Shifting: the origin follows the mouse.
-// Redraws also when the position did not change.
+// A drag by (dx, dy) pixels. Rotating: 200 pixels across turn the model by 3.14 radians
+// about its z axis, 200 pixels down tilt it by as much. Shifting: the origin follows. Redraws
+// also when both are 0.
+void ziehenUm(Module1& m, std::int64_t dx, std::int64_t dy, bool rotieren);
+
+// Mouse dragged to (x, y): a drag by the travel from the last position, which becomes (x, y).
 void mausZiehen(Module1& m, int x, int y, bool rotieren);
+
+// An arrow key's drag on the focused drawing, in pixels.
+constexpr int kTastenSchritt = 10;
+
+// A key (a Qt::Key) pressed on the focused drawing: each arrow key is a drag of
+// kTastenSchritt pixels in its direction, + and - are the zoom arrows, Home and 0 are
+// "reset". With Ctrl, Alt or Meta held no key acts. Tells whether the key acted.
+bool zeichnungTaste(Module1& m, int taste, Qt::KeyboardModifiers modifiers, bool rotieren);
+
+// A key (a Qt::Key) pressed in the zoom field: Up and Down are the zoom arrows, PageUp and
+// PageDown ten of their steps at once. Tells whether the key was one of these.
+bool zoomTaste(Module1& m, int taste);
 
 // Wheel turned by delta notches (positive zooms out); the zoom stays at least 1.
 void mausRad(Module1& m, int delta);
@@ -57,6 +73,10 @@ void zuruecksetzen(Module1& m);
 // The drawing area now has the given size; the origin keeps its place relative to the area's
 // size. Nothing is redrawn.
 void zeichnungSetzen(Module1& m, QSize groesse);
+
+// The canvas now shows on a screen of the given device pixel ratio: the drawing is redrawn at
+// that density. Mouse positions and the view stay in the window's pixels.
+void dichteSetzen(Module1& m, double dichte);
 
 // The window's content now has the given size: the drawing area follows it as
 // zeichnungSetzen has it, then the scene is redrawn.

@@ -12,11 +12,15 @@ void rotation2(Module1& m) {
 }
 
 Basis basisBei(const Module1& m, double massstab) {
+    return basisBei(m.rotwinkel, massstab);
+}
+
+Basis basisBei(const std::array<double, 4>& rotwinkel, double massstab) {
     const double z = massstab;
-    const double s1 = std::sin(m.rotwinkel[1]);
-    const double c1 = std::cos(m.rotwinkel[1]);
-    const double s3 = std::sin(m.rotwinkel[3]);
-    const double c3 = std::cos(m.rotwinkel[3]);
+    const double s1 = std::sin(rotwinkel[1]);
+    const double c1 = std::cos(rotwinkel[1]);
+    const double s3 = std::sin(rotwinkel[3]);
+    const double c3 = std::cos(rotwinkel[3]);
     Basis basis{};
     basis[1][1] = z * c3;
     basis[1][2] = -(z * s1 * s3);

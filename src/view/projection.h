@@ -25,6 +25,8 @@ using Basis = std::array<std::array<double, 3>, 4>;
 // The basis rotation2 builds, at a scale of massstab pixels per model unit that need not be
 // a whole number; nothing is stored.
 [[nodiscard]] Basis basisBei(const Module1& m, double massstab);
+// The same for the angles rotwinkel in place of m's.
+[[nodiscard]] Basis basisBei(const std::array<double, 4>& rotwinkel, double massstab);
 
 // Screen position relative to the origin, before conversion to whole pixels, of the point q
 // (x, y, z in elements 1..3) under the basis b.

@@ -148,7 +148,7 @@ void Raster::span(Pixel from, Pixel to) {
     }
 }
 
-// The same line for a square pen wider than one pixel, each pixel tested against the area.
+// The same line for a pen wider than one pixel, cut to the area.
 void Raster::spanWithPen(Pixel from, Pixel to) {
     const std::int64_t dx = to.x - from.x;
     const std::int64_t dy = to.y - from.y;
@@ -158,13 +158,33 @@ void Raster::spanWithPen(Pixel from, Pixel to) {
     const std::int64_t slope = steps == 0 ? 0 : (alongX ? dy : dx) * kEins / steps;
     std::int64_t minor = (alongX ? from.y : from.x) * kEins + kEins / 2;
     std::int64_t along = alongX ? from.x : from.y;
-    const int reach = pen_ / 2;
+    const int vor = (pen_ - 1) / 2; // reach left and up; pen_ / 2 right and down
+    if (quer_) {
+        // One run across the line per step, cut to the area: down a column or along a row.
+        const std::uint16_t color = color_; // a local, so the stores cannot alias it
+        const std::int64_t letzte = alongX ? height_ - 1 : width_ - 1;
+        const std::int64_t grenze = alongX ? width_ : height_;
+        const std::int64_t schritt = alongX ? stride_ : 1;
+        for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
+            const std::int64_t mitte = minor >> 32;
+            const std::int64_t von = std::max<std::int64_t>(mitte - vor, 0);
+            const std::int64_t bis = std::min<std::int64_t>(mitte + pen_ / 2, letzte);
+            if (along < 0 || along >= grenze) {
+                continue;
+            }
+            std::uint16_t* p = bits_ + (alongX ? along : along * stride_) + von * schritt;
+            for (std::int64_t i = von; i <= bis; ++i, p += schritt) {
+                *p = color;
+            }
+        }
+        return;
+    }
     for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
         const std::int64_t other = minor >> 32;
         const std::int64_t x = alongX ? along : other;
         const std::int64_t y = alongX ? other : along;
-        for (int j = -reach; j <= reach; ++j) {
-            for (int i = -reach; i <= reach; ++i) {
+        for (int j = -vor; j <= pen_ / 2; ++j) {
+            for (int i = -vor; i <= pen_ / 2; ++i) {
                 plot(x + i, y + j);
             }
         }

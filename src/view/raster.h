@@ -21,7 +21,10 @@ public:
     Raster(QImage& image, int width, int height); // QImage::Format_RGB16
 
     void setColor(QRgb color) override;
-    void setPen(int size) override { pen_ = size; }
+    void setPen(int size, Stift art) override {
+        pen_ = size;
+        quer_ = art == Stift::Quer;
+    }
     void fillRect(Pixel topLeft, int width, int height) override;
     void fillDisc(Pixel topLeft, int size) override;
     void drawLine(Pixel from, Pixel to) override;
@@ -38,6 +41,7 @@ private:
     int height_;
     std::uint16_t color_ = 0;
     int pen_ = 1;
+    bool quer_ = false;
 };
 
 } // namespace wyk

@@ -5,6 +5,7 @@
 #include "view/projection.h"
 #include "view/raster.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -34,12 +35,20 @@ private:
     std::vector<double> y_;
 };
 
-Pixel whole(double x, double y) {
-    return {toInteger(x), toInteger(y)};
+// The device pixel of a position in the drawing's pixels: scaled by the density, then
+// converted to whole pixels. At density 1 the scaling is exact.
+Pixel whole(double x, double y, double dichte) {
+    return {toInteger(x * dichte), toInteger(y * dichte)};
 }
 
 bool endlich(double x, double y) {
     return std::isfinite(x) && std::isfinite(y);
+}
+
+// Pens stamp squares at density 1, as they always have; scaled pens lie across the line, so
+// that a line keeps one width at every density.
+Stift stiftArt(const Module1& m) {
+    return m.dichte == 1.0 ? Stift::Quadrat : Stift::Quer;
 }
 
 // Disc of the given size centred on point p, its box's corner offset by half the size.
@@ -48,7 +57,7 @@ void scheibe(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int p,
     const double x = (proj.x(p) - half) + m.origx;
     const double y = (proj.y(p) - half) + m.origy;
     if (endlich(x, y)) {
-        r.fillDisc(whole(x, y), size);
+        r.fillDisc(whole(x, y, m.dichte), geraeteLaenge(size, m.dichte));
     }
 }
 
@@ -65,7 +74,7 @@ void strecke(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int a,
     if (!endlich(ax, ay) || !endlich(bx, by)) {
         return;
     }
-    const double far = kWeitDraussen;
+    const double far = kWeitDraussen / m.dichte;
     const bool weit =
         std::fabs(ax) > far || std::fabs(ay) > far || std::fabs(bx) > far || std::fabs(by) > far;
     if (weit) {
@@ -74,7 +83,7 @@ void strecke(Zeichenflaeche& r, const Projektion& proj, const Module1& m, int a,
             return;
         }
     }
-    r.drawLine(whole(ax, ay), whole(bx, by));
+    r.drawLine(whole(ax, ay, m.dichte), whole(bx, by, m.dichte));
 }
 
 void punkte(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
@@ -104,39 +113,40 @@ void linienMarke(Zeichenflaeche& r, const Projektion& proj, const Module1& m) {
     }
     const int a = d >= 2 ? m.linie[d - 1][1] : 0;
     r.setColor(kGruen);
-    r.setPen(kMarkeStift);
+    r.setPen(geraeteLaenge(kMarkeStift, m.dichte), stiftArt(m));
     strecke(r, proj, m, a, m.linie[d][1]);
     r.setColor(kWeiss);
-    r.setPen(1);
+    r.setPen(geraeteLaenge(1, m.dichte), stiftArt(m));
 }
 
 // A label in the raster's current colour with the left end of its baseline at the given pixel.
-void beschriftung(Zeichenflaeche& r, Pixel baseline, QChar text) {
-    for (const QPoint& p : beschriftungsPunkte(text)) {
+void beschriftung(Zeichenflaeche& r, Pixel baseline, QChar text, double dichte) {
+    for (const QPoint& p : beschriftungsPunkte(text, dichte)) {
         r.plot(baseline.x + p.x(), baseline.y + p.y());
     }
 }
 
 void achsen(Zeichenflaeche& r, const Module1& m) {
     const double s = kAchsenLaenge / static_cast<double>(m.zoomfaktor);
-    const Pixel origin{m.origx, m.origy};
+    const double d = m.dichte;
+    const Pixel origin = whole(m.origx, m.origy, d);
     const int half = kUrsprungScheibe / 2;
     r.setColor(kRot);
-    r.fillDisc({origin.x - half, origin.y - half}, kUrsprungScheibe);
+    r.fillDisc(whole(m.origx - half, m.origy - half, d), geraeteLaenge(kUrsprungScheibe, d));
     std::array<Pixel, 3> tips;
     for (int k = 1; k <= 3; ++k) {
-        tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy);
+        tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy, d);
         r.drawLine(origin, tips[k - 1]);
     }
     const char labels[3] = {'x', 'y', 'z'};
     for (int k = 0; k < 3; ++k) {
-        beschriftung(r, tips[k], QChar::fromLatin1(labels[k]));
+        beschriftung(r, tips[k], QChar::fromLatin1(labels[k]), d);
     }
 }
 
 } // namespace
 
-std::vector<QPoint> beschriftungsPunkte(QChar text) {
+std::vector<QPoint> beschriftungsPunkte(QChar text, double dichte) {
     // Each letter's pixels row by row from the top, x to the right of the baseline's left end.
     static constexpr std::array<std::pair<int, int>, 14> kX{
         {{0, -7}, {5, -7}, {1, -6}, {4, -6}, {1, -5}, {4, -5}, {2, -4}, {3, -4}, {1, -3}, {4, -3},
@@ -147,10 +157,17 @@ std::vector<QPoint> beschriftungsPunkte(QChar text) {
     static constexpr std::array<std::pair<int, int>, 15> kZ{
         {{0, -7}, {1, -7}, {2, -7}, {3, -7}, {4, -7}, {4, -6}, {3, -5}, {2, -4}, {1, -3}, {0, -2},
          {0, -1}, {1, -1}, {2, -1}, {3, -1}, {4, -1}}};
-    const auto punkte = [](const auto& tabelle) {
+    // Each pixel becomes a square of the width of a line at the density, at dichte times its
+    // place, so that the strokes keep one width.
+    const int s = geraeteLaenge(1, dichte);
+    const auto punkte = [s, dichte](const auto& tabelle) {
         std::vector<QPoint> liste;
         for (const auto& [x, y] : tabelle) {
-            liste.emplace_back(x, y);
+            const QPoint ecke(static_cast<int>(std::floor(x * dichte)),
+                              static_cast<int>(std::floor(y * dichte)));
+            for (int j = 0; j < s * s; ++j) {
+                liste.push_back(ecke + QPoint(j % s, j / s));
+            }
         }
         return liste;
     };
@@ -166,11 +183,24 @@ std::vector<QPoint> beschriftungsPunkte(QChar text) {
     }
 }
 
+int geraeteLaenge(int laenge, double dichte) {
+    return dichte == 1.0 ? laenge : std::max(1, static_cast<int>(std::lround(laenge * dichte)));
+}
+
+QSize geraeteGroesse(const Module1& m) {
+    const auto seite = [&m](int laenge) {
+        return std::clamp(static_cast<int>(std::ceil(laenge * m.dichte)), 0, kGroessteGeraeteSeite);
+    };
+    return {seite(m.breite), seite(m.hoehe)};
+}
+
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     const Projektion proj(m);
+    const QSize flaeche = geraeteGroesse(m);
     r.setColor(kSchwarz);
-    r.fillRect({0, 0}, m.breite, m.hoehe);
+    r.fillRect({0, 0}, flaeche.width(), flaeche.height());
     r.setColor(kWeiss);
+    r.setPen(geraeteLaenge(1, m.dichte), stiftArt(m));
     if (anzeige.punkte) {
         punkte(r, proj, m);
     }
@@ -194,8 +224,20 @@ void zeichnen(Module1& m) {
     if (m.zebild.isNull()) {
         return;
     }
+    const QSize flaeche = geraeteGroesse(m);
+    if (flaeche.width() > m.zebild.width() || flaeche.height() > m.zebild.height()) {
+        // A denser screen: the picture grows, and stays as large when the density falls again.
+        QImage groesser(std::max(flaeche.width(), m.zebild.width()),
+                        std::max(flaeche.height(), m.zebild.height()), QImage::Format_RGB16);
+        if (groesser.isNull()) {
+            return;
+        }
+        groesser.fill(Qt::black);
+        m.zebild = groesser;
+    }
+    m.zebild.setDevicePixelRatio(m.dichte);
     // Pixels outside the drawing area are never shown, so nothing is drawn there.
-    Raster r(m.zebild, m.breite, m.hoehe);
+    Raster r(m.zebild, flaeche.width(), flaeche.height());
     szeneZeichnen(r, m, m.anzeige);
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();

@@ -4,6 +4,7 @@
 #include "app/menubar.h"
 #include "app/winhaupt.h"
 #include "support/scripteddialogs.h"
+#include "support/tempdir.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,17 +12,26 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Texts in a failed check read as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace wyk::test {
 
-// The application with scripted file dialogs and collected messages, its main window shown
-// on the offscreen platform. Counts the redraws that reach the canvas.
+// The application with scripted file dialogs, collected messages and a settings file of its
+// own, its main window shown on the offscreen platform. Counts the redraws that reach the
+// canvas.
 class AppTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { starte(); }
+    void starte() {
+        app.reset();
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        app = std::make_unique<App>(std::move(scripted),
-                                    [this](QWidget*, const QString& text) { meldungen << text; });
+        app = std::make_unique<App>(
+            std::move(scripted), [this](QWidget*, const QString& text) { meldungen << text; },
+            konfiguration.path("wyk-viewer.conf"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt()));
         auto zeigen = m().fenster.canvasZeigen;
         m().fenster.canvasZeigen = [this, zeigen] {
@@ -71,6 +81,7 @@ protected:
         }
     }
 
+    TempDir konfiguration;
     ScriptedDialogs* dialogs = nullptr;
     QStringList meldungen;
     std::unique_ptr<App> app;

@@ -1,14 +1,25 @@
 #include "app/updownarrows.h"
+#include "app/wiinfo.h"
 #include "app/windebug.h"
+#include "app/winexport.h"
 #include "appfixture.h"
+#include "cli/start.h"
+#include "platform/numbers.h"
+#include "support/tempdir.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <climits>
 
@@ -52,13 +63,21 @@ protected:
         }
         return zeilen;
     }
-    // Clicks a cell, then gives "debugpkt debuglinie redraws" and counts the redraws afresh.
+    // "debugpkt debuglinie redraws", then counts the redraws afresh.
+    QString marken() {
+        const QString text = QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie);
+        return text.arg(std::exchange(redraws, 0));
+    }
+    // Clicks a cell, then gives the marks.
     QString klicken(const char* name, int row, int column) {
         QTableView* view = tabelle(name);
         const QRect zelle = view->visualRect(view->model()->index(row, column));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, zelle.center());
-        const QString text = QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie);
-        return text.arg(std::exchange(redraws, 0));
+        return marken();
+    }
+    void aktivieren(QWidget* fenster) {
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
     }
 };
 
@@ -84,10 +103,10 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIs
 TEST_F(HauptfensterTest, HeldZoomArrowRepeatsUntilReleased) {
     auto* pfeile = control<UpDownArrows>("UPDzoom");
     QSignalSpy schritte(pfeile, &UpDownArrows::up);
-    QTest::mousePress(pfeile, Qt::LeftButton, {}, QPoint(6, 5));
+    QTest::mousePress(&pfeile->auf(), Qt::LeftButton, {}, QPoint(6, 5));
     EXPECT_TRUE(schritte.size() == 1 && !schritte.wait(300)) << "a repeat within 300 ms";
     ASSERT_TRUE(QTest::qWaitFor([&] { return schritte.size() == 4; }));
-    QTest::mouseRelease(pfeile, Qt::LeftButton, {}, QPoint(6, 5));
+    QTest::mouseRelease(&pfeile->auf(), Qt::LeftButton, {}, QPoint(6, 5));
     EXPECT_TRUE(!schritte.wait(200) && m().zoomfaktor == 14) << "steps after the release";
 }
 
@@ -155,7 +174,9 @@ TEST_F(HauptfensterTest, WheelArrowsAndZoomFieldChangeTheZoom) {
                             false);
             QCoreApplication::sendEvent(canvas(), &rad);
         } else if (was[0] == 'p') {
-            QTest::mouseClick(control("UPDzoom"), Qt::LeftButton, {}, QPoint(6, std::atoi(wert)));
+            const QPoint wo(6, std::atoi(wert));
+            QWidget* pfeil = control("UPDzoom")->childAt(wo);
+            QTest::mouseClick(pfeil, Qt::LeftButton, {}, wo - pfeil->pos());
         } else {
             einfuegen(wert);
         }
@@ -192,9 +213,176 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheClickedRowsUntilItCl
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenster.isNull()) << "a closed window is destroyed";
     klick(control("PushButton3"));
-    EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 0 "));
+    aktivieren(app->debugFenster());
+    redraws = 0;
+    // A table that took the focus by Tab, a key, then the marks.
+    const std::tuple<const char*, Qt::Key, const char*> tasten[] = {
+        {"LBpunkte", Qt::Key_Space, "1 0 1"},    {"LBpunkte", Qt::Key_End, "3 0 1"},
+        {"LBpunkte", Qt::Key_Up, "2 0 1"},       {"LBpunkte", Qt::Key_PageDown, "3 0 1"},
+        {"LBpunkte", Qt::Key_Home, "1 0 1"},     {"LBlinien", Qt::Key_Return, "1 1 1"},
+        {"LBlinien", Qt::Key_PageDown, "1 4 1"}, {"LBlinien", Qt::Key_PageUp, "1 1 1"}};
+    for (const auto& [name, taste, erwartet] : tasten) {
+        tabelle(name)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(tabelle(name), taste);
+        EXPECT_EQ(marken(), erwartet)
+            << name << ' ' << QKeySequence(taste).toString().toStdString();
+    }
+    EXPECT_TRUE(klicken("LBpunkte", 2, 0).startsWith("3 1 "));
+    for (const QKeySequence& taste :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        aktivieren(app->debugFenster());
+        QTest::keySequence(QApplication::focusWidget(), taste);
+        ASSERT_EQ(app->debugFenster(), nullptr) << taste.toString().toStdString();
+        klick(control("PushButton3"));
+    }
     lade(WYK_EXAMPLES_DIR "/haus.wyk");
     EXPECT_EQ(std::tuple(app->debugFenster(), m().debugpkt), std::tuple(nullptr, 0)) << "a load";
+}
+
+// The window by keyboard alone: Tab goes through the controls top to bottom, the drawing
+// first; on the focused drawing each arrow key is a drag of 10 pixels as on the page, + and -
+// are the zoom arrows, Home and 0 "reset"; in the zoom field the arrow keys step the zoom and
+// the page keys step it by ten. A ring outside the drawing shows its focus.
+TEST_F(HauptfensterTest, TheKeyboardDoesWhatTheMouseDoes) {
+    aktivieren(&haupt());
+    const auto umgebung = [this] { return haupt().inhalt().grab({150, 9, 412, 412}).toImage(); };
+    control("CBpunkte")->setFocus(Qt::TabFocusReason);
+    const QImage ohne = umgebung();
+    canvas()->setFocus(Qt::TabFocusReason);
+    const QImage mit = umgebung();
+    EXPECT_TRUE(mit != ohne && mit.copy(6, 6, 400, 400) == ohne.copy(6, 6, 400, 400));
+    QStringList reihe;
+    for (int i = 0; i < 10; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+        reihe << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(reihe.join(' '), "CAhaupt CBpunkte CBlinien CBachsen EFzoom RBdrag0 PushButton1 "
+                               "PushButton2 PushButton3 CAhaupt");
+    // Where the key goes, the mode, the key, then the change of turn, tilt and origin, the
+    // zoom factor, the field's text and the redraws.
+    const std::tuple<QWidget*, const char*, int, Qt::KeyboardModifiers, const char*> schritte[] = {
+        {canvas(), "RBdrag0", Qt::Key_Right, {}, "0.157 0.000 0 0 10 10 1"},
+        {canvas(), "RBdrag0", Qt::Key_Up, Qt::ShiftModifier, "0.000 -0.157 0 0 10 10 1"},
+        {canvas(), "RBdrag1", Qt::Key_Left, Qt::KeypadModifier, "0.000 0.000 -10 0 10 10 1"},
+        {canvas(), "RBdrag1", Qt::Key_Down, {}, "0.000 0.000 0 10 10 10 1"},
+        {canvas(), "RBdrag1", Qt::Key_Right, Qt::ControlModifier, "0.000 0.000 0 0 10 10 0"},
+        {canvas(), "RBdrag1", Qt::Key_Plus, Qt::KeypadModifier, "0.000 0.000 0 0 11 11 1"},
+        {canvas(), "RBdrag1", Qt::Key_Minus, {}, "0.000 0.000 0 0 10 10 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_Up, {}, "0.000 0.000 0 0 11 11 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageUp, {}, "0.000 0.000 0 0 21 21 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_Down, {}, "0.000 0.000 0 0 20 20 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageDown, {}, "0.000 0.000 0 0 10 10 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageDown, {}, "0.000 0.000 0 0 1 1 1"},
+        {zoomFeld(), "RBdrag1", Qt::Key_PageDown, {}, "0.000 0.000 0 0 1 1 0"}};
+    for (const auto& [ziel, modus, taste, modifiers, erwartet] : schritte) {
+        control<QRadioButton>(modus)->setChecked(true);
+        const auto [winkel, x, y] = std::tuple(m().rotwinkel, m().origx, m().origy);
+        redraws = 0;
+        QTest::keyClick(ziel, Qt::Key(taste), modifiers);
+        EXPECT_EQ(QString::asprintf("%.3f %.3f %d %d ", m().rotwinkel[3] - winkel[3],
+                                    m().rotwinkel[1] - winkel[1], m().origx - x, m().origy - y) +
+                      zoom(),
+                  erwartet)
+            << ziel->objectName().toStdString() << ' ' << modus << ' ' << taste;
+    }
+    for (const Qt::Key taste : {Qt::Key_Home, Qt::Key_0}) {
+        m().rotwinkel[3] = 2;
+        QTest::keyClick(canvas(), Qt::Key_Left);
+        QTest::keyClick(canvas(), taste);
+        EXPECT_EQ(std::tuple(m().rotwinkel[1], m().rotwinkel[3], m().origx, m().origy),
+                  std::tuple(0.3925, -0.785, 200, 200));
+    }
+}
+
+// What a screen reader reads, through Qt's accessibility interface: each part's role and name.
+TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    for (const char* befehl : {"About", "FIoffhtml"}) {
+        waehle(befehl);
+    }
+    klick(control("PushButton3"));
+    auto* pfeile = control<UpDownArrows>("UPDzoom");
+    const auto z = &QAccessible::queryAccessibleInterface;
+    QAccessibleInterface* datei = z(app->menuBar().actions().constFirst()->menu());
+    const std::tuple<QAccessibleInterface*, QAccessible::Role, QString> teile[] = {
+        {z(&haupt()), QAccessible::Window, "haus.wyk – WYK-Viewer"},
+        {z(canvas()), QAccessible::Graphic,
+         "Modell „haus.wyk“. Pfeiltasten drehen oder verschieben, Plus und Minus zoomen, Pos1 "
+         "oder 0 stellt die Ansicht zurück, 1, 3 und 7 zeigen es von vorn, rechts und oben, mit "
+         "Strg von der Gegenseite, F passt es ein."},
+        {z(zoomFeld()), QAccessible::EditableText, "Zoom"},
+        {z(&pfeile->auf()), QAccessible::Button, "Zoom größer"},
+        {z(&pfeile->ab()), QAccessible::Button, "Zoom kleiner"},
+        {datei->child(0), QAccessible::MenuItem, "WYK laden ..."},
+        {datei->child(2), QAccessible::MenuItem, "OFF exportieren..."},
+        {z(app->debugFenster()), QAccessible::Window, "Debug"},
+        {z(tabelle("LBpunkte")), QAccessible::Table, "Punkte"},
+        {z(tabelle("LBlinien")), QAccessible::Table, "Linien"},
+        {z(app->infoFenster()), QAccessible::Dialog, "Info"},
+        {z(app->exportFenster()), QAccessible::Dialog, "OFF+ Export"}};
+    for (const auto& [zugang, rolle, name] : teile) {
+        ASSERT_NE(zugang, nullptr) << name.toStdString();
+        EXPECT_EQ(std::pair(zugang->role(), zugang->text(QAccessible::Name)),
+                  std::pair(rolle, name));
+    }
+}
+
+// Copy puts the focused drawing on the clipboard, exactly its pixels, as an image and as PNG.
+TEST_F(HauptfensterTest, CopyPutsTheFocusedDrawingOnTheClipboard) {
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    aktivieren(&haupt());
+    canvas()->setFocus();
+    waehle("EditCopy");
+    const QImage zeichnung = m().zebild.copy(0, 0, 400, 400).convertToFormat(QImage::Format_RGB32);
+    const QClipboard& ablage = *QApplication::clipboard();
+    EXPECT_EQ(ablage.image().convertToFormat(QImage::Format_RGB32), zeichnung);
+    EXPECT_EQ(QImage::fromData(ablage.mimeData()->data("image/png"), "PNG")
+                  .convertToFormat(QImage::Format_RGB32),
+              zeichnung);
+}
+
+// A dropped model is taken as a copy, never as a move, after which the source would delete it.
+TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
+    QMimeData daten;
+    daten.setUrls({QUrl::fromLocalFile(WYK_EXAMPLES_DIR "/haus.wyk")});
+    // What the source offers, then the action answered and the model shown.
+    const std::tuple<Qt::DropActions, Qt::DropAction, const char*> faelle[] = {
+        {Qt::MoveAction, Qt::IgnoreAction, "3D"},
+        {Qt::CopyAction | Qt::MoveAction, Qt::CopyAction, "haus.wyk"}};
+    for (const auto& [angebot, antwort, modell] : faelle) {
+        QDragEnterEvent hinein({300, 200}, angebot, &daten, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&haupt(), &hinein);
+        QDropEvent ablegen(QPointF(300, 200), angebot, &daten, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&haupt(), &ablegen);
+        const auto ist = [](const QDropEvent& e) {
+            return e.isAccepted() ? e.dropAction() : Qt::IgnoreAction;
+        };
+        EXPECT_EQ(std::tuple(ist(hinein), ist(ablegen), m().datname),
+                  std::tuple(antwort, antwort, modell));
+    }
+// On each screen the canvas shows, device pixel for device pixel, the picture export of its
+// view at the screen's ratio; a move to a screen of another ratio draws anew. app_tests.hidpi
+// runs this under QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
+TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
+    const QString haus = lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    klick(control("CBpunkte"));
+    maus(QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+    maus(QEvent::MouseMove, {130, 83}, Qt::NoButton, Qt::LeftButton);
+    test::TempDir dir;
+    QStringList dichten;
+    for (QScreen* schirm : QGuiApplication::screens()) {
+        haupt().windowHandle()->setScreen(schirm);
+        const double r = canvas()->devicePixelRatioF();
+        dichten << Str(r);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
+        ASSERT_EQ(ohneFenster(planAus({"wyk-viewer", "--export-picture", dir.path("b.png"),
+                                       "--points", "--turn", Str(m().rotwinkel[3]), "--tilt",
+                                       Str(m().rotwinkel[1]), "--scale", Str(r), haus})),
+                  0);
+        EXPECT_TRUE(canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+                    QImage(dir.path("b.png")).convertToFormat(QImage::Format_RGB32))
+            << r;
+    }
+    EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.

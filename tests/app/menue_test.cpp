@@ -100,6 +100,43 @@ TEST_F(AppTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
               std::pair(QStringLiteral("© 2026 WYK-Viewer-Team"), 237));
     klick(teil(fenster, "PushButton1"));
     EXPECT_EQ(app->infoFenster(), nullptr);
+    for (const Qt::Key taste : {Qt::Key_Escape, Qt::Key_Return}) {
+        waehle("About");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(app->infoFenster()));
+        QTest::keyClick(QApplication::focusWidget(), taste);
+        EXPECT_EQ(app->infoFenster(), nullptr) << taste;
+    }
+}
+
+// The window's size and the last model's folder are remembered from one run to the next; a
+// settings file that is damaged or cannot be read or written is ignored without a word.
+TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
+    const QSize menue = haupt().size() - haupt().inhalt().size();
+    const QSize start = haupt().size();
+    const auto neustart = [this](QSize groesse) {
+        haupt().resize(groesse);
+        QTimer::singleShot(0, &haupt(), [this] { haupt().close(); });
+        EXPECT_EQ(QApplication::exec(), 0);
+        starte();
+    };
+    lade(WYK_EXAMPLES_DIR "/haus.wyk");
+    neustart(QSize(700, 520) + menue);
+    waehle("FIload");
+    EXPECT_EQ(std::pair(haupt().size(), dialogs->angebote.value(0).ort),
+              std::pair(QSize(700, 520) + menue, QStringLiteral(WYK_EXAMPLES_DIR)));
+    // The file made damaged or a folder, then the size at the start of the next two runs.
+    const std::pair<QString, QSize> faelle[] = {{"[Fenster\nGroesse=@Size(9 x\n\xff", start},
+                                                {"", start}};
+    for (const auto& [inhalt, erste] : faelle) {
+        QFile::remove(konfiguration.path("wyk-viewer.conf"));
+        inhalt.isEmpty() ? konfiguration.folder("wyk-viewer.conf")
+                         : konfiguration.write("wyk-viewer.conf", inhalt.toLatin1());
+        starte();
+        EXPECT_EQ(haupt().size(), erste);
+        neustart(QSize(800, 600) + menue);
+        EXPECT_EQ(haupt().size(), inhalt.isEmpty() ? start : QSize(800, 600) + menue);
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
 }
 
 // "Abbruch", also by Return while it has the focus, closes the window without asking; "Export"

@@ -20,6 +20,10 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
     // named: the model, or for a wrong call a part of the message.
     const std::tuple<QStringList, Modus, QString> faelle[] = {
         {{"h.wyk"}, Modus::Fenster, "h.wyk"},
+        {{"file:///tmp/Haus%202%C3%A4.wyk"}, Modus::Fenster, "/tmp/Haus 2ä.wyk"},
+        {{"file://localhost/a%25.wyk"}, Modus::Fenster, "/a%.wyk"},
+        {{"https://x.de/h.wyk"}, Modus::Fehler, "„https://x.de/h.wyk“ ist keine lokale Datei"},
+        {{"file://rechner/h.wyk"}, Modus::Fehler, "keine lokale Datei"},
         {{"-export-picture=a.svg", "h.wyk"}, Modus::Export, "h.wyk"},
         {{"a.wyk", "b.wyk"}, Modus::Fehler, "nur eine Modelldatei"},
         {{"--zoom", "2", "h.wyk"}, Modus::Fehler, "--zoom gilt nur"},
@@ -30,10 +34,27 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
         {{"--export-png", "a", "--fit", "--zoom", "2", "h"}, Modus::Fehler, "nicht zusammen"},
+        {{"--export-png", "a", "--scale", "4.01", "h"}, Modus::Fehler, "„4.01“ von --scale"},
+        {{"--export-png", "a.HTM", "--scale", "2", "h"}, Modus::Fehler, "nicht für die Webseite"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, Modus::Fehler, "„15“ von"},
         {{"--thumbnail-size", "64", "--export-png", "a", "h"}, Modus::Fehler, "--thumbnail-size"},
         {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"},
-        {{"--export-off", "", "h.wyk"}, Modus::Fehler, "Ausgabedatei ist leer"}};
+        {{"--export-off", "", "h.wyk"}, Modus::Fehler, "Ausgabedatei ist leer"},
+        {{"--export-png", "a", "--view", "vorn", "h"}, Modus::Fehler, "„vorn“ von --view"},
+        {{"--export-png", "a", "--view", "top", "--turn", "1", "h"}, Modus::Fehler, "mit --turn"},
+        {{"--export-png", "a", "--tilt", "0", "--view", "front", "h"}, Modus::Fehler, "mit --turn"},
+        {{"--export-png", "a.gif", "--frames", "1", "h"}, Modus::Fehler, "„1“ von --frames"},
+        {{"--export-png", "a.gif", "--frames", "361", "h"}, Modus::Fehler, "„361“ von --frames"},
+        {{"--export-png", "a.gif", "--frame-time", "19", "h"}, Modus::Fehler, "„19“ von --frame"},
+        {{"--export-png", "a.gif", "--frame-time", "10001", "h"}, Modus::Fehler, "„10001“ von"},
+        {{"--export-png", "a.png", "--frames", "12", "h"}, Modus::Fehler, "nur für eine GIF"},
+        {{"--export-png", "a.svg", "--frame-time", "50", "h"}, Modus::Fehler, "nur für eine GIF"},
+        {{"--view", "top", "h"}, Modus::Fehler, "--view gilt nur"},
+        {{"--export-off", "a.off", "--frames", "3", "h"}, Modus::Fehler, "--frames gilt nur"},
+        {{"--export-png", "a.GIF", "--view", "Right", "--frames", "360", "--frame-time", "20",
+          "h.wyk"},
+         Modus::Export,
+         "h.wyk"}};
     for (const auto& [argumente, modus, genannt] : faelle) {
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
         EXPECT_EQ(plan.modus, modus) << argumente.join(' ').toStdString();

@@ -3,6 +3,7 @@
 #include "model/reader.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
+#include "view/projection.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,36 @@ inline const QStringList kKlassen = {"Face.class", "Matrix3D.class", "OOGL_OFF.c
 inline QByteArray klasse(const QString& name) {
     QFile datei(QStringLiteral(WYK_APPLET_DIR "/") + name);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+// Views of the examples drawn by every export: the model, the angles, zoom, size, origin,
+// check boxes and debug marks.
+struct Ansicht {
+    const char* modell;
+    double neigung, drehung;
+    int zoom, breite, hoehe, origx, origy;
+    Anzeige anzeige;
+    int debugpkt, debuglinie;
+    double dichte = 1; // for the pictures; the page draws at the screen's pixels
+};
+
+inline const Ansicht kAnsichten[] = {
+    {"haus", kStartNeigung, kStartDrehung, 10, 400, 400, 200, 200, {}, 0, 0},
+    {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0, 2},
+    {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5, 1.5},
+    {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},
+};
+
+// The model with the view; its name needs escaping in every format.
+inline void einrichten(Module1& m, const Ansicht& f) {
+    ASSERT_TRUE(init(m).isDone());
+    ASSERT_TRUE(ladeDatei(m, QStringLiteral(WYK_EXAMPLES_DIR "/%1.wyk").arg(f.modell)).isDone());
+    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"").arg(f.modell);
+    std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
+             m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
+                                                    f.origx, f.origy, f.debugpkt, f.debuglinie);
+    m.anzeige = f.anzeige;
+    rotation2(m);
 }
 
 } // namespace wyk::test

@@ -24,18 +24,18 @@ TEST(PictureExport, SavesTheDrawingInTheFormatOfItsName) {
         {"bild", 0, "bild", "\x89PNG"}, {"a.BMP", 0, "a.BMP", "BM"},
         {"b.ppm", 2, "b.ppm", "P6"},    {"c.xyz", 1, "c.xyz", "\x89PNG"},
         {"d", 1, "d.svg", "<?xml"},     {"e", 2, "e.html", "<!DOCTYPE"},
-        {"f", 3, "f.pdf", "%PDF-"}};
+        {"f", 3, "f.pdf", "%PDF-"},     {"g", 4, "g.gif", "GIF89a"}};
     for (const auto& [name, typ, datei, kopf] : faelle) {
         dialogs.answers << dir.path(name);
         dialogs.filterWahl << typ;
         ASSERT_TRUE(savepic(m, dialogs).isDone());
         EXPECT_TRUE(dir.read(datei).startsWith(kopf)) << datei;
     }
-    EXPECT_EQ(dir.names().size(), 7);
-    EXPECT_EQ(dialogs.proposed, QStringList(8, "bild"));
+    EXPECT_EQ(dir.names().size(), 8);
+    EXPECT_EQ(dialogs.proposed, QStringList(9, "bild"));
     EXPECT_EQ(dialogs.angebote[0].filter,
               (QStringList{"PNG-Bild (*.png)", "SVG-Vektorbild (*.svg)", "Webseite (*.html *.htm)",
-                           "PDF-Dokument (*.pdf)"}));
+                           "PDF-Dokument (*.pdf)", "GIF-Animation (*.gif)"}));
     EXPECT_EQ(QImage(dir.path("bild")).convertToFormat(QImage::Format_RGB16),
               m.zebild.copy(0, 0, 530, 410));
 }
@@ -57,6 +57,7 @@ TEST(ExportFailure, NamesTheFileAndLeavesNoFile) {
         {schreibeOff(m, dir.folder("o.off")), dir.path("o.off")}, // nor the page or classes
         {schreibeOff(unendlich, dir.path("u.off")), "Punkt 2"},
         {schreibeBild(m, fehlt + "a"), fehlt + "a"},
+        {schreibeBild(m, fehlt + "a.gif"), fehlt + "a.gif"},
         {schreibeBild(unendlich, dir.path("b.png")), dir.path("b.png")},
         {saveHTML(m, fehlt, "a.off"), fehlt + "a.htm"},
         {savejava(m, fehlt), fehlt + "Viewer41.class"}};

@@ -46,7 +46,7 @@ differ=$(diff <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print 
 [ -z "$differ" ] || fail "the package's files differ from those expected: $differ"
 version=$(sed -n 's/^project(wyk-viewer VERSION \([0-9.]*\).*/\1/p' "$2/CMakeLists.txt")
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is not $version"
-for p in libqt6gui6 qt6-qpa-plugins qt6-translations-l10n; do
+for p in libqt6gui6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
     dpkg-deb -f "$deb" Depends | grep -q "$p" || fail "no dependency on $p"
 done
 lintian --fail-on error "$deb" || fail "lintian reports errors"

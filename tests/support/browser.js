@@ -1,7 +1,7 @@
 // Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
-// {"tasten": ["Tab", "Shift+Tab", "+", ...]}, {"maus": [[x, y], ...]} (left button pressed,
+// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button pressed,
 // moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch points per
 // moment, then all lifted), {"tippen": id}, {"js": expression} (its value), {"cdp": method} (its
 // result), {"bild": 1} (after the next frame, #zeichnung's pixels as a data URL).
@@ -40,9 +40,14 @@ const finger = (type) => (punkte) => senden("Input.dispatchTouchEvent",
 const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
 
 async function taste(name) {
-    const key = name.replace("Shift+", "");
-    const art = { key, windowsVirtualKeyCode: codes[key] ?? 0, modifiers: name === key ? 0 : 8 };
-    const text = key.length === 1 ? key : undefined;
+    let [key, modifiers] = [name, 0];
+    for (const [vor, bit] of [["Ctrl+", 2], ["Shift+", 8]]) {
+        if (key.startsWith(vor) && key.length > vor.length) {
+            [key, modifiers] = [key.slice(vor.length), modifiers | bit];
+        }
+    }
+    const art = { key, windowsVirtualKeyCode: codes[key] ?? 0, modifiers };
+    const text = key.length === 1 && !(modifiers & 2) ? key : undefined;
     await senden("Input.dispatchKeyEvent", { type: text ? "keyDown" : "rawKeyDown", text, ...art });
     await senden("Input.dispatchKeyEvent", { type: "keyUp", ...art });
 }

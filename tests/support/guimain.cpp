@@ -1,10 +1,14 @@
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // One main for every test program: a QApplication on the offscreen platform, so that fonts
-// (the renderer's labels) and windows work without a display.
+// (the renderer's labels) and windows work without a display, and a configuration folder of
+// its own, so that no test writes the user's settings.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir konfiguration;
+    qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

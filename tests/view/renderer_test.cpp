@@ -8,6 +8,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <map>
+#include <ranges>
 
 namespace wyk {
 namespace {
@@ -213,6 +215,51 @@ TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
             << "letter " << c;
     }
     EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
+}
+
+// At density d every length is d times as large in device pixels, and a line has one width
+// along its whole length: a move (across) in each column, the highlight (down) in each row;
+// the disc of point 5 and a label grow as much.
+TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
+    m.anzeige = {.punkte = true, .linien = true, .achsen = false};
+    std::tie(m.basis, m.origx, m.origy, m.debuglinie) = std::tuple(Basis{}, 0, 0, 4);
+    m.basis[1][1] = m.basis[2][2] = 1;
+    modell({{20, 20, 0}, {170, 75, 0}, {60, 150, 0}, {90, 330, 0}, {150.3, 250.6, 0}},
+           {{1, 0}, {2, 9}, {3, 0}, {4, 2}});
+    const auto hoehe = [](double d) {
+        const auto y = beschriftungsPunkte(QChar('z'), d) | std::views::transform(&QPoint::y);
+        return std::ranges::max(y) - std::ranges::min(y) + 1;
+    };
+    for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
+        m.dichte = d;
+        zeichnen(m);
+        // Per column (row) the move's (highlight's, disc's) pixels; then {width: columns}.
+        std::map<int, int> anzahl[3], breiten[3];
+        for (int y = 0; y < geraeteGroesse(m).height(); ++y) {
+            for (int x = 0; x < geraeteGroesse(m).width(); ++x) {
+                const QRgb c = m.zebild.pixel(x, y);
+                anzahl[0][x] += c == stored(105, 105, 255) ? 1 : 0;
+                anzahl[1][y] += c == kGreen ? 1 : 0;
+                anzahl[2][y] += c == kWhite && x > 120 * d && y > 200 * d ? 1 : 0;
+            }
+        }
+        for (int i = 0; i < 3; ++i) {
+            std::ranges::for_each(anzahl[i] | std::views::values, [&](int n) { ++breiten[i][n]; });
+            breiten[i].erase(0);
+        }
+        const int s5 = geraeteLaenge(5, d);
+        using Breiten = std::map<int, int>;
+        EXPECT_EQ(breiten[0], (Breiten{{geraeteLaenge(1, d), int(170 * d) - int(20 * d) + 1}}))
+            << d;
+        EXPECT_EQ(breiten[1], (Breiten{{geraeteLaenge(3, d), int(330 * d) - int(150 * d) + 1}}))
+            << d;
+        EXPECT_TRUE(breiten[2].rbegin()->first == s5 &&
+                    std::ranges::count_if(anzahl[2], [](auto e) { return e.second > 0; }) == s5)
+            << d;
+        EXPECT_NEAR(hoehe(d), d * hoehe(1), d) << d;
+    }
+    EXPECT_EQ(std::tuple(geraeteLaenge(1, 1.5), geraeteLaenge(5, 1.5), geraeteLaenge(3, 2)),
+              std::tuple(2, 8, 6));
 }
 
 } // namespace

@@ -1,0 +1,116 @@
+#include "export/picture.h"
+#include "exporthelfer.h"
+#include "support/werkzeug.h"
+
+#include <QProcess>
+#include <QSet>
+#include <numbers>
+
+namespace wyk {
+namespace {
+
+// A GIF as ImageMagick reads it: each picture as shown (coalesced), and each one's time in
+// hundredths of a second.
+struct Gelesen {
+    QList<QImage> bilder;
+    QStringList zeiten;
+};
+
+Gelesen lesen(const QString& magick, const QString& gif) {
+    test::TempDir dir;
+    Gelesen g;
+    EXPECT_EQ(QProcess::execute(magick, {gif, "-coalesce", dir.path("b-%03d.ppm")}), 0);
+    for (const QString& name : dir.names()) {
+        g.bilder << QImage(dir.path(name)).convertToFormat(QImage::Format_RGB32);
+    }
+    QProcess identify;
+    identify.start(magick, {gif, "-format", "%T ", "info:"});
+    identify.waitForFinished();
+    g.zeiten = QString::fromLatin1(identify.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
+    return g;
+}
+
+// The colours of the pixels in a picture and the box around those that are not black.
+std::pair<QSet<QRgb>, QRect> farbenUndUmriss(const QImage& bild) {
+    QSet<QRgb> farben;
+    QRect box;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            farben << bild.pixel(x, y);
+            box |= bild.pixel(x, y) != qRgb(0, 0, 0) ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return {farben, box};
+}
+
+// ImageMagick decodes the turning picture to the PNG of each picture's turn, each shown for
+// the time asked (in hundredths of a second), looping forever. The global colour table holds
+// the first picture's colours in as few entries as a GIF allows; the view stays as it was.
+TEST(GifUmlauf, ImageMagickShowsThePngOfEachTurn) {
+    WYK_WERKZEUG(magick, "convert", "imagemagick");
+    const std::tuple<int, Umlauf, const char*> faelle[] = {
+        {0, {}, "10"}, {2, {5, 25}, "3"}, {1, {12, 10000}, "1000"}};
+    test::TempDir dir;
+    for (const auto& [ansicht, umlauf, zeit] : faelle) {
+        const test::Ansicht& a = test::kAnsichten[ansicht];
+        SCOPED_TRACE(a.modell);
+        Module1 m;
+        test::einrichten(m, a);
+        m.dichte = a.dichte;
+        ASSERT_TRUE(schreibeBild(m, dir.path("a.gif"), umlauf).isDone());
+        EXPECT_EQ(m.rotwinkel[3], a.drehung);
+        const Gelesen gif = lesen(magick, dir.path("a.gif"));
+        ASSERT_EQ(gif.bilder.size(), umlauf.bilder);
+        EXPECT_EQ(gif.zeiten, QStringList(umlauf.bilder, zeit));
+        for (int i = 0; i < umlauf.bilder; ++i) {
+            m.rotwinkel[3] = a.drehung + 2 * std::numbers::pi * i / umlauf.bilder;
+            rotation2(m);
+            ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
+            EXPECT_EQ(gif.bilder[i],
+                      QImage(dir.path("a.png")).convertToFormat(QImage::Format_RGB32))
+                << "picture " << i;
+        }
+        const QByteArray bytes = dir.read("a.gif");
+        EXPECT_TRUE(bytes.startsWith("GIF89a"));
+        EXPECT_TRUE(bytes.contains(QByteArray("NETSCAPE2.0\x03\x01\x00\x00", 16)));
+        const auto gepackt = static_cast<unsigned char>(bytes.at(10)); // the global table's
+        QSet<QRgb> tabelle;
+        for (int i = 0; (gepackt & 0x80) != 0 && i < (2 << (gepackt & 7)); ++i) {
+            const auto* rgb =
+                reinterpret_cast<const unsigned char*>(bytes.constData() + 13 + 3 * i);
+            tabelle << qRgb(rgb[0], rgb[1], rgb[2]);
+        }
+        const QSet<QRgb> erste = farbenUndUmriss(gif.bilder[0]).first;
+        EXPECT_EQ(tabelle, erste);
+        EXPECT_LT(2 << (gepackt & 7), 2 * std::max<qsizetype>(2, erste.size()));
+    }
+}
+
+// The program's --frames and --frame-time, and --fit once for the whole turn: every picture
+// shows the whole model inside the margin of 1/32, together they fill the picture up to a
+// zoom step, and it turns.
+TEST(GifUmlauf, FitShowsTheWholeModelInEveryPicture) {
+    WYK_WERKZEUG(magick, "convert", "imagemagick");
+    test::TempDir dir;
+    QProcess programm;
+    programm.start(WYK_VIEWER_BINARY,
+                   {"--export-picture", dir.path("f.gif"), "--fit", "--view", "top", "--frames",
+                    "8", "--frame-time", "40", "--points", "--no-axes", "--size", "640x480",
+                    WYK_EXAMPLES_DIR "/haus.wyk"});
+    ASSERT_TRUE(programm.waitForFinished(60000) && programm.exitCode() == 0)
+        << programm.readAllStandardError().toStdString();
+    const Gelesen gif = lesen(magick, dir.path("f.gif"));
+    ASSERT_EQ(gif.bilder.size(), 8);
+    EXPECT_EQ(gif.zeiten, QStringList(8, "4"));
+    QRect alle;
+    for (int i = 0; i < 8; ++i) {
+        const QRect box = farbenUndUmriss(gif.bilder[i]).second;
+        EXPECT_TRUE(QRect(15, 15, 610, 450).contains(box)) << "picture " << i;
+        EXPECT_NE(gif.bilder[i], gif.bilder[(i + 1) % 8]) << "picture " << i;
+        alle |= box;
+    }
+    EXPECT_GT(alle.height(), 480 * 8 / 10);
+}
+
+} // namespace
+} // namespace wyk
