@@ -10,7 +10,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 # -Xlint:-options hides only the note that newer JDKs print about the old --release.
-"${JAVAC:-javac}" --release 8 -Xlint:all -Xlint:-options -Werror -d "$out" \
+"${JAVAC:-javac}" --release 8 -encoding UTF-8 -Xlint:all -Xlint:-options -Werror -d "$out" \
     "$here/Face.java" "$here/Matrix3D.java" "$here/OOGL_OFF.java" "$here/Viewer41.java"
 
 classes=$(cd "$out" && ls | tr '\n' ' ')

@@ -122,7 +122,7 @@ TEST(Kommandozeile, WritesWhereAPlainWriteWouldButNeverOverTheModel) {
         skriptAusgabe(R"sh(cd "$1" && v=$2 && cp m.wyk a && ln -s m.wyk s.wyk && ln m.wyk h.wyk
 ln -s m.wyk x.htm; "$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
 "$v" --export-picture /dev/stdout m.wyk > b.png; echo "$? $(head -c 4 b.png | tail -c 3)"
-mkfifo f; timeout 9 cat f > g & "$v" --export-off f m.wyk; wait; echo "$(head -c 3 g) $(stat -c %F f)"
+mkfifo f; timeout 9 cat f > g & "$v" --export-off f m.wyk; wait; echo "$(head -c 3 g) $(LC_ALL=C stat -c %F f)"
 timeout 9 "$v" --export-web f m.wyk 2>/dev/null; echo "$? $(ls | grep -c class)"
 cp m.wyk k && ln k k2 && "$v" --export-off k2 m.wyk && head -c 5 k
 n=$(printf 'n\377.wyk'); cp m.wyk "$n"; "$v" --export-off n.off "$n"; echo "$? $(head -c 3 n.off)"
@@ -145,7 +145,7 @@ chmod 444 nurlesen; chown nobody nurlesen ../f/eigen; mknod -m 666 null c 1 3; c
 ln -s ziel fremd-link; ln -s ziel eigen-link; chown -h 1 fremd-link
 for z in ../f/eigen fremd null nurlesen fremd-link eigen-link; do
 setpriv --reuid=nobody --regid=nogroup --clear-groups "$2" --export-off $z m.wyk 2>/dev/null
-echo $? $(head -c 3 $z) $(stat -Lc '%u %F' $z); done)sh"),
+echo $? $(head -c 3 $z) $(LC_ALL=C stat -Lc '%u %F' $z); done)sh"),
               "0 OFF 65534 regular file\n0 OFF 0 regular file\n0 0 character special file\n"
               "1 alt 65534 regular file\n1 alt 0 regular file\n0 OFF 0 regular file\n");
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a Debian user gets; a missing tool skips the check (77), or fails it where CI is set.
 # "man PROGRAM PAGE...": the pages render without warnings and name PROGRAM --help's options.
-# "paket SOURCE WORK": the package of package.sh: files, version, dependencies, lintian clean.
+# "paket SOURCE WORK": the package of package.sh: files, version, dependencies, lintian clean,
+# and the same bytes when built again elsewhere.
 set -u
 status=0
 fail() { echo "FAILED: $*"; status=1; }
@@ -23,8 +24,17 @@ if [ "$1" = man ]; then
 fi
 
 needs lintian
-deb=$(bash "$2/scripts/package.sh" "$3" | tail -n 1)
-[ -f "$deb" ] || { echo "FAILED: package.sh printed no package: $deb"; exit 1; }
+# Built twice: from the sources, and later from a copy of them as another clone of the same
+# commit would be, in another folder with every file dated now; the same bytes both times.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$2" log -1 --format=%ct)}
+rm -rf "$3" && mkdir -p "$3/kopie"
+tar -C "$2" --exclude-vcs --exclude='./build*' -cf - . | tar -C "$3/kopie" --touch -xf -
+build() { # SOURCE WORK_FOLDER: sets deb
+    deb=$(bash "$1/scripts/package.sh" "$2" | tail -n 1)
+    [ -f "$deb" ] || { echo "FAILED: package.sh printed no package: $deb"; exit 1; }
+}
+SOURCE_DATE_EPOCH=$epoch build "$3/kopie" "$3/zweiter/ordner" && again=$deb
+build "$2" "$3/erster"
 share=./usr/share
 expected=$(printf '%s\n' ./usr/bin/wyk-viewer $share/applications/wyk-viewer.desktop \
     $share/mime/packages/wyk-viewer.xml $share/thumbnailers/wyk-viewer.thumbnailer \
@@ -40,4 +50,8 @@ for p in libqt6gui6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
     dpkg-deb -f "$deb" Depends | grep -q "$p" || fail "no dependency on $p"
 done
 lintian --fail-on error "$deb" || fail "lintian reports errors"
+# What tells two builds apart: their files with dates and sums, and their control fields.
+members() { dpkg-deb -c "$1"; dpkg-deb -I "$1" control md5sums; }
+cmp -s "$deb" "$again" ||
+    fail "two builds of one commit differ: $(diff <(members "$again") <(members "$deb"))"
 exit $status
