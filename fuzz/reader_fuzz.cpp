@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     Harness& h = harness();
     h.app = new QGuiApplication(*argc, *argv);
-    h.m.fenster.schalter = [] { return wyk::Anzeige{true, true, true}; };
+    h.m.anzeige = {true, true, true};
     // Without its picture the drawing would not be exercised; the run stops with the reason.
     if (const wyk::Outcome bereit = wyk::init(h.m); bereit.isFailed()) {
         qFatal("%s", qPrintable(bereit.message()));
