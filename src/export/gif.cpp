@@ -149,6 +149,12 @@ bool bildSchreiben(GifFileType* gif, const QImage& bild, const QRect& box, const
     steuerung.DisposalMode = DISPOSE_DO_NOT;
     steuerung.DelayTime = hundertstel;
     steuerung.TransparentColor = NO_TRANSPARENT_COLOR;
+    // giflib 5.2.1 drops the previous picture's own colour table without freeing it when this
+    // one has none: free it here (later versions find nothing left to free).
+    if (eigene == nullptr && gif->Image.ColorMap != nullptr) {
+        GifFreeMapObject(gif->Image.ColorMap);
+        gif->Image.ColorMap = nullptr;
+    }
     GifByteType erweiterung[4];
     const auto laenge = static_cast<int>(EGifGCBToExtension(&steuerung, erweiterung));
     if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, laenge, erweiterung) != GIF_OK ||

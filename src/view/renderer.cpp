@@ -132,7 +132,9 @@ void achsen(Zeichenflaeche& r, const Module1& m) {
     const Pixel origin = whole(m.origx, m.origy, d);
     const int half = kUrsprungScheibe / 2;
     r.setColor(kRot);
-    r.fillDisc(whole(m.origx - half, m.origy - half, d), geraeteLaenge(kUrsprungScheibe, d));
+    // In doubles: the origin may lie at the edge of the Integer range.
+    r.fillDisc(whole(static_cast<double>(m.origx) - half, static_cast<double>(m.origy) - half, d),
+               geraeteLaenge(kUrsprungScheibe, d));
     std::array<Pixel, 3> tips;
     for (int k = 1; k <= 3; ++k) {
         tips[k - 1] = whole(m.basis[k][1] * s + m.origx, m.basis[k][2] * s + m.origy, d);
