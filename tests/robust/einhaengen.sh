@@ -3,6 +3,7 @@
 # container volumes are) is written in place; on ext2, which cannot reserve room itself, a full
 # disk still leaves a hard-linked file whole.
 set -u
+source "$(dirname "$0")/gemeinsam.sh"
 viewer=$1
 model=$2
 if [ "${3:-}" != "--inside" ]; then
@@ -10,14 +11,8 @@ if [ "${3:-}" != "--inside" ]; then
         exec unshare -m bash "$0" "$viewer" "$model" --inside
     fi
     unshare -rm true 2>/dev/null && exec unshare -rm bash "$0" "$viewer" "$model" --inside
-    echo "no private mount namespaces here: skipped"
-    [ -n "${CI:-}" ] && exit 1
-    exit 77
+    skip "no private mount namespaces here"
 fi
-status=0
-check() { # name, expected, actual
-    [ "$2" = "$3" ] || { echo "FAILED: $1: expected '$2', got '$3'"; status=1; }
-}
 work=$(mktemp -d)
 trap 'umount "$work/b" "$work/ext2" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1

@@ -3,17 +3,10 @@
 # protection of such folders would not let them: a link to nobody's private folder, a page
 # and a FIFO planted there are refused, and nothing of nobody's is written.
 set -u
+source "$(dirname "$0")/gemeinsam.sh"
 viewer=$1
 model=$2
-if [ "$(id -u)" -ne 0 ]; then
-    echo "needs the superuser to act as several users: skipped"
-    [ -n "${CI:-}" ] && exit 1
-    exit 77
-fi
-status=0
-check() { # name, expected, actual
-    [ "$2" = "$3" ] || { echo "FAILED: $1: expected '$2', got '$3'"; status=1; }
-}
+[ "$(id -u)" -eq 0 ] || skip "needs the superuser to act as several users"
 als() { # user, command...
     local user=$1
     shift

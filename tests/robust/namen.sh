@@ -4,12 +4,9 @@
 # name is no UTF-8; /dev/stdout is written through (">>" appends); a FIFO of a name that is no
 # UTF-8 gets no page beside it; a preview never waits for a FIFO and stops after 64 MiB.
 set -u
+source "$(dirname "$0")/gemeinsam.sh"
 viewer=$1
 model=$2
-status=0
-check() { # name, expected, actual
-    [ "$2" = "$3" ] || { echo "FAILED: $1: expected '$2', got '$3'"; status=1; }
-}
 work=$(mktemp -d)
 trap 'kill $swapper 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
