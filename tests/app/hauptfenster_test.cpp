@@ -75,10 +75,6 @@ protected:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, zelle.center());
         return marken();
     }
-    void aktivieren(QWidget* fenster) {
-        fenster->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
-    }
 };
 
 TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIsDrawn) {
