@@ -52,6 +52,10 @@ protected:
         return teil<T>(&haupt(), name);
     }
     static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    static void aktivieren(QWidget* fenster) {
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    }
     void waehle(const char* name) const {
         app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }

@@ -63,8 +63,7 @@ TEST_F(AppTest, DialogsStartInTheFolderUsedLast) {
 }
 
 TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
-    haupt().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt()));
+    aktivieren(&haupt());
     auto* feld = control<QLineEdit>("EFzoom");
     QApplication::clipboard()->setText("345");
     feld->home(false); // a Clear without a selection then would delete the "1"
@@ -155,8 +154,7 @@ TEST_F(AppTest, OffPlusWindowExportsWhatIsTickedOrClosesWithoutAsking) {
     pruefeTeile(*fenster,
                 {"CBhtml 56 14 100 20 HTML-Datei aus", "CBjava 56 46 100 20 Java-Plugins aus",
                  "PushButton1 20 88 80 20 Export default", "PushButton2 112 88 80 20 Abbruch"});
-    fenster->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
+    aktivieren(fenster);
     teil(fenster, "PushButton2")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(std::tuple(app->exportFenster(), dialogs->opened), std::tuple(nullptr, 0));

@@ -215,21 +215,5 @@ TEST(Vorschau, FileManagersGetTheWholeModelInThePaletteOrNoFile) {
     }
 }
 
-// --fit after the other view options: whole zooms, so up to a tenth of the side stays free.
-TEST(Vorschau, FitShowsTheWholeModelInPictureExports) {
-    const QStringList faelle[] = {
-        {WYK_EXAMPLES_DIR "/haus.wyk", "--size", "800x600"},
-        {WYK_EXAMPLES_DIR "/wuerfel.wyk", "--points", "--size", "400x865", "--turn", "1"},
-        {WYK_EXAMPLES_DIR "/dreieck.wyk", "--tilt", "0", "--size", "1424x400"}};
-    test::TempDir dir;
-    const QStringList aufruf{"wyk-viewer", "--fit", "--no-axes", "--export-picture",
-                             dir.path("f.png")};
-    for (const QStringList& optionen : faelle) {
-        SCOPED_TRACE(optionen.join(' ').toStdString());
-        ASSERT_EQ(ohneFenster(planAus(aufruf + optionen)), 0);
-        eingepasst(QImage(dir.path("f.png")), 800 / 10);
-    }
-}
-
 } // namespace
 } // namespace wyk

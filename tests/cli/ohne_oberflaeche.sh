@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
-# Every run without windows starts without a platform plugin and without the font database,
-# and gives what the full GUI application gives, byte for byte.
-#
-# Each case runs twice. Once as a script would call it, but with the platform named in the
-# environment one that does not exist (a GUI application ends at once, as no plugin can be
-# loaded) and fontconfig's configuration file missing (fontconfig complains on stderr as soon
-# as anyone starts the font database). Once with -platform offscreen on the command line, which
-# takes the full application as the windows do. Both must end the same way, with the same
-# files and the same output; a PDF's creation date is the only difference allowed.
+# Every run without windows starts neither a platform plugin nor the font database, and gives
+# what the full GUI application gives, byte for byte. Each case runs once with a platform that
+# does not exist and no fontconfig file (loading either would end the run or complain on
+# stderr), once with -platform offscreen as the windows run; only a PDF's date may differ.
 set -u
 viewer=$1
 examples=$2
