@@ -3,7 +3,7 @@
 # container volumes are) is written in place; on ext2, which cannot reserve room itself, a full
 # disk still leaves a hard-linked file whole.
 set -u
-source "$(dirname "$0")/gemeinsam.sh"
+source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 if [ "${3:-}" != "--inside" ]; then
