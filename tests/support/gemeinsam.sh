@@ -1,6 +1,6 @@
 # Sourced by the test scripts: check compares one result and marks the run failed; gleich says
-# whether two files hold the same bytes; skip ends a run that cannot be made here, as skipped,
-# or as failed under CI.
+# whether two files hold the same bytes; skip ends a run that cannot go on here, as skipped, or
+# as failed under CI or after a failed check.
 status=0
 check() { # name, expected, actual
     [ "$2" = "$3" ] || { echo "FAILED: $1: expected '$2', got '$3'"; status=1; }
@@ -10,6 +10,6 @@ gleich() { # file, file
 }
 skip() { # reason
     echo "$1: skipped"
-    [ -n "${CI:-}" ] && exit 1
+    [ -n "${CI:-}" ] || [ "$status" -ne 0 ] && exit 1
     exit 77
 }
