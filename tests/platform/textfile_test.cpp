@@ -98,10 +98,11 @@ TEST(WriteFile, KeepsLinksAndModesAndCutsWhatItWritesInPlace) {
     }
 }
 
-// Only each part of a name is limited, as it is for cp: a name of 4095 bytes, of parts of 255,
-// is written new and over.
+// Only each part of a name is limited, as it is for cp: a part of 255 bytes is written, and a
+// name of 4095 bytes new and over.
 TEST(WriteFile, LimitsOnlyEachPartOfAName) {
     test::TempDir dir;
+    EXPECT_TRUE(writeBinaryFile(dir.path(QString(255, 'n')), "x").isDone());
     QString pfad = dir.path(".");
     const QString teil(255, 'o');
     while (roh(pfad).size() + 256 < 4095) {
