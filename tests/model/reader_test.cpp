@@ -145,6 +145,32 @@ TEST(Reader, ReadsTheChosenFileAndNothingWhenCancelled) {
               std::tuple(kBeispielModell, 0, 0));
 }
 
+TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
+    // Highlighted point and move before and after reading the file again: the last ones stay.
+    const std::tuple<int, int, QByteArray, int, int> faelle[] = {
+        {2, 3, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 2, 0},
+        {3, 2, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 0, 2},
+        {1, 1, "-1\n0\n", 0, 0},
+        {2, 2, "5000\n", 2, 2},     // refused: the old model and its highlights stay
+        {2, 2, "5\n1 1 1\n", 2, 2}, // ends early: a save in progress, nothing is read
+    };
+    test::TempDir dir;
+    for (const auto& [pkt, linie, file, pktDanach, linieDanach] : faelle) {
+        SCOPED_TRACE(file.data());
+        Module1 m;
+        std::tie(m.anzpkt, m.anzlin, m.debugpkt, m.debuglinie) = std::tuple(3, 3, pkt, linie);
+        m.fenster.debugSchliessen = [] { ADD_FAILURE() << "the debug window stays open"; };
+        const QString path = dir.write("m.wyk", file);
+        const std::optional<Outcome> gelesen = erneutLaden(m, path, true);
+        EXPECT_EQ(gelesen.has_value(), !file.endsWith("1 1 1\n"));
+        const bool geladen = gelesen && gelesen->isDone();
+        EXPECT_EQ(geladen, m.anzpkt != 3);
+        EXPECT_EQ(m.debugpkt, pktDanach);
+        EXPECT_EQ(m.debuglinie, linieDanach);
+        EXPECT_EQ(m.datpfad, geladen ? path : QString());
+    }
+}
+
 // The reader holds at most one folded line of 1 MiB, never the file: a 24 MiB comment, 24 MiB
 // of blanks within a point line leave no trace in memory.
 TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
