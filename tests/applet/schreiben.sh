@@ -7,7 +7,7 @@ rm -rf "$1" && mkdir "$1" && cd "$1"
 "$2" --export-web dreieck.off "$3/dreieck.wyk"
 for m in haus wuerfel farben; do "$2" --export-off $m.off "$3/$m.wyk"; done
 n=0
-for name in "$(printf 'n\377.off')" 'Ä:€+.off' "$(printf '100%% a?b&c=1;\377.off')" \
+for name in "$(printf 'n\377.off')" 'Ä:€+.off' "$(printf '100%%25 a?b&c=1;\351.off')" \
     'Haus #2, 100% a b?c&d=1.off'; do
     n=$((n + 1))
     mkdir seite$n
