@@ -6,6 +6,7 @@ import java.awt.Image;
 import java.awt.event.MouseEvent;
 import java.awt.event.MouseListener;
 import java.awt.event.MouseMotionListener;
+import java.io.ByteArrayOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
 import java.net.MalformedURLException;
@@ -72,12 +73,12 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
     }
 
     /**
-     * The address of the file named by the parameter value in the folder of the page at base.
-     * The value is a file name, whose UTF-8 bytes are meant, or, for a name whose bytes are not
-     * UTF-8, "./" and those bytes with "%" and two hex digits for each but letters, digits and
-     * "-._~"; no file name holds a "/", so the two cannot be confused. The address names the
-     * bytes with every byte but letters, digits and "-._~" percent-encoded, so "#", "?", "%",
-     * ":", "/" and blanks stay part of the name and the file lies in the page's folder.
+     * The address of the model file in the folder of the page at base. The parameter value is
+     * either a file name, meaning its UTF-8 bytes, or, for a name whose bytes are not UTF-8, "./"
+     * followed by the bytes, each but a letter, digit and "-._~" as "%" and two hex digits. No
+     * file name holds a "/", so the two forms cannot be confused. In the address every byte but
+     * letters, digits and "-._~" is percent-encoded, so "#", "?", "%", ":", "/" and blanks stay
+     * part of the name and the address stays in the page's folder.
      */
     static URL modelUrl(URL base, String value) throws MalformedURLException {
         byte[] bytes = value.startsWith("./") ? percentDecoded(value.substring(2))
@@ -96,7 +97,7 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
 
     /** The bytes that "%" and two hex digits stand for; every other character as its UTF-8. */
     private static byte[] percentDecoded(String text) {
-        java.io.ByteArrayOutputStream bytes = new java.io.ByteArrayOutputStream();
+        ByteArrayOutputStream bytes = new ByteArrayOutputStream();
         for (int i = 0; i < text.length();) {
             int high = i + 2 < text.length() && text.charAt(i) == '%' ? hex(text.charAt(i + 1)) : -1;
             int low = high >= 0 ? hex(text.charAt(i + 2)) : -1;
