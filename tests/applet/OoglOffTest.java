@@ -48,7 +48,7 @@ public class OoglOffTest {
     }
 
     /** The page's model parameter, as a browser hands it over, gives through the applet the
-     * address whose path is the page's folder and the OFF file's name as the folder lists it. */
+     * address whose path ("+" being a plus) is the page's folder and the OFF file's name as listed. */
     private static void pageNamesItsFile(Path folder, String page) throws IOException {
         String htm = new String(Files.readAllBytes(folder.resolve(page + ".htm")), "windows-1252");
         Matcher value = Pattern.compile("<PARAM name=model value=\"([^\"]*)\">").matcher(htm);
@@ -56,8 +56,9 @@ public class OoglOffTest {
         URL base = folder.resolve(page).resolve("s.htm").toUri().toURL();
         URL url = Viewer41.modelUrl(base, value.group(1).replace("&amp;", "&"));
         String name = new String(Files.readAllBytes(folder.resolve(page + ".name")), "ISO-8859-1");
-        String path = URLDecoder.decode(base.getPath().replace("s.htm", ""), "ISO-8859-1") + name;
-        same(page + ": the path of " + url, path, URLDecoder.decode(url.getPath(), "ISO-8859-1"));
+        String folderPath = base.getPath().replace("s.htm", "").replace("+", "%2B");
+        String path = URLDecoder.decode(url.getPath().replace("+", "%2B"), "ISO-8859-1");
+        same(page + ": the path of " + url, URLDecoder.decode(folderPath, "ISO-8859-1") + name, path);
     }
 
     private static void check(boolean ok, String what) {
