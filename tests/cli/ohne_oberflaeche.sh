@@ -57,6 +57,14 @@ check "web: what it writes" "Face.class Matrix3D.class OOGL_OFF.class Viewer41.c
     "$(cd "$work/web/mit" && LC_ALL=C ls | xargs)"
 check "web: stdout" "" "$(cat "$work/web/mit/out")"
 beide thumbnail 0 "" --export-thumbnail t.png --thumbnail-size 100 "$model"
+# A file manager's call: the preview entry's Exec line with its fields filled in, run from the
+# root folder with a home folder that cannot be written and no other environment but the
+# sanitizers' options, gives the same preview.
+eintrag=$examples/../resources/desktop/wyk-viewer.thumbnailer
+aufruf=$(sed -n "s|^Exec=wyk-viewer ||; T; s|%s|100|; s|%i|$model|; s|%o|$work/t.png|; p" "$eintrag")
+(cd / && env -i HOME=/proc/kein-zuhause $(env | grep SAN_OPTIONS=) "$viewer" $aufruf)
+check "thumbnailer entry: exit code" 0 $?
+check "thumbnailer entry: the preview" same "$(gleich "$work/t.png" "$work/thumbnail/mit/t.png")"
 beide version 0 "" --version
 check "version: stdout" "WYK-Viewer $version" "$(cat "$work/version/mit/out")"
 beide help 0 "" --help
