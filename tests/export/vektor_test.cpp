@@ -370,7 +370,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     }
     for (qsizetype i = 0; i < vorbilder.size(); ++i) {
         const auto& [a, schirm, messen, steps, genommen, desktop] = faelle[i];
-        EXPECT_EQ(aus[tasten[i]].toString(), genommen) << a.modell;
+        EXPECT_EQ(aus[tasten[i]].toString().toStdString(), genommen.toStdString()) << a.modell;
         const QImage bild = QImage::fromData(
             QByteArray::fromBase64(aus[bilder[i]].toString().section(',', 1).toLatin1()), "PNG");
         EXPECT_TRUE(
