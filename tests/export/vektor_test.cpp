@@ -60,9 +60,9 @@ QString zahl(double v) {
 }
 
 // The drawing of a PDF's page, its content stream inflated and its operators run: the page's
-// size, then each shape painted, in drawing pixels: "clip", "fill COLOUR" or "stroke COLOUR
-// WIDTH CAP JOIN", then "rect x y w h", "disc cx cy rx ry" (a closed curve), "line ax ay bx by"
-// or else the path's operators.
+// size, then each shape painted, in drawing pixels: "clip" (a path ended without painting
+// follows W), "fill COLOUR" or "stroke COLOUR WIDTH CAP JOIN", then "rect x y w h",
+// "disc cx cy rx ry" (a closed curve), "line ax ay bx by" or else the path's operators.
 QString pdfZeichnung(const QByteArray& pdf) {
     static const QRegularExpression box("/MediaBox \\[(\\S+) (\\S+) (\\S+) (\\S+) *\\]");
     static const QRegularExpression inhalt("/Contents (\\d+) 0 R");
@@ -80,7 +80,6 @@ QString pdfZeichnung(const QByteArray& pdf) {
     QString pfad, fuellung, strich;
     double breite = 1;
     int kappe = 0, fuge = 0;
-    bool schneiden = false;
     const auto ort = [&](double x, double y) {
         const QPointF p = ctm.last().map(QPointF(x, y)) - ecke;
         punkte << QPointF(p.x(), -p.y()) / 0.75;
@@ -106,8 +105,6 @@ QString pdfZeichnung(const QByteArray& pdf) {
             ort(w[0], w[1]);
             ort(w[0] + w[2], w[1] + w[3]);
             pfad += t;
-        } else if (t == "W" || t == "W*") {
-            schneiden = true;
         } else if (QByteArrayList{"rg", "sc", "scn", "RG", "SC", "SCN"}.contains(t)) {
             (t.isLower() ? fuellung : strich) = QColor::fromRgbF(w[0], w[1], w[2]).name();
         } else if (t == "w") {
@@ -134,10 +131,8 @@ QString pdfZeichnung(const QByteArray& pdf) {
             } else {
                 form << pfad;
             }
-            if (t != "n" || schneiden) {
-                formen << form.join(' ');
-            }
-            std::tie(punkte, pfad, schneiden) = std::tuple(QList<QPointF>(), QString(), false);
+            formen << form.join(' ');
+            std::tie(punkte, pfad) = std::pair(QList<QPointF>(), QString());
         }
         w.clear();
     }
@@ -311,8 +306,8 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
                                                               {"Ctrl+3", std::numbers::pi / 2, 0},
                                                               {"7", 0, std::numbers::pi / 2},
                                                               {"Ctrl+7", 0, -std::numbers::pi / 2}};
-    for (const auto& [taste, drehung, neigung] : seiten) { // the triangle's page comes last
-        faelle.push_back({kAnsichten[faelle.size() % 4], 1024, false,
+    for (const auto& [taste, drehung, neigung] : seiten) { // each view, the triangle's last
+        faelle.push_back({kAnsichten[(faelle.size() + 2) % 5], 1024, false,
                           QStringLiteral(R"([{"tasten": ["Tab", "%1"]}])").arg(taste).toUtf8(),
                           taste,
                           [d = drehung, n = neigung](Module1& m, Anzeige&) {
