@@ -116,7 +116,8 @@ QString pdfZeichnung(const QByteArray& pdf) {
             const auto [o, u] = std::ranges::minmax(punkte | std::views::transform(&QPointF::y));
             const QStringList kappen{"butt", "round", "square"};
             const QStringList fugen{"miter", "round", "bevel"};
-            QStringList form{t == "n" ? "clip" : t == "S" ? "stroke " + strich : "fill " + fuellung};
+            const QString farbe = t == "S" ? "stroke " + strich : "fill " + fuellung;
+            QStringList form{t == "n" ? QStringLiteral("clip") : farbe};
             if (t == "S") {
                 form << zahl(breite) << kappen.value(kappe) << fugen.value(fuge);
             }
@@ -126,8 +127,8 @@ QString pdfZeichnung(const QByteArray& pdf) {
             } else if (pfad == "re" || pfad == "mllll") {
                 form << "rect" << zahl(l) << zahl(o) << zahl(r - l) << zahl(u - o);
             } else if (pfad == "ml") {
-                form << "line" << zahl(punkte[0].x()) << zahl(punkte[0].y())
-                     << zahl(punkte[1].x()) << zahl(punkte[1].y());
+                form << "line" << zahl(punkte[0].x()) << zahl(punkte[0].y()) << zahl(punkte[1].x())
+                     << zahl(punkte[1].y());
             } else {
                 form << pfad;
             }
