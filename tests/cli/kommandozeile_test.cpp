@@ -3,14 +3,11 @@
 #include "model/reader.h"
 #include "support/tempdir.h"
 #include "view/einpassen.h"
-#include "view/palette.h"
 #include "view/projection.h"
+#include "view/renderer.h"
 
-#include <QProcess>
-#include <QSet>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace wyk {
 namespace {
@@ -18,7 +15,7 @@ namespace {
 const QString kHaus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
 
 TEST(Kommandozeile, PlanFollowsTheCommandLine) {
-    // named: the model, or for a wrong call a part of the message.
+    // The arguments, the mode, and the model named, or for a wrong call a part of the message.
     const std::tuple<QStringList, Modus, QString> faelle[] = {
         {{"h.wyk"}, Modus::Fenster, "h.wyk"},
         {{"file:///tmp/Haus%202%C3%A4.wyk"}, Modus::Fenster, "/tmp/Haus 2ä.wyk"},
@@ -28,22 +25,20 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"-export-picture=a.svg", "h.wyk"}, Modus::Export, "h.wyk"},
         {{"a.wyk", "b.wyk"}, Modus::Fehler, "nur eine Modelldatei"},
         {{"--zoom", "2", "h.wyk"}, Modus::Fehler, "--zoom gilt nur"},
-        {{"--export-off", "a.off"}, Modus::Fehler, "fehlt die Modelldatei"},
-        {{"--export-png", "a", "--zoom", "0", "h.wyk"}, Modus::Fehler, "„0“ von --zoom"},
-        {{"--export-png", "a", "--turn", "abc", "h.wyk"}, Modus::Fehler, "„abc“ von --turn"},
-        {{"--export-png", "a", "--tilt", "inf", "h.wyk"}, Modus::Fehler, "„inf“ von --tilt"},
-        {{"--export-png", "a", "--size", "10x", "h.wyk"}, Modus::Fehler, "„10x“ von --size"},
+        {{"--export-png", "a", "--turn", "abc", "h"}, Modus::Fehler, "„abc“ von --turn"},
+        {{"--export-png", "a", "--tilt", "inf", "h"}, Modus::Fehler, "„inf“ von --tilt"},
+        {{"--export-png", "a", "--size", "10x", "h"}, Modus::Fehler, "„10x“ von --size"},
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
         {{"--export-png", "a", "--fit", "--zoom", "2", "h"}, Modus::Fehler, "nicht zusammen"},
         {{"--export-png", "a", "--scale", "4.01", "h"}, Modus::Fehler, "„4.01“ von --scale"},
         {{"--export-png", "a.HTM", "--scale", "2", "h"}, Modus::Fehler, "nicht für die Webseite"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, Modus::Fehler, "„15“ von"},
+        {{"--export-thumbnail", "t", "--thumbnail-size", "4097", "h"}, Modus::Fehler, "„4097“"},
         {{"--thumbnail-size", "64", "--export-png", "a", "h"}, Modus::Fehler, "--thumbnail-size"},
-        {{"--bunt", "h.wyk"}, Modus::Fehler, "Unbekannte Option „--bunt“"},
         {{"--export-off", "", "h.wyk"}, Modus::Fehler, "Ausgabedatei ist leer"},
         {{"--export-png", "a", "--view", "vorn", "h"}, Modus::Fehler, "„vorn“ von --view"},
         {{"--export-png", "a", "--view", "top", "--turn", "1", "h"}, Modus::Fehler, "mit --turn"},
-        {{"--export-png", "a", "--tilt", "0", "--view", "front", "h"}, Modus::Fehler, "mit --turn"},
+        {{"--export-png", "a", "--tilt", "0", "--view", "front", "h"}, Modus::Fehler, "--tilt"},
         {{"--export-png", "a.gif", "--frames", "1", "h"}, Modus::Fehler, "„1“ von --frames"},
         {{"--export-png", "a.gif", "--frames", "361", "h"}, Modus::Fehler, "„361“ von --frames"},
         {{"--export-png", "a.gif", "--frame-time", "19", "h"}, Modus::Fehler, "„19“ von --frame"},
@@ -55,13 +50,32 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a.GIF", "--view", "Right", "--frames", "360", "--frame-time", "20",
           "h.wyk"},
          Modus::Export,
-         "h.wyk"}};
+         "h.wyk"},
+        {{"--export-png", "a", "--scale", "4", "--size", "1424x865", "--zoom", "1", "h"},
+         Modus::Export,
+         "h"}};
     for (const auto& [argumente, modus, genannt] : faelle) {
+        SCOPED_TRACE(argumente.join(' ').toStdString());
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
-        EXPECT_EQ(plan.modus, modus) << argumente.join(' ').toStdString();
-        EXPECT_TRUE(modus == Modus::Fehler ? plan.fehler.contains(genannt) : plan.modell == genannt)
-            << plan.fehler.toStdString();
+        EXPECT_EQ(plan.modus, modus);
+        if (modus == Modus::Fehler) {
+            EXPECT_TRUE(plan.fehler.contains(genannt)) << qPrintable(plan.fehler);
+        } else {
+            EXPECT_EQ(plan.modell, genannt);
+        }
     }
+}
+
+// The house as the windows draw it, with the check boxes and the view that sicht sets.
+QImage wieDieFenster(Anzeige anzeige, void (*sicht)(Module1&), const QString& ziel) {
+    const auto m = std::make_unique<Module1>();
+    EXPECT_TRUE(ladeDatei(*m, kHaus).isDone());
+    EXPECT_TRUE(init(*m).isDone());
+    m->anzeige = anzeige;
+    sicht(*m);
+    rotation2(*m);
+    EXPECT_TRUE(schreibeBild(*m, ziel).isDone());
+    return QImage(ziel);
 }
 
 // Each view option draws what the windows draw with the same view.
@@ -77,140 +91,66 @@ TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
          }}};
     test::TempDir dir;
     for (const auto& [optionen, anzeige, sicht] : faelle) {
+        SCOPED_TRACE(optionen.join(' ').toStdString());
         const QStringList argumente{"wyk-viewer", "--export-picture", dir.path("b.png"), kHaus};
         ASSERT_EQ(ohneFenster(planAus(argumente + optionen)), 0);
-        const auto m = std::make_unique<Module1>();
-        ASSERT_TRUE(ladeDatei(*m, kHaus).isDone() && init(*m).isDone());
-        m->anzeige = anzeige;
-        sicht(*m);
-        rotation2(*m);
-        ASSERT_TRUE(schreibeBild(*m, dir.path("r.png")).isDone());
-        EXPECT_EQ(QImage(dir.path("b.png")), QImage(dir.path("r.png")))
-            << optionen.join(' ').toStdString();
+        EXPECT_EQ(QImage(dir.path("b.png")), wieDieFenster(anzeige, sicht, dir.path("r.png")));
     }
 }
 
-// What the bash script prints, run in a new folder holding m.wyk, with the program as $2.
-QByteArray skriptAusgabe(const char* skript) {
+// A fitted picture shows what is drawn whole and centred inside the margin of 1/32 of its
+// shorter side, and out to the margin on one axis: the pen's invisible moves do not count, and
+// every point's disc does when points are shown.
+TEST(Kommandozeile, FitTouchesTheMarginWithWhatIsDrawn) {
+    const QByteArray unsichtbar = "3\n0 0 0\n1 1 1\n3 3 3\n3\n1 0\n2 9\n3 0\n";
+    // The last point just beyond the others: a fitting without it draws it in the margin.
+    const QByteArray punkte = "3\n0 0 0\n1 1 1\n1.02 1.02 1.02\n0\n";
+    const QStringList fit{"--export-picture", "--fit", "--no-axes"};
+    // The case, the model (none: the house), the export option and further options.
+    const std::tuple<const char*, QByteArray, QStringList> faelle[] = {
+        {"a segment between invisible moves", unsichtbar, fit},
+        {"its preview", unsichtbar, {"--export-thumbnail"}},
+        {"points", punkte, fit + QStringList{"--points", "--size", "600x400"}},
+        {"the house's preview", "", {"--export-thumbnail"}}};
     test::TempDir dir;
-    QProcess shell;
-    if (QFile::copy(kHaus, dir.path("m.wyk"))) {
-        shell.start("bash", {"-c", skript, "bash", dir.path("."), WYK_VIEWER_BINARY});
+    for (const auto& [fall, modell, optionen] : faelle) {
+        SCOPED_TRACE(fall);
+        const QString datei = modell.isEmpty() ? kHaus : dir.write("m.wyk", modell);
+        const QStringList argumente{"wyk-viewer", optionen.first(), dir.path("b.png"), datei};
+        ASSERT_EQ(ohneFenster(planAus(argumente + optionen.mid(1))), 0);
+        const QImage bild(dir.path("b.png"));
+        const int rand = std::max(1, std::min(bild.width(), bild.height()) / 32);
+        EXPECT_TRUE(ganzUndMittig(bild, rand, 2));
+        const QSize frei = bild.size() - bemalt(bild).size() - QSize(2 * rand, 2 * rand);
+        EXPECT_LE(std::min(frei.width(), frei.height()), 4) << "pixels free beyond the margin";
     }
-    return shell.waitForFinished(60000) ? shell.readAllStandardOutput() : QByteArray("hangs");
 }
 
-// The program's own messages only: German ones for failures on stderr, none at all for
-// success, also with Qt's options on the command line, without a screen and XDG_RUNTIME_DIR.
-TEST(Kommandozeile, ExitCodesAndMessages) {
-    EXPECT_EQ(
-        skriptAusgabe(R"sh(cd "$1" && unset XDG_RUNTIME_DIR QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
-for a in --version m.wyk "--bunt m.wyk" "--export-off a.off fehlt.wyk" \
-    "-platform offscreen -style Fusion -reverse --export-web h.off m.wyk"; do "$2" $a >o 2>e
-echo $? $(cat o) $(grep -o "kein Bildschirm\|„--bunt“\|fehlt.wyk" e) $([ -s e ] && echo Meldung)
-done; [ -f h.htm ] && [ -f Viewer41.class ] && [ ! -e a.off ] && echo Seite)sh"),
-        "0 WYK-Viewer " WYK_VERSION "\n1 kein Bildschirm Meldung\n2 „--bunt“ Meldung\n"
-        "1 fehlt.wyk Meldung\n0\nSeite\n");
+// The window's drawing of the model's segments in the start view, fitted to groesse pixels.
+QImage startansicht(const QString& modell, int groesse) {
+    Module1 m;
+    EXPECT_TRUE(init(m).isDone());
+    EXPECT_TRUE(ladeDatei(m, modell).isDone());
+    m.anzeige = {false, true, false};
+    std::tie(m.breite, m.hoehe) = std::tuple(groesse, groesse);
+    einpassungAnwenden(m, einpassen(m, m.anzeige, false).value());
+    zeichnen(m);
+    return m.zebild.copy(0, 0, groesse, groesse).convertToFormat(QImage::Format_RGB32);
 }
 
-// The real program writes as a plain write would: to /dev/stdout on a pipe and on a file, to a
-// FIFO, to all hard links of a file; it reads a model whose name is not UTF-8. No export writes
-// over its model through any name (the path, a symbolic or hard link, the page of the web
-// export): the message names the file and nothing is written.
-TEST(Kommandozeile, WritesWhereAPlainWriteWouldButNeverOverTheModel) {
-    EXPECT_EQ(
-        skriptAusgabe(R"sh(cd "$1" && v=$2 && cp m.wyk a && ln -s m.wyk s.wyk && ln m.wyk h.wyk
-ln -s m.wyk x.htm; "$v" --export-off /dev/stdout m.wyk | head -c 3; echo " ${PIPESTATUS[0]}"
-"$v" --export-picture /dev/stdout m.wyk > b.png; echo "$? $(head -c 4 b.png | tail -c 3)"
-mkfifo f; timeout 9 cat f > g & "$v" --export-off f m.wyk; wait; echo "$(head -c 3 g) $(LC_ALL=C stat -c %F f)"
-timeout 9 "$v" --export-web f m.wyk 2>/dev/null; echo "$? $(ls | grep -c class)"
-cp m.wyk k && ln k k2 && "$v" --export-off k2 m.wyk && head -c 5 k
-n=$(printf 'n\377.wyk'); cp m.wyk "$n"; "$v" --export-off n.off "$n"; echo "$? $(head -c 3 n.off)"
-for z in off:m.wyk off:s.wyk picture:h.wyk web:x.off; do
-"$v" --export-${z%:*} ${z#*:} m.wyk 2>&1 | grep -c "„${z#*:}“\|/x.htm“"; done
-rm "$n"; ls x.off; cmp m.wyk a && echo gleich)sh"),
-        "OFF 0\n0 PNG\nOFF fifo\n1 0\nOFF\r\n0 OFF\n1\n1\n1\n1\ngleich\n");
-}
-
-// Run as nobody: a file in a folder the user may not write is written, another user's file
-// keeps its owner, a device stays one, a file the user may not write is kept; a link in a
-// sticky folder owned by a third user is not followed, one of the folder's owner is.
-TEST(Kommandozeile, KeepsWhatAPlainWriteKeepsAndRefusesWhatItRefuses) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "needs the superuser to set up files of several users";
-    }
-    EXPECT_EQ(skriptAusgabe(R"sh(cd "$1" && chmod 755 . && mkdir -m 755 f && mkdir -m 1777 t && cd t
-for d in ../f/eigen fremd nurlesen ziel; do echo alt >$d; done; chmod 666 fremd ziel
-chmod 444 nurlesen; chown nobody nurlesen ../f/eigen; mknod -m 666 null c 1 3; cp ../m.wyk .
-ln -s ziel fremd-link; ln -s ziel eigen-link; chown -h 1 fremd-link
-for z in ../f/eigen fremd null nurlesen fremd-link eigen-link; do
-setpriv --reuid=nobody --regid=nogroup --clear-groups "$2" --export-off $z m.wyk 2>/dev/null
-echo $? $(head -c 3 $z) $(LC_ALL=C stat -Lc '%u %F' $z); done)sh"),
-              "0 OFF 65534 regular file\n0 OFF 0 regular file\n0 0 character special file\n"
-              "1 alt 65534 regular file\n1 alt 0 regular file\n0 OFF 0 regular file\n");
-}
-
-// The colours of the pixels that are not black. Checks that they lie inside the margin of
-// 1/32 of the shorter side, centred, and out to the margin but for schlupf pixels one way.
-QSet<QRgb> eingepasst(const QImage& bild, int schlupf) {
-    QSet<QRgb> farben;
-    for (int y = 0; y < bild.height(); ++y) {
-        for (int x = 0; x < bild.width(); ++x) {
-            farben << bild.pixel(x, y);
-        }
-    }
-    farben.remove(qRgb(0, 0, 0));
-    const int rand = std::max(1, std::min(bild.width(), bild.height()) / 32);
-    EXPECT_TRUE(ganzUndMittig(bild, rand, 2));
-    const QRect box = bemalt(bild);
-    EXPECT_TRUE(box.width() + 2 * rand + schlupf >= bild.width() ||
-                box.height() + 2 * rand + schlupf >= bild.height());
-    return farben;
-}
-
-// A file manager's call: the preview entry's Exec line with its fields filled in, run from
-// the root folder with a home folder that cannot be written and nothing else in the
-// environment but the sanitizers' options. Gives the exit code, -1 for a crash.
-int vorschau(const QString& modell, int groesse, const QString& ziel) {
-    QFile eintrag(QStringLiteral(WYK_EXAMPLES_DIR "/../resources/desktop/wyk-viewer.thumbnailer"));
-    EXPECT_TRUE(eintrag.open(QIODevice::ReadOnly));
-    QStringList befehl =
-        QString::fromUtf8(eintrag.readAll()).section("\nExec=", 1).section('\n', 0, 0).split(' ');
-    for (QString& teil : befehl) {
-        teil.replace("%s", QString::number(groesse)).replace("%i", modell).replace("%o", ziel);
-    }
-    EXPECT_EQ(befehl.takeFirst(), "wyk-viewer");
-    QStringList aufruf{"-i", "HOME=/proc/kein-zuhause"};
-    aufruf << QProcessEnvironment::systemEnvironment().toStringList().filter("SAN_OPTIONS=")
-           << WYK_VIEWER_BINARY << befehl;
-    QProcess programm;
-    programm.setWorkingDirectory("/");
-    programm.start("env", aufruf);
-    const bool fertig = programm.waitForFinished(60000);
-    return fertig && programm.exitStatus() == QProcess::NormalExit ? programm.exitCode() : -1;
-}
-
-TEST(Vorschau, FileManagersGetTheWholeModelInThePaletteOrNoFile) {
-    QSet<QRgb> palette; // as the 16-bit picture holds the colours
-    QImage punkt(1, 1, QImage::Format_RGB16);
-    for (int code = 1; code <= 15; ++code) {
-        punkt.fill(QColor(farbe(code)));
-        palette << punkt.pixel(0, 0);
-    }
+// A preview is the start view's segments, fitted, at every size.
+TEST(Vorschau, IsTheStartViewsSegmentsFitted) {
     test::TempDir dir;
-    const QByteArray klein = "1\n1 1 1\n1\n1 9\n"; // never replaced by its own preview
-    EXPECT_NE(vorschau(dir.write("k.wyk", klein), 64, dir.path("k.wyk")), 0);
-    EXPECT_NE(vorschau(dir.write("gross.wyk", "5000\n"), 128, dir.path("v.png")), 0);
-    EXPECT_EQ(dir.names(), (QStringList{"gross.wyk", "k.wyk"}));
-    EXPECT_EQ(dir.read("k.wyk"), klein);
     for (const QString modell : {"dreieck", "farben", "haus", "wuerfel"}) {
-        for (const int groesse : {16, 100, 128, 256, 512, 1024}) {
-            const QString ziel = dir.path(QStringLiteral("%1-%2.png").arg(modell).arg(groesse));
-            SCOPED_TRACE(ziel.toStdString());
-            ASSERT_EQ(vorschau(WYK_EXAMPLES_DIR "/" + modell + ".wyk", groesse, ziel), 0);
-            const QImage bild(ziel, "png");
-            EXPECT_EQ(bild.size(), QSize(groesse, groesse));
-            EXPECT_TRUE(palette.contains(eingepasst(bild, 4)));
+        for (const int groesse : {16, 100, 1024}) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(modell).arg(groesse).toStdString());
+            const QString datei = WYK_EXAMPLES_DIR "/" + modell + ".wyk";
+            const QStringList argumente{
+                "wyk-viewer",       "--export-thumbnail",     dir.path("v.png"),
+                "--thumbnail-size", QString::number(groesse), datei};
+            ASSERT_EQ(ohneFenster(planAus(argumente)), 0);
+            const QImage bild = QImage(dir.path("v.png"), "png");
+            EXPECT_EQ(bild.convertToFormat(QImage::Format_RGB32), startansicht(datei, groesse));
         }
     }
 }

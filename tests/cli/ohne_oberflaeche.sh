@@ -1,72 +1,79 @@
 #!/usr/bin/env bash
-# Every run without windows starts neither a platform plugin nor the font database, and gives
-# what the full GUI application gives, byte for byte. Each case runs once with a platform that
+# The program as a script runs it, without a screen or a runtime folder: its exit code, and its
+# own messages only, German ones on stderr for failures and nothing at all for success. Runs
+# without windows take no platform plugin and no fonts: each runs once with a platform that
 # does not exist and no fontconfig file (loading either would end the run or complain on
-# stderr), once with -platform offscreen as the windows run; only a PDF's date may differ.
+# stderr), once with Qt's options as the windows take them, and both write the same files,
+# byte for byte, but for a PDF's date.
 set -u
+source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 examples=$2
-
-status=0
-fail() {
-    echo "FAILED: $*"
-    status=1
-}
-
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_RUNTIME_DIR
 
-# The run without a platform, in folder $work/$1/ohne, then the one with the offscreen platform
-# in $work/$1/mit; the rest of the arguments are the program's.
-both() {
-    local name=$1
-    shift
-    mkdir -p "$work/$name/ohne" "$work/$name/mit"
-    (cd "$work/$name/ohne" &&
-        QT_QPA_PLATFORM=keine FONTCONFIG_FILE=/kein/fonts.conf "$viewer" "$@" >out 2>err
-        echo $? >code)
-    (cd "$work/$name/mit" && "$viewer" -platform offscreen "$@" >out 2>err; echo $? >code)
+# name, exit code, a part of the message on stderr ("" for none), the program's arguments: one
+# run in the folder $work/NAME with the environment as it is.
+einmal() {
+    local name=$1 code=$2 meldung=$3 fehler
+    shift 3
+    mkdir -p "$work/$name" && cd "$work/$name" || exit 1
+    "$viewer" "$@" >out 2>err
+    check "$name: exit code" "$code" $?
+    fehler=$(cat err)
+    [[ -n $meldung && $fehler == *"$meldung"* ]] && fehler=$meldung
+    check "$name: stderr" "$meldung" "$fehler"
 }
 
-# Runs a case and compares: exit code, stdout and stderr, and every file written.
-check() {
-    local name=$1 expected_code=$2
-    shift 2
-    both "$name" "$@"
-    local ohne="$work/$name/ohne" mit="$work/$name/mit"
-    [ "$(cat "$ohne/code")" = "$expected_code" ] ||
-        fail "$name: exit code $(cat "$ohne/code") without a platform, expected $expected_code: $(cat "$ohne/err")"
-    [ "$(cat "$mit/code")" = "$expected_code" ] ||
-        fail "$name: exit code $(cat "$mit/code") with the offscreen platform, expected $expected_code"
-    grep -q "Fontconfig" "$ohne/err" && fail "$name: the font database was started"
-    for pdf in "$ohne"/*.pdf "$mit"/*.pdf; do
-        [ -f "$pdf" ] && sed -i 's/^\/CreationDate (D:[0-9]*Z)$/\/CreationDate ()/' "$pdf"
-    done
-    [ "$(ls "$ohne")" = "$(ls "$mit")" ] ||
-        fail "$name: other files: $(ls "$ohne" | tr '\n' ' ') against $(ls "$mit" | tr '\n' ' ')"
-    for file in $(ls "$mit"); do
-        [ "$file" = code ] || cmp -s "$ohne/$file" "$mit/$file" ||
-            fail "$name: $file differs from the full application's"
+# As einmal, in $work/NAME/ohne without a platform, then in $work/NAME/mit with Qt's options,
+# which must give the same files.
+beide() {
+    local name=$1
+    shift
+    QT_QPA_PLATFORM=keine FONTCONFIG_FILE=/kein/fonts.conf einmal "$name/ohne" "$@"
+    einmal "$name/mit" "$1" "$2" -platform offscreen -style Fusion -reverse "${@:3}"
+    cd "$work/$name" || exit 1
+    sed -i 's/^\/CreationDate (D:[0-9]*Z)$/\/CreationDate ()/' ./*/*.pdf 2>/dev/null
+    check "$name: the files written" "$(ls mit | xargs)" "$(ls ohne | xargs)"
+    for file in $(ls mit); do
+        check "$name: $file without a platform" same "$(gleich "ohne/$file" "mit/$file")"
     done
 }
 
 model=$examples/farben.wyk
-check png 0 --export-picture b.png "$model"
-check png-view 0 --export-picture b.png --points --turn 1 --tilt 0.2 --zoom 7 --size 800x600 "$model"
-check png-fit 0 --export-picture b.png --fit --no-lines "$examples/haus.wyk"
-check jpg 0 --export-picture b.jpg "$model"
-check svg 0 --export-picture b.svg --points "$model"
-check pdf 0 --export-picture b.pdf --fit "$model"
-check gif 0 --export-picture b.gif --frames 8 --view top "$model"
-check page 0 --export-picture b.html "$model"
-check off 0 --export-off b.off "$model"
-check web 0 --export-web b.off "$model"
-check thumbnail 0 --export-thumbnail t.png --thumbnail-size 100 "$model"
-check version 0 --version
-check help 0 --help
-check missing-model 1 --export-off b.off "$work/fehlt.wyk"
-check wrong-zoom 2 --export-picture b.png --zoom 0 "$model"
-check no-model 2 --export-off b.off
-
+beide png 0 "" --export-picture b.png "$model"
+beide png-view 0 "" --export-picture b.png --points --turn 1 --tilt 0.2 --zoom 7 --size 800x600 "$model"
+beide png-fit 0 "" --export-picture b.png --fit --no-lines "$examples/haus.wyk"
+beide jpg 0 "" --export-picture b.jpg "$model"
+beide svg 0 "" --export-picture b.svg --points "$model"
+beide pdf 0 "" --export-picture b.pdf --fit "$model"
+beide gif 0 "" --export-picture b.gif --frames 8 --view top "$model"
+beide page 0 "" --export-picture b.html "$model"
+beide off 0 "" --export-off b.off "$model"
+beide web 0 "" --export-web b.off "$model"
+check "web: what it writes" "Face.class Matrix3D.class OOGL_OFF.class Viewer41.class b.htm b.off err out" \
+    "$(cd "$work/web/mit" && LC_ALL=C ls | xargs)"
+check "web: stdout" "" "$(cat "$work/web/mit/out")"
+beide thumbnail 0 "" --export-thumbnail t.png --thumbnail-size 100 "$model"
+# A file manager's call: the preview entry's Exec line with its fields filled in, run from the
+# root folder with a home folder that cannot be written and no other environment but the
+# sanitizers' options, gives the same preview.
+eintrag=$examples/../resources/desktop/wyk-viewer.thumbnailer
+aufruf=$(sed -n "s|^Exec=wyk-viewer ||; T; s|%s|100|; s|%i|$model|; s|%o|$work/t.png|; p" "$eintrag")
+(cd / && env -i HOME=/proc/kein-zuhause $(env | grep SAN_OPTIONS=) "$viewer" $aufruf)
+check "thumbnailer entry: exit code" 0 $?
+check "thumbnailer entry: the preview" same "$(gleich "$work/t.png" "$work/thumbnail/mit/t.png")"
+beide version 0 "" --version
+check "version: stdout" "WYK-Viewer $version" "$(cat "$work/version/mit/out")"
+beide help 0 "" --help
+beide missing-model 1 "„$work/fehlt.wyk“" --export-off b.off "$work/fehlt.wyk"
+check "missing-model: nothing written" "err out" "$(ls "$work/missing-model/mit" | xargs)"
+beide wrong-zoom 2 "„0“ von --zoom" --export-picture b.png --zoom 0 "$model"
+beide no-model 2 "Es fehlt die Modelldatei." --export-off b.off
+# These two take the GUI application, on Qt's offscreen platform where there is no screen.
+einmal unknown-option 2 "Unbekannte Option „--bunt“" --bunt "$model"
+einmal windows 1 "Es ist kein Bildschirm da" "$model"
+check "windows: stdout" "" "$(cat "$work/windows/out")"
 exit $status

@@ -8,7 +8,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
-#include <map>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -17,69 +16,119 @@
 namespace wyk {
 namespace {
 
-// Every character up to the end of plane 2 against glibc's table: the bytes 81 8D 8F 90 9D
-// stand for no character, so U+0081 and the like have no byte either.
-TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
-    std::map<char32_t, int> byteVon;
-    const iconv_t cd = iconv_open("UTF-32LE", "CP1252");
-    for (int byte = 0; byte < 256; ++byte) {
-        char in = static_cast<char>(byte);
-        char32_t out = 0;
-        char* from = &in;
-        char* to = reinterpret_cast<char*>(&out);
-        std::size_t inLeft = 1;
-        std::size_t outLeft = sizeof out;
-        if (iconv(cd, &from, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1)) {
-            byteVon[out] = byte;
-        }
-    }
-    iconv_close(cd);
-    ASSERT_GT(byteVon.size(), 250U);
-    QStringList falsch;
-    for (char32_t c = 0; c < 0x30000 && falsch.size() < 5; ++c) {
-        const auto got = windows1252Byte(c);
-        if ((got ? static_cast<unsigned char>(*got) : -1) !=
-            (byteVon.contains(c) ? byteVon[c] : -1)) {
-            falsch << QString::number(c, 16);
-        }
-    }
-    EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
-}
-
-// Files get a new file's permissions, replaced whole through a temporary file that never stays
-// and is private whatever the umask; text ends lines in CR LF, with "?" for what cp1252 lacks.
-TEST(WriteFile, ReplacesWholeAndLeavesNoTemporaryFile) {
-    test::TempDir dir;
-    ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
-    ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über €5 中😀"}).isDone());
-    EXPECT_EQ(dir.read("a.txt"), QByteArray("OFF\r\n\r\n\xDC"
-                                            "ber \x80"
-                                            "5 ??\r\n"));
-    for (const QString& ordner : {dir.folder("b.class"), dir.path("b.class/")}) {
-        EXPECT_TRUE(writeBinaryFile(ordner, "x").message().contains(grundText(EISDIR)));
-    }
-    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
-    EXPECT_EQ(QFileInfo(dir.path("a.txt")).permissions(),
-              QFileInfo(dir.write("plain", "x")).permissions());
+QByteArray roh(const QString& path) {
+    return QFile::encodeName(path);
 }
 
 // The status of the file a name leads to.
 struct stat status(const QString& path) {
     struct stat info {};
-    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    EXPECT_EQ(::stat(roh(path).constData(), &info), 0) << path.toStdString();
     return info;
+}
+
+// Every character up to the end of plane 2 against glibc's table: the bytes 81 8D 8F 90 9D
+// stand for no character, so U+0081 and the like have no byte either.
+TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
+    const iconv_t cd = iconv_open("CP1252", "UTF-32LE");
+    QStringList falsch;
+    for (char32_t c = 0; c < 0x30000 && falsch.size() < 5; ++c) {
+        char32_t zeichen = c;
+        char byte = 0;
+        char* von = reinterpret_cast<char*>(&zeichen);
+        char* nach = &byte;
+        std::size_t rest = sizeof zeichen;
+        std::size_t platz = 1;
+        const bool da = iconv(cd, &von, &rest, &nach, &platz) != static_cast<std::size_t>(-1);
+        if (windows1252Byte(c) != (da ? std::optional(byte) : std::nullopt)) {
+            falsch << QString::number(c, 16);
+        }
+    }
+    iconv_close(cd);
+    EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
+}
+
+// Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file; a
+// new file gets the permissions of any new file, and no temporary file stays.
+TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
+    test::TempDir dir;
+    ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
+    ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über €5 中😀"}).isDone());
+    EXPECT_EQ(dir.read("a.txt"), "OFF\r\n\r\n\xDC"
+                                 "ber \x80"
+                                 "5 ??\r\n");
+    for (const QString& ordner : {dir.folder("b.class"), dir.path("b.class/")}) {
+        const Outcome ergebnis = writeBinaryFile(ordner, "x");
+        EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << qPrintable(ordner);
+    }
+    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
+    const mode_t neu = status(dir.write("plain", "x")).st_mode;
+    EXPECT_EQ(status(dir.path("a.txt")).st_mode, neu);
+}
+
+// Names that lead to the file echt/ziel, of the given mode, which gets the name's text: links
+// stay links, and the file keeps its mode exactly. Through a further hard link it is written in
+// place and cut to its new length.
+TEST(WriteFile, KeepsLinksAndModesAndCutsWhatItWritesInPlace) {
+    // The name, what it is (a symbolic link's text, %1 the folder; "" a hard link), the mode.
+    const std::tuple<const char*, QByteArray, mode_t> faelle[] = {
+        {"absolut", "%1/echt/ziel", 0640},
+        {"relativ", "echt/ziel", 0664},
+        {"unter/kette", "../relativ", 0606},
+        {"hart", "", 0644}};
+    for (const auto& [name, link, modus] : faelle) {
+        SCOPED_TRACE(name);
+        test::TempDir dir;
+        dir.folder("echt");
+        dir.folder("unter");
+        const QByteArray ziel = roh(dir.write("echt/ziel", "ein langer alter Inhalt"));
+        ASSERT_EQ(::chmod(ziel.constData(), modus), 0);
+        ASSERT_EQ(::symlink("echt/ziel", roh(dir.path("relativ")).constData()), 0);
+        const QByteArray pfad = roh(dir.path(name));
+        if (link.isEmpty()) {
+            ASSERT_EQ(::link(ziel.constData(), pfad.constData()), 0);
+        } else if (name != QByteArray("relativ")) {
+            const QByteArray text = QByteArray(link).replace("%1", roh(dir.path(".")));
+            ASSERT_EQ(::symlink(text.constData(), pfad.constData()), 0);
+        }
+        ASSERT_TRUE(writeBinaryFile(dir.path(name), name).isDone());
+        EXPECT_EQ(QFileInfo(dir.path(name)).isSymLink(), !link.isEmpty());
+        EXPECT_EQ(dir.read("echt/ziel"), name);
+        EXPECT_EQ(status(dir.path("echt/ziel")).st_mode & 07777, modus);
+    }
+}
+
+// Only each part of a name is limited, as it is for cp: a part of 255 bytes is written, and a
+// name of 4095 bytes new and over.
+TEST(WriteFile, LimitsOnlyEachPartOfAName) {
+    test::TempDir dir;
+    EXPECT_TRUE(writeBinaryFile(dir.path(QString(255, 'n')), "x").isDone());
+    QString pfad = dir.path(".");
+    const QString teil(255, 'o');
+    while (roh(pfad).size() + 256 < 4095) {
+        pfad += "/" + teil;
+        ASSERT_EQ(::mkdir(roh(pfad).constData(), 0700), 0);
+    }
+    pfad += "/" + QString(4095 - roh(pfad).size() - 1, 'x');
+    ASSERT_EQ(roh(pfad).size(), 4095);
+    for (const QByteArray inhalt : {"neu", "ueber"}) {
+        EXPECT_TRUE(writeBinaryFile(pfad, inhalt).isDone()) << inhalt.data();
+        QFile datei(pfad);
+        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+        EXPECT_EQ(datei.readAll(), inhalt);
+    }
 }
 
 // An extended attribute of a file, empty when it has none.
 QByteArray attribut(const QString& path, const char* name) {
     QByteArray wert(256, '\0');
-    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(), name, wert.data(), 256);
+    const ssize_t n = ::getxattr(roh(path).constData(), name, wert.data(), 256);
     return wert.left(std::max<ssize_t>(n, 0));
 }
 
 bool attributSetzen(const QString& path, const char* name, const QByteArray& wert) {
-    return ::setxattr(QFile::encodeName(path).constData(), name, wert.constData(), wert.size(),
-                      0) == 0;
+    const QByteArray p = roh(path);
+    return ::setxattr(p.constData(), name, wert.constData(), wert.size(), 0) == 0;
 }
 
 // An ACL as the kernel stores it: (tag, permissions, id) entries after the version 2.
@@ -87,8 +136,8 @@ QByteArray acl(std::initializer_list<std::array<quint32, 3>> eintraege) {
     QByteArray bytes("\2\0\0\0", 4);
     for (const auto& [tag, rechte, id] : eintraege) {
         const quint16 kopf[] = {static_cast<quint16>(tag), static_cast<quint16>(rechte)};
-        bytes.append(reinterpret_cast<const char*>(kopf), 4)
-            .append(reinterpret_cast<const char*>(&id), 4);
+        bytes.append(reinterpret_cast<const char*>(kopf), 4);
+        bytes.append(reinterpret_cast<const char*>(&id), 4);
     }
     return bytes;
 }
@@ -100,7 +149,7 @@ constexpr quint32 kOhneId = 0xFFFFFFFF;
 TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     test::TempDir dir;
     const QString alt = dir.write("acl", "alt");
-    ASSERT_EQ(::chmod(QFile::encodeName(alt).constData(), 0640), 0);
+    ASSERT_EQ(::chmod(roh(alt).constData(), 0640), 0);
     const QByteArray zugriff = acl(
         {{1, 6, kOhneId}, {2, 6, 65534}, {4, 4, kOhneId}, {0x10, 6, kOhneId}, {0x20, 0, kOhneId}});
     if (!attributSetzen(alt, "system.posix_acl_access", zugriff) ||
@@ -114,14 +163,14 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     EXPECT_EQ(status(alt).st_mode & 0777, 0660u);
 
     const QString ordner = dir.folder("geteilt");
-    ASSERT_TRUE(attributSetzen(ordner, "system.posix_acl_default",
-                               acl({{1, 6, kOhneId}, {4, 4, kOhneId}, {0x20, 4, kOhneId}})));
+    const QByteArray vorgabe = acl({{1, 6, kOhneId}, {4, 4, kOhneId}, {0x20, 4, kOhneId}});
+    ASSERT_TRUE(attributSetzen(ordner, "system.posix_acl_default", vorgabe));
     const mode_t maske = ::umask(077);
     const bool geschrieben = writeBinaryFile(ordner + "/neu", "x").isDone();
-    const int fd =
-        ::open(QFile::encodeName(ordner + "/touch").constData(), O_CREAT | O_WRONLY, 0666);
+    const int fd = ::open(roh(ordner + "/touch").constData(), O_CREAT | O_WRONLY, 0666);
     ::umask(maske);
-    ASSERT_TRUE(geschrieben && ::close(fd) == 0);
+    ASSERT_TRUE(geschrieben);
+    ASSERT_EQ(::close(fd), 0);
     EXPECT_EQ(status(ordner + "/neu").st_mode, status(ordner + "/touch").st_mode);
 }
 
@@ -130,6 +179,7 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
 TEST(WriteFile, LeavesNoTraceWhenKilled) {
     for (const int signal : {SIGKILL, SIGINT}) {
         for (const bool vorhanden : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "signal " << signal << ", old file " << vorhanden);
             test::TempDir dir;
             if (vorhanden) {
                 dir.write("ziel", "alt");
@@ -145,7 +195,6 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
             }
             int ende = 0;
             ASSERT_EQ(::waitpid(kind, &ende, 0), kind);
-            SCOPED_TRACE(testing::Message() << "signal " << signal << ", old file " << vorhanden);
             EXPECT_TRUE(WIFSIGNALED(ende));
             EXPECT_EQ(dir.names(), vorhanden ? QStringList{"ziel"} : QStringList());
             EXPECT_EQ(dir.read("ziel"), vorhanden ? "alt" : "");
@@ -156,15 +205,14 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
 // Whatever takes the target's place between the check and the open, or a new file's name
 // before it is given, is refused and left as it is; the file a link leads to is not written.
 TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
-    const std::pair<const char*, void (*)(const test::TempDir&)> faelle[] = {
+    using Tausch = void (*)(const test::TempDir&);
+    const std::pair<const char*, Tausch> faelle[] = {
         {"link", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
-        {"file",
-         [](const test::TempDir& d) {
-             ::rename(qPrintable(d.path("anders")), qPrintable(d.path("ziel")));
-         }},
+        {"file", [](const test::TempDir& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
         {"fifo", [](const test::TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
         {"new name", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("neu")); }}};
     for (const auto& [fall, tausch] : faelle) {
+        SCOPED_TRACE(fall);
         test::TempDir dir;
         dir.write("privat", "privat");
         dir.write("anders", "anders");
@@ -180,10 +228,9 @@ TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
             }
         };
         const Outcome ergebnis = writeBinaryFile(ziel, "neu", haken);
-        EXPECT_TRUE(ergebnis.message().contains("ersetzt"))
-            << fall << ": " << qPrintable(ergebnis.message());
-        EXPECT_EQ(dir.read("privat"), "privat") << fall;
-        EXPECT_FALSE(dir.names().join(' ').contains(".wyk")) << fall;
+        EXPECT_TRUE(ergebnis.message().contains("ersetzt")) << qPrintable(ergebnis.message());
+        EXPECT_EQ(dir.read("privat"), "privat");
+        EXPECT_FALSE(dir.names().join(' ').contains(".wyk"));
     }
 }
 
@@ -193,59 +240,14 @@ TEST(WriteFile, WritesThroughDescriptorNames) {
     test::TempDir dir;
     for (const QString muster : {"/dev/fd/%1", "/proc/self/fd/%1", "/proc/%2/fd/%1"}) {
         const QString log = dir.write("log", "anfang\n");
-        const int fd = ::open(QFile::encodeName(log).constData(), O_WRONLY | O_APPEND);
+        const int fd = ::open(roh(log).constData(), O_WRONLY | O_APPEND);
         const QString name = muster.arg(fd).arg(::getpid());
-        EXPECT_TRUE(writeBinaryFile(name, "OFF\n").isDone()) << qPrintable(name);
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(writeBinaryFile(name, "OFF\n").isDone());
         EXPECT_EQ(::write(fd, "ENDE\n", 5), 5);
         ::close(fd);
-        EXPECT_EQ(dir.read("log"), "anfang\nOFF\nENDE\n") << qPrintable(name);
+        EXPECT_EQ(dir.read("log"), "anfang\nOFF\nENDE\n");
     }
-}
-
-// Only each part of a name is limited, as it is for cp: a name of 4095 bytes is written new
-// and over.
-TEST(WriteFile, WritesNamesUpToTheSystemLimit) {
-    test::TempDir dir;
-    QString pfad = dir.path(".");
-    const QString teil(255, 'o');
-    while (QFile::encodeName(pfad).size() + 256 < 4095) {
-        pfad += "/" + teil;
-        ASSERT_EQ(::mkdir(QFile::encodeName(pfad).constData(), 0700), 0);
-    }
-    pfad += "/" + QString(4095 - QFile::encodeName(pfad).size() - 1, 'x');
-    ASSERT_EQ(QFile::encodeName(pfad).size(), 4095);
-    for (const QByteArray inhalt : {"neu", "ueber"}) {
-        EXPECT_TRUE(writeBinaryFile(pfad, inhalt).isDone()) << inhalt.data();
-        QFile datei(pfad);
-        EXPECT_TRUE(datei.open(QIODevice::ReadOnly) && datei.readAll() == inhalt) << inhalt.data();
-    }
-}
-
-// Links stay links and lead to the file that gets the bytes, which keeps its permissions;
-// names up to the system's limit work.
-TEST(WriteFile, KeepsLinksLongNamesAndPermissions) {
-    test::TempDir dir;
-    dir.folder("echt");
-    dir.folder("unter");
-    const QByteArray ziel = QFile::encodeName(dir.write("echt/ziel", "alt"));
-    ASSERT_EQ(::chmod(ziel.constData(), 0640), 0);
-    const std::pair<const char*, QByteArray> links[] = {
-        {"absolut", ziel}, {"relativ", "echt/ziel"}, {"unter/kette", "../relativ"}};
-    for (const auto& [link, inhalt] : links) {
-        ASSERT_EQ(::symlink(inhalt.constData(), QFile::encodeName(dir.path(link)).constData()), 0);
-        ASSERT_TRUE(writeBinaryFile(dir.path(link), link).isDone()) << link;
-        EXPECT_TRUE(QFileInfo(dir.path(link)).isSymLink()) << link;
-        EXPECT_EQ(dir.read("echt/ziel"), link);
-    }
-    struct stat info {};
-    ASSERT_EQ(::stat(ziel.constData(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
-
-    const QString laengster = QString(251, 'n') + ".off";
-    EXPECT_TRUE(writeBinaryFile(dir.path(laengster), "x").isDone());
-    const Outcome zuLang = writeBinaryFile(dir.path("n" + laengster), "x");
-    EXPECT_TRUE(zuLang.message().contains("zu lang")) << zuLang.message().toStdString();
-    EXPECT_EQ(dir.names(), QStringList({"absolut", "echt", laengster, "relativ", "unter"}));
 }
 
 // Each common reason has a German phrase (a few share one); other numbers get one naming them.

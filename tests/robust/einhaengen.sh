@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Exports onto mounts, in a private mount namespace: a single file mounted over another (as
-# container volumes are) is written in place; on ext2, which cannot reserve room itself, a full
-# disk still leaves a hard-linked file whole.
+# Exports onto mounts of our own in a private mount namespace, so that the test needs no real
+# disk. On a full disk each export fails with exit code 1 and a message naming the file, and
+# leaves only files of a complete export; a file with a further hard link is written in place
+# only once room for all of it is reserved, also on ext2, which cannot reserve room itself. A
+# single file mounted over another (as container volumes are) is written in place.
 set -u
-source "$(dirname "$0")/gemeinsam.sh"
+source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 if [ "${3:-}" != "--inside" ]; then
@@ -14,21 +16,57 @@ if [ "${3:-}" != "--inside" ]; then
     skip "no private mount namespaces here"
 fi
 work=$(mktemp -d)
-trap 'umount "$work/b" "$work/ext2" 2>/dev/null; rm -rf "$work"' EXIT
-cd "$work" || exit 1
+trap 'umount "$work/disk" "$work/b" "$work/ext2" 2>/dev/null; rm -rf "$work"' EXIT
+cd "$work" && mkdir disk reference || exit 1
+mount -t tmpfs -o size=64k none disk || skip "cannot mount tmpfs"
+"$viewer" --export-web reference/h.off "$model"
+check "export to a disk with room: exit code" 0 $?
 
-echo alt >a && touch b && mount --bind a b || { echo "cannot bind-mount a file: skipped"; exit 77; }
+# Fills the folder's disk, leaving the given number of free 4 KiB pages.
+fill_leaving() { # folder, pages
+    rm -f "$1/filler"
+    dd if=/dev/zero of="$1/filler" bs=4096 2>/dev/null
+    truncate -s "-$(($2 * 4096))" "$1/filler"
+}
+
+# name, the export's arguments: it must fail; what it leaves on the disk is complete.
+expect_failure() {
+    local name=$1 message
+    shift
+    message=$("$viewer" "$@" 2>&1 >/dev/null)
+    check "$name: exit code" 1 $?
+    [[ "$message" == *"$work/disk"* ]] && message="names the file"
+    check "$name: the message" "names the file" "$message"
+    for written in $(ls disk | grep -v '^filler$'); do
+        check "$name: $written" same "$(gleich "disk/$written" "reference/$written")"
+    done
+}
+
+fill_leaving disk 0
+expect_failure "OFF on a full disk" --export-off "$work/disk/h.off" "$model"
+expect_failure "picture on a full disk" --export-png "$work/disk/h.png" "$model"
+fill_leaving disk 1 # room for the OFF file only
+expect_failure "page without room" --export-web "$work/disk/h.off" "$model"
+rm -f disk/h.off
+fill_leaving disk 2 # room for the OFF file and the page
+expect_failure "class files without room" --export-web "$work/disk/h.off" "$model"
+rm -f disk/*
+"$viewer" --export-off disk/d.off "${model%/*}/dreieck.wyk" && ln disk/d.off disk/d2.off
+cp disk/d.off reference/d.off && cp disk/d.off reference/d2.off && fill_leaving disk 0
+expect_failure "picture in place on a full disk" --export-png "$work/disk/d2.off" --size 1424x865 "$model"
+
+echo alt >a && touch b && mount --bind a b || skip "cannot bind-mount a file"
 "$viewer" --export-off b "$model"
 check "file mounted over another: exit code" 0 $?
 check "file mounted over another: the file written" OFF "$(head -c 3 a)"
 
-if truncate -s 1M disk && mkfs.ext2 -q -F disk && mkdir ext2 && mount -o loop disk ext2 2>/dev/null; then
+if truncate -s 1M disk.img && mkfs.ext2 -q -F disk.img && mkdir ext2 && mount -o loop disk.img ext2 2>/dev/null; then
     # Longer than a page, so that a write that is not reserved changes the first one.
     head -c 5000 /dev/urandom >ext2/d.off && ln ext2/d.off ext2/d2.off && cp ext2/d.off d.off
-    dd if=/dev/zero of=ext2/voll bs=4096 2>/dev/null
+    fill_leaving ext2 0
     "$viewer" --export-picture ext2/d.off --size 1424x865 "$model" 2>/dev/null
     check "picture onto a full ext2 disk: exit code" 1 $?
-    check "picture onto a full ext2 disk: the hard-linked file" whole "$(cmp -s ext2/d2.off d.off && echo whole)"
+    check "picture onto a full ext2 disk: the hard-linked file" same "$(gleich ext2/d2.off d.off)"
 else
     echo "no ext2 file system can be mounted here: its check is skipped"
     [ -n "${CI:-}" ] && status=1

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The real program takes names as the bytes they are and the model as the file it read:
-# exports are refused over the model through a link and "..", or from a working folder whose
-# name is no UTF-8; a FIFO of a name that is no UTF-8 gets no page beside it; a preview never
-# waits for a FIFO and stops after 64 MiB.
+# The real program takes names as the bytes they are and the model as the file it read: no
+# export writes over the model through any name (the same path, a symbolic or hard link, a link
+# and "..", the page beside an OFF file, a working folder whose name is no UTF-8), and the
+# message names the file; a model whose name is no UTF-8 is read; a FIFO of such a name gets no
+# page beside it; a preview never waits for a FIFO and stops after 64 MiB.
 set -u
-source "$(dirname "$0")/gemeinsam.sh"
+source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 work=$(mktemp -d)
@@ -12,16 +13,33 @@ trap 'kill $swapper 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
 mkdir -p w x/sub && ln -s ../x/sub w/link && cp "$model" x/m.wyk
-for export in off thumbnail web picture; do
-    "$viewer" --export-$export w/link/../m.wyk w/link/../m.wyk 2>/dev/null
-    check "$export over the model through a link and ..: exit code" 1 $?
-    check "$export over the model through a link and ..: the model" same "$(cmp -s "$model" x/m.wyk && echo same)"
-done
+ln -s m.wyk x/s.wyk && ln x/m.wyk x/h.wyk && ln -s m.wyk x/p.htm
+# The export, the file it is to write, the model as named, the name the message gives.
+while read -r export ziel modell name; do
+    fall="$export to $ziel from $modell"
+    meldung=$("$viewer" --export-"$export" "$ziel" "$modell" 2>&1 </dev/null)
+    check "$fall: exit code" 1 $?
+    [[ $meldung == *"$name“"* ]] && meldung="names $name"
+    check "$fall: the message" "names $name" "$meldung"
+    check "$fall: the model" same "$(gleich "$model" x/m.wyk)"
+done <<'ENDE'
+off x/m.wyk x/m.wyk m.wyk
+off x/s.wyk x/m.wyk s.wyk
+picture x/h.wyk x/m.wyk h.wyk
+web x/p.off x/m.wyk p.htm
+off w/link/../m.wyk w/link/../m.wyk m.wyk
+thumbnail w/link/../m.wyk w/link/../m.wyk m.wyk
+web w/link/../m.wyk w/link/../m.wyk m.wyk
+picture w/link/../m.wyk w/link/../m.wyk m.wyk
+ENDE
 fremd=$(printf 'd\377')
-mkdir "$fremd" && cp "$model" "$fremd/m.wyk"
+mkdir "$fremd" && cp "$model" "$fremd/m.wyk" && cp "$model" "$fremd/n$(printf '\377').wyk"
 (cd "$fremd" && "$viewer" --export-picture m.wyk m.wyk 2>/dev/null)
 check "picture over the model in a folder named in no UTF-8: exit code" 1 $?
-check "picture over the model in a folder named in no UTF-8: the model" same "$(cmp -s "$model" "$fremd/m.wyk" && echo same)"
+check "picture over the model in a folder named in no UTF-8: the model" same "$(gleich "$model" "$fremd/m.wyk")"
+"$viewer" --export-off n.off "$fremd/n$(printf '\377').wyk"
+check "OFF of a model named in no UTF-8: exit code" 0 $?
+check "OFF of a model named in no UTF-8: the file" OFF "$(head -c 3 n.off)"
 
 fifo=$(printf 'p\377.off')
 mkfifo "$fifo"

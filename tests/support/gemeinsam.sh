@@ -1,0 +1,15 @@
+# Sourced by the test scripts: check compares one result and marks the run failed; gleich says
+# whether two files hold the same bytes; skip ends a run that cannot go on here, as skipped, or
+# as failed under CI or after a failed check.
+status=0
+check() { # name, expected, actual
+    [ "$2" = "$3" ] || { echo "FAILED: $1: expected '$2', got '$3'"; status=1; }
+}
+gleich() { # file, file
+    cmp -s "$1" "$2" && echo same || echo different
+}
+skip() { # reason
+    echo "$1: skipped"
+    [ -n "${CI:-}" ] || [ "$status" -ne 0 ] && exit 1
+    exit 77
+}
