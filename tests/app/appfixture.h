@@ -3,11 +3,13 @@
 #include "app/app.h"
 #include "app/menubar.h"
 #include "app/winhaupt.h"
+#include "cli/start.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,6 +21,13 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace wyk::test {
 
+inline const QString kHaus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
+
+// Pictures compared by their pixels, whatever format they were made in.
+inline QImage rgb32(const QImage& bild) {
+    return bild.convertToFormat(QImage::Format_RGB32);
+}
+
 // The application with scripted file dialogs, collected messages and a settings file of its
 // own, its main window shown on the offscreen platform. Counts the redraws that reach the
 // canvas.
@@ -29,9 +38,9 @@ protected:
         app.reset();
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        app = std::make_unique<App>(
-            std::move(scripted), [this](QWidget*, const QString& text) { meldungen << text; },
-            konfiguration.path("wyk-viewer.conf"));
+        const auto melder = [this](QWidget*, const QString& text) { meldungen << text; };
+        app = std::make_unique<App>(std::move(scripted), melder,
+                                    konfiguration.path("wyk-viewer.conf"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt()));
         auto zeigen = m().fenster.canvasZeigen;
         m().fenster.canvasZeigen = [this, zeigen] {
@@ -42,6 +51,8 @@ protected:
 
     Module1& m() const { return app->modul(); }
     WINhaupt& haupt() const { return app->haupt(); }
+    QWidget* canvas() const { return control("CAhaupt"); }
+    QLineEdit* zoomFeld() const { return control<QLineEdit>("EFzoom"); }
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);
@@ -65,12 +76,43 @@ protected:
         return path;
     }
 
+    // A mouse event on the canvas at p.
+    void maus(QEvent::Type type, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
+        const QPointF global = canvas()->mapToGlobal(QPointF(p));
+        QMouseEvent event(type, p, global, knopf, knoepfe, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas(), &event);
+    }
+    // Pressing the button at von, then moving to nach with the left button held.
+    void ziehen(QPoint von, QPoint nach, Qt::MouseButton knopf = Qt::LeftButton) {
+        maus(QEvent::MouseButtonPress, von, knopf, knopf);
+        maus(QEvent::MouseMove, nach, Qt::NoButton, Qt::LeftButton);
+    }
+
+    // The picture the command line exports: the options follow "--export-picture FILE".
+    static QImage exportiert(const QStringList& optionen) {
+        const TempDir dir;
+        const QStringList aufruf{"wyk-viewer", "--export-picture", dir.path("b.png")};
+        EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0) << optionen.join(' ').toStdString();
+        return rgb32(QImage(dir.path("b.png")));
+    }
+
+    // A window of fixed size: its title and size.
+    static void pruefeFenster(const QWidget* fenster, const char* titel, QSize groesse) {
+        ASSERT_NE(fenster, nullptr) << titel;
+        EXPECT_EQ(fenster->windowTitle(), titel);
+        EXPECT_EQ(fenster->minimumSize(), groesse) << titel;
+        EXPECT_EQ(fenster->maximumSize(), groesse) << titel;
+    }
+
     // One line per control of a window, shown and enabled: "name left top width height" in
     // the window's content, then its caption, "an"/"aus" for a check mark and "default".
     static void pruefeTeile(const QWidget& inhalt, const QStringList& erwartet) {
         for (const QString& zeile : erwartet) {
+            SCOPED_TRACE(zeile.toStdString());
             const QWidget* w = teil(&inhalt, zeile.section(' ', 0, 0));
-            ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
+            ASSERT_NE(w, nullptr);
+            EXPECT_TRUE(w->isVisible());
+            EXPECT_TRUE(w->isEnabled());
             const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
             const char* text = w->property("title").isValid() ? "title" : "text";
             QStringList ist{w->objectName(),
