@@ -14,9 +14,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Texts in a failed check read as text.
+// Texts, points and pictures in a failed check read as such.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+    *os << '(' << p.x() << ", " << p.y() << ')';
+}
+inline void PrintTo(const QImage& bild, std::ostream* os) {
+    *os << bild.width() << "x" << bild.height() << " pixels";
 }
 
 namespace wyk::test {
@@ -76,16 +82,14 @@ protected:
         return path;
     }
 
-    // A mouse event on the canvas at p.
-    void maus(QEvent::Type type, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons knoepfe) {
-        const QPointF global = canvas()->mapToGlobal(QPointF(p));
-        QMouseEvent event(type, p, global, knopf, knoepfe, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas(), &event);
-    }
-    // Pressing the button at von, then moving to nach with the left button held.
+    // A press of the button at von on the canvas, then a move to nach with the left one held.
     void ziehen(QPoint von, QPoint nach, Qt::MouseButton knopf = Qt::LeftButton) {
-        maus(QEvent::MouseButtonPress, von, knopf, knopf);
-        maus(QEvent::MouseMove, nach, Qt::NoButton, Qt::LeftButton);
+        QMouseEvent druck(QEvent::MouseButtonPress, von, canvas()->mapToGlobal(von), knopf, knopf,
+                          {});
+        QCoreApplication::sendEvent(canvas(), &druck);
+        QMouseEvent zug(QEvent::MouseMove, nach, canvas()->mapToGlobal(nach), Qt::NoButton,
+                        Qt::LeftButton, {});
+        QCoreApplication::sendEvent(canvas(), &zug);
     }
 
     // The picture the command line exports: the options follow "--export-picture FILE".

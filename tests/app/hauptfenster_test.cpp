@@ -19,10 +19,6 @@
 #include <algorithm>
 #include <climits>
 
-inline void PrintTo(const QPoint& p, std::ostream* os) {
-    *os << '(' << p.x() << ", " << p.y() << ')';
-}
-
 namespace wyk::test {
 namespace {
 
@@ -109,7 +105,7 @@ protected:
     }
 };
 
-TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIsDrawn) {
+TEST_F(HauptfensterTest, FreshWindowShowsItsControls) {
     EXPECT_EQ(haupt().windowTitle(), "WYK-Viewer");
     EXPECT_FALSE(haupt().windowIcon().isNull());
     pruefeTeile(haupt().inhalt(),
@@ -120,18 +116,6 @@ TEST_F(HauptfensterTest, FreshWindowShowsItsControlsAndTheCheckBoxesSwitchWhatIs
                  "RBdrag0 25 188 100 20 rotieren an", "RBdrag1 25 214 100 20 verschieben aus",
                  "StaticText1 25 153 42 20 Zoom", "CAhaupt 156 15 400 400",
                  "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
-    // Each box, then what it switches in the shared state.
-    const std::pair<const char*, bool Anzeige::*> boxen[] = {{"CBpunkte", &Anzeige::punkte},
-                                                             {"CBlinien", &Anzeige::linien},
-                                                             {"CBachsen", &Anzeige::achsen}};
-    for (const auto& [name, schalter] : boxen) {
-        SCOPED_TRACE(name);
-        const bool vorher = m().anzeige.*schalter;
-        redraws = 0;
-        klick(control(name));
-        EXPECT_NE(m().anzeige.*schalter, vorher);
-        EXPECT_EQ(redraws, 1);
-    }
 }
 
 // A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
@@ -354,16 +338,18 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
 }
 
 // On each screen the canvas shows, device pixel for device pixel, the picture export of its
-// view at the screen's ratio, also where only a part is painted anew, and Copy puts exactly
+// view and check boxes at the screen's ratio, also where only a part is painted anew, and
+// Copy puts exactly
 // that on the clipboard, as an image and as PNG; a move to a screen of another ratio draws
 // anew. app_tests.hidpi runs this under QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5
 // (WYK_DICHTEN).
 TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
     lade(kHaus);
-    klick(control("CBpunkte"));
     aktivieren(&haupt());
-    canvas()->setFocus();
     ziehen({100, 100}, {130, 83});
+    klick(control("CBpunkte"));
+    klick(control("CBlinien"));
+    canvas()->setFocus();
     QStringList dichten;
     for (QScreen* schirm : QGuiApplication::screens()) {
         haupt().windowHandle()->setScreen(schirm);
@@ -371,8 +357,9 @@ TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
         SCOPED_TRACE(r);
         dichten << Str(r);
         ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; }));
-        const QImage bild = exportiert({kHaus, "--points", "--turn", Str(m().rotwinkel[3]),
-                                        "--tilt", Str(m().rotwinkel[1]), "--scale", Str(r)});
+        const QImage bild =
+            exportiert({kHaus, "--points", "--no-lines", "--turn", Str(m().rotwinkel[3]), "--tilt",
+                        Str(m().rotwinkel[1]), "--scale", Str(r)});
         EXPECT_EQ(rgb32(canvas()->grab().toImage()), bild) << "the canvas";
         const QRect teil(50, 60, 200, 150);
         const QRect geraet(teil.topLeft() * r, teil.size() * r);
@@ -419,18 +406,17 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
 
 // The windows show the model named on the command line.
 TEST(Fensterstart, TheWindowsLoadTheNamedModel) {
-    int zeilen = -1;
-    QTimer::singleShot(0, [&zeilen] {
-        const auto fenster = [](const char* art) {
-            const QWidgetList alle = QApplication::topLevelWidgets();
-            return *std::ranges::find_if(alle, [art](QWidget* w) { return w->inherits(art); });
-        };
-        fenster("wyk::WINhaupt")->findChild<QPushButton*>("PushButton3")->click();
-        zeilen = fenster("wyk::WINdebug")->findChild<QTableView*>()->model()->rowCount();
-        fenster("wyk::WINhaupt")->close();
+    QString titel;
+    QTimer::singleShot(0, [&titel] {
+        for (QWidget* fenster : QApplication::topLevelWidgets()) {
+            if (fenster->inherits("wyk::WINhaupt")) {
+                titel = fenster->windowTitle();
+                fenster->close();
+            }
+        }
     });
     EXPECT_EQ(fensterZeigen(kHaus), 0);
-    EXPECT_EQ(zeilen, 10);
+    EXPECT_EQ(titel, "haus.wyk – WYK-Viewer");
 }
 
 } // namespace
