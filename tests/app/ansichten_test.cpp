@@ -1,5 +1,10 @@
 #include "appfixture.h"
+#include "platform/numbers.h"
 
+#include <QClipboard>
+#include <QMimeData>
+#include <QScreen>
+#include <QWindow>
 #include <numbers>
 
 namespace wyk::test {
@@ -27,35 +32,55 @@ QString genau(double winkel) {
     return QString::number(winkel, 'g', 17);
 }
 
-// Each side's key on the focused drawing shows what --view and the same --turn and --tilt
-// export with the check boxes' options, pixel for pixel; F then shows what --fit exports.
-// Each key redraws once.
-TEST_F(AppTest, ViewKeysAndFShowWhatViewTurnTiltAndFitExport) {
+// On each screen, each side's key on the focused drawing shows what --view and the same
+// --turn and --tilt export with the check boxes' options at the screen's ratio, device pixel
+// for device pixel, also where only a part is painted anew; F then shows what --fit exports.
+// Each key redraws once. Copy puts exactly the drawing on the clipboard, as an image and as
+// PNG; a move to a screen of another ratio draws anew. app_tests.hidpi runs this under
+// QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
+TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     lade(kHaus);
     klick(control("CBpunkte"));
     klick(control("CBachsen"));
+    aktivieren(&haupt());
     canvas()->setFocus();
-    ASSERT_TRUE(canvas()->hasFocus());
-    const auto fenster = [this] { return rgb32(canvas()->grab().toImage()); };
+    const auto bild = [this] { return rgb32(canvas()->grab().toImage()); };
     const QString groesse = QStringLiteral("%1x%2").arg(m().breite).arg(m().hoehe);
-    const QStringList modell{kHaus, "--size", groesse, "--points", "--no-axes"};
-    for (const Sicht& s : kSichten) {
-        SCOPED_TRACE(s.name);
-        klick(control("PushButton1")); // the origin in the middle, as an export has it
-        const QString zoom = QString::number(m().zoomfaktor);
-        redraws = 0;
-        QTest::keyClick(canvas(), s.taste, s.mods);
-        EXPECT_EQ(redraws, 1) << "the side's key";
-        const QImage seite = fenster();
-        EXPECT_EQ(seite, exportiert(modell + QStringList{"--view", s.name, "--zoom", zoom}));
-        const QStringList winkel{"--turn", genau(s.drehung), "--tilt", genau(s.neigung)};
-        EXPECT_EQ(seite, exportiert(modell + winkel + QStringList{"--zoom", zoom}));
-        redraws = 0;
-        QTest::keyClick(canvas(), Qt::Key_F);
-        EXPECT_EQ(redraws, 1) << "F";
-        EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
-        EXPECT_EQ(fenster(), exportiert(modell + QStringList{"--view", s.name, "--fit"}));
+    const QRect teil(50, 60, 200, 150);
+    QStringList dichten;
+    for (QScreen* schirm : QGuiApplication::screens()) {
+        haupt().windowHandle()->setScreen(schirm);
+        const double r = canvas()->devicePixelRatioF();
+        dichten << Str(r);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
+        const QStringList modell{kHaus,       "--size",  groesse, "--points",
+                                 "--no-axes", "--scale", Str(r)};
+        for (const Sicht& s : kSichten) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(s.name).arg(r).toStdString());
+            QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported
+            const QString zoom = QString::number(m().zoomfaktor);
+            redraws = 0;
+            QTest::keyClick(canvas(), s.taste, s.mods);
+            EXPECT_EQ(redraws, 1) << "the side's key";
+            const QImage seite = bild();
+            EXPECT_EQ(seite, exportiert(modell + QStringList{"--view", s.name, "--zoom", zoom}));
+            const QStringList winkel{"--turn", genau(s.drehung), "--tilt", genau(s.neigung)};
+            EXPECT_EQ(seite, exportiert(modell + winkel + QStringList{"--zoom", zoom}));
+            const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
+            EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)));
+            redraws = 0;
+            QTest::keyClick(canvas(), Qt::Key_F);
+            EXPECT_EQ(redraws, 1) << "F";
+            EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
+            EXPECT_EQ(bild(), exportiert(modell + QStringList{"--view", s.name, "--fit"}));
+        }
+        waehle("EditCopy");
+        const QClipboard& ablage = *QApplication::clipboard();
+        EXPECT_EQ(rgb32(ablage.image()), bild()) << "the copy at " << r;
+        const QByteArray png = ablage.mimeData()->data("image/png");
+        EXPECT_EQ(rgb32(QImage::fromData(png, "PNG")), bild()) << "the copy as PNG at " << r;
     }
+    EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
 
 } // namespace

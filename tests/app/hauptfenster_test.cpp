@@ -3,20 +3,14 @@
 #include "app/windebug.h"
 #include "app/winexport.h"
 #include "appfixture.h"
-#include "platform/numbers.h"
 #include "view/interaction.h"
 #include "view/projection.h"
 
 #include <QAccessible>
-#include <QClipboard>
 #include <QMimeData>
-#include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
-#include <QWindow>
-#include <algorithm>
 #include <climits>
 
 namespace wyk::test {
@@ -335,42 +329,6 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
         EXPECT_EQ(ist(ablegen), antwort) << "dropping";
         EXPECT_EQ(m().datname, modell);
     }
-}
-
-// On each screen the canvas shows, device pixel for device pixel, the picture export of its
-// view and check boxes at the screen's ratio, also where only a part is painted anew, and
-// Copy puts exactly
-// that on the clipboard, as an image and as PNG; a move to a screen of another ratio draws
-// anew. app_tests.hidpi runs this under QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5
-// (WYK_DICHTEN).
-TEST_F(HauptfensterTest, CanvasShowsThePictureExportAtEachScreensRatio) {
-    lade(kHaus);
-    aktivieren(&haupt());
-    ziehen({100, 100}, {130, 83});
-    klick(control("CBpunkte"));
-    klick(control("CBlinien"));
-    canvas()->setFocus();
-    QStringList dichten;
-    for (QScreen* schirm : QGuiApplication::screens()) {
-        haupt().windowHandle()->setScreen(schirm);
-        const double r = canvas()->devicePixelRatioF();
-        SCOPED_TRACE(r);
-        dichten << Str(r);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; }));
-        const QImage bild =
-            exportiert({kHaus, "--points", "--no-lines", "--turn", Str(m().rotwinkel[3]), "--tilt",
-                        Str(m().rotwinkel[1]), "--scale", Str(r)});
-        EXPECT_EQ(rgb32(canvas()->grab().toImage()), bild) << "the canvas";
-        const QRect teil(50, 60, 200, 150);
-        const QRect geraet(teil.topLeft() * r, teil.size() * r);
-        EXPECT_EQ(rgb32(canvas()->grab(teil).toImage()), bild.copy(geraet)) << "a part";
-        waehle("EditCopy");
-        const QClipboard& ablage = *QApplication::clipboard();
-        EXPECT_EQ(rgb32(ablage.image()), bild) << "the copy";
-        const QByteArray png = ablage.mimeData()->data("image/png");
-        EXPECT_EQ(rgb32(QImage::fromData(png, "PNG")), bild) << "the copy as PNG";
-    }
-    EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
 
 // The edges of the Integer range, which the windows cannot reach: nothing overflows.
