@@ -40,8 +40,10 @@ QString genau(double winkel) {
 // QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     lade(kHaus);
+    redraws = 0;
     klick(control("CBpunkte"));
     klick(control("CBachsen"));
+    EXPECT_EQ(redraws, 2) << "each box redraws";
     aktivieren(&haupt());
     canvas()->setFocus();
     const auto bild = [this] { return rgb32(canvas()->grab().toImage()); };
@@ -67,7 +69,8 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             const QStringList winkel{"--turn", genau(s.drehung), "--tilt", genau(s.neigung)};
             EXPECT_EQ(seite, exportiert(modell + winkel + QStringList{"--zoom", zoom}));
             const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
-            EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)));
+            EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))
+                << "a part";
             redraws = 0;
             QTest::keyClick(canvas(), Qt::Key_F);
             EXPECT_EQ(redraws, 1) << "F";

@@ -82,16 +82,6 @@ protected:
         return path;
     }
 
-    // A press of the button at von on the canvas, then a move to nach with the left one held.
-    void ziehen(QPoint von, QPoint nach, Qt::MouseButton knopf = Qt::LeftButton) {
-        QMouseEvent druck(QEvent::MouseButtonPress, von, canvas()->mapToGlobal(von), knopf, knopf,
-                          {});
-        QCoreApplication::sendEvent(canvas(), &druck);
-        QMouseEvent zug(QEvent::MouseMove, nach, canvas()->mapToGlobal(nach), Qt::NoButton,
-                        Qt::LeftButton, {});
-        QCoreApplication::sendEvent(canvas(), &zug);
-    }
-
     // The picture the command line exports: the options follow "--export-picture FILE".
     static QImage exportiert(const QStringList& optionen) {
         const TempDir dir;
