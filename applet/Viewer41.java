@@ -6,6 +6,7 @@ import java.awt.Image;
 import java.awt.event.MouseEvent;
 import java.awt.event.MouseListener;
 import java.awt.event.MouseMotionListener;
+import java.io.ByteArrayOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
 import java.net.MalformedURLException;
@@ -15,7 +16,8 @@ import java.nio.charset.StandardCharsets;
 /**
  * Shows the OFF model named by the parameter "model" (default "model.off",
  * relative to the page) as coloured outlines in a parallel projection.
- * Dragging with the mouse turns the model.
+ * The parameter is the file's name, or for a name whose bytes are not UTF-8,
+ * "./" and the bytes percent-encoded (see modelUrl). Dragging turns the model.
  */
 public class Viewer41 extends Applet implements MouseListener, MouseMotionListener {
     private static final long serialVersionUID = 1L;
@@ -25,6 +27,8 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
     /** How far the model turns per pixel dragged. */
     private static final double DEGREES_PER_PIXEL = 0.5;
     private static final Color BACKGROUND = Color.BLACK;
+    /** The hex digits in both cases, each digit's value being its index halved. */
+    private static final String HEX = "00112233445566778899AaBbCcDdEeFf";
     /** Shown until init has read the model. */
     public static final String LOADING = "Modell wird geladen ...";
 
@@ -69,13 +73,18 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
     }
 
     /**
-     * The address of the file named name in the folder of the page at base. The name is a file
-     * name, not a URL: every character but letters, digits and "-._~" is percent-encoded as
-     * UTF-8, so "#", "?", "%", ":" and blanks stay part of the name.
+     * The address of the model file in the folder of the page at base. The parameter value is
+     * either a file name, meaning its UTF-8 bytes, or, for a name whose bytes are not UTF-8, "./"
+     * followed by the bytes, each but a letter, digit and "-._~" as "%" and two hex digits. No
+     * file name holds a "/", so the two forms cannot be confused. In the address every byte but
+     * letters, digits and "-._~" is percent-encoded, so "#", "?", "%", ":", "/" and blanks stay
+     * part of the name and the address stays in the page's folder.
      */
-    static URL modelUrl(URL base, String name) throws MalformedURLException {
+    static URL modelUrl(URL base, String value) throws MalformedURLException {
+        byte[] bytes = value.startsWith("./") ? percentDecoded(value.substring(2))
+                : value.getBytes(StandardCharsets.UTF_8);
         StringBuilder path = new StringBuilder();
-        for (byte b : name.getBytes(StandardCharsets.UTF_8)) {
+        for (byte b : bytes) {
             char c = (char) (b & 0xFF);
             if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || "-._~".indexOf(c) >= 0) {
                 path.append(c);
@@ -84,6 +93,31 @@ public class Viewer41 extends Applet implements MouseListener, MouseMotionListen
             }
         }
         return new URL(base, path.toString());
+    }
+
+    /** The bytes that "%" and two hex digits stand for; every other character as its UTF-8. */
+    private static byte[] percentDecoded(String text) {
+        ByteArrayOutputStream bytes = new ByteArrayOutputStream();
+        for (int i = 0; i < text.length();) {
+            int high = i + 2 < text.length() && text.charAt(i) == '%' ? hex(text.charAt(i + 1)) : -1;
+            int low = high >= 0 ? hex(text.charAt(i + 2)) : -1;
+            if (low >= 0) {
+                bytes.write(high * 16 + low);
+                i += 3;
+            } else {
+                int end = text.offsetByCodePoints(i, 1);
+                byte[] own = text.substring(i, end).getBytes(StandardCharsets.UTF_8);
+                bytes.write(own, 0, own.length);
+                i = end;
+            }
+        }
+        return bytes.toByteArray();
+    }
+
+    /** The value of a hex digit, or -1 for any other character. */
+    private static int hex(char c) {
+        int index = HEX.indexOf(c);
+        return index < 0 ? -1 : index / 2;
     }
 
     /** Paints without clearing first; paint covers the whole area anyway. */

@@ -2,6 +2,7 @@
 
 #include "export/markup.h"
 #include "export/off.h"
+#include "platform/dateiname.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -28,11 +29,21 @@ QString seitenName(const Module1& m, const QString& offName) {
     return offName.left(ende) + QStringLiteral(".htm");
 }
 
+// The model parameter's value: the name itself when its bytes are UTF-8, else "./" and the
+// bytes percent-encoded, which no name can be mistaken for, as no name holds a "/".
+QString modellWert(const QString& offName) {
+    const QByteArray bytes = bytesAusName(offName);
+    if (QString::fromUtf8(bytes) == offName) {
+        return offName;
+    }
+    return QStringLiteral("./") + QString::fromLatin1(bytes.toPercentEncoding());
+}
+
 QStringList seite(const QString& offName) {
     const QString applet =
         QStringLiteral("<CENTER><APPLET code=\"Viewer41.class\" WIDTH=\"640\" HEIGHT=\"480\">"
                        "<PARAM name=model value=\"%1\"></APPLET></CENTER>")
-            .arg(markupText(offName, Zeichenregel::Windows1252));
+            .arg(markupText(modellWert(offName), Zeichenregel::Windows1252));
     return {QStringLiteral("<HTML>"),
             QStringLiteral("<HEAD>"),
             QStringLiteral("<TITLE>OFF-Viewer</TITLE>"),

@@ -12,6 +12,12 @@ namespace wyk {
 // Writes the page that shows the OFF file offName with the viewer applet into the folder
 // ordner (which ends with a separator). The page is named after offName without its last
 // four characters when offName contains ".off", else after datname, plus ".htm".
+// The page is Windows-1252 text; its model parameter names the OFF file in one of two forms:
+// - the name itself, with markup characters and those the code page lacks as references,
+//   when the name's bytes are valid UTF-8 (the applet addresses the name's UTF-8 bytes);
+// - else "./" followed by the name's bytes, each but a letter, a digit and "-._~" written as
+//   "%" and two upper-case hex digits (the applet addresses exactly these bytes). A name
+//   never holds a "/", so this form cannot be mistaken for a name.
 Outcome saveHTML(const Module1& m, const QString& ordner, const QString& offName);
 
 // Copies the applet's four class files from the application's resources into ordner.

@@ -25,7 +25,7 @@ inline QByteArray klasse(const QString& name) {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-// Views of the examples drawn by every export: the model, the angles, zoom, size, origin,
+// Views of the examples drawn by the exports: the model, the angles, zoom, size, origin,
 // check boxes and debug marks.
 struct Ansicht {
     const char* modell;
@@ -41,6 +41,8 @@ inline const Ansicht kAnsichten[] = {
     {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0, 2},
     {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5, 1.5},
     {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},
+    // cut by every edge: lines run out, discs reach in, the origin sits at the corner
+    {"farben", 0.7, -0.4, 37, 404, 400, 402, 2, {true, true, true}, 2, 3, 1.25},
 };
 
 // The model with the view; its name needs escaping in every format.

@@ -61,7 +61,8 @@ TEST(GifUmlauf, ImageMagickShowsThePngOfEachTurn) {
         EXPECT_EQ(m.rotwinkel[3], a.drehung);
         const Gelesen gif = lesen(magick, dir.path("a.gif"));
         ASSERT_EQ(gif.bilder.size(), umlauf.bilder);
-        EXPECT_EQ(gif.zeiten, QStringList(umlauf.bilder, zeit));
+        const QStringList soll(umlauf.bilder, zeit);
+        EXPECT_EQ(gif.zeiten.join(' ').toStdString(), soll.join(' ').toStdString());
         for (int i = 0; i < umlauf.bilder; ++i) {
             m.rotwinkel[3] = a.drehung + 2 * std::numbers::pi * i / umlauf.bilder;
             rotation2(m);

@@ -1,10 +1,11 @@
 // Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
-// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button pressed,
-// moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch points per
-// moment, then all lifted), {"tippen": id}, {"js": expression} (its value), {"cdp": method} (its
-// result), {"bild": 1} (after the next frame, #zeichnung's pixels as a data URL).
+// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]} (the keys whose default the page
+// prevented, as "Ctrl+0 ArrowUp"), {"maus": [[x, y], ...]} (left button pressed, moved,
+// released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch points per moment,
+// a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression} (its value),
+// {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a data URL).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -35,8 +36,9 @@ const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
 const maus = (type, buttons) => ([x, y]) =>
     senden("Input.dispatchMouseEvent", { type, x, y, button: "left", buttons, clickCount: 1 });
-const finger = (type) => (punkte) => senden("Input.dispatchTouchEvent",
-    { type, touchPoints: punkte.map(([x, y], id) => ({ x, y, id })) });
+// Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
+const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
+    { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
 const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
 
 async function taste(name) {
@@ -52,15 +54,6 @@ async function taste(name) {
     await senden("Input.dispatchKeyEvent", { type: "keyUp", ...art });
 }
 
-// The first place starts a gesture, each further one moves it on, the last ends it.
-async function zug(orte, anfang, weiter, ende) {
-    await anfang(orte[0]);
-    for (const ort of orte.slice(1)) {
-        await weiter(ort);
-    }
-    await ende(orte[orte.length - 1]);
-}
-
 const schritte = {
     laden: async (s) => {
         await senden("Emulation.setDeviceMetricsOverride",
@@ -70,14 +63,32 @@ const schritte = {
         await senden("Page.navigate", { url: s.laden });
         await fertig;
     },
-    tasten: async (s) => {
+    tasten: async (s) => { // returns the keys whose default action the page prevented
+        await js(`window.genommen ?? addEventListener("keydown", (e) => e.defaultPrevented &&
+            genommen.push((e.ctrlKey ? "Ctrl+" : "") + e.key)); genommen = [];`);
         for (const name of s.tasten) {
             await taste(name);
         }
+        return js("genommen.join(' ')");
     },
-    maus: (s) => zug(s.maus, maus("mousePressed", 1), maus("mouseMoved", 1), maus("mouseReleased", 0)),
+    maus: async (s) => { // pressed at the first place, moved to each further, released at the last
+        for (const [i, ort] of s.maus.entries()) {
+            await maus(i === 0 ? "mousePressed" : "mouseMoved", 1)(ort);
+        }
+        await maus("mouseReleased", 0)(s.maus.at(-1));
+    },
     rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
-    finger: (s) => zug(s.finger, finger("touchStart"), finger("touchMove"), () => finger("touchEnd")([])),
+    finger: async (s) => {
+        let vorher = [];
+        for (const punkte of s.finger) {
+            if (punkte.length < vorher.length) {
+                await finger("touchEnd", vorher.slice(punkte.length), punkte.length);
+            }
+            await finger(vorher.length === 0 ? "touchStart" : "touchMove", punkte);
+            vorher = punkte;
+        }
+        await finger("touchEnd", []);
+    },
     tippen: async (s) => { // a finger's tap on the middle of the element with that id
         const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
