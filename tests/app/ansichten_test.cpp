@@ -1,82 +1,90 @@
 #include "appfixture.h"
-#include "cli/start.h"
-#include "export/picture.h"
-#include "support/tempdir.h"
+#include "platform/numbers.h"
 
-#include <QLineEdit>
-#include <cmath>
+#include <QClipboard>
+#include <QMimeData>
+#include <QScreen>
+#include <QWindow>
 #include <numbers>
 
-namespace wyk {
+namespace wyk::test {
 namespace {
 
-using test::AppTest;
-
-const QString kHaus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
-
-// The six sides: the key on the drawing, the name of --view, the angles written out and where
-// one unit along x, y and z goes on the screen (right and down positive), at zoom 1.
+// The six sides: the name of --view, the key on the drawing and the angles written out.
 struct Sicht {
     const char* name;
     Qt::Key taste;
     Qt::KeyboardModifiers mods;
     double drehung;
     double neigung;
-    std::array<std::array<long, 2>, 3> achsen;
 };
 constexpr double kPi = std::numbers::pi;
 const Sicht kSichten[] = {
-    {"front", Qt::Key_1, Qt::NoModifier, 0, 0, {{{1, 0}, {0, 0}, {0, -1}}}},
-    {"back", Qt::Key_1, Qt::ControlModifier, kPi, 0, {{{-1, 0}, {0, 0}, {0, -1}}}},
-    {"right", Qt::Key_3, Qt::NoModifier, -kPi / 2, 0, {{{0, 0}, {1, 0}, {0, -1}}}},
-    {"left", Qt::Key_3, Qt::ControlModifier, kPi / 2, 0, {{{0, 0}, {-1, 0}, {0, -1}}}},
-    {"top", Qt::Key_7, Qt::KeypadModifier, 0, kPi / 2, {{{1, 0}, {0, -1}, {0, 0}}}},
-    {"bottom", Qt::Key_7, Qt::ControlModifier, 0, -kPi / 2, {{{1, 0}, {0, 1}, {0, 0}}}},
+    {"front", Qt::Key_1, Qt::NoModifier, 0, 0},
+    {"back", Qt::Key_1, Qt::ControlModifier, kPi, 0},
+    {"right", Qt::Key_3, Qt::NoModifier, -kPi / 2, 0},
+    {"left", Qt::Key_3, Qt::ControlModifier, kPi / 2, 0},
+    {"top", Qt::Key_7, Qt::KeypadModifier, 0, kPi / 2},
+    {"bottom", Qt::Key_7, Qt::ControlModifier, 0, -kPi / 2},
 };
 
-// Each side's key on the focused drawing shows its side and what --view and the same --turn
-// and --tilt export, pixel for pixel; F then shows what --fit exports. Each key redraws once.
-TEST_F(AppTest, ViewKeysAndFShowWhatViewTurnTiltAndFitExport) {
+QString genau(double winkel) {
+    return QString::number(winkel, 'g', 17);
+}
+
+// On each screen, each side's key on the focused drawing shows what --view and the same
+// --turn and --tilt export with the check boxes' options at the screen's ratio, device pixel
+// for device pixel, also where only a part is painted anew; F then shows what --fit exports.
+// Each key redraws once. Copy puts exactly the drawing on the clipboard, as an image and as
+// PNG; a move to a screen of another ratio draws anew. app_tests.hidpi runs this under
+// QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
+TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     lade(kHaus);
-    QWidget* canvas = control("CAhaupt");
-    canvas->setFocus();
-    ASSERT_TRUE(canvas->hasFocus());
-    test::TempDir dir;
-    const auto exportiert = [&](const QString& name, const QStringList& optionen) {
-        const QStringList aufruf{
-            "wyk-viewer",   "--export-picture",
-            dir.path(name), kHaus,
-            "--size",       QStringLiteral("%1x%2").arg(m().breite).arg(m().hoehe)};
-        EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0) << optionen.join(' ').toStdString();
-        return QImage(dir.path(name));
-    };
-    const auto fenster = [&] {
-        EXPECT_TRUE(schreibeBild(m(), dir.path("fenster.png")).isDone());
-        return QImage(dir.path("fenster.png"));
-    };
-    for (const Sicht& s : kSichten) {
-        SCOPED_TRACE(s.name);
-        klick(control("PushButton1")); // the origin in the middle, as an export has it
-        const QString zoom = QString::number(m().zoomfaktor);
-        redraws = 0;
-        QTest::keyClick(canvas, s.taste, s.mods);
-        EXPECT_EQ(redraws, 1);
-        for (int k = 1; k <= 3; ++k) {
-            EXPECT_EQ(std::lround(m().basis[k][1] / m().zoomfaktor), s.achsen[k - 1][0]) << k;
-            EXPECT_EQ(std::lround(m().basis[k][2] / m().zoomfaktor), s.achsen[k - 1][1]) << k;
+    redraws = 0;
+    klick(control("CBpunkte"));
+    klick(control("CBachsen"));
+    EXPECT_EQ(redraws, 2) << "each box redraws";
+    aktivieren(&haupt());
+    canvas()->setFocus();
+    const auto bild = [this] { return rgb32(canvas()->grab().toImage()); };
+    const QString groesse = QStringLiteral("%1x%2").arg(m().breite).arg(m().hoehe);
+    const QRect teil(50, 60, 200, 150);
+    QStringList dichten;
+    for (QScreen* schirm : QGuiApplication::screens()) {
+        haupt().windowHandle()->setScreen(schirm);
+        const double r = canvas()->devicePixelRatioF();
+        dichten << Str(r);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
+        const QStringList modell{kHaus,       "--size",  groesse, "--points",
+                                 "--no-axes", "--scale", Str(r)};
+        for (const Sicht& s : kSichten) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(s.name).arg(r).toStdString());
+            QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported
+            const QString zoom = QString::number(m().zoomfaktor);
+            redraws = 0;
+            QTest::keyClick(canvas(), s.taste, s.mods);
+            EXPECT_EQ(redraws, 1) << "the side's key";
+            const QImage seite = bild();
+            EXPECT_EQ(seite, exportiert(modell + QStringList{"--view", s.name, "--zoom", zoom}));
+            const QStringList winkel{"--turn", genau(s.drehung), "--tilt", genau(s.neigung)};
+            EXPECT_EQ(seite, exportiert(modell + winkel + QStringList{"--zoom", zoom}));
+            const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
+            EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))
+                << "a part";
+            redraws = 0;
+            QTest::keyClick(canvas(), Qt::Key_F);
+            EXPECT_EQ(redraws, 1) << "F";
+            EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
+            EXPECT_EQ(bild(), exportiert(modell + QStringList{"--view", s.name, "--fit"}));
         }
-        const QImage seite = fenster();
-        EXPECT_EQ(seite, exportiert("view.png", {"--view", s.name, "--zoom", zoom}));
-        EXPECT_EQ(seite,
-                  exportiert("turn.png", {"--turn", QString::number(s.drehung, 'g', 17), "--tilt",
-                                          QString::number(s.neigung, 'g', 17), "--zoom", zoom}));
-        redraws = 0;
-        QTest::keyClick(canvas, Qt::Key_F);
-        EXPECT_EQ(redraws, 1);
-        EXPECT_EQ(control<QLineEdit>("EFzoom")->text(), QString::number(m().zoomfaktor));
-        EXPECT_EQ(fenster(), exportiert("fit.png", {"--view", s.name, "--fit"}));
+        waehle("EditCopy");
+        const QClipboard& ablage = *QApplication::clipboard();
+        EXPECT_EQ(rgb32(ablage.image()), bild()) << "the copy at " << r;
+        const QByteArray png = ablage.mimeData()->data("image/png");
+        EXPECT_EQ(rgb32(QImage::fromData(png, "PNG")), bild()) << "the copy as PNG at " << r;
     }
+    EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }
 
 } // namespace
-} // namespace wyk
+} // namespace wyk::test

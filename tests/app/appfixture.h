@@ -3,21 +3,36 @@
 #include "app/app.h"
 #include "app/menubar.h"
 #include "app/winhaupt.h"
+#include "cli/start.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
-// Texts in a failed check read as text.
+// Texts, points and pictures in a failed check read as such.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+    *os << '(' << p.x() << ", " << p.y() << ')';
+}
+inline void PrintTo(const QImage& bild, std::ostream* os) {
+    *os << bild.width() << "x" << bild.height() << " pixels";
+}
 
 namespace wyk::test {
+
+inline const QString kHaus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
+
+// Pictures compared by their pixels, whatever format they were made in.
+inline QImage rgb32(const QImage& bild) {
+    return bild.convertToFormat(QImage::Format_RGB32);
+}
 
 // The application with scripted file dialogs, collected messages and a settings file of its
 // own, its main window shown on the offscreen platform. Counts the redraws that reach the
@@ -29,9 +44,9 @@ protected:
         app.reset();
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        app = std::make_unique<App>(
-            std::move(scripted), [this](QWidget*, const QString& text) { meldungen << text; },
-            konfiguration.path("wyk-viewer.conf"));
+        const auto melder = [this](QWidget*, const QString& text) { meldungen << text; };
+        app = std::make_unique<App>(std::move(scripted), melder,
+                                    konfiguration.path("wyk-viewer.conf"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&haupt()));
         auto zeigen = m().fenster.canvasZeigen;
         m().fenster.canvasZeigen = [this, zeigen] {
@@ -42,6 +57,8 @@ protected:
 
     Module1& m() const { return app->modul(); }
     WINhaupt& haupt() const { return app->haupt(); }
+    QWidget* canvas() const { return control("CAhaupt"); }
+    QLineEdit* zoomFeld() const { return control<QLineEdit>("EFzoom"); }
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);
@@ -65,12 +82,31 @@ protected:
         return path;
     }
 
+    // The picture the command line exports: the options follow "--export-picture FILE".
+    static QImage exportiert(const QStringList& optionen) {
+        const TempDir dir;
+        const QStringList aufruf{"wyk-viewer", "--export-picture", dir.path("b.png")};
+        EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0) << optionen.join(' ').toStdString();
+        return rgb32(QImage(dir.path("b.png")));
+    }
+
+    // A window of fixed size: its title and size.
+    static void pruefeFenster(const QWidget* fenster, const char* titel, QSize groesse) {
+        ASSERT_NE(fenster, nullptr) << titel;
+        EXPECT_EQ(fenster->windowTitle(), titel);
+        EXPECT_EQ(fenster->minimumSize(), groesse) << titel;
+        EXPECT_EQ(fenster->maximumSize(), groesse) << titel;
+    }
+
     // One line per control of a window, shown and enabled: "name left top width height" in
     // the window's content, then its caption, "an"/"aus" for a check mark and "default".
     static void pruefeTeile(const QWidget& inhalt, const QStringList& erwartet) {
         for (const QString& zeile : erwartet) {
+            SCOPED_TRACE(zeile.toStdString());
             const QWidget* w = teil(&inhalt, zeile.section(' ', 0, 0));
-            ASSERT_TRUE(w != nullptr && w->isVisible() && w->isEnabled()) << zeile.toStdString();
+            ASSERT_NE(w, nullptr);
+            EXPECT_TRUE(w->isVisible());
+            EXPECT_TRUE(w->isEnabled());
             const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
             const char* text = w->property("title").isValid() ? "title" : "text";
             QStringList ist{w->objectName(),
