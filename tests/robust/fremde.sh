@@ -18,6 +18,8 @@ als() { # user, command...
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work" && cd "$work" || exit 1
+# A copy every user can run: the build may lie in a folder only its owner can enter (/root).
+cp "$viewer" wyk-viewer && viewer=$work/wyk-viewer
 cp "$model" m.wyk && chmod 644 m.wyk
 mkdir -m 755 f && mkdir -m 1777 t && mkdir -m 700 privat
 for datei in f/eigen t/fremd t/nurlesen t/ziel; do echo alt >$datei; done
