@@ -48,8 +48,8 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
 }
 
-// Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file; a
-// new file gets the permissions of any new file, and no temporary file stays.
+// Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file, and
+// no temporary file stays.
 TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
@@ -60,8 +60,6 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
         EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << qPrintable(ordner);
     }
     EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
-    const mode_t neu = status(dir.write("plain", "x")).st_mode;
-    EXPECT_EQ(status(dir.path("a.txt")).st_mode, neu);
 }
 
 // Links stay links, and the file they lead to keeps its mode exactly; through a further hard
@@ -243,9 +241,10 @@ TEST(GrundText, GivesEveryCommonReasonItsOwnPhrase) {
     QSet<QString> texte;
     for (const int grund : {ENOENT, EACCES, EPERM, EROFS, ENOSPC, EDQUOT, EFBIG, ENAMETOOLONG,
                             EISDIR, ENOTDIR, ELOOP, EMLINK, ETXTBSY, EBUSY, EIO, EMFILE, ENFILE}) {
+        EXPECT_FALSE(grundText(grund).contains(QString::number(grund))) << grund;
         texte << grundText(grund);
     }
-    EXPECT_EQ(texte.size(), 14) << "different phrases";
+    EXPECT_EQ(texte.size(), 14);
     EXPECT_TRUE(grundText(EHWPOISON).contains(QString::number(EHWPOISON)));
 }
 
