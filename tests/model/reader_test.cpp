@@ -31,7 +31,8 @@ constexpr const char* kBeispielModell = "3 (0 0 0, 10 0 0, 0 10 0) | 4 (1 0, 2 1
 // A data line of kLaengsteZeile characters once its blanks are folded: the longest taken.
 const QByteArray kVoll = "5  6 7" + QByteArray(ZeilenLeser::kLaengsteZeile - 5, 'x');
 
-// Each file and the model read from it, also with a byte-order mark, in UTF-16 and UTF-32.
+// Each file and the model read from it, also with a byte-order mark, in UTF-16 and UTF-32; the
+// highlights are cleared.
 TEST(Reader, FollowsTheFileFormat) {
     QList<std::pair<QByteArray, const char*>> cases = {
         {kBeispiel, kBeispielModell},
@@ -69,17 +70,19 @@ TEST(Reader, FollowsTheFileFormat) {
         SCOPED_TRACE(file.left(60).toHex().toStdString());
         test::TempDir dir;
         Module1 m;
+        m.debugpkt = m.debuglinie = 1;
         ASSERT_TRUE(ladeDatei(m, dir.write("m.wyk", file)).isDone());
         EXPECT_EQ(beschreibung(m), model);
+        EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "a load clears them";
         EXPECT_EQ(m.punkt[0], (std::array<double, 4>{})) << "the origin stays";
         EXPECT_EQ(m.punkt[1][0], 0) << "column 0 stays";
     }
 }
 
-// A refused file leaves the model of the largest counts, its name and its highlights as they
-// were, and is not read to its end. Messages count lines as an editor does, whatever the line
-// ends, even where CR and LF fall into different reads. Opening a pipe would wait for a writer:
-// it is refused before that.
+// A refused file or a cancelled dialog leaves the model of the largest counts, its name and its
+// highlights as they were; a file is not read to its end. Messages count lines as an editor
+// does, whatever the line ends, even where CR and LF fall into different reads. Opening a pipe
+// would wait for a writer: it is refused before that.
 TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     test::TempDir dir;
     dir.folder("ordner");
@@ -87,7 +90,8 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     const QString alt =
         dir.write("alt.wyk", "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n");
     const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');
-    // The file's text, read from memory as "n.wyk", or else a file's name; a part of the reason.
+    // The file's text, read from memory as "n.wyk", or else the dialog's answer (none: cancelled);
+    // a part of the reason.
     const std::tuple<QByteArray, QString, const char*> refused[] = {
         {"3001\n", "", "3001 Punkte"},
         {"0\n3001\n", "", "3001 Linien"},
@@ -99,9 +103,11 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         {"1\n" + QByteArray(64 << 20, '\0'), "", "Zeile 2 "},
         {"", dir.path("ordner"), "Ordner"},
         {"", dir.path("rohr.wyk"), "keine gewöhnliche Datei"},
-        {"", dir.path("fehlt.wyk"), "existiert nicht"}};
+        {"", dir.path("fehlt.wyk"), "existiert nicht"},
+        {"", QString(), ""}};
     for (auto [text, path, reason] : refused) {
-        SCOPED_TRACE(reason);
+        const bool abgebrochen = path.isNull() && text.isEmpty();
+        SCOPED_TRACE(abgebrochen ? "cancelled" : reason);
         Module1 m;
         int closed = 0;
         m.fenster.debugSchliessen = [&] { ++closed; };
@@ -109,9 +115,13 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         m.debugpkt = 1;
         QBuffer puffer(&text);
         ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
-        const QString message =
-            path.isEmpty() ? ladeAus(m, puffer, "n.wyk").message() : ladeDatei(m, path).message();
-        EXPECT_TRUE(message.contains(path.isEmpty() ? "n.wyk" : QFileInfo(path).fileName()))
+        test::ScriptedDialogs dialogs;
+        dialogs.answers << path;
+        const Outcome outcome =
+            text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
+        const QString message = outcome.message();
+        EXPECT_EQ(outcome.isCancelled(), abgebrochen);
+        EXPECT_TRUE(message.contains(text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk"))
             << qPrintable(message);
         EXPECT_TRUE(message.contains(reason)) << qPrintable(message);
         EXPECT_EQ(std::tuple(m.anzpkt, m.punkt[3000][3], m.anzlin, m.linie[3000][2], m.datname,
@@ -119,19 +129,6 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
                   std::tuple(3000, 3.0, 3000, 5, "alt.wyk", 1, 1));
         EXPECT_LT(puffer.pos(), 2 << 20) << "bytes read";
     }
-}
-
-// A cancelled dialog changes nothing; a load clears the highlights.
-TEST(Reader, ReadsTheChosenFileAndNothingWhenCancelled) {
-    Module1 m;
-    m.debugpkt = m.debuglinie = 2;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << QString() << QString(WYK_EXAMPLES_DIR "/dreieck.wyk");
-    EXPECT_TRUE(datenlesen(m, dialogs).isCancelled());
-    EXPECT_EQ(std::tuple(m.datname, m.debugpkt), std::tuple("3D", 2));
-    ASSERT_TRUE(datenlesen(m, dialogs).isDone());
-    EXPECT_EQ(std::tuple(beschreibung(m), m.debugpkt, m.debuglinie),
-              std::tuple(kBeispielModell, 0, 0));
 }
 
 TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {

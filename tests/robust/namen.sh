@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The real program takes names as the bytes they are and the model as the file it read: no
-# export writes over the model through any name (the same path, a symbolic or hard link, a link
-# and "..", the page beside an OFF file, a working folder whose name is no UTF-8), and the
-# message names the file; a model whose name is no UTF-8 is read; a FIFO of such a name gets no
-# page beside it; a preview never waits for a FIFO and stops after 64 MiB.
+# export writes over the model through any name, and the message names the file; a model whose
+# name is no UTF-8 is read; a FIFO of such a name gets no page beside it; a preview never waits
+# for a FIFO and stops after 64 MiB.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
