@@ -26,10 +26,8 @@ off x/m.wyk x/m.wyk m.wyk
 off x/s.wyk x/m.wyk s.wyk
 picture x/h.wyk x/m.wyk h.wyk
 web x/p.off x/m.wyk p.htm
-off w/link/../m.wyk w/link/../m.wyk m.wyk
 thumbnail w/link/../m.wyk w/link/../m.wyk m.wyk
 web w/link/../m.wyk w/link/../m.wyk m.wyk
-picture w/link/../m.wyk w/link/../m.wyk m.wyk
 ENDE
 fremd=$(printf 'd\377')
 mkdir "$fremd" && cp "$model" "$fremd/m.wyk" && cp "$model" "$fremd/n$(printf '\377').wyk"
