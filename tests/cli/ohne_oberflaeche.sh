@@ -42,7 +42,6 @@ beide() {
 }
 
 model=$examples/farben.wyk
-beide png 0 "" --export-picture b.png "$model"
 beide png-view 0 "" --export-picture b.png --points --turn 1 --tilt 0.2 --zoom 7 --size 800x600 "$model"
 beide png-fit 0 "" --export-picture b.png --fit --no-lines "$examples/haus.wyk"
 beide jpg 0 "" --export-picture b.jpg "$model"
@@ -50,7 +49,6 @@ beide svg 0 "" --export-picture b.svg --points "$model"
 beide pdf 0 "" --export-picture b.pdf --fit "$model"
 beide gif 0 "" --export-picture b.gif --frames 8 --view top "$model"
 beide page 0 "" --export-picture b.html "$model"
-beide off 0 "" --export-off b.off "$model"
 beide web 0 "" --export-web b.off "$model"
 check "web: stdout" "" "$(cat "$work/web/mit/out")"
 beide thumbnail 0 "" --export-thumbnail t.png --thumbnail-size 100 "$model"
