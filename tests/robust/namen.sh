@@ -22,7 +22,6 @@ while read -r export ziel modell name; do
     check "$fall: the message" "names $name" "$meldung"
     check "$fall: the model" same "$(gleich "$model" x/m.wyk)"
 done <<'ENDE'
-off x/m.wyk x/m.wyk m.wyk
 off x/s.wyk x/m.wyk s.wyk
 picture x/h.wyk x/m.wyk h.wyk
 web x/p.off x/m.wyk p.htm
