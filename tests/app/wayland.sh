@@ -33,11 +33,11 @@ seen() {
     grep "$client rq" "$log" | sed -n "s/.*\(set_title(\"[^\"]*\")\|ack_configure\).*/\1/p;
         s/.*$s\.\(set_buffer_scale([0-9]*)\|attach\|commit\).*/\1/p" | uniq | tr '\n' ' '
 }
-mapped='set_buffer_scale\(2\).*set_title\("haus.wyk – WYK-Viewer"\).*ack_configure attach commit'
 for _ in $(seq 300); do
-    [[ "$(seen)" =~ $mapped ]] || ! kill -0 $viewer 2>/dev/null && break
+    [[ "$(seen)" =~ ack_configure\ attach\ commit ]] || ! kill -0 $viewer 2>/dev/null && break
     sleep 0.1
 done
+mapped='set_buffer_scale\(2\).*set_title\("haus.wyk – WYK-Viewer"\).*ack_configure attach commit'
 [[ "$(seen)" =~ $mapped ]] ||
     fail "weston saw no window titled haus.wyk – WYK-Viewer mapped at scale 2: $(seen)"
 kill -0 $viewer 2>/dev/null || fail "the viewer ended: $(cat "$dir/err")"
