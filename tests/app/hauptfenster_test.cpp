@@ -206,7 +206,7 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
     lade(kHaus);
     // Each input, then the zoom, the field's text, the redraws and the change of turn, tilt and
     // origin.
-    const std::pair<const char*, const char*> eingaben[] = {
+    const std::pair<const char*, QString> eingaben[] = {
         {"ziehen 100 100 200 300", "10 10 1 1.57 3.14 0 0"},
         {"taste Right", "10 10 1 0.157 0 0 0"},
         {"taste Shift+Up", "10 10 1 0 -0.157 0 0"},
