@@ -34,9 +34,8 @@ inline QImage rgb32(const QImage& bild) {
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-// The application with scripted file dialogs, collected messages and a settings file of its
-// own, its main window shown on the offscreen platform. Counts the redraws that reach the
-// canvas.
+// The application with scripted file dialogs, collected messages and its own settings file,
+// its main window shown; counts the redraws that reach the canvas.
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override { starte(); }

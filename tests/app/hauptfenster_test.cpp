@@ -46,11 +46,10 @@ protected:
         EXPECT_EQ(m().debuglinie, linie) << "the marked pen move";
         EXPECT_EQ(std::exchange(redraws, 0), neu) << "redraws";
     }
-    // Gives one input: "rad" turns the wheel by an angle (a notch is 120, towards the user
-    // zooms out), "pfeil" clicks the zoom arrows at a height, "feld" pastes over the zoom
-    // field's text, "taste" and "feldtaste" press a key on the drawing or in the zoom field,
-    // "ziehen" drags from one point to another, "rechts" does so after a press of the right
-    // button, "klick" clicks a control.
+    // One input: "rad" turns the wheel by an angle (a notch is 120), "pfeil" clicks the zoom
+    // arrows at a height, "feld" pastes over the zoom field's text, "taste" and "feldtaste"
+    // press a key on the drawing or in the field, "ziehen" drags from one point to another,
+    // "rechts" after a press of the right button, "klick" clicks a control.
     void eingeben(const QString& eingabe) {
         const QString was = eingabe.section(' ', 0, 0);
         const QString wert = eingabe.section(' ', 1);
@@ -260,7 +259,7 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
     }
 }
 
-// What a screen reader reads, through Qt's accessibility interface: each part's role and name.
+// What a screen reader reads through Qt's accessibility interface: each part's role and name.
 TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
     lade(kHaus);
     waehle("About");
