@@ -28,16 +28,10 @@ const Sicht kSichten[] = {
     {"bottom", Qt::Key_7, Qt::ControlModifier, 0, -kPi / 2},
 };
 
-QString genau(double winkel) {
-    return QString::number(winkel, 'g', 17);
-}
-
-// On each screen, each side's key on the focused drawing shows what --view and the same
-// --turn and --tilt export with the check boxes' options at the screen's ratio, device pixel
-// for device pixel, also where only a part is painted anew; F then shows what --fit exports.
-// Each key redraws once. Copy puts exactly the drawing on the clipboard, as an image and as
-// PNG; a move to a screen of another ratio draws anew. app_tests.hidpi runs this under
-// QT_SCALE_FACTOR=2 on screens of ratios 2 and 1.5 (WYK_DICHTEN).
+// On each screen, each side's key (redrawing once) shows what --view and the same --turn and
+// --tilt export at the screen's ratio, pixel for pixel, also in a part painted anew; F shows
+// what --fit exports. Copy puts the drawing on the clipboard as an image and as PNG. A move to
+// a screen of another ratio draws anew; app_tests.hidpi runs this on ratios 2 and 1.5.
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     lade(kHaus);
     redraws = 0;
@@ -66,7 +60,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             EXPECT_EQ(redraws, 1) << "the side's key";
             const QImage seite = bild();
             EXPECT_EQ(seite, exportiert(modell + QStringList{"--view", s.name, "--zoom", zoom}));
-            const QStringList winkel{"--turn", genau(s.drehung), "--tilt", genau(s.neigung)};
+            const QStringList winkel{"--turn", Str(s.drehung), "--tilt", Str(s.neigung)};
             EXPECT_EQ(seite, exportiert(modell + winkel + QStringList{"--zoom", zoom}));
             const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
             EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))

@@ -34,9 +34,8 @@ inline QImage rgb32(const QImage& bild) {
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-// The application with scripted file dialogs, collected messages and a settings file of its
-// own, its main window shown on the offscreen platform. Counts the redraws that reach the
-// canvas.
+// The application with scripted file dialogs, collected messages and its own settings file,
+// its main window shown; counts the redraws that reach the canvas.
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override { starte(); }
@@ -90,24 +89,23 @@ protected:
         return rgb32(QImage(dir.path("b.png")));
     }
 
-    // A window of fixed size: its title and size.
-    static void pruefeFenster(const QWidget* fenster, const char* titel, QSize groesse) {
-        ASSERT_NE(fenster, nullptr) << titel;
-        EXPECT_EQ(fenster->windowTitle(), titel);
-        EXPECT_EQ(fenster->minimumSize(), groesse) << titel;
-        EXPECT_EQ(fenster->maximumSize(), groesse) << titel;
-    }
-
-    // One line per control of a window, shown and enabled: "name left top width height" in
-    // the window's content, then its caption, "an"/"aus" for a check mark and "default".
-    static void pruefeTeile(const QWidget& inhalt, const QStringList& erwartet) {
-        for (const QString& zeile : erwartet) {
+    // The window's title, with its size where it is fixed, then one line per control, shown
+    // and enabled: "name left top width height" in the window's content, then its caption,
+    // "an"/"aus" for a check mark and "default".
+    static void pruefeTeile(const QWidget* inhalt, const QStringList& erwartet) {
+        ASSERT_NE(inhalt, nullptr) << erwartet.value(0).toStdString();
+        const QWidget& fenster = *inhalt->window();
+        const QSize fest = fenster.maximumSize();
+        const bool fix = fenster.minimumSize() == fest;
+        const QString groesse = QStringLiteral(" %1x%2").arg(fest.width()).arg(fest.height());
+        EXPECT_EQ(fenster.windowTitle() + (fix ? groesse : QString()), erwartet.value(0));
+        for (const QString& zeile : erwartet.mid(1)) {
             SCOPED_TRACE(zeile.toStdString());
-            const QWidget* w = teil(&inhalt, zeile.section(' ', 0, 0));
+            const QWidget* w = teil(inhalt, zeile.section(' ', 0, 0));
             ASSERT_NE(w, nullptr);
             EXPECT_TRUE(w->isVisible());
             EXPECT_TRUE(w->isEnabled());
-            const QRect r(w->mapTo(&inhalt, QPoint()), w->size());
+            const QRect r(w->mapTo(inhalt, QPoint()), w->size());
             const char* text = w->property("title").isValid() ? "title" : "text";
             QStringList ist{w->objectName(),
                             QString::asprintf("%d %d %d %d", r.x(), r.y(), r.width(), r.height()),
