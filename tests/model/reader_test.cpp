@@ -28,8 +28,11 @@ QString beschreibung(const Module1& m) {
 
 const QByteArray kBeispiel = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
 constexpr const char* kBeispielModell = "3 (0 0 0, 10 0 0, 0 10 0) | 4 (1 0, 2 12, 3 10, 1 9)";
+// A data line of kLaengsteZeile characters once its blanks are folded: the longest taken.
+const QByteArray kVoll = "5  6 7" + QByteArray(ZeilenLeser::kLaengsteZeile - 5, 'x');
 
-// Each file and the model read from it, also with a byte-order mark, in UTF-16 and UTF-32.
+// Each file and the model read from it, also with a byte-order mark, in UTF-16 and UTF-32; the
+// highlights are cleared.
 TEST(Reader, FollowsTheFileFormat) {
     QList<std::pair<QByteArray, const char*>> cases = {
         {kBeispiel, kBeispielModell},
@@ -48,6 +51,7 @@ TEST(Reader, FollowsTheFileFormat) {
         {"1\r1 2 3\r1\r1 4\r", "1 (1 2 3) | 1 (1 4)"},
         {"1\n1 2 3\n1\n1 4", "1 (1 2 3) | 1 (1 4)"},
         {"# a\n#b\n\n", "0 () | 0 ()"},
+        {"1\n" + kVoll + "\n0\n", "1 (5 6 7) | 0 ()"},
         // NUL bytes, invalid UTF-8 and Windows-1252 are bytes like any other.
         {QByteArrayLiteral("1\n2\0003 4 5\n1\n\0007 1\n"), "1 (2 4 5) | 1 (0 1)"},
         {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"}};
@@ -66,83 +70,65 @@ TEST(Reader, FollowsTheFileFormat) {
         SCOPED_TRACE(file.left(60).toHex().toStdString());
         test::TempDir dir;
         Module1 m;
+        m.debugpkt = m.debuglinie = 1;
         ASSERT_TRUE(ladeDatei(m, dir.write("m.wyk", file)).isDone());
         EXPECT_EQ(beschreibung(m), model);
+        EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "a load clears them";
         EXPECT_EQ(m.punkt[0], (std::array<double, 4>{})) << "the origin stays";
         EXPECT_EQ(m.punkt[1][0], 0) << "column 0 stays";
     }
 }
 
-// A model of the largest counts is read; a refused file then leaves it, its name and its
-// highlights as they were. Opening a pipe would wait for a writer: it is refused before that.
+// A refused file or a cancelled dialog leaves the model of the largest counts, its name and its
+// highlights as they were; a file is not read to its end. Messages count lines as an editor
+// does, whatever the line ends, even where CR and LF fall into different reads. Opening a pipe
+// would wait for a writer: it is refused before that.
 TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     test::TempDir dir;
     dir.folder("ordner");
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.path("rohr.wyk")).constData(), 0600), 0);
     const QString alt =
         dir.write("alt.wyk", "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n");
-    const std::pair<QString, const char*> refused[] = {
-        {dir.write("a.wyk", "3001\n"), "3001 Punkte"},
-        {dir.write("b.wyk", "0\n3001\n"), "3001 Linien"},
-        {dir.write("c.wyk", "2147483648\n"), "2147483647 Punkte"},
-        {dir.write("d.wyk", "1\n" + QByteArray(2 << 20, '1') + "\n0\n"), "Zeile 2 "},
-        {dir.path("ordner"), "Ordner"},
-        {dir.path("rohr.wyk"), "keine gewöhnliche Datei"},
-        {dir.path("fehlt.wyk"), "existiert nicht"}};
-    for (const auto& [path, reason] : refused) {
-        SCOPED_TRACE(reason);
+    const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');
+    // The file's text, read from memory as "n.wyk", or else the dialog's answer (none: cancelled);
+    // a part of the reason.
+    const std::tuple<QByteArray, QString, const char*> refused[] = {
+        {"3001\n", "", "3001 Punkte"},
+        {"0\n3001\n", "", "3001 Linien"},
+        {"2147483648\n", "", "2147483647 Punkte"},
+        {"1\n" + kVoll + "x\n0\n", "", "Zeile 2 "},
+        {"#\r\n\r\n1\r\n" + lang + "\r\n", "", "Zeile 4 "},
+        {"#\r\r1\r" + lang, "", "Zeile 4 "},
+        {"#" + QByteArray(65534, 'x') + "\r\n1\n" + lang, "", "Zeile 3 "},
+        {"1\n" + QByteArray(64 << 20, '\0'), "", "Zeile 2 "},
+        {"", dir.path("ordner"), "Ordner"},
+        {"", dir.path("rohr.wyk"), "keine gewöhnliche Datei"},
+        {"", dir.path("fehlt.wyk"), "existiert nicht"},
+        {"", QString(), ""}};
+    for (auto [text, path, reason] : refused) {
+        const bool abgebrochen = path.isNull() && text.isEmpty();
+        SCOPED_TRACE(abgebrochen ? "cancelled" : reason);
         Module1 m;
         int closed = 0;
         m.fenster.debugSchliessen = [&] { ++closed; };
         ASSERT_TRUE(ladeDatei(m, alt).isDone());
         m.debugpkt = 1;
-        const QString message = ladeDatei(m, path).message();
-        EXPECT_TRUE(message.contains(QFileInfo(path).fileName())) << qPrintable(message);
+        QBuffer puffer(&text);
+        ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
+        test::ScriptedDialogs dialogs;
+        dialogs.answers << path;
+        const Outcome outcome =
+            text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
+        const QString message = outcome.message();
+        EXPECT_EQ(outcome.isCancelled(), abgebrochen);
+        EXPECT_TRUE(message.contains(text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk"))
+            << qPrintable(message);
         EXPECT_TRUE(message.contains(reason)) << qPrintable(message);
         EXPECT_EQ(std::tuple(m.anzpkt, m.punkt[3000][3], m.anzlin, m.linie[3000][2], m.datname,
                              m.debugpkt, closed),
                   std::tuple(3000, 3.0, 3000, 5, "alt.wyk", 1, 1));
-    }
-}
-
-// Messages count lines as an editor does, whatever the line ends, even where CR and LF fall
-// into different reads; a data line may hold kLaengsteZeile characters after its blanks are
-// folded, not one more, and one longer is refused without being read to its end.
-TEST(Reader, CountsLinesAsEditorsDoAndTakesLinesUpToTheLimit) {
-    const QByteArray voll = "5  6 7" + QByteArray(ZeilenLeser::kLaengsteZeile - 5, 'x');
-    const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');
-    std::pair<QByteArray, const char*> faelle[] = {
-        {"1\n" + voll + "\n0\n", nullptr}, // nullptr: accepted
-        {"1\n" + voll + "x\n0\n", "Zeile 2 "},
-        {"#\r\n\r\n1\r\n" + lang + "\r\n", "Zeile 4 "},
-        {"#\r\r1\r" + lang, "Zeile 4 "},
-        {"#" + QByteArray(65534, 'x') + "\r\n1\n" + lang, "Zeile 3 "},
-        {"1\n" + QByteArray(64 << 20, '\0'), "Zeile 2 "}};
-    for (auto& [file, zeile] : faelle) {
-        SCOPED_TRACE(zeile ? zeile : "accepted");
-        QBuffer puffer(&file);
-        Module1 m;
-        ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
-        const Outcome outcome = ladeAus(m, puffer, "n");
-        EXPECT_EQ(outcome.isFailed(), zeile != nullptr);
-        EXPECT_TRUE(outcome.message().contains(zeile ? zeile : ""))
-            << qPrintable(outcome.message());
-        EXPECT_EQ(m.punkt[1][3], zeile ? 0.0 : 7.0);
         EXPECT_LT(puffer.pos(), 2 << 20) << "bytes read";
     }
-}
-
-// A cancelled dialog changes nothing; a load clears the highlights.
-TEST(Reader, ReadsTheChosenFileAndNothingWhenCancelled) {
-    Module1 m;
-    m.debugpkt = m.debuglinie = 2;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers << QString() << QString(WYK_EXAMPLES_DIR "/dreieck.wyk");
-    EXPECT_TRUE(datenlesen(m, dialogs).isCancelled());
-    EXPECT_EQ(std::tuple(m.datname, m.debugpkt), std::tuple("3D", 2));
-    ASSERT_TRUE(datenlesen(m, dialogs).isDone());
-    EXPECT_EQ(std::tuple(beschreibung(m), m.debugpkt, m.debuglinie),
-              std::tuple(kBeispielModell, 0, 0));
 }
 
 TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {

@@ -4,26 +4,21 @@
 # "paket SOURCE WORK": the package of package.sh: files, version, dependencies, lintian clean,
 # and the same bytes when built again elsewhere.
 set -u
-status=0
-fail() { echo "FAILED: $*"; status=1; }
-needs() {
-    command -v "$1" >/dev/null && return
-    echo "$1 is missing"; [ -n "${CI:-}" ] && exit 1; exit 77
-}
+source "$(dirname "$0")/../support/gemeinsam.sh"
 options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
 
 if [ "$1" = man ]; then
-    needs man
+    command -v man >/dev/null || skip "man is missing"
     for page in "${@:3}"; do
         warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-        [ -z "$warnings" ] || fail "$page: $warnings"
+        check "$page: warnings" "" "$warnings"
         differ=$(diff <("$2" --help | options) <(sed 's/\\-/-/g' "$page" | options))
-        [ -z "$differ" ] || fail "$page and --help name different options: $differ"
+        check "$page against --help: options named by one only" "" "$differ"
     done
     exit $status
 fi
 
-needs lintian
+command -v lintian >/dev/null || skip "lintian is missing"
 # Built twice: from the sources, and later from a copy of them as another clone of the same
 # commit would be, in another folder with every file dated now; the same bytes both times.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$2" log -1 --format=%ct)}
@@ -43,15 +38,16 @@ expected=$(printf '%s\n' ./usr/bin/wyk-viewer $share/applications/wyk-viewer.des
     $share/doc/wyk-viewer/{copyright,changelog.gz} \
     $(cd "$2" && printf "$share/doc/wyk-viewer/%s\n" examples/*) | sort)
 differ=$(diff <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort))
-[ -z "$differ" ] || fail "the package's files differ from those expected: $differ"
+check "the package's files against those expected" "" "$differ"
 version=$(sed -n 's/^project(wyk-viewer VERSION \([0-9.]*\).*/\1/p' "$2/CMakeLists.txt")
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version is not $version"
+check "the package's version" "$version" "$(dpkg-deb -f "$deb" Version)"
 for p in libqt6gui6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
-    dpkg-deb -f "$deb" Depends | grep -q "$p" || fail "no dependency on $p"
+    check "a dependency on $p" "$p" "$(dpkg-deb -f "$deb" Depends | grep -o "$p" | head -n 1)"
 done
-lintian --fail-on error "$deb" || fail "lintian reports errors"
+lintian --fail-on error "$deb"
+check "lintian: exit code" 0 $?
 # What tells two builds apart: their files with dates and sums, and their control fields.
 members() { dpkg-deb -c "$1"; dpkg-deb -I "$1" control md5sums; }
 cmp -s "$deb" "$again" ||
-    fail "two builds of one commit differ: $(diff <(members "$again") <(members "$deb"))"
+    check "two builds of one commit" same "$(diff <(members "$again") <(members "$deb"))"
 exit $status

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Exports onto mounts of our own in a private mount namespace, so that the test needs no real
-# disk. On a full disk each export fails with exit code 1 and a message naming the file, and
-# leaves only files of a complete export; a file with a further hard link is written in place
-# only once room for all of it is reserved, also on ext2, which cannot reserve room itself. A
+# Exports onto mounts of our own in a private mount namespace. On a full disk each export fails
+# with exit code 1 and a message naming the file, and leaves only files of a complete export; a
+# hard-linked file is written in place only once room for all of it is reserved, also on ext2. A
 # single file mounted over another (as container volumes are) is written in place.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"

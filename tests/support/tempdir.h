@@ -35,8 +35,6 @@ public:
             .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
-    bool exists(const QString& name) const { return QFile::exists(path(name)); }
-
 private:
     QTemporaryDir dir_;
 };
