@@ -148,7 +148,7 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     m.basis[1][1] = m.basis[2][2] = 1; // the point (10, 20, 0) lies at (210, 220)
     m.punkt[1] = {0, 10, 20, 0};
     m.anzpkt = m.debugpkt = m.debuglinie = 1;
-    m.anzeige = Anzeige{true, true, false};
+    std::tie(m.anzeige, m.hoehe) = std::pair(Anzeige{true, true, false}, 300);
     const char* farben[] = {"000000", "000096", "009600", "009696", "960000", "960096",
                             "969600", "969696", "696969", "6969ff", "69ff69", "69ffff",
                             "ff6969", "ff69ff", "ffff69", "ffffff"};
@@ -156,10 +156,10 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     const QString linie = "<path d=\"M%1\" fill=\"none\" stroke=\"#%2\" stroke-width=\"%3\" "
                           "stroke-linecap=\"square\"/>\n";
     QString svg =
-        "<title>3D</title>\n<rect x=\"0\" y=\"0\" width=\"400\" height=\"400\" "
+        "<title>3D</title>\n<rect x=\"0\" y=\"0\" width=\"400\" height=\"300\" "
         "fill=\"#000000\"/>\n<circle cx=\"210.5\" cy=\"220.5\" r=\"2.5\" "
         "fill=\"#ffffff\"/>\n<circle cx=\"210.5\" cy=\"220.5\" r=\"3.5\" fill=\"#00ff00\"/>\n";
-    QString pdf = "page 400 400\nclip rect 0 0 400 400\nfill #000000 rect 0 0 400 400\n"
+    QString pdf = "page 400 300\nclip rect 0 0 400 300\nfill #000000 rect 0 0 400 300\n"
                   "fill #ffffff disc 210.5 220.5 2.5 2.5\nfill #00ff00 disc 210.5 220.5 3.5 3.5\n";
     const QString strich = "stroke #%1 %2 square miter line %3\n";
     for (int i = 1; i <= 16; ++i) {
@@ -175,12 +175,10 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     EXPECT_EQ(pdfZeichnung(pdfBild(m)).toStdString() + '\n', pdf.toStdString());
 }
 
-// SVG (drawn by rsvg-convert, which refuses malformed XML) and PDF (by pdftoppm at 96 dpi) show
-// the PNG's pixels; the PDF's page is 0.75 pt a pixel and its title the model's name.
-TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
+// SVG (drawn by rsvg-convert, which refuses malformed XML) shows the PNG's pixels; the PDF's page
+// and its clip are the picture's size and its title the model's name.
+TEST(VektorExport, RsvgDrawsThePixelsOfThePngAndThePdfHasItsPage) {
     WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
-    WYK_WERKZEUG(pdftoppm, "pdftoppm", "poppler-utils");
-    WYK_WERKZEUG(pdfinfo, "pdfinfo", "poppler-utils");
     test::TempDir dir;
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
@@ -190,31 +188,20 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
             ASSERT_TRUE(schreibeBild(m, dir.path(name)).isDone());
         }
         ASSERT_EQ(QProcess::execute(rsvg, {dir.path("a.SVG"), "-o", dir.path("svg.png")}), 0);
-        ASSERT_EQ(QProcess::execute(pdftoppm, {"-r", "96", "-png", "-singlefile", dir.path("a.Pdf"),
-                                               dir.path("pdf")}),
-                  0);
         const QImage png(dir.path("a.png"));
-        for (const QString bild : {"svg.png", "pdf.png"}) {
-            const QImage gezeichnet(dir.path(bild));
-            ASSERT_EQ(gezeichnet.size(), png.size()) << a.modell << bild.toStdString();
-            EXPECT_GE(getroffen(png, gezeichnet), 0.97) << a.modell << bild.toStdString();
-            EXPECT_GE(getroffen(gezeichnet, png), 0.97) << a.modell << bild.toStdString();
-        }
-        QProcess info;
-        info.start(pdfinfo, {"-enc", "UTF-8", dir.path("a.Pdf")});
-        ASSERT_TRUE(info.waitForFinished());
-        const QString text = QString::fromUtf8(info.readAllStandardOutput()).simplified();
+        const QImage svg(dir.path("svg.png"));
+        ASSERT_EQ(svg.size(), png.size()) << a.modell;
+        EXPECT_GE(getroffen(png, svg), 0.97) << a.modell;
+        EXPECT_GE(getroffen(svg, png), 0.97) << a.modell;
         const QString titel = QString(m.datname).replace(QChar(0xDCFF), QChar(0xFFFD));
         QStringEncoder utf16(QStringConverter::Utf16BE);
-        EXPECT_TRUE(dir.read("a.Pdf").contains(QByteArray(utf16(QChar(0xFEFF) + titel))))
+        EXPECT_TRUE(
+            dir.read("a.Pdf").contains("/Title (" + QByteArray(utf16(QChar(0xFEFF) + titel))))
             << "the PDF's title holds a lone surrogate";
-        for (const QString& zeile :
-             {"Title: " + titel + " Creator", QStringLiteral("Pages: 1 "),
-              QStringLiteral("size: %1 x %2 pts")
-                  .arg(a.breite * a.dichte * 0.75)
-                  .arg(a.hoehe * a.dichte * 0.75)}) {
-            EXPECT_TRUE(text.contains(zeile)) << text.toStdString();
-        }
+        const QString seite =
+            QStringLiteral("%1 %2").arg(a.breite * a.dichte).arg(a.hoehe * a.dichte);
+        EXPECT_EQ(pdfZeichnung(dir.read("a.Pdf")).section('\n', 0, 1).toStdString(),
+                  ("page " + seite + "\nclip rect 0 0 " + seite).toStdString());
     }
 }
 
@@ -301,17 +288,14 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
          }},
     };
     // Each side's key shows the same angles written out; zoom and origin stay.
-    const std::tuple<const char*, double, double> seiten[] = {{"1", 0, 0},
-                                                              {"Ctrl+1", std::numbers::pi, 0},
-                                                              {"3", -std::numbers::pi / 2, 0},
-                                                              {"Ctrl+3", std::numbers::pi / 2, 0},
-                                                              {"7", 0, std::numbers::pi / 2},
-                                                              {"Ctrl+7", 0, -std::numbers::pi / 2}};
+    constexpr double pi = std::numbers::pi;
+    const std::tuple<const char*, double, double> seiten[] = {
+        {"1", 0, 0},           {"Ctrl+1", pi, 0}, {"3", -pi / 2, 0},
+        {"Ctrl+3", pi / 2, 0}, {"7", 0, pi / 2},  {"Ctrl+7", 0, -pi / 2}};
     for (const auto& [taste, drehung, neigung] : seiten) { // each view, the triangle's last
         faelle.push_back({kAnsichten[(faelle.size() + 2) % 5], 1024, false,
                           QStringLiteral(R"([{"tasten": ["Tab", "%1"]}])").arg(taste).toUtf8(),
-                          taste,
-                          [d = drehung, n = neigung](Module1& m, Anzeige&) {
+                          taste, [d = drehung, n = neigung](Module1& m, Anzeige&) {
                               std::tie(m.rotwinkel[3], m.rotwinkel[1]) = std::pair(d, n);
                               rotation2(m);
                           }});

@@ -21,29 +21,12 @@ QRgb stored(int r, int g, int b) {
     return probe.pixel(0, 0);
 }
 
-const QRgb kBlack = stored(0, 0, 0);
 const QRgb kGreen = stored(0, 255, 0);
 const QRgb kWhite = stored(255, 255, 255);
 
 class RendererTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(init(m).isDone());
-    }
-
-    std::vector<QRgb> farben(const std::vector<QPoint>& punkte) const {
-        std::vector<QRgb> result(punkte.size());
-        std::ranges::transform(punkte, result.begin(),
-                               [this](QPoint p) { return m.zebild.pixel(p); });
-        return result;
-    }
-
-    // Whether anything but black is drawn in the box.
-    bool bemalt(QRect box) const {
-        QImage schwarz(box.size(), m.zebild.format());
-        schwarz.fill(Qt::black);
-        return m.zebild.copy(box) != schwarz;
-    }
+    void SetUp() override { ASSERT_TRUE(init(m).isDone()); }
 
     // A model of its points and moves, as the reader would leave it.
     void modell(std::initializer_list<std::array<double, 3>> punkte,
@@ -61,30 +44,6 @@ protected:
     Module1 m;
 };
 
-TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
-    m.anzeige = {.punkte = true, .linien = false, .achsen = false};
-    std::tie(m.origx, m.origy, m.breite, m.hoehe) = std::tuple(0, 0, 500, 450);
-    m.zebild.fill(Qt::blue);
-    const QRgb outside = stored(0, 0, 255);
-    // Model units map to pixels one to one along x and y for this basis.
-    m.basis = {};
-    m.basis[1][1] = m.basis[2][2] = 1;
-    modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}}, {});
-    zeichnen(m);
-    // Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not.
-    EXPECT_EQ(farben({{0, 0}, {0, 200}, {0, 300}, {499, 449}, {500, 449}, {499, 450}}),
-              (std::vector{kWhite, kWhite, kBlack, kWhite, outside, outside}));
-    m.anzeige.punkte = false;
-    modell({{250, 440, 0}, {250, 460, 0}, {-5, 3, 0}, {3, -5, 0}},
-           {{1, 0}, {2, 2}, {3, 0}, {4, 0}});
-    m.debuglinie = 2; // runs out of the bottom edge
-    zeichnen(m);
-    EXPECT_EQ(farben({{249, 449}, {251, 439}, {250, 450}}), (std::vector{kGreen, kGreen, outside}));
-    m.debuglinie = 4; // touches the widened area at (-1, -1) only, where the pen reaches (0, 0)
-    zeichnen(m);
-    EXPECT_EQ(m.zebild.pixel(0, 0), kGreen);
-}
-
 // Far points are clipped keeping the stroke's direction; points at infinity or of no number,
 // moves and highlights to them and rows outside the tables add nothing to the picture.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
@@ -99,7 +58,8 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
         const QImage weit = m.zebild.copy();
         // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels down.
         EXPECT_EQ(weit.pixel(235, 213), stored(150, 0, 0)) << zoom;
-        EXPECT_TRUE(bemalt(QRect(399, 275, 1, 3))) << zoom;
+        const auto lit = [&weit](int y) { return qGray(weit.pixel(399, y)) > 0; };
+        EXPECT_TRUE(std::ranges::any_of(std::views::iota(275, 278), lit)) << zoom;
         modell({{1e12, 0, 0}, {inf, 0, 0}, {nan, 1, 1}, {0, inf, inf}, {1e300, -1e300, 0}},
                {{1, 4}, {0, 0}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {5000, 4}, {-1, 4}});
         for (const auto& [punkt, linie] : {std::pair(2, 3), {3, 4}, {4000, 7}, {5, 3001}}) {
