@@ -3,9 +3,7 @@
 
 #include <QFontInfo>
 #include <QPainter>
-#include <QRect>
 #include <climits>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
@@ -44,8 +42,9 @@ protected:
     Module1 m;
 };
 
-// Far points are clipped keeping the stroke's direction; points at infinity or of no number,
-// moves and highlights to them and rows outside the tables add nothing to the picture.
+// Far points are clipped keeping the stroke's direction; points at infinity or
+// of no number, moves and highlights to them and rows outside the tables add
+// nothing to the picture.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     const double inf = std::numeric_limits<double>::infinity();
@@ -56,7 +55,8 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
         modell({{1e12, 0, 0}}, {{1, 4}});
         zeichnen(m);
         const QImage weit = m.zebild.copy();
-        // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels down.
+        // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels
+        // down.
         EXPECT_EQ(weit.pixel(235, 213), stored(150, 0, 0)) << zoom;
         const auto lit = [&weit](int y) { return qGray(weit.pixel(399, y)) > 0; };
         EXPECT_TRUE(std::ranges::any_of(std::views::iota(275, 278), lit)) << zoom;
@@ -71,51 +71,40 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     }
 }
 
-// The pixels the default font lights for text without antialiasing, relative to the left end
-// of its baseline.
-std::vector<QPoint> geschrieben(QChar text) {
-    QFont font;
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QRect box = QFontMetrics(font).boundingRect(text);
-    QImage maske(box.size(), QImage::Format_ARGB32_Premultiplied);
-    maske.fill(Qt::transparent);
-    QPainter painter(&maske);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(-box.topLeft(), QString(text));
-    painter.end();
-    std::vector<QPoint> punkte;
-    for (int y = 0; y < maske.height(); ++y) {
-        for (int x = 0; x < maske.width(); ++x) {
-            if (qAlpha(maske.pixel(x, y)) != 0) {
-                punkte.emplace_back(box.left() + x, box.top() + y);
-            }
-        }
-    }
-    return punkte;
-}
-
-// The labels the renderer holds are the letters as the system's font draws them, where that
-// font is the one they were taken from.
+// The labels the renderer holds are the letters as the system's font draws them
+// without antialiasing, where that font is the one they were taken from.
 TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
-    const QFontInfo schrift{QFont()};
+    QFont font;
+    const QFontInfo schrift(font);
     if (schrift.family() != QStringLiteral("DejaVu Sans") || schrift.pixelSize() != 12) {
         if (!qEnvironmentVariableIsEmpty("CI")) {
-            FAIL() << "the default font is not DejaVu Sans at 12 pixels (fonts-dejavu-core)";
+            FAIL() << "the default font is not DejaVu Sans at 12 pixels "
+                      "(fonts-dejavu-core)";
         }
         GTEST_SKIP() << "the default font is " << schrift.family().toStdString()
                      << ", not DejaVu Sans: the labels cannot be compared";
     }
-    for (const char c : {'x', 'y', 'z'}) {
-        EXPECT_EQ(beschriftungsPunkte(QChar::fromLatin1(c)), geschrieben(QChar::fromLatin1(c)))
-            << "letter " << c;
+    font.setStyleStrategy(QFont::NoAntialias);
+    for (const QChar c : {u'x', u'y', u'z'}) {
+        QImage geschrieben(20, 20, QImage::Format_RGB32);
+        geschrieben.fill(Qt::black);
+        QImage gesetzt = geschrieben.copy();
+        QPainter painter(&geschrieben);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(5, 12, QString(c)); // the left end of the baseline
+        painter.end();
+        for (const QPoint& p : beschriftungsPunkte(c)) {
+            gesetzt.setPixel(p + QPoint(5, 12), qRgb(255, 255, 255));
+        }
+        EXPECT_EQ(gesetzt, geschrieben) << "letter " << c.toLatin1();
     }
     EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
 }
 
-// At density d every length is d times as large in device pixels, and a line has one width
-// along its whole length: a move (across) in each column, the highlight (down) in each row;
-// the disc of point 5 and a label grow as much.
+// At density d every length is d times as large in device pixels, and a line
+// has one width along its whole length: a move (across) in each column, the
+// highlight (down) in each row; the disc of point 5 and a label grow as much.
 TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     std::tie(m.basis, m.origx, m.origy, m.debuglinie) = std::tuple(Basis{}, 0, 0, 4);
@@ -129,7 +118,8 @@ TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
         m.dichte = d;
         zeichnen(m);
-        // Per column (row) the move's (highlight's, disc's) pixels; then {width: columns}.
+        // Per column (row) the move's (highlight's, disc's) pixels; then {width:
+        // columns}.
         std::map<int, int> anzahl[3], breiten[3];
         for (int y = 0; y < geraeteGroesse(m).height(); ++y) {
             for (int x = 0; x < geraeteGroesse(m).width(); ++x) {
