@@ -72,6 +72,7 @@ TEST(GifUmlauf, ImageMagickShowsThePngOfEachTurn) {
                 << "picture " << i;
         }
         const QByteArray bytes = dir.read("a.gif");
+        EXPECT_TRUE(bytes.startsWith("GIF89a"));
         EXPECT_TRUE(bytes.contains(QByteArray("NETSCAPE2.0\x03\x01\x00\x00", 16)));
         const auto gepackt = static_cast<unsigned char>(bytes.at(10)); // the global table's
         QSet<QRgb> tabelle;

@@ -174,8 +174,8 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     EXPECT_EQ(pdfZeichnung(pdfBild(m)).toStdString() + '\n', pdf.toStdString());
 }
 
-// SVG (drawn by rsvg-convert, which refuses malformed XML) shows the PNG's pixels; the PDF's page
-// and its clip are the picture's size and its title the model's name.
+// SVG (drawn by rsvg-convert, which refuses malformed XML) shows the PNG's pixels; the PDF has one
+// page, it and its clip of the picture's size, and its title is the model's name.
 TEST(VektorExport, RsvgDrawsThePixelsOfThePngAndThePdfHasItsPage) {
     WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
     test::TempDir dir;
@@ -197,6 +197,7 @@ TEST(VektorExport, RsvgDrawsThePixelsOfThePngAndThePdfHasItsPage) {
         EXPECT_TRUE(
             dir.read("a.Pdf").contains("/Title (" + QByteArray(utf16(QChar(0xFEFF) + titel))))
             << "the PDF's title holds a lone surrogate";
+        EXPECT_EQ(dir.read("a.Pdf").count("/Type /Page\n"), 1) << "pages of " << a.modell;
         const QString seite =
             QStringLiteral("%1 %2").arg(a.breite * a.dichte).arg(a.hoehe * a.dichte);
         EXPECT_EQ(pdfZeichnung(dir.read("a.Pdf")).section('\n', 0, 1).toStdString(),
@@ -285,8 +286,9 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_7, Qt::NoModifier));
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_F, Qt::ShiftModifier));
          }},
-        // cut by every edge as it stands
-        {kAnsichten[4], 1024, false, R"([{"tasten": ["Tab"]}])", "", [](Module1&, Anzeige&) {}},
+        // cut by every edge, turned to the right side
+        {kAnsichten[4], 1024, false, R"([{"tasten": ["Tab", "3"]}])", "3",
+         [](Module1& m, Anzeige&) { ASSERT_TRUE(ansichtTaste(m, Qt::Key_3, Qt::NoModifier)); }},
     };
     // The canvas's size on screen, where the controls stand, and what the page did by itself.
     const QString lage = QStringLiteral(

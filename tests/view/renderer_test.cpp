@@ -19,12 +19,20 @@ QRgb stored(int r, int g, int b) {
     return probe.pixel(0, 0);
 }
 
+const QRgb kBlack = stored(0, 0, 0);
 const QRgb kGreen = stored(0, 255, 0);
 const QRgb kWhite = stored(255, 255, 255);
 
 class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(init(m).isDone()); }
+
+    std::vector<QRgb> farben(const std::vector<QPoint>& punkte) const {
+        std::vector<QRgb> result(punkte.size());
+        std::ranges::transform(punkte, result.begin(),
+                               [this](QPoint p) { return m.zebild.pixel(p); });
+        return result;
+    }
 
     // A model of its points and moves, as the reader would leave it.
     void modell(std::initializer_list<std::array<double, 3>> punkte,
@@ -42,9 +50,32 @@ protected:
     Module1 m;
 };
 
-// Far points are clipped keeping the stroke's direction; points at infinity or
-// of no number, moves and highlights to them and rows outside the tables add
-// nothing to the picture.
+TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
+    m.anzeige = {.punkte = true, .linien = false, .achsen = false};
+    std::tie(m.origx, m.origy, m.breite, m.hoehe) = std::tuple(0, 0, 500, 450);
+    m.zebild.fill(Qt::blue);
+    const QRgb outside = stored(0, 0, 255);
+    // Model units map to pixels one to one along x and y for this basis.
+    m.basis = {};
+    m.basis[1][1] = m.basis[2][2] = 1;
+    modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}}, {});
+    zeichnen(m);
+    // Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not.
+    EXPECT_EQ(farben({{0, 0}, {0, 200}, {0, 300}, {499, 449}, {500, 449}, {499, 450}}),
+              (std::vector{kWhite, kWhite, kBlack, kWhite, outside, outside}));
+    m.anzeige.punkte = false;
+    modell({{250, 440, 0}, {250, 460, 0}, {-5, 3, 0}, {3, -5, 0}},
+           {{1, 0}, {2, 2}, {3, 0}, {4, 0}});
+    m.debuglinie = 2; // runs out of the bottom edge
+    zeichnen(m);
+    EXPECT_EQ(farben({{249, 449}, {251, 439}, {250, 450}}), (std::vector{kGreen, kGreen, outside}));
+    m.debuglinie = 4; // touches the widened area at (-1, -1) only, where the pen reaches (0, 0)
+    zeichnen(m);
+    EXPECT_EQ(m.zebild.pixel(0, 0), kGreen);
+}
+
+// Far points are clipped keeping the stroke's direction; points at infinity or of no number,
+// moves and highlights to them and rows outside the tables add nothing to the picture.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     const double inf = std::numeric_limits<double>::infinity();
@@ -55,8 +86,7 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
         modell({{1e12, 0, 0}}, {{1, 4}});
         zeichnen(m);
         const QImage weit = m.zebild.copy();
-        // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels
-        // down.
+        // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels down.
         EXPECT_EQ(weit.pixel(235, 213), stored(150, 0, 0)) << zoom;
         const auto lit = [&weit](int y) { return qGray(weit.pixel(399, y)) > 0; };
         EXPECT_TRUE(std::ranges::any_of(std::views::iota(275, 278), lit)) << zoom;
@@ -71,15 +101,14 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     }
 }
 
-// The labels the renderer holds are the letters as the system's font draws them
-// without antialiasing, where that font is the one they were taken from.
+// The labels the renderer holds are the letters as the system's font draws them without
+// antialiasing, where that font is the one they were taken from.
 TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
     QFont font;
     const QFontInfo schrift(font);
     if (schrift.family() != QStringLiteral("DejaVu Sans") || schrift.pixelSize() != 12) {
         if (!qEnvironmentVariableIsEmpty("CI")) {
-            FAIL() << "the default font is not DejaVu Sans at 12 pixels "
-                      "(fonts-dejavu-core)";
+            FAIL() << "the default font is not DejaVu Sans at 12 pixels (fonts-dejavu-core)";
         }
         GTEST_SKIP() << "the default font is " << schrift.family().toStdString()
                      << ", not DejaVu Sans: the labels cannot be compared";
@@ -102,9 +131,9 @@ TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
     EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
 }
 
-// At density d every length is d times as large in device pixels, and a line
-// has one width along its whole length: a move (across) in each column, the
-// highlight (down) in each row; the disc of point 5 and a label grow as much.
+// At density d every length is d times as large in device pixels, and a line has one width
+// along its whole length: a move (across) in each column, the highlight (down) in each row;
+// the disc of point 5 and a label grow as much.
 TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     std::tie(m.basis, m.origx, m.origy, m.debuglinie) = std::tuple(Basis{}, 0, 0, 4);
@@ -118,8 +147,7 @@ TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
         m.dichte = d;
         zeichnen(m);
-        // Per column (row) the move's (highlight's, disc's) pixels; then {width:
-        // columns}.
+        // Per column (row) the move's (highlight's, disc's) pixels; then {width: columns}.
         std::map<int, int> anzahl[3], breiten[3];
         for (int y = 0; y < geraeteGroesse(m).height(); ++y) {
             for (int x = 0; x < geraeteGroesse(m).width(); ++x) {
