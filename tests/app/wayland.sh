@@ -30,10 +30,12 @@ WAYLAND_DISPLAY=wyk "$1" 2>"$dir/err" &
 viewer=$!
 # The client's requests to its toplevel's surface, in order, on one line.
 seen() {
-    local client s
+    local client s rq
     client=$(grep -m 1 'set_app_id("wyk-viewer")' "$log" | grep -o 'client 0x[0-9a-f]*') || return
-    s=$(grep -o -m 1 "$client rq.*get_xdg_surface([^)]*)" "$log" | grep -o 'wl_surface@[0-9]*')
-    grep "$client rq" "$log" | sed -n "s/.*\(set_title(\"[^\"]*\")\|ack_configure\).*/\1/p;
+    # Weston 14 names the client's process too: "client 0x... (PID n) rq".
+    rq="$client (\(PID [0-9]+\) )?rq"
+    s=$(grep -E -o -m 1 "$rq.*get_xdg_surface\([^)]*\)" "$log" | grep -o 'wl_surface@[0-9]*')
+    grep -E "$rq" "$log" | sed -n "s/.*\(set_title(\"[^\"]*\")\|ack_configure\).*/\1/p;
         s/.*$s\.\(set_buffer_scale([0-9]*)\|attach\|commit\).*/\1/p" | uniq | tr '\n' ' '
 }
 for _ in $(seq 300); do
