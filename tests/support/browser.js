@@ -1,11 +1,11 @@
 // Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
-// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]} (the keys whose default the page
-// prevented, as "Ctrl+0 ArrowUp"), {"maus": [[x, y], ...]} (left button pressed, moved,
-// released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch points per moment,
-// a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression} (its value),
-// {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a data URL).
+// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button
+// pressed, moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
+// points per moment, a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression}
+// (its value), {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a
+// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp").
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -63,13 +63,12 @@ const schritte = {
         await senden("Page.navigate", { url: s.laden });
         await fertig;
     },
-    tasten: async (s) => { // returns the keys whose default action the page prevented
+    tasten: async (s) => {
         await js(`window.genommen ?? addEventListener("keydown", (e) => e.defaultPrevented &&
             genommen.push((e.ctrlKey ? "Ctrl+" : "") + e.key)); genommen = [];`);
         for (const name of s.tasten) {
             await taste(name);
         }
-        return js("genommen.join(' ')");
     },
     maus: async (s) => { // pressed at the first place, moved to each further, released at the last
         for (const [i, ort] of s.maus.entries()) {
@@ -96,7 +95,7 @@ const schritte = {
     js: (s) => js(s.js),
     cdp: (s) => senden(s.cdp),
     bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>
-        fertig(document.getElementById("zeichnung").toDataURL()))))`),
+        fertig([document.getElementById("zeichnung").toDataURL(), genommen.join(" ")]))))`),
 };
 
 (async () => {
