@@ -174,10 +174,12 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     EXPECT_EQ(pdfZeichnung(pdfBild(m)).toStdString() + '\n', pdf.toStdString());
 }
 
-// SVG (drawn by rsvg-convert, which refuses malformed XML) shows the PNG's pixels; the PDF has one
-// page, it and its clip of the picture's size, and its title is the model's name.
-TEST(VektorExport, RsvgDrawsThePixelsOfThePngAndThePdfHasItsPage) {
+// SVG (drawn by rsvg-convert, which refuses malformed XML) and PDF (by pdftoppm at 96 dpi) show
+// the PNG's pixels; the PDF has one page, it and its clip of the picture's size, and its title
+// is the model's name.
+TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
+    WYK_WERKZEUG(pdftoppm, "pdftoppm", "poppler-utils");
     test::TempDir dir;
     for (const Ansicht& a : kAnsichten) {
         Module1 m;
@@ -187,11 +189,16 @@ TEST(VektorExport, RsvgDrawsThePixelsOfThePngAndThePdfHasItsPage) {
             ASSERT_TRUE(schreibeBild(m, dir.path(name)).isDone());
         }
         ASSERT_EQ(QProcess::execute(rsvg, {dir.path("a.SVG"), "-o", dir.path("svg.png")}), 0);
+        const QStringList poppler{"-r", "96", "-png", "-singlefile", dir.path("a.Pdf")};
+        ASSERT_EQ(QProcess::execute(pdftoppm, poppler + QStringList{dir.path("pdf")}), 0);
         const QImage png(dir.path("a.png"));
-        const QImage svg(dir.path("svg.png"));
-        ASSERT_EQ(svg.size(), png.size()) << a.modell;
-        EXPECT_GE(getroffen(png, svg), 0.97) << a.modell;
-        EXPECT_GE(getroffen(svg, png), 0.97) << a.modell;
+        for (const QString bild : {"svg.png", "pdf.png"}) {
+            SCOPED_TRACE(std::string(a.modell) + " drawn into " + bild.toStdString());
+            const QImage gezeichnet(dir.path(bild));
+            ASSERT_EQ(gezeichnet.size(), png.size());
+            EXPECT_GE(getroffen(png, gezeichnet), 0.97);
+            EXPECT_GE(getroffen(gezeichnet, png), 0.97);
+        }
         const QString titel = QString(m.datname).replace(QChar(0xDCFF), QChar(0xFFFD));
         QStringEncoder utf16(QStringConverter::Utf16BE);
         EXPECT_TRUE(
