@@ -1,12 +1,7 @@
 #include "cli/start.h"
-#include "export/picture.h"
-#include "model/reader.h"
 #include "support/tempdir.h"
-#include "view/einpassen.h"
-#include "view/projection.h"
-#include "view/renderer.h"
+#include "support/vorlage.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace wyk {
@@ -66,72 +61,33 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
     }
 }
 
-// --points --no-lines draws what the windows draw with those boxes.
-TEST(Kommandozeile, ViewOptionsDrawLikeTheWindows) {
+// What the command line draws: --points and --no-lines as the windows' boxes; a fitting that
+// touches the margin of 1/32 with what is drawn, counting no invisible move of the pen and every
+// point's disc, the last just beyond the others; a preview of the start view's segments,
+// fitted, at every size.
+TEST(Kommandozeile, DrawsWhatIsStored) {
     test::TempDir dir;
-    const QStringList argumente{"wyk-viewer", "--export-picture", dir.path("b.png"), kHaus};
-    ASSERT_EQ(ohneFenster(planAus(argumente + QStringList{"--points", "--no-lines"})), 0);
-    const auto m = std::make_unique<Module1>();
-    ASSERT_TRUE(ladeDatei(*m, kHaus).isDone());
-    ASSERT_TRUE(init(*m).isDone());
-    m->anzeige = {true, false, true};
-    rotation2(*m);
-    ASSERT_TRUE(schreibeBild(*m, dir.path("r.png")).isDone());
-    EXPECT_EQ(QImage(dir.path("b.png")), QImage(dir.path("r.png")));
-}
-
-// A fitted picture shows what is drawn whole and centred inside the margin of 1/32 of its
-// shorter side, and out to the margin on one axis: the pen's invisible moves do not count, and
-// every point's disc does when points are shown.
-TEST(Kommandozeile, FitTouchesTheMarginWithWhatIsDrawn) {
-    const QByteArray unsichtbar = "3\n0 0 0\n1 1 1\n3 3 3\n3\n1 0\n2 9\n3 0\n";
-    // The last point just beyond the others: a fitting without it draws it in the margin.
-    const QByteArray punkte = "3\n0 0 0\n1 1 1\n1.02 1.02 1.02\n0\n";
-    // The case, the model and further options.
-    const std::tuple<const char*, QByteArray, QStringList> faelle[] = {
-        {"a segment between invisible moves", unsichtbar, {}},
-        {"points", punkte, {"--points", "--size", "600x400"}}};
-    test::TempDir dir;
-    for (const auto& [fall, modell, optionen] : faelle) {
-        SCOPED_TRACE(fall);
-        const QString datei = dir.write("m.wyk", modell);
-        const QStringList argumente{"wyk-viewer", "--export-picture", dir.path("b.png"),
-                                    "--fit",      "--no-axes",        datei};
-        ASSERT_EQ(ohneFenster(planAus(argumente + optionen)), 0);
-        const QImage bild(dir.path("b.png"));
-        const int rand = std::max(1, std::min(bild.width(), bild.height()) / 32);
-        EXPECT_TRUE(ganzUndMittig(bild, rand, 2));
-        const QSize frei = bild.size() - bemalt(bild).size() - QSize(2 * rand, 2 * rand);
-        EXPECT_LE(std::min(frei.width(), frei.height()), 4) << "pixels free beyond the margin";
-    }
-}
-
-// The window's drawing of the model's segments in the start view, fitted to groesse pixels.
-QImage startansicht(const QString& modell, int groesse) {
-    Module1 m;
-    EXPECT_TRUE(init(m).isDone());
-    EXPECT_TRUE(ladeDatei(m, modell).isDone());
-    m.anzeige = {false, true, false};
-    std::tie(m.breite, m.hoehe) = std::tuple(groesse, groesse);
-    einpassungAnwenden(m, einpassen(m, m.anzeige, false).value());
-    zeichnen(m);
-    return m.zebild.copy(0, 0, groesse, groesse).convertToFormat(QImage::Format_RGB32);
-}
-
-// A preview is the start view's segments, fitted, at every size.
-TEST(Vorschau, IsTheStartViewsSegmentsFitted) {
-    test::TempDir dir;
+    const QString unsichtbar = dir.write("u.wyk", "3\n0 0 0\n1 1 1\n3 3 3\n3\n1 0\n2 9\n3 0\n");
+    const QString punkte = dir.write("p.wyk", "3\n0 0 0\n1 1 1\n1.02 1.02 1.02\n0\n");
+    const QStringList einpassen{"--fit", "--no-axes"};
+    // The stored picture, the export and what follows its file's name.
+    QList<std::tuple<QString, QString, QStringList>> faelle = {
+        {"haus-punkte-ohne-linien", "--export-picture", {"--points", "--no-lines", kHaus}},
+        {"einpassen-unsichtbar", "--export-picture", einpassen + QStringList{unsichtbar}},
+        {"einpassen-punkte", "--export-picture",
+         einpassen + QStringList{"--points", "--size", "600x400", punkte}}};
     for (const QString modell : {"dreieck", "farben", "haus", "wuerfel"}) {
-        for (const int groesse : {16, 100, 1024}) {
-            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(modell).arg(groesse).toStdString());
-            const QString datei = WYK_EXAMPLES_DIR "/" + modell + ".wyk";
-            const QStringList argumente{
-                "wyk-viewer",       "--export-thumbnail",     dir.path("v.png"),
-                "--thumbnail-size", QString::number(groesse), datei};
-            ASSERT_EQ(ohneFenster(planAus(argumente)), 0);
-            const QImage bild = QImage(dir.path("v.png"), "png");
-            EXPECT_EQ(bild.convertToFormat(QImage::Format_RGB32), startansicht(datei, groesse));
+        for (const QString groesse : {"16", "100", "1024"}) {
+            const QStringList optionen{"--thumbnail-size", groesse,
+                                       WYK_EXAMPLES_DIR "/" + modell + ".wyk"};
+            faelle << std::tuple("vorschau-" + modell + groesse, "--export-thumbnail", optionen);
         }
+    }
+    for (const auto& [name, export_, optionen] : faelle) {
+        SCOPED_TRACE(name.toStdString());
+        const QString datei = dir.path(name + ".png");
+        ASSERT_EQ(ohneFenster(planAus(QStringList{"wyk-viewer", export_, datei} + optionen)), 0);
+        test::wieVorlage(name, QImage(datei));
     }
 }
 

@@ -1,3 +1,5 @@
+#include "export/exporthelfer.h"
+#include "support/vorlage.h"
 #include "view/projection.h"
 #include "view/renderer.h"
 
@@ -6,33 +8,19 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <limits>
-#include <map>
-#include <ranges>
 
 namespace wyk {
 namespace {
 
-// What a 16-bit picture keeps of a colour.
-QRgb stored(int r, int g, int b) {
-    QImage probe(1, 1, QImage::Format_RGB16);
-    probe.fill(QColor(r, g, b));
-    return probe.pixel(0, 0);
+// The drawing area of zebild and the given margin of its pixels beyond it.
+QImage gezeichnet(const Module1& m, int rand = 0) {
+    const QSize flaeche = geraeteGroesse(m);
+    return m.zebild.copy(0, 0, flaeche.width() + rand, flaeche.height() + rand);
 }
-
-const QRgb kBlack = stored(0, 0, 0);
-const QRgb kGreen = stored(0, 255, 0);
-const QRgb kWhite = stored(255, 255, 255);
 
 class RendererTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(init(m).isDone()); }
-
-    std::vector<QRgb> farben(const std::vector<QPoint>& punkte) const {
-        std::vector<QRgb> result(punkte.size());
-        std::ranges::transform(punkte, result.begin(),
-                               [this](QPoint p) { return m.zebild.pixel(p); });
-        return result;
-    }
 
     // A model of its points and moves, as the reader would leave it.
     void modell(std::initializer_list<std::array<double, 3>> punkte,
@@ -47,57 +35,87 @@ protected:
         }
     }
 
+    // Model units as pixels along x and y, the origin at the given pixel.
+    void flach(int origx, int origy) {
+        m.basis = {};
+        m.basis[1][1] = m.basis[2][2] = 1;
+        std::tie(m.origx, m.origy) = std::pair(origx, origy);
+    }
+
     Module1 m;
 };
 
+// Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not; the
+// highlighted move 2 runs out of the bottom edge, move 4 reaches the area at (0, 0) only, with
+// its pen. Nothing is drawn beyond the area, here blue.
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
-    m.anzeige = {.punkte = true, .linien = false, .achsen = false};
-    std::tie(m.origx, m.origy, m.breite, m.hoehe) = std::tuple(0, 0, 500, 450);
+    flach(0, 0);
+    std::tie(m.breite, m.hoehe) = std::pair(500, 450);
     m.zebild.fill(Qt::blue);
-    const QRgb outside = stored(0, 0, 255);
-    // Model units map to pixels one to one along x and y for this basis.
-    m.basis = {};
-    m.basis[1][1] = m.basis[2][2] = 1;
+    m.anzeige = {.punkte = true, .linien = false, .achsen = false};
     modell({{-1, -1, 0}, {-2, 200, 0}, {499, 449, 0}, {-3, 300, 0}}, {});
     zeichnen(m);
-    // Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not.
-    EXPECT_EQ(farben({{0, 0}, {0, 200}, {0, 300}, {499, 449}, {500, 449}, {499, 450}}),
-              (std::vector{kWhite, kWhite, kBlack, kWhite, outside, outside}));
+    test::wieVorlage("rand-punkte", gezeichnet(m, 1));
     m.anzeige.punkte = false;
     modell({{250, 440, 0}, {250, 460, 0}, {-5, 3, 0}, {3, -5, 0}},
            {{1, 0}, {2, 2}, {3, 0}, {4, 0}});
-    m.debuglinie = 2; // runs out of the bottom edge
-    zeichnen(m);
-    EXPECT_EQ(farben({{249, 449}, {251, 439}, {250, 450}}), (std::vector{kGreen, kGreen, outside}));
-    m.debuglinie = 4; // touches the widened area at (-1, -1) only, where the pen reaches (0, 0)
-    zeichnen(m);
-    EXPECT_EQ(m.zebild.pixel(0, 0), kGreen);
+    for (const int linie : {2, 4}) {
+        m.debuglinie = linie;
+        zeichnen(m);
+        test::wieVorlage(QStringLiteral("rand-marke%1").arg(linie), gezeichnet(m, 1));
+    }
 }
 
-// Far points are clipped keeping the stroke's direction; points at infinity or of no number,
-// moves and highlights to them and rows outside the tables add nothing to the picture.
+// A move to a far point is clipped keeping its direction, at every zoom; points at infinity or
+// of no number, moves and highlights to them and rows outside the tables add nothing.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (int zoom : {1, 10, INT_MAX}) {
+    for (const int zoom : {1, 10, INT_MAX}) {
+        const QString weit = QStringLiteral("weit-zoom%1").arg(zoom);
         m.zoomfaktor = zoom;
         rotation2(m);
         modell({{1e12, 0, 0}}, {{1, 4}});
         zeichnen(m);
-        const QImage weit = m.zebild.copy();
-        // Direction of the x axis: 199 pixels right of the origin lie 76.06 pixels down.
-        EXPECT_EQ(weit.pixel(235, 213), stored(150, 0, 0)) << zoom;
-        const auto lit = [&weit](int y) { return qGray(weit.pixel(399, y)) > 0; };
-        EXPECT_TRUE(std::ranges::any_of(std::views::iota(275, 278), lit)) << zoom;
+        test::wieVorlage(weit, gezeichnet(m));
         modell({{1e12, 0, 0}, {inf, 0, 0}, {nan, 1, 1}, {0, inf, inf}, {1e300, -1e300, 0}},
                {{1, 4}, {0, 0}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {5000, 4}, {-1, 4}});
         for (const auto& [punkt, linie] : {std::pair(2, 3), {3, 4}, {4000, 7}, {5, 3001}}) {
-            m.debugpkt = punkt;
-            m.debuglinie = linie;
+            SCOPED_TRACE(testing::Message() << "highlights " << punkt << " and " << linie);
+            std::tie(m.debugpkt, m.debuglinie) = std::pair(punkt, linie);
             zeichnen(m);
-            EXPECT_TRUE(m.zebild == weit) << zoom << ' ' << punkt << ' ' << linie;
+            test::wieVorlage(weit, gezeichnet(m));
         }
+        std::tie(m.debugpkt, m.debuglinie) = std::pair(0, 0);
+    }
+}
+
+// At each density every length is as many times as large in device pixels, and a line keeps
+// one width along its whole length: moves across and down, the highlight of pen 3, the disc of
+// point 5 (at no whole pixel), the axes and their letters.
+TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
+    flach(30, 30);
+    std::tie(m.zoomfaktor, m.debuglinie) = std::pair(1, 4);
+    m.anzeige = {.punkte = true, .linien = true, .achsen = true};
+    modell({{20, 20, 0}, {170, 75, 0}, {60, 150, 0}, {90, 330, 0}, {150.3, 250.6, 0}},
+           {{1, 0}, {2, 9}, {3, 0}, {4, 2}});
+    for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
+        m.dichte = d;
+        zeichnen(m);
+        test::wieVorlage(QStringLiteral("dichte%1").arg(d), gezeichnet(m));
+    }
+}
+
+// The examples' views as every export draws them, at their densities.
+TEST(Ansichten, DrawTheExamples) {
+    for (const test::Ansicht& a : test::kAnsichten) {
+        Module1 m;
+        test::einrichten(m, a);
+        m.dichte = a.dichte;
+        zeichnen(m);
+        const auto nummer = &a - test::kAnsichten;
+        test::wieVorlage(QStringLiteral("ansicht%1-%2").arg(nummer).arg(a.modell), gezeichnet(m));
     }
 }
 
@@ -129,51 +147,6 @@ TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
         EXPECT_EQ(gesetzt, geschrieben) << "letter " << c.toLatin1();
     }
     EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
-}
-
-// At density d every length is d times as large in device pixels, and a line has one width
-// along its whole length: a move (across) in each column, the highlight (down) in each row;
-// the disc of point 5 and a label grow as much.
-TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
-    m.anzeige = {.punkte = true, .linien = true, .achsen = false};
-    std::tie(m.basis, m.origx, m.origy, m.debuglinie) = std::tuple(Basis{}, 0, 0, 4);
-    m.basis[1][1] = m.basis[2][2] = 1;
-    modell({{20, 20, 0}, {170, 75, 0}, {60, 150, 0}, {90, 330, 0}, {150.3, 250.6, 0}},
-           {{1, 0}, {2, 9}, {3, 0}, {4, 2}});
-    const auto hoehe = [](double d) {
-        const auto y = beschriftungsPunkte(QChar('z'), d) | std::views::transform(&QPoint::y);
-        return std::ranges::max(y) - std::ranges::min(y) + 1;
-    };
-    for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
-        m.dichte = d;
-        zeichnen(m);
-        // Per column (row) the move's (highlight's, disc's) pixels; then {width: columns}.
-        std::map<int, int> anzahl[3], breiten[3];
-        for (int y = 0; y < geraeteGroesse(m).height(); ++y) {
-            for (int x = 0; x < geraeteGroesse(m).width(); ++x) {
-                const QRgb c = m.zebild.pixel(x, y);
-                anzahl[0][x] += c == stored(105, 105, 255) ? 1 : 0;
-                anzahl[1][y] += c == kGreen ? 1 : 0;
-                anzahl[2][y] += c == kWhite && x > 120 * d && y > 200 * d ? 1 : 0;
-            }
-        }
-        for (int i = 0; i < 3; ++i) {
-            std::ranges::for_each(anzahl[i] | std::views::values, [&](int n) { ++breiten[i][n]; });
-            breiten[i].erase(0);
-        }
-        const int s5 = geraeteLaenge(5, d);
-        using Breiten = std::map<int, int>;
-        EXPECT_EQ(breiten[0], (Breiten{{geraeteLaenge(1, d), int(170 * d) - int(20 * d) + 1}}))
-            << d;
-        EXPECT_EQ(breiten[1], (Breiten{{geraeteLaenge(3, d), int(330 * d) - int(150 * d) + 1}}))
-            << d;
-        const auto zeilen = std::ranges::count_if(anzahl[2], [](auto e) { return e.second > 0; });
-        EXPECT_EQ(breiten[2].rbegin()->first, s5) << d;
-        EXPECT_EQ(zeilen, s5) << d;
-        EXPECT_NEAR(hoehe(d), d * hoehe(1), d) << d;
-    }
-    EXPECT_EQ(std::tuple(geraeteLaenge(1, 1.5), geraeteLaenge(5, 1.5), geraeteLaenge(3, 2)),
-              std::tuple(2, 8, 6));
 }
 
 } // namespace
