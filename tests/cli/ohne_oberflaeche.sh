@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The program as a script runs it, without a screen or a runtime folder: its exit code, German
-# messages on stderr for failures only. Runs without windows load no platform plugin and no
+# The program as a script runs it, without a screen or a runtime folder, under the C locale: its
+# exit code, German messages on stderr for failures only, the system's reasons German too. Runs without windows load no platform plugin and no
 # fonts: each runs once with a platform that does not exist and no fontconfig file, once with
 # Qt's options as the windows take them, and both write the same files but for a PDF's date.
 set -u
@@ -10,7 +10,8 @@ examples=$2
 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_RUNTIME_DIR
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_RUNTIME_DIR LANGUAGE
+export LC_ALL=C
 
 # name, exit code, a part of the message on stderr ("" for none), the program's arguments: one
 # run in the folder $work/NAME with the environment as it is.
@@ -62,8 +63,11 @@ check "thumbnailer entry: the preview" same "$(gleich "$work/t.png" "$work/thumb
 beide version 0 "" --version
 check "version: stdout" "WYK-Viewer $version" "$(cat "$work/version/mit/out")"
 beide help 0 "" --help
-beide missing-model 1 "„$work/fehlt.wyk“" --export-off b.off "$work/fehlt.wyk"
+fehlt="die Datei oder der Ordner existiert nicht"
+beide missing-model 1 "„$work/fehlt.wyk“ kann nicht geladen werden: $fehlt" --export-off b.off "$work/fehlt.wyk"
 check "missing-model: nothing written" "err out" "$(ls "$work/missing-model/mit" | xargs)"
+beide missing-folder 1 "„/fehlt/b.off“ konnte nicht geschrieben werden: $fehlt" --export-off /fehlt/b.off "$model"
+beide long-name 1 "der Name ist zu lang" --export-off "$(printf 'n%.0s' {1..256})" "$model"
 beide wrong-zoom 2 "„0“ von --zoom" --export-picture b.png --zoom 0 "$model"
 beide no-model 2 "Es fehlt die Modelldatei." --export-off b.off
 # These two take the GUI application, on Qt's offscreen platform where there is no screen.

@@ -2,12 +2,8 @@
 #include "export/web.h"
 #include "exporthelfer.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <climits>
-#include <sys/stat.h>
 #include <tuple>
-#include <unistd.h>
 #include <vector>
 
 namespace wyk {
@@ -102,39 +98,6 @@ TEST(WebExport, PageAndClassesButNoneReplacesTheOffFile) {
     }
     EXPECT_EQ(m.ressourcen.reads(), 4);
 }
-
-#ifdef WYK_VIEWER_BINARY
-// Under the C locale the real program prints every message, the system's reason too, in German.
-TEST(Meldungen, GiveTheSystemsReasonInGerman) {
-    test::TempDir dir;
-    QString nurLesen = QStringLiteral("/sys"); // the superuser may write anywhere else
-    if (::geteuid() != 0) {
-        nurLesen = dir.folder("nurlesen");
-        ::chmod(QFile::encodeName(nurLesen).constData(), 0555);
-    }
-    const QString haus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
-    const std::pair<QStringList, QString> faelle[] = {
-        {{"/nonexistent-dir/x.off", haus}, "existiert nicht"},
-        {{nurLesen + "/x.off", haus}, "Berechtigung|schreibgeschützt"}, // or a read-only mount
-        {{dir.path(QString(256, 'n')), haus}, "zu lang"},
-        {{dir.path("x.off"), dir.path("fehlt.wyk")}, "existiert nicht"}};
-    static const QRegularExpression englisch(
-        "\\b(no|such|file|directory|permission|denied|error|failed|cannot|read-only|too|long|"
-        "space|left)\\b",
-        QRegularExpression::CaseInsensitiveOption);
-    for (const auto& [argumente, grund] : faelle) {
-        QProcess programm; // LC_ALL comes before LANG; no runtime folder, as outside a session
-        programm.start("env", QStringList{"-u", "LANGUAGE", "-u", "XDG_RUNTIME_DIR", "LC_ALL=C",
-                                          WYK_VIEWER_BINARY, "--export-off"} +
-                                  argumente);
-        ASSERT_TRUE(programm.waitForFinished(60000));
-        const QString meldung = QString::fromUtf8(programm.readAllStandardError());
-        EXPECT_EQ(programm.exitCode(), 1) << meldung.toStdString();
-        EXPECT_TRUE(meldung.contains(QRegularExpression(grund))) << meldung.toStdString();
-        EXPECT_FALSE(meldung.contains(englisch)) << meldung.toStdString();
-    }
-}
-#endif
 
 } // namespace
 } // namespace wyk

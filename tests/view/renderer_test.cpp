@@ -3,8 +3,6 @@
 #include "view/projection.h"
 #include "view/renderer.h"
 
-#include <QFontInfo>
-#include <QPainter>
 #include <climits>
 #include <gtest/gtest.h>
 #include <limits>
@@ -117,36 +115,6 @@ TEST(Ansichten, DrawTheExamples) {
         const auto nummer = &a - test::kAnsichten;
         test::wieVorlage(QStringLiteral("ansicht%1-%2").arg(nummer).arg(a.modell), gezeichnet(m));
     }
-}
-
-// The labels the renderer holds are the letters as the system's font draws them without
-// antialiasing, where that font is the one they were taken from.
-TEST(Beschriftung, TheLettersOfDejaVuSansAtNinePoints) {
-    QFont font;
-    const QFontInfo schrift(font);
-    if (schrift.family() != QStringLiteral("DejaVu Sans") || schrift.pixelSize() != 12) {
-        if (!qEnvironmentVariableIsEmpty("CI")) {
-            FAIL() << "the default font is not DejaVu Sans at 12 pixels (fonts-dejavu-core)";
-        }
-        GTEST_SKIP() << "the default font is " << schrift.family().toStdString()
-                     << ", not DejaVu Sans: the labels cannot be compared";
-    }
-    font.setStyleStrategy(QFont::NoAntialias);
-    for (const QChar c : {u'x', u'y', u'z'}) {
-        QImage geschrieben(20, 20, QImage::Format_RGB32);
-        geschrieben.fill(Qt::black);
-        QImage gesetzt = geschrieben.copy();
-        QPainter painter(&geschrieben);
-        painter.setFont(font);
-        painter.setPen(Qt::white);
-        painter.drawText(5, 12, QString(c)); // the left end of the baseline
-        painter.end();
-        for (const QPoint& p : beschriftungsPunkte(c)) {
-            gesetzt.setPixel(p + QPoint(5, 12), qRgb(255, 255, 255));
-        }
-        EXPECT_EQ(gesetzt, geschrieben) << "letter " << c.toLatin1();
-    }
-    EXPECT_TRUE(beschriftungsPunkte(QChar::fromLatin1('w')).empty());
 }
 
 } // namespace
