@@ -26,6 +26,6 @@ for side in written/seite1 compiled; do
         -e 's/ +/ /g' $side.javap >$side.code
 done
 cmp -s written/seite1.code compiled.code && exit 0
-echo "FAILED: the class files written are not what their sources compile to (+):"
-diff -u -F ' class ' written/seite1.code compiled.code | head -n 12
+echo "FAILED: the class files written (-) are not what their sources compile to (+):"
+diff -u -F '^Compiled from' written/seite1.code compiled.code | head -n 12
 exit 1
