@@ -62,37 +62,6 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
 }
 
-// Links stay links, and the file they lead to keeps its mode exactly; through a further hard
-// link it is written in place and cut to its new length.
-TEST(WriteFile, KeepsLinksAndModesAndCutsWhatItWritesInPlace) {
-    // The name, what it is (a symbolic link's text, %1 the folder; "" a hard link), the mode.
-    const std::tuple<const char*, QByteArray, mode_t> faelle[] = {
-        {"absolut", "%1/echt/ziel", 0640},
-        {"relativ", "echt/ziel", 0664},
-        {"unter/kette", "../relativ", 0606},
-        {"hart", "", 0644}};
-    for (const auto& [name, link, modus] : faelle) {
-        SCOPED_TRACE(name);
-        test::TempDir dir;
-        dir.folder("echt");
-        dir.folder("unter");
-        const QByteArray ziel = roh(dir.write("echt/ziel", "ein langer alter Inhalt"));
-        ASSERT_EQ(::chmod(ziel.constData(), modus), 0);
-        ASSERT_EQ(::symlink("echt/ziel", roh(dir.path("relativ")).constData()), 0);
-        const QByteArray pfad = roh(dir.path(name));
-        if (link.isEmpty()) {
-            ASSERT_EQ(::link(ziel.constData(), pfad.constData()), 0);
-        } else if (name != QByteArray("relativ")) {
-            const QByteArray text = QByteArray(link).replace("%1", roh(dir.path(".")));
-            ASSERT_EQ(::symlink(text.constData(), pfad.constData()), 0);
-        }
-        ASSERT_TRUE(writeBinaryFile(dir.path(name), name).isDone());
-        EXPECT_EQ(QFileInfo(dir.path(name)).isSymLink(), !link.isEmpty());
-        EXPECT_EQ(dir.read("echt/ziel"), name);
-        EXPECT_EQ(status(dir.path("echt/ziel")).st_mode & 07777, modus);
-    }
-}
-
 // An extended attribute of a file, empty when it has none.
 QByteArray attribut(const QString& path, const char* name) {
     QByteArray wert(256, '\0');

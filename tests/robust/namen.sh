@@ -3,7 +3,7 @@
 # export writes over the model through any name, and the message names the file; a model whose
 # name is no UTF-8 is read; a FIFO of such a name gets no page beside it; a preview never waits
 # for a FIFO and stops after 64 MiB. Only each part of a name is limited, as for cp; names
-# through a descriptor write through it.
+# through a descriptor write through it; links stay links.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
@@ -38,6 +38,25 @@ check "$fall: the model" same "$(gleich "$model" "$fremd/m.wyk")"
 "$viewer" --export-off n.off "$fremd/n$(printf '\377').wyk"
 check "OFF of a model named in no UTF-8: exit code" 0 $?
 check "OFF of a model named in no UTF-8: the file" OFF "$(head -c 3 n.off)"
+
+# Links stay links, and the file they lead to keeps its mode exactly; through a hard link it is
+# written in place and cut to its new length.
+"$viewer" --export-off soll.off "$model"
+mkdir echt unter && ln -s "$work/echt/ziel" absolut && ln -s echt/ziel relativ
+ln -s ../relativ unter/kette
+while read -r name modus art; do
+    head -c 9000 /dev/zero | tr '\0' x >echt/ziel && chmod "$modus" echt/ziel
+    [ "$art" = link ] || ln -f echt/ziel "$name"
+    "$viewer" --export-off "$name" "$model"
+    check "OFF through $name: the file it leads to" same "$(gleich echt/ziel soll.off)"
+    check "OFF through $name: that file's mode" "$modus" "$(stat -c %a echt/ziel)"
+    check "OFF through $name: its kind" "$art" "$([ -L "$name" ] && echo link || echo file)"
+done <<'ENDE'
+absolut 640 link
+relativ 664 link
+unter/kette 606 link
+hart 644 file
+ENDE
 
 # A part of 255 bytes, and a name of 4095 bytes written new and over.
 teil=$(printf 'o%.0s' {1..255})
