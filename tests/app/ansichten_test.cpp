@@ -61,8 +61,8 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             EXPECT_EQ(redraws, 1) << "the side's key";
             const QImage seite = bild();
             EXPECT_EQ(seite, exportiert({"--view", name, "--zoom", zoom}));
-            EXPECT_EQ(seite, exportiert({"--zoom", zoom, "--turn", Str(drehung), "--tilt",
-                                         Str(neigung)}));
+            EXPECT_EQ(seite,
+                      exportiert({"--zoom", zoom, "--turn", Str(drehung), "--tilt", Str(neigung)}));
             const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
             EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))
                 << "a part";

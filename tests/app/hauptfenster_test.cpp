@@ -255,7 +255,6 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
     waehle("About");
     waehle("FIoffhtml");
     klick(control("PushButton3"));
-    auto* pfeile = control<UpDownArrows>("UPDzoom");
     const auto z = &QAccessible::queryAccessibleInterface;
     QAccessibleInterface* datei = z(app->menuBar().actions().constFirst()->menu());
     const std::tuple<QAccessibleInterface*, QAccessible::Role, QString> teile[] = {
@@ -265,8 +264,8 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
          "oder 0 stellt die Ansicht zurück, 1, 3 und 7 zeigen es von vorn, rechts und oben, mit "
          "Strg von der Gegenseite, F passt es ein."},
         {z(zoomFeld()), QAccessible::EditableText, "Zoom"},
-        {z(&pfeile->auf()), QAccessible::Button, "Zoom größer"},
-        {z(&pfeile->ab()), QAccessible::Button, "Zoom kleiner"},
+        {z(&control<UpDownArrows>("UPDzoom")->auf()), QAccessible::Button, "Zoom größer"},
+        {z(&control<UpDownArrows>("UPDzoom")->ab()), QAccessible::Button, "Zoom kleiner"},
         {datei->child(0), QAccessible::MenuItem, "WYK laden ..."},
         {datei->child(2), QAccessible::MenuItem, "OFF exportieren..."},
         {z(app->debugFenster()), QAccessible::Window, "Debug"},
@@ -321,8 +320,7 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
     EXPECT_EQ(QSize(m.breite, m.hoehe), QSize(400, 865));
     EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(200, 432));
     std::tie(m.origx, m.origy) = std::pair(INT_MAX - 5, INT_MIN + 3);
-    mausRunter(m, 0, 0);
-    mausZiehen(m, 10, -10, false);
+    ziehenUm(m, 10, -10, false);
     EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(INT_MAX, INT_MIN));
 }
 
