@@ -42,8 +42,7 @@ protected:
     void eingeben(const QString& eingabe) {
         const QString was = eingabe.section(' ', 0, 0);
         const QString wert = eingabe.section(' ', 1);
-        const QStringList zahlen = wert.split(' ');
-        const auto zahl = [&zahlen](int i) { return zahlen.value(i).toInt(); };
+        const auto zahl = [&wert](int i) { return wert.section(' ', i, i).toInt(); };
         if (was == "rad") {
             const QPointF p(50, 50);
             QWheelEvent rad(p, canvas()->mapToGlobal(p), {}, {0, zahl(0)}, Qt::NoButton,

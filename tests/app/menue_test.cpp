@@ -221,26 +221,19 @@ void verweisen(const QString& path, const QString& ziel) {
     std::filesystem::rename(ort(path + ".neu"), ort(path));
 }
 
-// The models followed lie in a folder whose name is no UTF-8.
-class NachladenTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        ASSERT_TRUE(std::filesystem::create_directory(ort(ordner)));
-    }
-    QString datei(const QByteArray& name) const {
-        return nameAusBytes(bytesAusName(ordner) + name);
-    }
-
-    TempDir dir;
-    const QString ordner = nameAusBytes(QFile::encodeName(dir.path("o")) + "\377/");
-};
+// The reload tests, which app_tests.reload runs alone.
+using NachladenTest = AppTest;
 
 // The name is followed however it is saved and wherever its links lead; each save loads once.
 // A refused save is told once until a good one. A save in progress (shorter than its counts
 // announce) keeps the model silently until the rest comes or the wait passes. The view, the
 // boxes, the debug window and the marks of what still exists stay.
 TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
+    // The models followed lie in a folder whose name is no UTF-8.
+    const TempDir dir;
+    const QByteArray ordner = QFile::encodeName(dir.path("o")) + "\377/";
+    ASSERT_TRUE(std::filesystem::create_directory(ordner.toStdString()));
+    const auto datei = [&ordner](const char* name) { return nameAusBytes(ordner + name); };
     const QString alt = datei("alt.wyk"), path = datei("n\377.wyk");
     const QString a = datei("a.wyk"), b = datei("b.wyk");
     for (const auto& [name, n] : {std::pair(alt, 1), {path, 2}, {a, 2}, {b, 3}}) {
