@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program as a script runs it, without a screen or a runtime folder, under the C locale: its
-# exit code, German messages on stderr for failures only, the system's reasons German too. Runs without windows load no platform plugin and no
-# fonts: each runs once with a platform that does not exist and no fontconfig file, once with
-# Qt's options as the windows take them, and both write the same files but for a PDF's date.
+# exit code, German messages on stderr for failures only, the system's reasons German too. Runs
+# without windows load no platform plugin and no fonts: each runs once with a platform that does
+# not exist and no fontconfig file, once with Qt's options as the windows take them, and both
+# write the same files but for a PDF's date.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
@@ -34,8 +35,9 @@ beide() {
     einmal "$name/mit" "$1" "$2" -platform offscreen -style Fusion -reverse "${@:3}"
     cd "$work/$name" || exit 1
     # A PDF's dates and document id (Qt 6.8 writes an id and metadata too) differ by run.
-    LC_ALL=C sed -i -E 's/D:[0-9]{14}Z/D:Z/g; s/[0-9-]{10}T[0-9:]{8}[+0-9:]*/T/g
-        s/uuid:[0-9a-f-]{36}/uuid:/g; s/^\/ID \[ <[0-9a-f]*> <[0-9a-f]*> \]$/\/ID []/' ./*/*.pdf 2>/dev/null
+    sed -i -E 's/D:[0-9]{14}Z/D:Z/g; s/[0-9-]{10}T[0-9:]{8}[+0-9:]*/T/g
+        s/uuid:[0-9a-f-]{36}/uuid:/g; s/^\/ID \[ <[0-9a-f]*> <[0-9a-f]*> \]$/\/ID []/' \
+        ./*/*.pdf 2>/dev/null
     check "$name: the files written" "$(ls mit | xargs)" "$(ls ohne | xargs)"
     for file in $(ls mit); do
         check "$name: $file without a platform" same "$(gleich "ohne/$file" "mit/$file")"
@@ -43,7 +45,8 @@ beide() {
 }
 
 model=$examples/farben.wyk
-beide png-view 0 "" --export-picture b.png --points --turn 1 --tilt 0.2 --zoom 7 --size 800x600 "$model"
+beide png-view 0 "" --export-picture b.png --points --turn 1 --tilt 0.2 --zoom 7 --size 800x600 \
+    "$model"
 beide png-fit 0 "" --export-picture b.png --fit --no-lines "$examples/haus.wyk"
 beide jpg 0 "" --export-picture b.jpg "$model"
 beide svg 0 "" --export-picture b.svg --points "$model"
@@ -56,7 +59,8 @@ beide thumbnail 0 "" --export-thumbnail t.png --thumbnail-size 100 "$model"
 # A file manager's call: the preview entry's Exec line filled in, run from / with a home that
 # cannot be written and no environment but the sanitizers' options, gives the same preview.
 eintrag=$examples/../resources/desktop/wyk-viewer.thumbnailer
-aufruf=$(sed -n "s|^Exec=wyk-viewer ||; T; s|%s|100|; s|%i|$model|; s|%o|$work/t.png|; p" "$eintrag")
+aufruf=$(sed -n "s|^Exec=wyk-viewer ||; T; s|%s|100|; s|%i|$model|; s|%o|$work/t.png|; p" \
+    "$eintrag")
 (cd / && env -i HOME=/proc/kein-zuhause $(env | grep SAN_OPTIONS=) "$viewer" $aufruf)
 check "thumbnailer entry: exit code" 0 $?
 check "thumbnailer entry: the preview" same "$(gleich "$work/t.png" "$work/thumbnail/mit/t.png")"
@@ -64,9 +68,11 @@ beide version 0 "" --version
 check "version: stdout" "WYK-Viewer $version" "$(cat "$work/version/mit/out")"
 beide help 0 "" --help
 fehlt="die Datei oder der Ordner existiert nicht"
-beide missing-model 1 "„$work/fehlt.wyk“ kann nicht geladen werden: $fehlt" --export-off b.off "$work/fehlt.wyk"
+beide missing-model 1 "„$work/fehlt.wyk“ kann nicht geladen werden: $fehlt" \
+    --export-off b.off "$work/fehlt.wyk"
 check "missing-model: nothing written" "err out" "$(ls "$work/missing-model/mit" | xargs)"
-beide missing-folder 1 "„/fehlt/b.off“ konnte nicht geschrieben werden: $fehlt" --export-off /fehlt/b.off "$model"
+beide missing-folder 1 "„/fehlt/b.off“ konnte nicht geschrieben werden: $fehlt" \
+    --export-off /fehlt/b.off "$model"
 beide long-name 1 "der Name ist zu lang" --export-off "$(printf 'n%.0s' {1..256})" "$model"
 beide wrong-zoom 2 "„0“ von --zoom" --export-picture b.png --zoom 0 "$model"
 beide no-model 2 "Es fehlt die Modelldatei." --export-off b.off

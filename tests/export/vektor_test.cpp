@@ -243,8 +243,8 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
          }},
         {kAnsichten[2], 1024, false,
          R"([{"tasten": ["Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2",
-            "5", "Tab", "Tab", "Tab", "ArrowDown", "Tab", " "]}, {"maus": [[50, 60], [60, 55], [20, 90]]},
-            {"rad": [100, 100, 120]}])",
+            "5", "Tab", "Tab", "Tab", "ArrowDown", "Tab", " "]},
+            {"maus": [[50, 60], [60, 55], [20, 90]]}, {"rad": [100, 100, 120]}])",
          "",
          [](Module1& m, Anzeige& anzeige) {
              anzeige.punkte = false;

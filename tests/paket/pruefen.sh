@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What a Debian user gets; a missing tool skips the check (77), or fails it where CI is set.
 # "man PROGRAM PAGE...": the pages render without warnings and name PROGRAM --help's options.
-# "paket SOURCE WORK": the package of package.sh: files, version, dependencies, lintian clean,
-# and the same bytes when built again elsewhere.
+# "paket SOURCE WORK": the package of package.sh: files, what desktops need of them, version,
+# dependencies, lintian clean, and the same bytes when built again elsewhere.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
@@ -39,6 +39,17 @@ expected=$(printf '%s\n' ./usr/bin/wyk-viewer $share/applications/wyk-viewer.des
     $(cd "$2" && printf "$share/doc/wyk-viewer/%s\n" examples/*) | sort)
 differ=$(diff <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort))
 check "the package's files against those expected" "" "$differ"
+# What desktops need to open model files: each icon in the folder of its width, the desktop
+# entry for the file type, which they know by its ending.
+dpkg-deb -x "$deb" "$3/inhalt" && inhalt=$3/inhalt/usr/share
+for icon in "$inhalt"/icons/hicolor/*/apps/wyk-viewer.png; do
+    breite=$(od -An -tu4 --endian=big -j16 -N4 "$icon" | tr -d ' ')
+    check "$icon: the folder" "$inhalt/icons/hicolor/${breite}x$breite/apps/wyk-viewer.png" "$icon"
+done
+check "the desktop entry's command and file type" "Exec=wyk-viewer %f MimeType=model/x-wyk;" \
+    "$(grep -E '^(Exec|MimeType)=' "$inhalt/applications/wyk-viewer.desktop" | xargs)"
+check "the file type's ending" '<glob pattern="*.wyk"/>' \
+    "$(grep -o '<glob [^>]*>' "$inhalt/mime/packages/wyk-viewer.xml")"
 version=$(sed -n 's/^project(wyk-viewer VERSION \([0-9.]*\).*/\1/p' "$2/CMakeLists.txt")
 check "the package's version" "$version" "$(dpkg-deb -f "$deb" Version)"
 for p in libqt6gui6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do

@@ -52,14 +52,16 @@ expect_failure "class files without room" --export-web "$work/disk/h.off" "$mode
 rm -f disk/*
 "$viewer" --export-off disk/d.off "${model%/*}/dreieck.wyk" && ln disk/d.off disk/d2.off
 cp disk/d.off reference/d.off && cp disk/d.off reference/d2.off && fill_leaving disk 0
-expect_failure "picture in place on a full disk" --export-png "$work/disk/d2.off" --size 1424x865 "$model"
+expect_failure "picture in place on a full disk" --export-png "$work/disk/d2.off" --size 1424x865 \
+    "$model"
 
 echo alt >a && touch b && mount --bind a b || skip "cannot bind-mount a file"
 "$viewer" --export-off b "$model"
 check "file mounted over another: exit code" 0 $?
 check "file mounted over another: the file written" OFF "$(head -c 3 a)"
 
-if truncate -s 1M disk.img && mkfs.ext2 -q -F disk.img && mkdir ext2 && mount -o loop disk.img ext2 2>/dev/null; then
+if truncate -s 1M disk.img && mkfs.ext2 -q -F disk.img && mkdir ext2 &&
+    mount -o loop disk.img ext2 2>/dev/null; then
     # Longer than a page, so that a write that is not reserved changes the first one.
     head -c 5000 /dev/urandom >ext2/d.off && ln ext2/d.off ext2/d2.off && cp ext2/d.off d.off
     fill_leaving ext2 0

@@ -30,9 +30,10 @@ web w/link/../m.wyk w/link/../m.wyk m.wyk
 ENDE
 fremd=$(printf 'd\377')
 mkdir "$fremd" && cp "$model" "$fremd/m.wyk" && cp "$model" "$fremd/n$(printf '\377').wyk"
+fall="picture over the model in a folder named in no UTF-8"
 (cd "$fremd" && "$viewer" --export-picture m.wyk m.wyk 2>/dev/null)
-check "picture over the model in a folder named in no UTF-8: exit code" 1 $?
-check "picture over the model in a folder named in no UTF-8: the model" same "$(gleich "$model" "$fremd/m.wyk")"
+check "$fall: exit code" 1 $?
+check "$fall: the model" same "$(gleich "$model" "$fremd/m.wyk")"
 "$viewer" --export-off n.off "$fremd/n$(printf '\377').wyk"
 check "OFF of a model named in no UTF-8: exit code" 0 $?
 check "OFF of a model named in no UTF-8: the file" OFF "$(head -c 3 n.off)"

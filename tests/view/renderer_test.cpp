@@ -78,7 +78,7 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
         zeichnen(m);
         test::wieVorlage(weit, gezeichnet(m));
         modell({{1e12, 0, 0}, {inf, 0, 0}, {nan, 1, 1}, {0, inf, inf}, {1e300, -1e300, 0}},
-               {{1, 4}, {0, 0}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {5000, 4}, {-1, 4}});
+               {{1, 4}, {0, 0}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {5000, 4}, {1, 0}, {-1, 4}});
         for (const auto& [punkt, linie] : {std::pair(2, 3), {3, 4}, {4000, 7}, {5, 3001}}) {
             SCOPED_TRACE(testing::Message() << "highlights " << punkt << " and " << linie);
             std::tie(m.debugpkt, m.debuglinie) = std::pair(punkt, linie);
