@@ -93,27 +93,6 @@ TEST(WriteFile, KeepsLinksAndModesAndCutsWhatItWritesInPlace) {
     }
 }
 
-// Only each part of a name is limited, as it is for cp: a part of 255 bytes is written, and a
-// name of 4095 bytes new and over.
-TEST(WriteFile, LimitsOnlyEachPartOfAName) {
-    test::TempDir dir;
-    EXPECT_TRUE(writeBinaryFile(dir.path(QString(255, 'n')), "x").isDone());
-    QString pfad = dir.path(".");
-    const QString teil(255, 'o');
-    while (roh(pfad).size() + 256 < 4095) {
-        pfad += "/" + teil;
-        ASSERT_EQ(::mkdir(roh(pfad).constData(), 0700), 0);
-    }
-    pfad += "/" + QString(4095 - roh(pfad).size() - 1, 'x');
-    ASSERT_EQ(roh(pfad).size(), 4095);
-    for (const QByteArray inhalt : {"neu", "ueber"}) {
-        EXPECT_TRUE(writeBinaryFile(pfad, inhalt).isDone()) << inhalt.data();
-        QFile datei(pfad);
-        ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-        EXPECT_EQ(datei.readAll(), inhalt);
-    }
-}
-
 // An extended attribute of a file, empty when it has none.
 QByteArray attribut(const QString& path, const char* name) {
     QByteArray wert(256, '\0');
@@ -217,22 +196,6 @@ TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
         EXPECT_TRUE(ergebnis.message().contains("ersetzt")) << qPrintable(ergebnis.message());
         EXPECT_EQ(dir.read("privat"), "privat");
         EXPECT_FALSE(dir.names().join(' ').contains(".wyk"));
-    }
-}
-
-// Names through a descriptor write through it, as a program writes to its standard output:
-// a file opened for appending is appended to, and keeps being the file the descriptor has.
-TEST(WriteFile, WritesThroughDescriptorNames) {
-    test::TempDir dir;
-    for (const QString muster : {"/dev/fd/%1", "/proc/self/fd/%1", "/proc/%2/fd/%1"}) {
-        const QString log = dir.write("log", "anfang\n");
-        const int fd = ::open(roh(log).constData(), O_WRONLY | O_APPEND);
-        const QString name = muster.arg(fd).arg(::getpid());
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_TRUE(writeBinaryFile(name, "OFF\n").isDone());
-        EXPECT_EQ(::write(fd, "ENDE\n", 5), 5);
-        ::close(fd);
-        EXPECT_EQ(dir.read("log"), "anfang\nOFF\nENDE\n");
     }
 }
 

@@ -2,7 +2,8 @@
 # The real program takes names as the bytes they are and the model as the file it read: no
 # export writes over the model through any name, and the message names the file; a model whose
 # name is no UTF-8 is read; a FIFO of such a name gets no page beside it; a preview never waits
-# for a FIFO and stops after 64 MiB.
+# for a FIFO and stops after 64 MiB. Only each part of a name is limited, as for cp; names
+# through a descriptor write through it.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
@@ -37,6 +38,26 @@ check "$fall: the model" same "$(gleich "$model" "$fremd/m.wyk")"
 "$viewer" --export-off n.off "$fremd/n$(printf '\377').wyk"
 check "OFF of a model named in no UTF-8: exit code" 0 $?
 check "OFF of a model named in no UTF-8: the file" OFF "$(head -c 3 n.off)"
+
+# A part of 255 bytes, and a name of 4095 bytes written new and over.
+teil=$(printf 'o%.0s' {1..255})
+ort=$work
+while [ $((${#ort} + 256)) -lt 4095 ]; do ort=$ort/$teil && mkdir "$ort"; done
+ort=$ort/$(printf 'x%.0s' $(seq $((4095 - ${#ort} - 1))))
+for name in "$(printf 'n%.0s' {1..255})" "$ort" "$ort"; do
+    "$viewer" --export-off "$name" "$model"
+    check "OFF to a name of ${#name} bytes: exit code" 0 $?
+    check "OFF to a name of ${#name} bytes: the file" OFF "$(head -c 3 "$name")"
+done
+
+# As to standard output: a file opened for appending is appended to, and stays the file the
+# descriptor has.
+for name in /dev/fd/1 /proc/self/fd/1 '/proc/$$/fd/1'; do
+    echo anfang >log
+    { bash -c "exec \"\$0\" --export-off $name \"\$1\"" "$viewer" "$model"; echo ENDE; } >>log
+    check "OFF to $name: the first, second and last line" "anfang OFF ENDE" \
+        "$(sed -n '1p; 2p; $p' log | tr -d '\r' | xargs)"
+done
 
 fifo=$(printf 'p\377.off')
 mkfifo "$fifo"
