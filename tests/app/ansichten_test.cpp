@@ -1,4 +1,5 @@
 #include "appfixture.h"
+#include "cli/start.h"
 #include "platform/numbers.h"
 
 #include <QClipboard>
@@ -10,29 +11,20 @@
 namespace wyk::test {
 namespace {
 
-// The six sides: the name of --view, the key on the drawing and the angles written out.
-struct Sicht {
-    const char* name;
-    Qt::Key taste;
-    Qt::KeyboardModifiers mods;
-    double drehung;
-    double neigung;
-};
-constexpr double kPi = std::numbers::pi;
-const Sicht kSichten[] = {
-    {"front", Qt::Key_1, Qt::NoModifier, 0, 0},
-    {"back", Qt::Key_1, Qt::ControlModifier, kPi, 0},
-    {"right", Qt::Key_3, Qt::NoModifier, -kPi / 2, 0},
-    {"left", Qt::Key_3, Qt::ControlModifier, kPi / 2, 0},
-    {"top", Qt::Key_7, Qt::KeypadModifier, 0, kPi / 2},
-    {"bottom", Qt::Key_7, Qt::ControlModifier, 0, -kPi / 2},
-};
-
 // On each screen, each side's key (redrawing once) shows what --view and the same --turn and
 // --tilt export at the screen's ratio, pixel for pixel, also in a part painted anew; F shows
 // what --fit exports. Copy puts the drawing on the clipboard as an image and as PNG. A move to
 // a screen of another ratio draws anew; app_tests.hidpi runs this on ratios 2 and 1.5.
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
+    constexpr double kPi = std::numbers::pi;
+    // The six sides: the name of --view, the key on the drawing and the angles written out.
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, double, double> sichten[] = {
+        {"front", Qt::Key_1, Qt::NoModifier, 0, 0},
+        {"back", Qt::Key_1, Qt::ControlModifier, kPi, 0},
+        {"right", Qt::Key_3, Qt::NoModifier, -kPi / 2, 0},
+        {"left", Qt::Key_3, Qt::ControlModifier, kPi / 2, 0},
+        {"top", Qt::Key_7, Qt::KeypadModifier, 0, kPi / 2},
+        {"bottom", Qt::Key_7, Qt::ControlModifier, 0, -kPi / 2}};
     lade(kHaus);
     redraws = 0;
     klick(control("CBpunkte"));
@@ -52,17 +44,25 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
         const QString groesse = QStringLiteral("%1x%2").arg(m().breite).arg(m().hoehe);
         const QStringList modell{kHaus,       "--size",  groesse, "--points",
                                  "--no-axes", "--scale", Str(r)};
-        for (const Sicht& s : kSichten) {
-            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(s.name).arg(r).toStdString());
+        // The picture the command line exports of the model with the options given.
+        const auto exportiert = [&modell](const QStringList& optionen) {
+            const TempDir dir;
+            const QStringList aufruf{"wyk-viewer", "--export-picture", dir.path("b.png")};
+            EXPECT_EQ(ohneFenster(planAus(aufruf + modell + optionen)), 0)
+                << optionen.join(' ').toStdString();
+            return rgb32(QImage(dir.path("b.png")));
+        };
+        for (const auto& [name, taste, mods, drehung, neigung] : sichten) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(name).arg(r).toStdString());
             QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported
             const QString zoom = QString::number(m().zoomfaktor);
             redraws = 0;
-            QTest::keyClick(canvas(), s.taste, s.mods);
+            QTest::keyClick(canvas(), taste, mods);
             EXPECT_EQ(redraws, 1) << "the side's key";
             const QImage seite = bild();
-            EXPECT_EQ(seite, exportiert(modell + QStringList{"--view", s.name, "--zoom", zoom}));
-            const QStringList winkel{"--turn", Str(s.drehung), "--tilt", Str(s.neigung)};
-            EXPECT_EQ(seite, exportiert(modell + winkel + QStringList{"--zoom", zoom}));
+            EXPECT_EQ(seite, exportiert({"--view", name, "--zoom", zoom}));
+            EXPECT_EQ(seite,
+                      exportiert({"--zoom", zoom, "--turn", Str(drehung), "--tilt", Str(neigung)}));
             const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
             EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))
                 << "a part";
@@ -70,7 +70,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             QTest::keyClick(canvas(), Qt::Key_F);
             EXPECT_EQ(redraws, 1) << "F";
             EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
-            EXPECT_EQ(bild(), exportiert(modell + QStringList{"--view", s.name, "--fit"}));
+            EXPECT_EQ(bild(), exportiert({"--view", name, "--fit"}));
         }
         waehle("EditCopy");
         const QClipboard& ablage = *QApplication::clipboard();

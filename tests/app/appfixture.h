@@ -3,7 +3,6 @@
 #include "app/app.h"
 #include "app/menubar.h"
 #include "app/winhaupt.h"
-#include "cli/start.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
@@ -75,18 +74,9 @@ protected:
     void waehle(const char* name) const {
         app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
     }
-    QString lade(const QString& path) {
+    void lade(const QString& path) {
         dialogs->answers << path;
         waehle("FIload");
-        return path;
-    }
-
-    // The picture the command line exports: the options follow "--export-picture FILE".
-    static QImage exportiert(const QStringList& optionen) {
-        const TempDir dir;
-        const QStringList aufruf{"wyk-viewer", "--export-picture", dir.path("b.png")};
-        EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0) << optionen.join(' ').toStdString();
-        return rgb32(QImage(dir.path("b.png")));
     }
 
     // The window's title, with its size where it is fixed, then one line per control, shown

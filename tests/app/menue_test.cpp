@@ -83,29 +83,6 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     }
 }
 
-TEST_F(AppTest, AboutWindowShowsOnceWithLogoTitleVersionAndAuthors) {
-    waehle("About");
-    const QPointer<WIInfo> fenster = app->infoFenster();
-    waehle("About");
-    ASSERT_EQ(app->infoFenster(), fenster) << "a second About opens no second window";
-    pruefeTeile(fenster,
-                {"Info 238x315", "PushButton1 85 275 69 20 OK default",
-                 "StaticText1 52 224 131 20 WYK-Viewer", "StaticText2 52 248 134 20 Version 2.1",
-                 "ImageWell1 39 52 160 160", "Canvas1 0 0 100 50"});
-    // The authors' line ends at the right edge and reaches further left to show in full.
-    auto* autoren = teil<QLabel>(fenster, "StaticText3");
-    EXPECT_EQ(autoren->text(), "© 2026 WYK-Viewer-Team");
-    EXPECT_EQ(autoren->geometry().right(), 237);
-    klick(teil(fenster, "PushButton1"));
-    EXPECT_EQ(app->infoFenster(), nullptr);
-    for (const Qt::Key taste : {Qt::Key_Escape, Qt::Key_Return}) {
-        waehle("About");
-        ASSERT_TRUE(QTest::qWaitForWindowActive(app->infoFenster()));
-        QTest::keyClick(QApplication::focusWidget(), taste);
-        EXPECT_EQ(app->infoFenster(), nullptr) << taste;
-    }
-}
-
 // The window's size and the last model's folder are remembered from one run to the next; a
 // settings file that is damaged or cannot be read or written is ignored without a word.
 TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
@@ -138,13 +115,32 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     EXPECT_EQ(meldungen, QStringList());
 }
 
-// "Abbruch", also by Return while it has the focus, closes the window without asking; "Export"
-// writes what is ticked, then closes the window and resets the flags.
-TEST_F(AppTest, OffPlusWindowExportsWhatIsTickedOrClosesWithoutAsking) {
+// About and OFF+ each open once however often they are chosen. About closes by OK, Escape and
+// Return; OFF+'s "Abbruch", also by Return while it has the focus, closes it without asking,
+// and "Export" writes what is ticked, then closes the window and resets the flags.
+TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
+    waehle("About");
     waehle("FIoffhtml");
+    const QPointer<WIInfo> info = app->infoFenster();
     const QPointer<WINexport> fenster = app->exportFenster();
+    waehle("About");
     waehle("FIoffhtml");
+    ASSERT_EQ(app->infoFenster(), info) << "a second About opens no second window";
     ASSERT_EQ(app->exportFenster(), fenster) << "a second OFF+ opens no second window";
+    pruefeTeile(info,
+                {"Info 238x315", "PushButton1 85 275 69 20 OK default",
+                 "StaticText1 52 224 131 20 WYK-Viewer", "StaticText2 52 248 134 20 Version 2.1",
+                 "ImageWell1 39 52 160 160", "Canvas1 0 0 100 50"});
+    // The authors' line ends at the right edge and reaches further left to show in full.
+    auto* autoren = teil<QLabel>(info, "StaticText3");
+    EXPECT_EQ(autoren->text(), "© 2026 WYK-Viewer-Team");
+    EXPECT_EQ(autoren->geometry().right(), 237);
+    for (const Qt::Key taste : {Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}) { // Space: OK
+        waehle("About");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(app->infoFenster()));
+        QTest::keyClick(QApplication::focusWidget(), taste);
+        EXPECT_EQ(app->infoFenster(), nullptr) << taste;
+    }
     pruefeTeile(fenster,
                 {"OFF+ Export 212x128", "CBhtml 56 14 100 20 HTML-Datei aus",
                  "CBjava 56 46 100 20 Java-Plugins aus", "PushButton1 20 88 80 20 Export default",
@@ -225,26 +221,19 @@ void verweisen(const QString& path, const QString& ziel) {
     std::filesystem::rename(ort(path + ".neu"), ort(path));
 }
 
-// The models followed lie in a folder whose name is no UTF-8.
-class NachladenTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        ASSERT_TRUE(std::filesystem::create_directory(ort(ordner)));
-    }
-    QString datei(const QByteArray& name) const {
-        return nameAusBytes(bytesAusName(ordner) + name);
-    }
-
-    TempDir dir;
-    const QString ordner = nameAusBytes(QFile::encodeName(dir.path("o")) + "\377/");
-};
+// The reload tests, which app_tests.reload runs alone.
+using NachladenTest = AppTest;
 
 // The name is followed however it is saved and wherever its links lead; each save loads once.
 // A refused save is told once until a good one. A save in progress (shorter than its counts
 // announce) keeps the model silently until the rest comes or the wait passes. The view, the
 // boxes, the debug window and the marks of what still exists stay.
 TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
+    // The models followed lie in a folder whose name is no UTF-8.
+    const TempDir dir;
+    const QByteArray ordner = QFile::encodeName(dir.path("o")) + "\377/";
+    ASSERT_TRUE(std::filesystem::create_directory(ordner.toStdString()));
+    const auto datei = [&ordner](const char* name) { return nameAusBytes(ordner + name); };
     const QString alt = datei("alt.wyk"), path = datei("n\377.wyk");
     const QString a = datei("a.wyk"), b = datei("b.wyk");
     for (const auto& [name, n] : {std::pair(alt, 1), {path, 2}, {a, 2}, {b, 3}}) {
