@@ -4,14 +4,12 @@
 #include "app/winexport.h"
 #include "appfixture.h"
 #include "platform/numbers.h"
-#include "view/interaction.h"
 #include "view/projection.h"
 
 #include <QAccessible>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTableView>
-#include <climits>
 
 namespace wyk::test {
 namespace {
@@ -298,29 +296,6 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
         }
         EXPECT_EQ(m().datname, modell);
     }
-}
-
-// The edges of the Integer range, which the windows cannot reach: nothing overflows.
-TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
-    Module1 m;
-    ASSERT_TRUE(init(m).isDone());
-    const auto winkel = m.rotwinkel;
-    mausRunter(m, INT_MIN, INT_MAX);
-    mausZiehen(m, INT_MAX, INT_MIN, true);
-    const double weg = 4294967295.0 / 200 * 3.14;
-    EXPECT_NEAR(m.rotwinkel[3] - winkel[3], weg, 1e-9 * weg);
-    EXPECT_NEAR(m.rotwinkel[1] - winkel[1], -weg, 1e-9 * weg);
-    mausRad(m, INT_MIN);
-    EXPECT_EQ(m.zoomfaktor, INT_MAX) << "the wheel";
-    zoomRauf(m);
-    EXPECT_EQ(m.zoomfaktor, INT_MAX) << "the zoom arrow";
-    groesseGeaendert(m, 575, 5000); // beyond the window's limits, as a window manager may allow
-    zuruecksetzen(m);
-    EXPECT_EQ(QSize(m.breite, m.hoehe), QSize(400, 865));
-    EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(200, 432));
-    std::tie(m.origx, m.origy) = std::pair(INT_MAX - 5, INT_MIN + 3);
-    ziehenUm(m, 10, -10, false);
-    EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(INT_MAX, INT_MIN));
 }
 
 } // namespace
