@@ -8,6 +8,8 @@
 // shipped pictures are what this program makes of the examples. A picture that does not show
 // its model whole and centred is never written and always fails the check.
 #include "model/reader.h"
+#include "platform/resources.h"
+#include "view/ansichten.h"
 #include "view/einpassen.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -15,6 +17,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -23,7 +26,7 @@ namespace {
 // program's fitting leaves.
 struct Bild {
     const char* modell;
-    const char* datei;
+    QString datei;
     int breite;
     int hoehe;
     double neigung;
@@ -32,21 +35,30 @@ struct Bild {
     int rand;
 };
 
-constexpr double kVonOben = 1.5707963267948966;
+// The colour fan is drawn as the top view shows it.
+constexpr const wyk::Seite& kVonOben = wyk::kSeiten[4];
+static_assert(std::string_view(kVonOben.name) == "top");
 
 // A picture must keep its model this many pixels off every edge, and its free borders on
 // opposite sides may differ by kSpiel pixels.
 constexpr int kKleinsterRand = 2;
 constexpr int kSpiel = 2;
 
+// The about window's pictures lie in pictures/ under their resource numbers.
+QString bildDatei(int nummer) {
+    return QStringLiteral("pictures/%1.png").arg(nummer);
+}
+
 const Bild kBilder[] = {
-    {"haus.wyk", "pictures/168.png", 160, 160, wyk::kStartNeigung, wyk::kStartDrehung, true, 7},
-    {"farben.wyk", "pictures/169.png", 100, 50, kVonOben, 0.0, false, 2},
-    {"haus.wyk", "desktop/wyk-viewer-48.png", 48, 48, wyk::kStartNeigung, wyk::kStartDrehung, false,
+    {"haus.wyk", bildDatei(wyk::kBildLogo), 160, 160, wyk::kStartNeigung, wyk::kStartDrehung, true,
+     7},
+    {"farben.wyk", bildDatei(wyk::kBildFarbfaecher), 100, 50, kVonOben.neigung, kVonOben.drehung,
+     false, 2},
+    {"haus.wyk", QStringLiteral("desktop/wyk-viewer-48.png"), 48, 48, wyk::kStartNeigung, wyk::kStartDrehung, false,
      2},
-    {"haus.wyk", "desktop/wyk-viewer-128.png", 128, 128, wyk::kStartNeigung, wyk::kStartDrehung,
+    {"haus.wyk", QStringLiteral("desktop/wyk-viewer-128.png"), 128, 128, wyk::kStartNeigung, wyk::kStartDrehung,
      true, 5},
-    {"haus.wyk", "desktop/wyk-viewer-256.png", 256, 256, wyk::kStartNeigung, wyk::kStartDrehung,
+    {"haus.wyk", QStringLiteral("desktop/wyk-viewer-256.png"), 256, 256, wyk::kStartNeigung, wyk::kStartDrehung,
      true, 13},
 };
 
@@ -71,7 +83,7 @@ bool zeichne(const QString& examples, const QString& ziel, const Bild& b, bool p
     wyk::einpassungAnwenden(m, *einpassung);
     wyk::zeichnen(m);
     const QImage bild = m.zebild.copy(0, 0, b.breite, b.hoehe);
-    const QString datei = ziel + '/' + QString::fromLatin1(b.datei);
+    const QString datei = ziel + '/' + b.datei;
     if (!wyk::ganzUndMittig(bild, kKleinsterRand, kSpiel)) {
         return false;
     }
@@ -96,7 +108,7 @@ int main(int argc, char** argv) {
     int fehler = 0;
     for (const Bild& b : kBilder) {
         if (!zeichne(examples, ziel, b, pruefen)) {
-            std::fprintf(stderr, "make_pictures: %s %s\n", b.datei,
+            std::fprintf(stderr, "make_pictures: %s %s\n", qPrintable(b.datei),
                          pruefen ? "is not whole and centred, or not what the examples give"
                                  : "failed");
             ++fehler;

@@ -416,7 +416,7 @@ Plan planAus(const QStringList& arguments) {
     return plan;
 }
 
-bool ohneFensterGewuenscht(int argc, char** argv) {
+bool eigeneOptionGenannt(int argc, char** argv) {
     return !RoheZeile(argc, argv).zeile.parser.optionNames().isEmpty();
 }
 

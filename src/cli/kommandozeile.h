@@ -45,11 +45,12 @@ struct Plan {
 
 // True when the raw command line, Qt's options still in it, names one of the program's own
 // options: all of them lead to a run without windows (an export, help or version, or an
-// error message). Needs no application object.
-[[nodiscard]] bool ohneFensterGewuenscht(int argc, char** argv);
+// error message), though not always without a platform plugin: that is ohneOberflaeche's
+// question. Decides whether a display is chosen for windows. Needs no application object.
+[[nodiscard]] bool eigeneOptionGenannt(int argc, char** argv);
 
 // True when the raw command line asks for a run without windows that a core application
-// serves, without a platform plugin or fonts: an export, --help or --version, or a wrong value
+// serves, without a platform plugin or fonts, a narrower question than eigeneOptionGenannt's: an export, --help or --version, or a wrong value
 // of one of the program's options. False for the windows, for --help-all (whose text lists
 // the options of Qt's GUI application) and for a command line Qt's parser does not accept,
 // such as one holding Qt's own options (-platform, -style, ...), which only the GUI

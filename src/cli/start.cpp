@@ -44,8 +44,8 @@ void nurErnsteMeldungen(QtMsgType typ, const QMessageLogContext& kontext, const 
 }
 
 // The view of a window whose canvas was resized to the picture's size on a screen of the
-// density asked for, then set as the command line asks, through the same fields, check-box
-// hook and rotation2 as the windows; fitted to the picture last, when asked.
+// density asked for, then set as the command line asks, through the same fields, display
+// state and rotation2 as the windows; fitted to the picture last, when asked.
 Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     if (const Outcome bereit = init(m); !bereit.isDone()) {
         return bereit;
@@ -145,7 +145,7 @@ void anmeldungMelden(QtMsgType typ, const QMessageLogContext&, const QString&) {
 
 bool vorbereiten(int argc, char** argv) {
     const bool bildschirm = bildschirmDa(argc, argv);
-    if (bildschirm && !ohneFensterGewuenscht(argc, argv)) {
+    if (bildschirm && !eigeneOptionGenannt(argc, argv)) {
         // Where a compositor runs, the windows are its own clients, with the X server as the
         // fallback.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !plattformGewaehlt(argc, argv) &&

@@ -11,8 +11,8 @@ namespace wyk {
 namespace {
 
 // The main window's state, with the zoom field's text and the redraws that reach the canvas.
-struct Fenster {
-    Fenster() {
+struct Hauptfenster {
+    Hauptfenster() {
         m.fenster.zoomTextSetzen = [this](const QString& text) { zoomText = text; };
         m.fenster.canvasZeigen = [this] { ++redraws; };
         EXPECT_TRUE(init(m).isDone());
@@ -45,10 +45,10 @@ TEST(Ansichtstasten, OnlyTheirKeysActAndFCentresAtZoomOneOrLeavesAnEmptyDrawingA
                     {"Shift+F, too large", Qt::Key_F, Qt::ShiftModifier, true, true, 1, "1"},
                     {"F, nothing drawn", Qt::Key_F, Qt::NoModifier, false, true, 10, ""}};
     for (const auto& [name, taste, mods, linien, genommen, zoom, zoomText] : faelle) {
-        Fenster w;
+        Hauptfenster w;
         w.m.anzeige.linien = linien;
         EXPECT_EQ(ansichtTaste(w.m, taste, mods), genommen) << name;
-        EXPECT_EQ(w.m.rotwinkel, Fenster().m.rotwinkel) << name;
+        EXPECT_EQ(w.m.rotwinkel, Hauptfenster().m.rotwinkel) << name;
         EXPECT_EQ(w.m.zoomfaktor, zoom) << name;
         EXPECT_EQ(w.zoomText, zoomText) << name;
         EXPECT_EQ(w.redraws, genommen ? 1 : 0) << name;
