@@ -6,6 +6,7 @@
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -77,6 +78,27 @@ protected:
     void lade(const QString& path) {
         dialogs->answers << path;
         waehle("FIload");
+    }
+    // The drawing's context menu opened by a right click on the drawing, as a screen reader
+    // reaches it.
+    QAccessibleInterface* zeichnungsMenue() const {
+        const QPoint wo = canvas()->mapTo(&haupt(), QPoint(50, 50));
+        QTest::mouseClick(haupt().windowHandle(), Qt::RightButton, {}, wo);
+        return QAccessible::queryAccessibleInterface(QApplication::activePopupWidget());
+    }
+    // Presses the item of that name in the drawing's context menu as a screen reader does.
+    void druecken(const QString& name) const {
+        QAccessibleInterface* menue = zeichnungsMenue();
+        ASSERT_NE(menue, nullptr) << name.toStdString();
+        for (int i = 0; i < menue->childCount(); ++i) {
+            if (menue->child(i)->text(QAccessible::Name) == name) {
+                menue->child(i)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            }
+        }
+        if (QWidget* offen = QApplication::activePopupWidget()) {
+            offen->close();
+        }
     }
 
     // The window's title, with its size where it is fixed, then one line per control, shown

@@ -7,6 +7,7 @@
 #include "view/projection.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTableView>
@@ -158,6 +159,11 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
         EXPECT_EQ(marken(), erwartet) << "the marked point and pen move, the redraws";
     }
     EXPECT_EQ(dialogs->proposed, QStringList{"bild"});
+    tabelle("LBpunkte")->setFocus(Qt::TabFocusReason);
+    for (const auto& [taste, ziel] : {std::pair("Tab", "LBlinien"), {"Shift+Tab", "LBpunkte"}}) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(taste));
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), ziel) << taste << " leaves the table";
+    }
     for (const QKeySequence& taste :
          {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
         const QPointer<WINdebug> offen = app->debugFenster();
@@ -244,6 +250,111 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
                               Str(weg.x()),        Str(weg.y())};
         EXPECT_EQ(ist.join(' '), erwartet) << "zoom, field, redraws, turn, tilt, shift";
     }
+}
+
+// A middle drag, or a left one with Shift, draws what the same left drag draws in the other
+// mode, pixel for pixel; Shift within the drag distance leaves the view for a click.
+TEST_F(HauptfensterTest, MiddleAndShiftDragsDoTheOtherMotion) {
+    lade(kHaus);
+    // The mode, the drag's button, modifiers and end, then the left drag drawing the same.
+    const std::tuple<const char*, Qt::MouseButton, Qt::KeyboardModifiers, QPoint, const char*,
+                     QPoint>
+        faelle[] = {
+            {"RBdrag0", Qt::MiddleButton, {}, {140, 70}, "RBdrag1", {140, 70}},
+            {"RBdrag1", Qt::MiddleButton, {}, {140, 70}, "RBdrag0", {140, 70}},
+            {"RBdrag0", Qt::LeftButton, Qt::ShiftModifier, {60, 130}, "RBdrag1", {60, 130}},
+            {"RBdrag1", Qt::LeftButton, Qt::ShiftModifier, {60, 130}, "RBdrag0", {60, 130}},
+            {"RBdrag0", Qt::LeftButton, Qt::ShiftModifier, {104, 105}, "RBdrag0", {100, 100}}};
+    // The drawing after a drag from (100, 100) in a mode, from the start view.
+    const auto zug = [this](const char* modus, Qt::MouseButton knopf,
+                            Qt::KeyboardModifiers mods, QPoint nach) {
+        klick(control(modus));
+        klick(control("PushButton1"));
+        QTest::mousePress(canvas(), knopf, mods, {100, 100});
+        QTest::mouseMove(canvas(), nach);
+        QTest::mouseRelease(canvas(), knopf, mods, nach);
+        return rgb32(canvas()->grab().toImage());
+    };
+    for (const auto& [modus, knopf, mods, nach, links, dorthin] : faelle) {
+        SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(modus).arg(knopf).arg(nach.x()).toStdString());
+        const QImage anders = zug(modus, knopf, mods, nach);
+        EXPECT_EQ(anders, zug(links, Qt::LeftButton, {}, dorthin));
+    }
+}
+
+// A right click on the drawing, the Menu key and Shift+F10 on it open its context menu, whose
+// items a screen reader reads with their keys and ticks. Each does what its key or control
+// does; the boxes' items follow the boxes, both ways.
+TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
+    aktivieren(&haupt());
+    lade(kHaus);
+    // How the menu is opened, then the boxes' ticks it shows.
+    const std::pair<const char*, QStringList> wege[] = {{"rechts", {"aus", "an", "an"}},
+                                                        {"Menu", {"an", "aus", "an"}},
+                                                        {"Shift+F10", {"aus", "an", "an"}}};
+    for (const auto& [wie, haken] : wege) {
+        SCOPED_TRACE(wie);
+        canvas()->setFocus();
+        if (QString(wie) != "rechts") {
+            QTest::keySequence(canvas(), QKeySequence(wie));
+        }
+        auto* menue = QString(wie) == "rechts"
+                          ? zeichnungsMenue()
+                          : QAccessible::queryAccessibleInterface(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        QStringList gelesen; // each item's name, key and tick; a separator reads empty
+        for (int i = 0; i < menue->childCount(); ++i) {
+            const QAccessibleInterface* punkt = menue->child(i);
+            QStringList teile{punkt->text(QAccessible::Name), punkt->text(QAccessible::Accelerator)};
+            if (punkt->state().checkable) {
+                teile << (punkt->state().checked ? "an" : "aus");
+            }
+            teile.removeAll(QString());
+            gelesen << teile.join(' ');
+        }
+        EXPECT_EQ(gelesen, (QStringList{"von vorne 1", "von hinten Ctrl+1", "von rechts 3",
+                                        "von links Ctrl+3", "von oben 7", "von unten Ctrl+7",
+                                        "Startansicht", "", "Einpassen F",
+                                        "Beim Laden einpassen aus", "", "Bild kopieren Ctrl+C", "",
+                                        "Punkte " + haken[0], "Linien " + haken[1],
+                                        "Achsen " + haken[2], "", "Debug"}));
+        QApplication::activePopupWidget()->close();
+        druecken("Punkte");
+        klick(control("CBlinien"));
+    }
+    EXPECT_TRUE(control<QAbstractButton>("CBpunkte")->isChecked()) << "ticked twice of three";
+    // Each item a key does too, and that key, from the same view.
+    const std::pair<const char*, const char*> tasten[] = {
+        {"von vorne", "1"},       {"von hinten", "Ctrl+1"}, {"von rechts", "3"},
+        {"von links", "Ctrl+3"},  {"von oben", "7"},        {"von unten", "Ctrl+7"},
+        {"Einpassen", "F"}};
+    for (const auto& [punkt, taste] : tasten) {
+        SCOPED_TRACE(punkt);
+        eingeben("taste Right");
+        const auto ansicht = std::tuple(m().rotwinkel, m().zoomfaktor, m().origx, m().origy);
+        eingeben(QStringLiteral("taste ") + taste);
+        const QImage mitTaste = rgb32(canvas()->grab().toImage());
+        std::tie(m().rotwinkel, m().zoomfaktor, m().origx, m().origy) = ansicht;
+        redraws = 0;
+        druecken(punkt);
+        EXPECT_EQ(redraws, 1);
+        EXPECT_EQ(rgb32(canvas()->grab().toImage()), mitTaste);
+    }
+    zoomFeld()->setFocus();
+    druecken("Bild kopieren");
+    EXPECT_EQ(rgb32(QApplication::clipboard()->image()), rgb32(canvas()->grab().toImage()));
+    // Ticked, a load fits the model as F does after it, drawing once.
+    druecken("Beim Laden einpassen");
+    eingeben("taste Home");
+    redraws = 0;
+    lade(kHaus);
+    EXPECT_EQ(redraws, 1);
+    const QImage geladen = rgb32(canvas()->grab().toImage());
+    eingeben("taste F");
+    EXPECT_EQ(rgb32(canvas()->grab().toImage()), geladen);
+    EXPECT_NE(zoomFeld()->text(), "10");
+    druecken("Debug");
+    EXPECT_NE(app->debugFenster(), nullptr);
 }
 
 // What a screen reader reads through Qt's accessibility interface: each part's role and name.
