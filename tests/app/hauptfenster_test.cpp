@@ -123,7 +123,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     pruefeTeile(fenster,
                 {"Debug 399x435", "LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien",
                  "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte"});
-    EXPECT_EQ(fenster->pos(), QPoint(401, 70)) << "at 600, moved onto the screen 800 wide";
+    EXPECT_EQ(fenster->pos(), QPoint(397, 70)) << "at 600, moved with its frame onto 800 pixels";
     EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
     EXPECT_EQ(zeilen("LBlinien"),
               (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));

@@ -107,6 +107,11 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     waehle("FIload");
     EXPECT_EQ(haupt().size(), gross);
     EXPECT_EQ(dialogs->angebote.value(0).ort, WYK_EXAMPLES_DIR);
+    konfiguration.write("wyk-viewer.conf", "[Fenster]\nGroesse=@Size(1500 880)\n");
+    starte();
+    EXPECT_TRUE(haupt().screen()->availableGeometry().contains(haupt().frameGeometry()));
+    EXPECT_EQ(QSize(m().breite, m().hoehe), canvas()->size());
+    EXPECT_EQ(canvas()->size(), haupt().inhalt().size() - QSize(176, 35));
     // The file made damaged or a folder, then the size at the start of the run after the next.
     const std::tuple<const char*, QString, QSize> faelle[] = {
         {"damaged", "[Fenster\nGroesse=@Size(9 x\n\xff", gross}, {"a folder", "", start}};
@@ -121,11 +126,6 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
         EXPECT_EQ(haupt().size(), zweite);
         EXPECT_FALSE(haupt().beimLadenEinpassen());
     }
-    konfiguration.write("wyk-viewer.conf", "[Fenster]\nGroesse=@Size(1500 880)\n");
-    starte();
-    EXPECT_TRUE(haupt().screen()->availableGeometry().contains(haupt().frameGeometry()));
-    EXPECT_EQ(QSize(m().breite, m().hoehe), canvas()->size());
-    EXPECT_EQ(canvas()->size(), haupt().inhalt().size() - QSize(176, 35));
     EXPECT_EQ(meldungen, QStringList());
 }
 
