@@ -57,6 +57,7 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder, const QString& ein
     connect(waechter_, &ModellWaechter::geduldVorbei, this, [this] { dateiGespeichert(false); });
     melden(melder_, haupt_.get(), haupt_->Event_Open());
     haupt_->show();
+    aufSchirmHalten(*haupt_); // now with the frame, where the platform tells it at once
 }
 
 App::~App() {
