@@ -139,8 +139,7 @@ void Canvas::ziehenWeiter(const QMouseEvent& event) {
         return;
     }
     const QPoint p = event.position().toPoint();
-    if (!zug_.unterwegs &&
-        (p - zug_.start).manhattanLength() < QApplication::startDragDistance()) {
+    if (!zug_.unterwegs && (p - zug_.start).manhattanLength() < QApplication::startDragDistance()) {
         return;
     }
     zug_.unterwegs = true;
@@ -155,8 +154,7 @@ void Canvas::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void Canvas::keyPressEvent(QKeyEvent* event) {
-    const bool shiftF10 =
-        event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if (event->key() == Qt::Key_Menu || shiftF10) {
         emit menueGewuenscht(mapToGlobal(rect().center()));
         event->accept();

@@ -34,7 +34,8 @@ std::optional<QSize> Einstellungen::fenster() const {
 
 bool Einstellungen::einpassen() const {
     const QSettings datei(pfad_, QSettings::IniFormat);
-    return datei.status() == QSettings::NoError && datei.value(kEinpassen).toString() == QLatin1String("true");
+    return datei.status() == QSettings::NoError &&
+           datei.value(kEinpassen).toString() == QLatin1String("true");
 }
 
 QString Einstellungen::ordner() const {

@@ -8,8 +8,9 @@ namespace wyk {
 
 // What the program remembers between runs, in an INI file: the main window's size, whether a
 // load fits the model ("Beim Laden einpassen") and the folder of the last model. A file that
-// is missing, damaged or cannot be read or written is ignored without a word, and so is a value that is not valid; remembering replaces a damaged
-// file as a whole (QSettings writes a new file and renames it over the old).
+// is missing, damaged or cannot be read or written is ignored without a word, and so is a value
+// that is not valid; remembering replaces a damaged file as a whole (QSettings writes a new file
+// and renames it over the old).
 class Einstellungen {
 public:
     // The file at pfad.

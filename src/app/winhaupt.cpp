@@ -185,11 +185,11 @@ void WINhaupt::createZeichnungsMenue(const MenuBar1& menuBar) {
     zeichnungsMenue_->setObjectName(QStringLiteral("Zeichnungsmenue"));
     // The captions of the standard views, in the order of kSeiten.
     constexpr std::array<const char*, kSeiten.size()> kSeitenNamen = {
-        "von vorne", "von hinten", "von rechts", "von links", "von oben", "von unten",
-        "Startansicht"};
+        "von vorne", "von hinten", "von rechts",  "von links",
+        "von oben",  "von unten",  "Startansicht"};
     for (std::size_t i = 0; i < kSeiten.size(); ++i) {
-        connect(menuePunkt(QString::fromUtf8(kSeitenNamen[i]), seitenTaste(i)),
-                &QAction::triggered, this, [this, i] { seiteZeigen(m_, kSeiten[i]); });
+        connect(menuePunkt(QString::fromUtf8(kSeitenNamen[i]), seitenTaste(i)), &QAction::triggered,
+                this, [this, i] { seiteZeigen(m_, kSeiten[i]); });
     }
     zeichnungsMenue_->addSeparator();
     connect(menuePunkt(QStringLiteral("Einpassen"), QKeySequence(kEinpassTaste)),
