@@ -14,8 +14,8 @@ namespace {
 // On each screen, each side's key (redrawing once) shows what --view and the same --turn and
 // --tilt export at the screen's ratio, pixel for pixel, also in a part painted anew; F shows
 // what --fit exports. Ctrl+C, with the focus on a box, puts the drawing on the clipboard as an
-// image and as PNG. A move to
-// a screen of another ratio draws anew; app_tests.hidpi runs this on ratios 2 and 1.5.
+// image and as PNG. A move to a screen of another ratio draws anew; app_tests.hidpi runs this
+// on ratios 2 and 1.5.
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     constexpr double kPi = std::numbers::pi;
     // The six sides: the name of --view, the key on the drawing and the angles written out.
