@@ -40,10 +40,11 @@ void aufSchirmHalten(QWidget& fenster) {
     if (groesse != fenster.size()) {
         fenster.resize(groesse);
     }
-    if (fenster.testAttribute(Qt::WA_Moved)) {
-        const QSize aussen = groesse + zusatz;
-        fenster.move(innerhalb(rahmen.left(), frei.left(), frei.right() + 1 - aussen.width()),
-                     innerhalb(rahmen.top(), frei.top(), frei.bottom() + 1 - aussen.height()));
+    const QSize aussen = groesse + zusatz;
+    const QPoint ecke(innerhalb(rahmen.left(), frei.left(), frei.right() + 1 - aussen.width()),
+                      innerhalb(rahmen.top(), frei.top(), frei.bottom() + 1 - aussen.height()));
+    if (fenster.testAttribute(Qt::WA_Moved) && ecke != rahmen.topLeft()) {
+        fenster.move(ecke);
     }
 }
 
