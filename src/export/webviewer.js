@@ -508,10 +508,12 @@
         }
     });
     // The middle button drags here instead of scrolling the page, and Shift with the left
-    // selects no text; the right button keeps the browser's own menu.
+    // selects no text; the drawing takes the focus as on a plain click. The right button keeps
+    // the browser's own menu.
     canvas.addEventListener("mousedown", (e) => {
         if (e.button === 1 || (e.button === 0 && e.shiftKey)) {
             e.preventDefault();
+            canvas.focus({ preventScroll: true });
         }
     });
     canvas.addEventListener(
