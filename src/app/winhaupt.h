@@ -5,10 +5,10 @@
 
 #include <QWidget>
 
+class QAction;
 class QCheckBox;
 class QKeyEvent;
 class QKeySequence;
-class QAction;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
@@ -22,8 +22,8 @@ class MenuBar1;
 // The main window: display switches, view controls and the load and debug buttons on the
 // left, the drawing canvas on the right. Its controls change the view of the shared state;
 // closing it ends the program. The drawing's context menu holds the standard views, fitting,
-// copying, the three boxes (ticked as they are) and "Debug", each with the key that does the
-// same on the focused drawing, and "Beim Laden einpassen".
+// "Beim Laden einpassen", copying, the three boxes (ticked as they are) and "Debug", each
+// showing its key where it has one.
 class WINhaupt : public QWidget {
     Q_OBJECT
 
