@@ -15,9 +15,10 @@ class Fokusring;
 // with Shift becomes a drag only once the pointer has left the system's drag distance, so
 // that such a click stays a click; the drag then counts from the press. The right button, the
 // Menu key and Shift+F10 ask for the context menu. When it paints on a screen of another
-// device pixel ratio than the picture's, it asks for a new drawing at that ratio. Takes the focus by Tab or a click and shows it by a ring around its
-// area, drawn on its parent: the drawing's own pixels are the same with and without the
-// focus. Its keys reach whoever filters its events.
+// device pixel ratio than the picture's, it asks for a new drawing at that ratio. Takes the
+// focus by Tab or a click and shows it by a ring around its area, drawn on its parent: the
+// drawing's own pixels are the same with and without the focus. Its keys reach whoever
+// filters its events.
 class Canvas : public QWidget {
     Q_OBJECT
 
