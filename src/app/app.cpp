@@ -4,6 +4,7 @@
 #include "app/einzelfenster.h"
 #include "app/menubar.h"
 #include "app/modellwaechter.h"
+#include "app/platzieren.h"
 #include "app/qtfiledialogs.h"
 #include "app/wiinfo.h"
 #include "app/windebug.h"
@@ -13,6 +14,7 @@
 #include "export/off.h"
 #include "export/picture.h"
 #include "model/reader.h"
+#include "view/ansichten.h"
 #include "view/renderer.h"
 
 #include <QApplication>
@@ -39,17 +41,23 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder, const QString& ein
     if (const auto groesse = einstellungen_.fenster()) {
         haupt_->resize(*groesse);
     }
+    aufSchirmHalten(*haupt_);
+    haupt_->beimLadenEinpassenSetzen(einstellungen_.einpassen());
     dialogs_->ordnerMerken(einstellungen_.ordner());
-    connect(haupt_.get(), &WINhaupt::schliesst, this,
-            [this] { einstellungen_.merken(haupt_->size(), dialogs_->modellOrdner()); });
+    connect(haupt_.get(), &WINhaupt::schliesst, this, [this] {
+        einstellungen_.merken(haupt_->size(), dialogs_->modellOrdner(),
+                              haupt_->beimLadenEinpassen());
+    });
     m_->fenster.debugSchliessen = [this] { debugSchliessen(); };
     connect(haupt_.get(), &WINhaupt::ladenGewuenscht, this, &App::FIload_Action);
     connect(haupt_.get(), &WINhaupt::debugGewuenscht, this, &App::debugZeigen);
     connect(haupt_.get(), &WINhaupt::dateiAbgelegt, this, &App::modellLaden);
+    connect(haupt_.get(), &WINhaupt::kopierenGewuenscht, this, &App::zeichnungKopieren);
     connect(waechter_, &ModellWaechter::geaendert, this, [this] { dateiGespeichert(true); });
     connect(waechter_, &ModellWaechter::geduldVorbei, this, [this] { dateiGespeichert(false); });
     melden(melder_, haupt_.get(), haupt_->Event_Open());
     haupt_->show();
+    aufSchirmHalten(*haupt_); // now with the frame, where the platform tells it at once
 }
 
 App::~App() {
@@ -71,8 +79,8 @@ WIInfo* App::infoFenster() const {
     return offen(info_) ? info_.data() : nullptr;
 }
 
-// Binds the menu items; the Edit items act on the zoom field when it has the focus, Copy also
-// on the drawing.
+// Binds the menu items; the Edit items act on the zoom field when it has the focus, Copy
+// otherwise on the drawing.
 void App::addMenuHandlers() {
     connect(menuBar_->About, &QAction::triggered, this, &App::About_Action);
     connect(menuBar_->FIload, &QAction::triggered, this, &App::FIload_Action);
@@ -102,22 +110,27 @@ void App::bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&)) {
     });
 }
 
-// Copy: the focused drawing goes to the clipboard as a picture, exactly its pixels, both as an
-// image and as PNG data; the focused zoom field's selected text as text.
+// Copy: the focused zoom field's selected text as text, else the drawing.
 void App::kopieren() {
-    if (haupt_->zeichnung().hasFocus()) {
-        const QImage bild = zeichnungsBild(*m_).convertToFormat(QImage::Format_RGB32);
-        QByteArray png;
-        QBuffer puffer(&png);
-        puffer.open(QIODevice::WriteOnly);
-        bild.save(&puffer, "PNG");
-        auto* daten = new QMimeData;
-        daten->setImageData(bild);
-        daten->setData(QStringLiteral("image/png"), png);
-        QApplication::clipboard()->setMimeData(daten);
-    } else if (haupt_->zoomFeld().hasFocus()) {
+    if (haupt_->zoomFeld().hasFocus()) {
         haupt_->zoomFeld().copy();
+    } else {
+        zeichnungKopieren();
     }
+}
+
+// The drawing goes to the clipboard as a picture, exactly its pixels, both as an image and as
+// PNG data.
+void App::zeichnungKopieren() {
+    const QImage bild = zeichnungsBild(*m_).convertToFormat(QImage::Format_RGB32);
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    bild.save(&puffer, "PNG");
+    auto* daten = new QMimeData;
+    daten->setImageData(bild);
+    daten->setData(QStringLiteral("image/png"), png);
+    QApplication::clipboard()->setMimeData(daten);
 }
 
 void App::About_Action() {
@@ -126,7 +139,6 @@ void App::About_Action() {
 
 void App::FIload_Action() {
     geladen(datenlesen(*m_, *dialogs_));
-    zeichnen(*m_);
 }
 
 void App::FIsave_Action() {
@@ -149,11 +161,11 @@ void App::debugZeigen() {
 
 void App::modellLaden(const QString& path) {
     geladen(ladeDatei(*m_, path));
-    zeichnen(*m_);
 }
 
 // Reports a failed load; after a good one the file dialogs start in the model's folder and
-// the new file is followed instead of the old.
+// the new file is followed instead of the old. Then draws, a new model fitted as F fits it
+// where "Beim Laden einpassen" is ticked.
 void App::geladen(const Outcome& outcome) {
     melden(melder_, haupt_.get(), outcome);
     if (outcome.isDone()) {
@@ -161,6 +173,11 @@ void App::geladen(const Outcome& outcome) {
         dialogs_->modellGeladen(m_->datpfad);
         verweigert_.clear();
         waechter_->folgen(m_->datpfad);
+    }
+    if (outcome.isDone() && haupt_->beimLadenEinpassen()) {
+        einpassenZeigen(*m_);
+    } else {
+        zeichnen(*m_);
     }
 }
 

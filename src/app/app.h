@@ -23,8 +23,9 @@ class WIInfo;
 
 // The application: owns the shared state, the file dialogs, the menu bar and the windows,
 // and handles the menu commands, whichever window is in front. Creating it opens the main
-// window with its first drawing, at the size remembered in the settings file einstellungen,
-// with the file dialogs in the remembered folder; closing the main window remembers both.
+// window with its first drawing, at the size remembered in the settings file einstellungen
+// (made smaller where the screen is), with "Beim Laden einpassen" as remembered and the file
+// dialogs in the remembered folder; closing the main window remembers all three.
 // The loaded model file is followed: each save loads it again.
 class App : public QObject {
     Q_OBJECT
@@ -44,7 +45,8 @@ public:
     WIInfo* infoFenster() const;
 
     // Loads the model file at path (named on the command line or dropped on the window) and
-    // redraws; a file that cannot be loaded is reported and the model stays as it was.
+    // redraws, fitted where "Beim Laden einpassen" is ticked; a file that cannot be loaded is
+    // reported and the model stays as it was.
     void modellLaden(const QString& path);
 
     void About_Action();
@@ -59,6 +61,7 @@ private:
     void addMenuHandlers();
     void bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&));
     void kopieren();
+    void zeichnungKopieren();
     void debugSchliessen();
     void geladen(const Outcome& outcome);
     void dateiGespeichert(bool ganzVerlangt);

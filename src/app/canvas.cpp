@@ -1,7 +1,11 @@
 #include "app/canvas.h"
 
 #include "app/bildkopie.h"
+#include "view/interaction.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -109,17 +113,54 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const QPoint p = event->position().toPoint();
-        emit mausRunter(p.x(), p.y());
-    }
+    ziehenBeginnen(*event);
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    if ((event->buttons() & Qt::LeftButton) != 0) {
-        const QPoint p = event->position().toPoint();
-        emit mausGezogen(p.x(), p.y());
+    ziehenWeiter(*event);
+}
+
+// A press of the left or the middle button begins a drag, unless the other button's drag is
+// still under way.
+void Canvas::ziehenBeginnen(const QMouseEvent& event) {
+    const Qt::MouseButton knopf = event.button();
+    if ((knopf != Qt::LeftButton && knopf != Qt::MiddleButton) ||
+        (knopf != zug_.knopf && (event.buttons() & zug_.knopf) != Qt::NoButton)) {
+        return;
     }
+    const QPoint p = event.position().toPoint();
+    const bool andere = andereBewegung(knopf, event.modifiers());
+    zug_ = {knopf, andere, p, !andere || knopf != Qt::LeftButton};
+    emit mausRunter(p.x(), p.y());
+}
+
+void Canvas::ziehenWeiter(const QMouseEvent& event) {
+    if ((event.buttons() & zug_.knopf) == Qt::NoButton) {
+        return;
+    }
+    const QPoint p = event.position().toPoint();
+    if (!zug_.unterwegs && (p - zug_.start).manhattanLength() < QApplication::startDragDistance()) {
+        return;
+    }
+    zug_.unterwegs = true;
+    emit mausGezogen(p.x(), p.y(), zug_.andere);
+}
+
+// By the mouse the menu opens under the pointer, by a key at the drawing's middle.
+void Canvas::contextMenuEvent(QContextMenuEvent* event) {
+    const bool maus = event->reason() == QContextMenuEvent::Mouse;
+    emit menueGewuenscht(maus ? event->globalPos() : mapToGlobal(rect().center()));
+    event->accept();
+}
+
+void Canvas::keyPressEvent(QKeyEvent* event) {
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Menu || shiftF10) {
+        emit menueGewuenscht(mapToGlobal(rect().center()));
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Canvas::wheelEvent(QWheelEvent* event) {

@@ -9,12 +9,16 @@ namespace wyk {
 class Fokusring;
 
 // The drawing canvas: paints the off-screen picture from its top-left corner, one picture pixel
-// to one device pixel at the picture's device pixel ratio, and reports the left mouse
-// button's presses and drags and the wheel in the canvas's own (logical) pixels. When it
-// paints on a screen of another device pixel ratio than the picture's, it asks for a new
-// drawing at that ratio. Takes the focus by Tab or a click and shows it by a ring around its
-// area, drawn on its parent: the drawing's own pixels are the same with and without the
-// focus. Its keys reach whoever filters its events.
+// to one device pixel at the picture's device pixel ratio, and reports the presses and drags
+// of the left and the middle mouse button and the wheel in the canvas's own (logical) pixels;
+// a drag tells whether it does the other motion (andereBewegung). A press of the left button
+// with Shift becomes a drag only once the pointer has left the system's drag distance, so
+// that such a click stays a click; the drag then counts from the press. The right button, the
+// Menu key and Shift+F10 ask for the context menu. When it paints on a screen of another
+// device pixel ratio than the picture's, it asks for a new drawing at that ratio. Takes the
+// focus by Tab or a click and shows it by a ring around its area, drawn on its parent: the
+// drawing's own pixels are the same with and without the focus. Its keys reach whoever
+// filters its events.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -23,7 +27,9 @@ public:
 
 signals:
     void mausRunter(int x, int y);
-    void mausGezogen(int x, int y);
+    void mausGezogen(int x, int y, bool andere);
+    // The context menu is asked for, to open at that place on the screen.
+    void menueGewuenscht(QPoint wo);
     // Whole wheel notches; positive when the wheel turns towards the user.
     void mausRad(int delta);
     void dichteGeaendert(double dichte);
@@ -33,6 +39,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -40,11 +48,23 @@ protected:
 
 private:
     void ringFolgen();
+    void ziehenBeginnen(const QMouseEvent& event);
+    void ziehenWeiter(const QMouseEvent& event);
+
+    // The drag under way: the button that began it (none before the first), whether it does
+    // the other motion, where it began, and whether it moves the view yet.
+    struct Zug {
+        Qt::MouseButton knopf = Qt::NoButton;
+        bool andere = false;
+        QPoint start;
+        bool unterwegs = false;
+    };
 
     const QImage& bild_;
     Fokusring* ring_;
     QImage puffer_;            // the picture in the screen's 32-bit format, painted from
     std::int64_t radRest_ = 0; // eighths of a degree not yet given out as a notch
+    Zug zug_;
 };
 
 } // namespace wyk

@@ -11,6 +11,7 @@ namespace wyk {
 namespace {
 
 const QString kFenster = QStringLiteral("Fenster/Groesse");
+const QString kEinpassen = QStringLiteral("Fenster/BeimLadenEinpassen");
 const QString kOrdner = QStringLiteral("Modell/Ordner");
 
 } // namespace
@@ -31,6 +32,12 @@ std::optional<QSize> Einstellungen::fenster() const {
     return groesse;
 }
 
+bool Einstellungen::einpassen() const {
+    const QSettings datei(pfad_, QSettings::IniFormat);
+    return datei.status() == QSettings::NoError &&
+           datei.value(kEinpassen).toString() == QLatin1String("true");
+}
+
 QString Einstellungen::ordner() const {
     const QSettings datei(pfad_, QSettings::IniFormat);
     const QString ordner = datei.value(kOrdner).toString();
@@ -41,9 +48,10 @@ QString Einstellungen::ordner() const {
     return ordner;
 }
 
-void Einstellungen::merken(QSize fenster, const QString& ordner) const {
+void Einstellungen::merken(QSize fenster, const QString& ordner, bool einpassen) const {
     QSettings datei(pfad_, QSettings::IniFormat);
     datei.setValue(kFenster, fenster);
+    datei.setValue(kEinpassen, einpassen);
     if (!ordner.isEmpty()) {
         datei.setValue(kOrdner, ordner);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/platzieren.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -16,13 +18,16 @@ template <class Fenster> bool offen(const QPointer<Fenster>& fenster) {
 }
 
 // Shows the one window of a kind: the open one comes to the front as it is; when none is
-// open, machen() creates a new one, which is destroyed when it closes.
+// open, machen() creates a new one, kept wholly on its screen (aufSchirmHalten, before it
+// shows and once its frame is known), which is destroyed when it closes.
 template <class Fenster, class Machen> Fenster& zeigen(QPointer<Fenster>& fenster, Machen machen) {
     if (!offen(fenster)) {
         delete fenster.data(); // closed, its deletion still pending
         fenster = machen();
+        aufSchirmHalten(*fenster);
         fenster->setAttribute(Qt::WA_DeleteOnClose);
         fenster->show();
+        aufSchirmHalten(*fenster);
     } else {
         if (fenster->isMinimized()) {
             fenster->showNormal();

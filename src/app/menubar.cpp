@@ -1,10 +1,19 @@
 #include "app/menubar.h"
 
+#include <QShortcut>
+
 namespace wyk {
 
 MenuBar1::MenuBar1(QWidget* parent) : QMenuBar(parent) {
     createFileMenu();
     createEditMenu();
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, &MenuBar1::ersteOeffnen);
+}
+
+// The first menu opens as by a click on it, keys then move through the bar.
+void MenuBar1::ersteOeffnen() {
+    setActiveAction(actions().constFirst());
 }
 
 void MenuBar1::createFileMenu() {

@@ -73,7 +73,7 @@ void WINdebug::CreateControls() {
 
 // A list of rows with a heading: one row selected at a time, columns of equal width, no
 // sorting, no editing, no grid. A row chosen by a click, by the keys that move the selection,
-// or by Return or Space, goes to waehlen.
+// or by Return or Space, goes to waehlen. Tab and Shift+Tab leave the table.
 QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRect& wo,
                               const QString& titel, void (WINdebug::*waehlen)(const QModelIndex&)) {
     auto* view = new Liste(this);
@@ -93,6 +93,7 @@ QTableView* WINdebug::tabelle(DebugTabelle* inhalt, const char* name, const QRec
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setTabKeyNavigation(false);
     view->setSortingEnabled(false);
     view->setShowGrid(false);
     view->setWordWrap(false);

@@ -2,6 +2,7 @@
 
 #include "app/canvas.h"
 #include "app/einzelfenster.h"
+#include "app/menubar.h"
 #include "app/platzieren.h"
 #include "app/updownarrows.h"
 #include "view/ansichten.h"
@@ -16,12 +17,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <array>
 
 namespace wyk {
 
@@ -61,9 +63,10 @@ QString zeichnungsName(const QString& modell) {
 
 } // namespace
 
-WINhaupt::WINhaupt(Module1& m, QMenuBar* menuBar) : m_(m) {
+WINhaupt::WINhaupt(Module1& m, MenuBar1* menuBar) : m_(m) {
     Layout(menuBar);
     CreateControls();
+    createZeichnungsMenue(*menuBar);
     verbindeModul();
     tabReihenfolge();
     inhalt_->installEventFilter(this);
@@ -82,7 +85,7 @@ WINhaupt::~WINhaupt() {
     m_.fenster.canvasZeigen = nullptr;
 }
 
-void WINhaupt::Layout(QMenuBar* menuBar) {
+void WINhaupt::Layout(MenuBar1* menuBar) {
     setWindowTitle(QStringLiteral("WYK-Viewer"));
     setWindowFlags(kFensterRahmen);
     setAcceptDrops(true);
@@ -110,6 +113,7 @@ void WINhaupt::CreateControls() {
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
     connect(CAhaupt_, &Canvas::dichteGeaendert, this, &WINhaupt::CAhaupt_ScaleFactorChanged);
+    connect(CAhaupt_, &Canvas::menueGewuenscht, this, &WINhaupt::CAhaupt_ContextMenu);
     createKnoepfe();
 }
 
@@ -174,6 +178,58 @@ void WINhaupt::verbindeModul() {
     m_.fenster.canvasZeigen = [this] { CAhaupt_->repaint(); };
 }
 
+// The drawing's context menu. Each command calls what its key or control does; a key shown is
+// only shown, the drawing's own key handling stays the one that acts on it.
+void WINhaupt::createZeichnungsMenue(const MenuBar1& menuBar) {
+    zeichnungsMenue_ = new QMenu(QStringLiteral("Zeichnung"), this);
+    zeichnungsMenue_->setObjectName(QStringLiteral("Zeichnungsmenue"));
+    // The captions of the standard views, in the order of kSeiten.
+    constexpr std::array<const char*, kSeiten.size()> kSeitenNamen = {
+        "von vorne", "von hinten", "von rechts",  "von links",
+        "von oben",  "von unten",  "Startansicht"};
+    for (std::size_t i = 0; i < kSeiten.size(); ++i) {
+        connect(menuePunkt(QString::fromUtf8(kSeitenNamen[i]), seitenTaste(i)), &QAction::triggered,
+                this, [this, i] { seiteZeigen(m_, kSeiten[i]); });
+    }
+    zeichnungsMenue_->addSeparator();
+    connect(menuePunkt(QStringLiteral("Einpassen"), QKeySequence(kEinpassTaste)),
+            &QAction::triggered, this, [this] { einpassenZeigen(m_); });
+    beimLadenEinpassen_ = menuePunkt(QStringLiteral("Beim Laden einpassen"), {});
+    beimLadenEinpassen_->setCheckable(true);
+    zeichnungsMenue_->addSeparator();
+    connect(menuePunkt(QStringLiteral("Bild kopieren"), menuBar.EditCopy->shortcut()),
+            &QAction::triggered, this, &WINhaupt::kopierenGewuenscht);
+    zeichnungsMenue_->addSeparator();
+    // The boxes' items carry their captions and their ticks, both ways.
+    for (QCheckBox* box : {CBpunkte_, CBlinien_, CBachsen_}) {
+        QAction* eintrag = menuePunkt(box->text(), {});
+        eintrag->setCheckable(true);
+        eintrag->setChecked(box->isChecked());
+        connect(eintrag, &QAction::toggled, box, &QCheckBox::setChecked);
+        connect(box, &QCheckBox::toggled, eintrag, &QAction::setChecked);
+    }
+    zeichnungsMenue_->addSeparator();
+    const auto* debug = inhalt_->findChild<QPushButton*>(QStringLiteral("PushButton3"));
+    connect(menuePunkt(debug->text(), {}), &QAction::triggered, this,
+            &WINhaupt::PushButton3_Action);
+}
+
+// An item of the drawing's context menu. The menu is attached nowhere else, so the key it
+// shows is never a shortcut of its own.
+QAction* WINhaupt::menuePunkt(const QString& text, const QKeySequence& taste) {
+    QAction* eintrag = zeichnungsMenue_->addAction(text);
+    eintrag->setShortcut(taste);
+    return eintrag;
+}
+
+bool WINhaupt::beimLadenEinpassen() const {
+    return beimLadenEinpassen_->isChecked();
+}
+
+void WINhaupt::beimLadenEinpassenSetzen(bool einpassen) {
+    beimLadenEinpassen_->setChecked(einpassen);
+}
+
 // Tab goes through the controls in the order they stand, top to bottom: the drawing (at the
 // top, on the right), the check boxes, the zoom field, the mode, then the buttons.
 void WINhaupt::tabReihenfolge() {
@@ -225,8 +281,13 @@ void WINhaupt::CAhaupt_MouseDown(int x, int y) {
     mausRunter(m_, x, y);
 }
 
-void WINhaupt::CAhaupt_MouseDrag(int x, int y) {
-    mausZiehen(m_, x, y, RBdrag0_->isChecked());
+// The other motion turns where the mode shifts, and shifts where it turns.
+void WINhaupt::CAhaupt_MouseDrag(int x, int y, bool andere) {
+    mausZiehen(m_, x, y, RBdrag0_->isChecked() != andere);
+}
+
+void WINhaupt::CAhaupt_ContextMenu(QPoint wo) {
+    zeichnungsMenue_->popup(wo);
 }
 
 void WINhaupt::CAhaupt_MouseWheel(int delta) {

@@ -5,26 +5,31 @@
 
 #include <QWidget>
 
+class QAction;
 class QCheckBox;
 class QKeyEvent;
+class QKeySequence;
 class QLineEdit;
-class QMenuBar;
+class QMenu;
 class QRadioButton;
 class QTimer;
 
 namespace wyk {
 
 class Canvas;
+class MenuBar1;
 
 // The main window: display switches, view controls and the load and debug buttons on the
 // left, the drawing canvas on the right. Its controls change the view of the shared state;
-// closing it ends the program.
+// closing it ends the program. The drawing's context menu holds the standard views, fitting,
+// "Beim Laden einpassen", copying, the three boxes (ticked as they are) and "Debug", each
+// showing its key where it has one.
 class WINhaupt : public QWidget {
     Q_OBJECT
 
 public:
     // Takes over the menu bar and shows it above the content.
-    WINhaupt(Module1& m, QMenuBar* menuBar);
+    WINhaupt(Module1& m, MenuBar1* menuBar);
     ~WINhaupt() override;
 
     // Prepares the view and makes the first drawing; fails when the picture cannot be made.
@@ -39,9 +44,15 @@ public:
     // The area below the menu bar that holds the controls.
     QWidget& inhalt() const { return *inhalt_; }
 
+    // "Beim Laden einpassen" in the drawing's context menu: whether a load fits the model.
+    bool beimLadenEinpassen() const;
+    void beimLadenEinpassenSetzen(bool einpassen);
+
 signals:
     void ladenGewuenscht();
     void debugGewuenscht();
+    // "Bild kopieren" in the drawing's context menu.
+    void kopierenGewuenscht();
     void dateiAbgelegt(const QString& path);
     // The window is closing: what is to be remembered is as it will stay.
     void schliesst();
@@ -54,12 +65,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void Layout(QMenuBar* menuBar);
+    void Layout(MenuBar1* menuBar);
     void CreateControls();
     void createAnzeige();
     void createAnsicht();
     void createKnoepfe();
     void verbindeModul();
+    void createZeichnungsMenue(const MenuBar1& menuBar);
+    QAction* menuePunkt(const QString& text, const QKeySequence& taste);
 
     void CB_Action();
     void PushButton1_Action();
@@ -67,7 +80,8 @@ private:
     void UPDzoom_Up();
     void EFzoom_TextChange(const QString& text);
     void CAhaupt_MouseDown(int x, int y);
-    void CAhaupt_MouseDrag(int x, int y);
+    void CAhaupt_MouseDrag(int x, int y, bool andere);
+    void CAhaupt_ContextMenu(QPoint wo);
     void CAhaupt_MouseWheel(int delta);
     bool CAhaupt_KeyDown(const QKeyEvent& taste);
     bool EFzoom_KeyDown(const QKeyEvent& taste);
@@ -88,6 +102,8 @@ private:
     QRadioButton* RBdrag0_ = nullptr;
     Canvas* CAhaupt_ = nullptr;
     QTimer* Timer1_ = nullptr;
+    QMenu* zeichnungsMenue_ = nullptr;
+    QAction* beimLadenEinpassen_ = nullptr;
 };
 
 } // namespace wyk

@@ -124,8 +124,8 @@ QString seitenDaten() {
 //                             Raster::fillRect, fillDisc, drawLine, plot (view/raster.cpp)
 //   scheibe, strecke, linien, linienMarke, achsen, zeichnen
 //                             the same in view/renderer.cpp (zeichnen: szeneZeichnen)
-//   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen
-//                             the same in view/interaction.cpp (ziehenUm: its drag rule in
+//   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen,
+//   andereBewegung            the same in view/interaction.cpp (ziehenUm: its drag rule in
 //                             mausZiehen, drehen and schieben)
 //   einpassen (dazu, passend, mitte), seiteZeigen
 //                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen

@@ -1,7 +1,8 @@
 // Viewer of one exported model. The page embeds the model, the view it was exported with and
 // the program's drawing constants as JSON in the element #modell; this script draws it into the
 // canvas #zeichnung as the desktop renderer does and changes the view the way the main window
-// does: dragging turns or shifts, the wheel, the buttons and the zoom field zoom, the check
+// does: dragging turns or shifts (the middle button, or Shift with the left, does the other of
+// the two), the wheel, the buttons and the zoom field zoom, the check
 // boxes switch points, lines and axes. On the focused drawing each arrow key acts as a drag of
 // SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset"; 1, 3 and 7 show the model
 // from the front, the right and the top, with Ctrl from the back, the left and the bottom, and
@@ -51,6 +52,7 @@
         origy: daten.origy,
         mausx: 0,
         mausy: 0,
+        andere: false, // the drag under way does the other motion
         radRest: 0,
     };
     let basis = basisBei(0);
@@ -329,11 +331,17 @@
         z.mausy = y;
     }
 
+    // Whether a drag begun with that button (0 left, 1 middle) does the other motion: the
+    // middle button does, and so does the left with Shift.
+    function andereBewegung(knopf, shift) {
+        return knopf === 1 || (knopf === 0 && shift);
+    }
+
     // A drag by (dx, dy) drawing pixels. Rotating: ziehStrecke pixels across turn the model by
     // ziehWinkel radians about its z axis, as many down tilt it by as much; shifting: the
-    // origin follows.
-    function ziehenUm(dx, dy) {
-        if (feld("rotieren").checked) {
+    // origin follows. The other motion turns where the mode shifts and shifts where it turns.
+    function ziehenUm(dx, dy, andere = false) {
+        if (feld("rotieren").checked !== andere) {
             z.drehung += (dx / daten.ziehStrecke) * daten.ziehWinkel;
             z.neigung += (dy / daten.ziehStrecke) * daten.ziehWinkel;
         } else {
@@ -344,7 +352,7 @@
     }
 
     function mausZiehen(x, y) {
-        ziehenUm(x - z.mausx, y - z.mausy);
+        ziehenUm(x - z.mausx, y - z.mausy, z.andere);
         z.mausx = x;
         z.mausy = y;
     }
@@ -469,12 +477,13 @@
     };
 
     canvas.addEventListener("pointerdown", (e) => {
-        if (e.button !== 0) {
+        if (e.button !== 0 && e.button !== 1) {
             return;
         }
         canvas.setPointerCapture(e.pointerId);
         zeiger.set(e.pointerId, [e.clientX, e.clientY]);
         if (zeiger.size === 1 && kneifen === null) {
+            z.andere = andereBewegung(e.button, e.shiftKey);
             mausRunter(...position(e));
         } else if (zeiger.size === 2) {
             kneifen = { zoom: z.zoom, abstand: abstand() };
@@ -496,6 +505,15 @@
         zeiger.delete(e.pointerId);
         if (zeiger.size === 0) {
             kneifen = null;
+        }
+    });
+    // The middle button drags here instead of scrolling the page, and Shift with the left
+    // selects no text; the drawing takes the focus as on a plain click. The right button keeps
+    // the browser's own menu.
+    canvas.addEventListener("mousedown", (e) => {
+        if (e.button === 1 || (e.button === 0 && e.shiftKey)) {
+            e.preventDefault();
+            canvas.focus({ preventScroll: true });
         }
     });
     canvas.addEventListener(

@@ -5,6 +5,8 @@
 #include "view/projection.h"
 #include "view/renderer.h"
 
+#include <utility>
+
 namespace wyk {
 
 const Seite* seiteNamens(const QString& name) {
@@ -14,6 +16,17 @@ const Seite* seiteNamens(const QString& name) {
         }
     }
     return nullptr;
+}
+
+QKeySequence seitenTaste(std::size_t seite) {
+    for (const SeitenTaste& t : kSeitenTasten) {
+        if (std::cmp_equal(t.vorn, seite) || std::cmp_equal(t.gegen, seite)) {
+            const Qt::KeyboardModifiers strg =
+                std::cmp_equal(t.gegen, seite) ? Qt::ControlModifier : Qt::NoModifier;
+            return QKeySequence(QKeyCombination(strg, static_cast<Qt::Key>(t.ziffer)));
+        }
+    }
+    return {};
 }
 
 void seiteZeigen(Module1& m, const Seite& seite) {

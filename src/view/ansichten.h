@@ -3,6 +3,7 @@
 #include "model/module1.h"
 #include "view/projection.h"
 
+#include <QKeySequence>
 #include <QString>
 #include <Qt>
 #include <array>
@@ -45,6 +46,10 @@ inline constexpr std::array<SeitenTaste, 3> kSeitenTasten = {
 
 // The key that fits the whole model into the drawing.
 inline constexpr char kEinpassTaste = 'F';
+
+// The key that shows kSeiten[seite] on the focused drawing: the digit of kSeitenTasten, with
+// Ctrl for the opposite side; an empty sequence for a side without a key.
+[[nodiscard]] QKeySequence seitenTaste(std::size_t seite);
 
 // The standard view of that name (as kSeiten spells it, in any case), or null.
 [[nodiscard]] const Seite* seiteNamens(const QString& name);

@@ -75,6 +75,11 @@ void mausZiehen(Module1& m, int x, int y, bool rotieren) {
     ziehenUm(m, dx, dy, rotieren);
 }
 
+bool andereBewegung(Qt::MouseButton knopf, Qt::KeyboardModifiers mods) {
+    return knopf == Qt::MiddleButton ||
+           (knopf == Qt::LeftButton && (mods & Qt::ShiftModifier) != Qt::NoModifier);
+}
+
 bool zeichnungTaste(Module1& m, int taste, Qt::KeyboardModifiers modifiers, bool rotieren) {
     if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
         return false;

@@ -43,6 +43,11 @@ void ziehenUm(Module1& m, std::int64_t dx, std::int64_t dy, bool rotieren);
 // Mouse dragged to (x, y): a drag by the travel from the last position, which becomes (x, y).
 void mausZiehen(Module1& m, int x, int y, bool rotieren);
 
+// Whether a drag begun with that button and modifiers does the other motion: the left button
+// alone does what the mode chooses; the middle button, or the left with Shift, does the other
+// one (shifting where "rotieren" is chosen, turning where "verschieben" is) by the same rules.
+[[nodiscard]] bool andereBewegung(Qt::MouseButton knopf, Qt::KeyboardModifiers mods);
+
 // An arrow key's drag on the focused drawing, in pixels.
 constexpr int kTastenSchritt = 10;
 

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -77,6 +78,22 @@ protected:
     void lade(const QString& path) {
         dialogs->answers << path;
         waehle("FIload");
+    }
+    // A right click on the drawing, through the window as the system delivers it: it opens
+    // the drawing's context menu.
+    void rechtsklick() const {
+        const QPoint wo = canvas()->mapTo(&haupt(), QPoint(50, 50));
+        QTest::mouseClick(haupt().windowHandle(), Qt::RightButton, {}, wo);
+    }
+    // Clicks the item of that name in the drawing's context menu.
+    void druecken(const QString& name) const {
+        rechtsklick();
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* punkt : menue->actions()) {
+            if (punkt->text() == name) {
+                QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(punkt).center());
+            }
+        }
     }
 
     // The window's title, with its size where it is fixed, then one line per control, shown

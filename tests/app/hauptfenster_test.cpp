@@ -7,6 +7,7 @@
 #include "view/projection.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTableView>
@@ -122,7 +123,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     pruefeTeile(fenster,
                 {"Debug 399x435", "LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien",
                  "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte"});
-    EXPECT_EQ(fenster->pos(), QPoint(600, 70));
+    EXPECT_EQ(fenster->pos(), QPoint(397, 70)) << "at 600, moved with its frame onto 800 pixels";
     EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
     EXPECT_EQ(zeilen("LBlinien"),
               (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));
@@ -158,6 +159,11 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
         EXPECT_EQ(marken(), erwartet) << "the marked point and pen move, the redraws";
     }
     EXPECT_EQ(dialogs->proposed, QStringList{"bild"});
+    tabelle("LBpunkte")->setFocus(Qt::TabFocusReason);
+    for (const auto& [taste, ziel] : {std::pair("Tab", "LBlinien"), {"Shift+Tab", "LBpunkte"}}) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(taste));
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), ziel) << taste << " leaves the table";
+    }
     for (const QKeySequence& taste :
          {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
         const QPointer<WINdebug> offen = app->debugFenster();
@@ -244,6 +250,102 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
                               Str(weg.x()),        Str(weg.y())};
         EXPECT_EQ(ist.join(' '), erwartet) << "zoom, field, redraws, turn, tilt, shift";
     }
+}
+
+// A middle drag, or a left one with Shift, draws what the same left drag draws in the other
+// mode, pixel for pixel; Shift within the drag distance leaves the view for a click.
+TEST_F(HauptfensterTest, MiddleAndShiftDragsDoTheOtherMotion) {
+    lade(kHaus);
+    // The drawing after "reset" and a drag from (100, 100) in a mode.
+    const auto zug = [this](const char* modus, Qt::MouseButton knopf, Qt::KeyboardModifiers mods,
+                            QPoint nach) {
+        klick(control(modus));
+        klick(control("PushButton1"));
+        QTest::mousePress(canvas(), knopf, mods, {100, 100});
+        QTest::mouseMove(canvas(), nach);
+        QTest::mouseRelease(canvas(), knopf, mods, nach);
+        return rgb32(canvas()->grab().toImage());
+    };
+    // The button, modifiers and end of a drag, and the end of the left drag drawing the same.
+    const std::tuple<Qt::MouseButton, Qt::KeyboardModifiers, QPoint, QPoint> faelle[] = {
+        {Qt::MiddleButton, {}, {140, 70}, {140, 70}},
+        {Qt::LeftButton, Qt::ShiftModifier, {60, 130}, {60, 130}},
+        {Qt::LeftButton, Qt::ShiftModifier, {104, 105}, {100, 100}}};
+    for (const auto& [knopf, mods, nach, links] : faelle) {
+        for (const auto& [modus, anders] :
+             {std::pair("RBdrag0", "RBdrag1"), {"RBdrag1", "RBdrag0"}}) {
+            SCOPED_TRACE(
+                QStringLiteral("%1 %2 %3").arg(modus).arg(knopf).arg(nach.x()).toStdString());
+            EXPECT_EQ(zug(modus, knopf, mods, nach), zug(anders, Qt::LeftButton, {}, links));
+        }
+    }
+}
+
+// A right click on the drawing, the Menu key and Shift+F10 on it open its context menu, whose
+// items a screen reader reads with their keys and ticks. Each does what its key or control
+// does; the boxes' items follow the boxes, both ways.
+TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
+    aktivieren(&haupt());
+    lade(kHaus);
+    // The keys that open the menu (none: a right click), then the boxes' ticks it shows; then
+    // "Punkte" in it and the box "Linien" are clicked.
+    const std::pair<const char*, QStringList> wege[] = {{"", {"aus", "an", "an"}},
+                                                        {"Menu", {"an", "aus", "an"}},
+                                                        {"Shift+F10", {"aus", "an", "an"}}};
+    for (const auto& [tasten, haken] : wege) {
+        SCOPED_TRACE(tasten);
+        canvas()->setFocus();
+        *tasten ? QTest::keySequence(canvas(), QKeySequence(tasten)) : rechtsklick();
+        const auto* menue =
+            QAccessible::queryAccessibleInterface(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        QStringList gelesen; // each item's name, key and tick; a separator reads empty
+        for (int i = 0; i < menue->childCount(); ++i) {
+            const QAccessibleInterface* punkt = menue->child(i);
+            QStringList teile{punkt->text(QAccessible::Name),
+                              punkt->text(QAccessible::Accelerator)};
+            if (punkt->state().checkable) {
+                teile << (punkt->state().checked ? "an" : "aus");
+            }
+            teile.removeAll(QString());
+            gelesen << teile.join(' ');
+        }
+        EXPECT_EQ(gelesen,
+                  (QStringList{"von vorne 1", "von hinten Ctrl+1", "von rechts 3",
+                               "von links Ctrl+3", "von oben 7", "von unten Ctrl+7", "Startansicht",
+                               "", "Einpassen F", "Beim Laden einpassen aus", "",
+                               "Bild kopieren Ctrl+C", "", "Punkte " + haken[0],
+                               "Linien " + haken[1], "Achsen " + haken[2], "", "Debug"}));
+        QApplication::activePopupWidget()->close();
+        druecken("Punkte");
+        klick(control("CBlinien"));
+    }
+    // Each item a key does too, and that key, from the same view.
+    const std::pair<const char*, const char*> tasten[] = {
+        {"von vorne", "1"}, {"von hinten", "Ctrl+1"}, {"von rechts", "3"}, {"von links", "Ctrl+3"},
+        {"von oben", "7"},  {"von unten", "Ctrl+7"},  {"Einpassen", "F"}};
+    for (const auto& [punkt, taste] : tasten) {
+        eingeben("taste Right");
+        const auto ansicht = std::tuple(m().rotwinkel, m().zoomfaktor, m().origx, m().origy);
+        eingeben(QStringLiteral("taste ") + taste);
+        const QImage mitTaste = rgb32(canvas()->grab().toImage());
+        std::tie(m().rotwinkel, m().zoomfaktor, m().origx, m().origy) = ansicht;
+        druecken(punkt);
+        EXPECT_EQ(rgb32(canvas()->grab().toImage()), mitTaste) << punkt;
+    }
+    zoomFeld()->setFocus();
+    druecken("Bild kopieren");
+    EXPECT_EQ(rgb32(QApplication::clipboard()->image()), rgb32(canvas()->grab().toImage()));
+    // Ticked, a load fits the model as F does after it, drawing once.
+    druecken("Beim Laden einpassen");
+    redraws = 0;
+    lade(kHaus);
+    EXPECT_EQ(redraws, 1);
+    const QImage geladen = rgb32(canvas()->grab().toImage());
+    eingeben("taste F");
+    EXPECT_EQ(rgb32(canvas()->grab().toImage()), geladen);
+    druecken("Debug");
+    EXPECT_NE(app->debugFenster(), nullptr);
 }
 
 // What a screen reader reads through Qt's accessibility interface: each part's role and name.

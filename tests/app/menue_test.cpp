@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
@@ -23,7 +24,8 @@
 namespace wyk::test {
 namespace {
 
-// Each menu, then its items in order: caption (none for a separator) and shortcut.
+// Each menu, then its items in order: caption (none for a separator) and shortcut. F10 opens
+// the first menu.
 TEST_F(AppTest, MenusHoldTheirItemsInOrder) {
     QStringList ist;
     for (const QAction* menu : app->menuBar().actions()) {
@@ -37,6 +39,9 @@ TEST_F(AppTest, MenusHoldTheirItemsInOrder) {
                                 "Über... |Ctrl+I", "|", "Quit|Ctrl+Q", "&Edit", "&Undo|Ctrl+Z", "|",
                                 "Cu&t|Ctrl+X", "&Copy|Ctrl+C", "&Paste|Ctrl+V", "Clear|", "|",
                                 "Select &All|Ctrl+A"}));
+    aktivieren(&haupt());
+    QTest::keyClick(zoomFeld(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), app->menuBar().actions()[0]->menu()) << "F10";
 }
 
 // The open dialog lists model files first and starts in the model's folder; save dialogs
@@ -83,8 +88,9 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     }
 }
 
-// The window's size and the last model's folder are remembered from one run to the next; a
-// settings file that is damaged or cannot be read or written is ignored without a word.
+// The window's size, "Beim Laden einpassen" and the last model's folder are remembered from one
+// run to the next; a settings file that is damaged or cannot be read or written is ignored
+// without a word. A size larger than the screen's free area shrinks to it, the drawing with it.
 TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     const QSize start = haupt().size();
     const QSize gross = start + QSize(200, 100);
@@ -95,10 +101,16 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
         starte();
     };
     lade(kHaus);
+    druecken("Beim Laden einpassen");
     neustart();
+    EXPECT_TRUE(haupt().beimLadenEinpassen());
     waehle("FIload");
     EXPECT_EQ(haupt().size(), gross);
     EXPECT_EQ(dialogs->angebote.value(0).ort, WYK_EXAMPLES_DIR);
+    konfiguration.write("wyk-viewer.conf", "[Fenster]\nGroesse=@Size(1500 880)\n");
+    starte();
+    EXPECT_TRUE(haupt().screen()->availableGeometry().contains(haupt().frameGeometry()));
+    EXPECT_EQ(canvas()->size(), haupt().inhalt().size() - QSize(176, 35));
     // The file made damaged or a folder, then the size at the start of the run after the next.
     const std::tuple<const char*, QString, QSize> faelle[] = {
         {"damaged", "[Fenster\nGroesse=@Size(9 x\n\xff", gross}, {"a folder", "", start}};

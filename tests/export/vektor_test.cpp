@@ -213,7 +213,8 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
 }
 
 // Real key, mouse, wheel and touch events in Chromium leave each canvas exactly the PNG of the
-// same steps on the desktop, shrunk in proportion on a phone. The page takes only the drawing's
+// same steps on the desktop, shrunk in proportion on a phone; a middle drag, or a left one
+// with Shift, gives what a left drag gives in the other mode. The page takes only the drawing's
 // keys, leaving the browser's zoom (Ctrl+0, Ctrl++, Ctrl+-) and the controls' keys alone; after
 // a pinch the remaining finger does nothing until all have left. The page neither scrolls nor
 // zooms, shows a focus ring, names every control, caps its replay and loads nothing else.
@@ -234,17 +235,20 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     };
     const std::vector<Fall> faelle = {
         {kAnsichten[0], 1024, false, R"([{"tasten": ["Tab", "ArrowLeft", "Home", "ArrowRight",
-            "ArrowRight", "ArrowDown", "+", "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"]}])",
+            "ArrowRight", "ArrowDown", "+", "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"]},
+            {"maus": [[50, 60], [52, 61], [80, 40]], "shift": true}])",
          "ArrowLeft Home ArrowRight ArrowRight ArrowDown + + -",
          [&](Module1& m, Anzeige&) {
              ziehen(m, 20, 0, true);
              ziehen(m, 0, 10, true);
              zoomRauf(m);
+             ziehen(m, 30, -20, false); // Shift: the other motion
          }},
         {kAnsichten[2], 1024, false,
          R"([{"tasten": ["Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2",
             "5", "Tab", "Tab", "Tab", "ArrowDown", "Tab", " "]},
-            {"maus": [[50, 60], [60, 55], [20, 90]]}, {"rad": [100, 100, 120]}])",
+            {"maus": [[50, 60], [60, 55], [20, 90]]}, {"rad": [100, 100, 120]},
+            {"maus": [[100, 100], [130, 90], [125, 140]], "knopf": "middle"}])",
          "",
          [](Module1& m, Anzeige& anzeige) {
              anzeige.punkte = false;
@@ -255,6 +259,9 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              mausZiehen(m, 60, 55, false);
              mausZiehen(m, 20, 90, false);
              mausRad(m, 1);
+             mausRunter(m, 100, 100); // the middle button: the other motion
+             mausZiehen(m, 130, 90, true);
+             mausZiehen(m, 125, 140, true);
          }},
         {kAnsichten[1], 360, false,
          R"([{"tippen": "linien"},

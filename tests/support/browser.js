@@ -1,8 +1,9 @@
 // Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
-// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button
-// pressed, moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
+// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button,
+// or with "knopf": "middle" the middle one, pressed, moved, released; "shift": true holds
+// Shift), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
 // points per moment, a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression}
 // (its value), {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a
 // data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp").
@@ -34,8 +35,8 @@ function senden(method, params = {}) {
 }
 const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
-const maus = (type, buttons) => ([x, y]) =>
-    senden("Input.dispatchMouseEvent", { type, x, y, button: "left", buttons, clickCount: 1 });
+const maus = (type, buttons, button = "left", modifiers = 0) => ([x, y]) =>
+    senden("Input.dispatchMouseEvent", { type, x, y, button, buttons, modifiers, clickCount: 1 });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
@@ -71,10 +72,11 @@ const schritte = {
         }
     },
     maus: async (s) => { // pressed at the first place, moved to each further, released at the last
+        const [knopf, bit, shift] = [s.knopf ?? "left", s.knopf === "middle" ? 4 : 1, s.shift ? 8 : 0];
         for (const [i, ort] of s.maus.entries()) {
-            await maus(i === 0 ? "mousePressed" : "mouseMoved", 1)(ort);
+            await maus(i === 0 ? "mousePressed" : "mouseMoved", bit, knopf, shift)(ort);
         }
-        await maus("mouseReleased", 0)(s.maus.at(-1));
+        await maus("mouseReleased", 0, knopf, shift)(s.maus.at(-1));
     },
     rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
     finger: async (s) => {
