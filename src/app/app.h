@@ -60,6 +60,7 @@ private:
     void bearbeiten(QAction* eintrag, void (*aktion)(QLineEdit&));
     void kopieren();
     void debugSchliessen();
+    void markenZeigen();
     void geladen(const Outcome& outcome);
     void dateiGespeichert(bool ganzVerlangt);
 

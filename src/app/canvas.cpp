@@ -2,6 +2,7 @@
 
 #include "app/bildkopie.h"
 
+#include <QApplication>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,6 +48,7 @@ Canvas::Canvas(const QImage& bild, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted from the picture, so the background need not be cleared first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void Canvas::focusInEvent(QFocusEvent* event) {
@@ -109,6 +111,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
+    klickBeginnen(*event);
     if (event->button() == Qt::LeftButton) {
         const QPoint p = event->position().toPoint();
         emit mausRunter(p.x(), p.y());
@@ -116,10 +119,47 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    zeigerFolgen(*event);
     if ((event->buttons() & Qt::LeftButton) != 0) {
         const QPoint p = event->position().toPoint();
         emit mausGezogen(p.x(), p.y());
     }
+}
+
+// A press ends the pointer's rest. A left press alone may become a click; any other button
+// ends it.
+void Canvas::klickBeginnen(const QMouseEvent& event) {
+    emit zeigerWeg();
+    klick_.reset();
+    if (event.button() == Qt::LeftButton && event.buttons() == Qt::LeftButton) {
+        klick_ = event.position().toPoint();
+    }
+}
+
+// With no button held the pointer's place is reported; a press that moves a drag distance is
+// no click any more.
+void Canvas::zeigerFolgen(const QMouseEvent& event) {
+    const QPoint p = event.position().toPoint();
+    if (event.buttons() == Qt::NoButton) {
+        emit zeigerBewegt(p.x(), p.y());
+    } else if (klick_ && (p - *klick_).manhattanLength() >= QApplication::startDragDistance()) {
+        klick_.reset();
+    }
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && klick_ &&
+        (p - *klick_).manhattanLength() < QApplication::startDragDistance()) {
+        const QPoint ort = *klick_;
+        klick_.reset();
+        emit geklickt(ort.x(), ort.y(), (event->modifiers() & Qt::ShiftModifier) != 0);
+    }
+    klick_.reset();
+}
+
+void Canvas::leaveEvent(QEvent*) {
+    emit zeigerWeg();
 }
 
 void Canvas::wheelEvent(QWheelEvent* event) {

@@ -3,13 +3,16 @@
 #include "model/module1.h"
 #include "platform/outcome.h"
 
+#include <QPoint>
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QKeyEvent;
 class QLineEdit;
 class QMenuBar;
 class QRadioButton;
+class QStatusBar;
 class QTimer;
 
 namespace wyk {
@@ -17,8 +20,9 @@ namespace wyk {
 class Canvas;
 
 // The main window: display switches, view controls and the load and debug buttons on the
-// left, the drawing canvas on the right. Its controls change the view of the shared state;
-// closing it ends the program.
+// left, the drawing canvas on the right, and a status line below that names the point or
+// move under the pointer, or the measurement that stands. Its controls change the view of the
+// shared state; a click on the drawing picks a point or move; closing it ends the program.
 class WINhaupt : public QWidget {
     Q_OBJECT
 
@@ -38,6 +42,7 @@ public:
     void modellBenennen();
     // The area below the menu bar that holds the controls.
     QWidget& inhalt() const { return *inhalt_; }
+    QStatusBar& statusZeile() const { return *status_; }
 
 signals:
     void ladenGewuenscht();
@@ -45,6 +50,8 @@ signals:
     void dateiAbgelegt(const QString& path);
     // The window is closing: what is to be remembered is as it will stay.
     void schliesst();
+    // A click or a key on the drawing changed the marks.
+    void markenGewaehlt();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +80,11 @@ private:
     bool EFzoom_KeyDown(const QKeyEvent& taste);
     void tabReihenfolge();
     void CAhaupt_ScaleFactorChanged(double dichte);
+    void CAhaupt_MouseMove(int x, int y);
+    void CAhaupt_MouseExit();
+    void CAhaupt_Click(int x, int y, bool umschalt);
+    bool CAhaupt_Escape(const QKeyEvent& taste);
+    void statusZeigen();
     void PushButton2_Action();
     void Timer1_Action();
     void PushButton3_Action();
@@ -88,6 +100,8 @@ private:
     QRadioButton* RBdrag0_ = nullptr;
     Canvas* CAhaupt_ = nullptr;
     QTimer* Timer1_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    std::optional<QPoint> zeiger_; // where the pointer rests over the drawing, no button held
 };
 
 } // namespace wyk

@@ -4,6 +4,7 @@
 #include "view/projection.h"
 #include "view/renderer.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -116,6 +117,44 @@ Treffer trefferBei(const Module1& m, int x, int y) {
         }
     }
     return naechster;
+}
+
+Treffer klicken(Module1& m, int x, int y, bool messen) {
+    const Treffer t = trefferBei(m, x, y);
+    const std::array<int, 3> vorher{m.debugpkt, m.messpkt, m.debuglinie};
+    switch (t.art) {
+    case Treffer::Art::Punkt:
+        if (t.nummer == 0) {
+            break;
+        }
+        if (messen && m.debugpkt > 0 && m.debugpkt != t.nummer) {
+            m.messpkt = t.nummer;
+        } else {
+            m.debugpkt = t.nummer;
+            m.messpkt = 0;
+        }
+        break;
+    case Treffer::Art::Linie:
+        m.debuglinie = t.nummer;
+        m.messpkt = 0;
+        break;
+    case Treffer::Art::Nichts:
+        m.debugpkt = m.messpkt = m.debuglinie = 0;
+        break;
+    }
+    if (vorher != std::array<int, 3>{m.debugpkt, m.messpkt, m.debuglinie}) {
+        zeichnen(m);
+    }
+    return t;
+}
+
+bool messungBeenden(Module1& m) {
+    if (m.messpkt == 0) {
+        return false;
+    }
+    m.messpkt = 0;
+    zeichnen(m);
+    return true;
 }
 
 QString punktText(const Module1& m, int p) {

@@ -45,6 +45,16 @@ struct Treffer {
 // points are marked, else nothing.
 [[nodiscard]] QString markenText(const Module1& m);
 
+// A click on the drawing at (x, y) picks what lies there: a point (not the origin, which has
+// no row) becomes debugpkt, a move debuglinie; on empty drawing both marks go. With messen
+// (Shift held) and a point marked, a click on another point measures: that point becomes
+// messpkt. Any other pick ends a measurement. Redraws when a mark changed; gives the hit.
+Treffer klicken(Module1& m, int x, int y, bool messen);
+
+// Ends a measurement (Escape on the drawing): messpkt goes and the drawing is redrawn. Tells
+// whether there was one.
+bool messungBeenden(Module1& m);
+
 // The start point of move l (1 to kTabellenGrenze): the end of the move before, the origin
 // for the first.
 [[nodiscard]] int linienAnfang(const Module1& m, int l);
