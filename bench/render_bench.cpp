@@ -123,7 +123,4 @@ BENCHMARK(BM_zeichnenExtrem)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
-BENCHMARK(BM_trefferBei)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly();
+BENCHMARK(BM_trefferBei)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();

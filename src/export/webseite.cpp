@@ -52,9 +52,9 @@ int zeilenLinie(const Module1& m) {
     return std::clamp(std::max(m.anzlin, m.debuglinie), 0, kTabellenGrenze);
 }
 
-// The point rows the scene reads: the model's, the highlighted one and every move's target.
+// The point rows the scene reads: the model's, the highlighted ones and every move's target.
 int zeilenPunkt(const Module1& m) {
-    int letzte = std::max(m.anzpkt, m.debugpkt);
+    int letzte = std::max({m.anzpkt, m.debugpkt, m.messpkt});
     for (int l = 1; l <= zeilenLinie(m); ++l) {
         if (imTabellenbereich(m.linie[l][1])) {
             letzte = std::max(letzte, m.linie[l][1]);
@@ -122,7 +122,7 @@ QString seitenDaten() {
 //   clipSegment               clipSegment (view/raster.cpp)
 //   fillRect, fillDisc (its disc rows), drawLine, plot
 //                             Raster::fillRect, fillDisc, drawLine, plot (view/raster.cpp)
-//   scheibe, strecke, linien, linienMarke, achsen, zeichnen
+//   scheibe, strecke, linien, linienMarke, markiertePunkte, achsen, zeichnen
 //                             the same in view/renderer.cpp (zeichnen: szeneZeichnen)
 //   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen
 //                             the same in view/interaction.cpp (ziehenUm: its drag rule in
@@ -149,6 +149,7 @@ QString daten(const Module1& m) {
         {"anzpkt", Str(m.anzpkt)},
         {"anzlin", Str(m.anzlin)},
         {"debugpkt", Str(m.debugpkt)},
+        {"messpkt", Str(m.messpkt)},
         {"debuglinie", Str(m.debuglinie)},
         {"punkt", punktDaten(m)},
         {"linie", linienDaten(m)},

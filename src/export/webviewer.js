@@ -54,6 +54,12 @@
         radRest: 0,
     };
     let basis = basisBei(0);
+    // The marked point, the point measured to from it and the marked move; 0 for none.
+    const marke = {
+        pkt : daten.debugpkt,
+        mess : daten.messpkt,
+        linie : daten.debuglinie
+    };
 
     // The one conversion from a real to an Integer: truncation, saturating, NaN gives 0.
     function toInteger(v) {
@@ -259,13 +265,20 @@
     }
 
     function linienMarke() {
-        const d = daten.debuglinie;
+        const d = marke.linie;
         if (d <= GRENZE) {
             farbe = GRUEN;
             pen = daten.markeStift;
             strecke(d >= 2 ? linie[2 * (d - 1)] : 0, linie[2 * d]);
             pen = 1;
         }
+    }
+
+    function markiertePunkte() {
+        if (marke.pkt <= 0 || marke.pkt > GRENZE) {
+            return [];
+        }
+        return marke.mess > 0 && marke.mess <= GRENZE ? [ marke.pkt, marke.mess ] : [ marke.pkt ];
     }
 
     function achsen() {
@@ -294,14 +307,14 @@
                 scheibe(p, daten.punktScheibe);
             }
         }
-        if (daten.debugpkt > 0 && daten.debugpkt <= GRENZE) {
-            farbe = GRUEN;
-            scheibe(daten.debugpkt, daten.markeScheibe);
+        farbe = GRUEN;
+        for (const p of markiertePunkte()) {
+            scheibe(p, daten.markeScheibe);
         }
         if (schalter.linien.checked) {
             linien();
         }
-        if (daten.debuglinie > 0) {
+        if (marke.linie > 0) {
             linienMarke();
         }
         if (schalter.achsen.checked) {

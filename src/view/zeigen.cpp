@@ -166,10 +166,10 @@ QString punktText(const Module1& m, int p) {
 QString linienText(const Module1& m, int l) {
     const int a = linienAnfang(m, l);
     const int b = m.linie[l][1];
-    const double lang = zeile(a) && zeile(b)
-                            ? std::hypot(m.punkt[b][1] - m.punkt[a][1], m.punkt[b][2] - m.punkt[a][2],
-                                         m.punkt[b][3] - m.punkt[a][3])
-                            : std::nan("");
+    const double lang = zeile(a) && zeile(b) ? std::hypot(m.punkt[b][1] - m.punkt[a][1],
+                                                          m.punkt[b][2] - m.punkt[a][2],
+                                                          m.punkt[b][3] - m.punkt[a][3])
+                                             : std::nan("");
     return QStringLiteral("Linie %1: Punkt %2 – Punkt %3, Farbe %4, Länge %5")
         .arg(Str(l), Str(a), Str(b), Str(m.linie[l][2]), laenge(lang));
 }

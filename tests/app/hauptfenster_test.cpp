@@ -154,8 +154,9 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     // look, counted afresh.
     const auto marken = [this] {
         const int neu = std::exchange(redraws, 0);
-        const QString pkt = m().messpkt == 0 ? Str(m().debugpkt)
-                                             : QStringLiteral("%1→%2").arg(m().debugpkt).arg(m().messpkt);
+        const QString pkt = m().messpkt == 0
+                                ? Str(m().debugpkt)
+                                : QStringLiteral("%1→%2").arg(m().debugpkt).arg(m().messpkt);
         return QStringLiteral("%1 %2 %3").arg(pkt).arg(m().debuglinie).arg(neu);
     };
     EXPECT_EQ(marken(), "0 0 1") << "nothing marked, the load drawn";
@@ -165,16 +166,16 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     // pointer resting on a point ("über P2"), a drag from one ("Zug P3") or a key; then the
     // marked point and pen move and the redraws. The menu's commands work from here too.
     const std::tuple<const char*, QString, const char*> schritte[] = {
-        {"LBpunkte", "Space", "1 0 1"},  {"LBpunkte", "End", "3 0 1"},
-        {"LBpunkte", "Up", "2 0 1"},     {"LBpunkte", "PgDown", "3 0 1"},
-        {"LBpunkte", "Home", "1 0 1"},   {"LBlinien", "Return", "1 1 1"},
-        {"LBlinien", "PgDown", "1 4 1"}, {"LBlinien", "PgUp", "1 1 1"},
-        {"LBpunkte", "2 0", "3 1 1"},    {"LBlinien", "3 2", "3 4 1"},
-        {"LBpunkte", "Ctrl+S", "3 4 1"}, {"CAhaupt", "P1", "1 4 1"},
+        {"LBpunkte", "Space", "1 0 1"},     {"LBpunkte", "End", "3 0 1"},
+        {"LBpunkte", "Up", "2 0 1"},        {"LBpunkte", "PgDown", "3 0 1"},
+        {"LBpunkte", "Home", "1 0 1"},      {"LBlinien", "Return", "1 1 1"},
+        {"LBlinien", "PgDown", "1 4 1"},    {"LBlinien", "PgUp", "1 1 1"},
+        {"LBpunkte", "2 0", "3 1 1"},       {"LBlinien", "3 2", "3 4 1"},
+        {"LBpunkte", "Ctrl+S", "3 4 1"},    {"CAhaupt", "P1", "1 4 1"},
         {"CAhaupt", "Shift+P3", "1→3 4 1"}, {"CAhaupt", "Escape", "1 4 1"},
-        {"LBpunkte", "Down", "2 4 1"},   {"LBpunkte", "Shift+Return", "1→2 4 1"},
-        {"CAhaupt", "über P2", "1→2 4 0"}, {"CAhaupt", "L2", "1 2 1"},
-        {"CAhaupt", "Zug P3", "1 2 1"},  {"CAhaupt", "leer", "0 0 1"}};
+        {"LBpunkte", "Down", "2 4 1"},      {"LBpunkte", "Shift+Return", "1→2 4 1"},
+        {"CAhaupt", "über P2", "1→2 4 0"},  {"CAhaupt", "L2", "1 2 1"},
+        {"CAhaupt", "Zug P3", "1 2 1"},     {"CAhaupt", "leer", "0 0 1"}};
     for (const auto& [name, schritt, erwartet] : schritte) {
         SCOPED_TRACE(name + (' ' + schritt.toStdString()));
         QTableView* view = name == std::string("CAhaupt") ? nullptr : tabelle(name);
