@@ -7,6 +7,7 @@
 #include "view/palette.h"
 #include "view/projection.h"
 #include "view/renderer.h"
+#include "view/zeigen.h"
 
 #include <QColor>
 #include <QFile>
@@ -127,6 +128,10 @@ QString seitenDaten() {
 //   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen
 //                             the same in view/interaction.cpp (ziehenUm: its drag rule in
 //                             mausZiehen, drehen and schieben)
+//   Str, strGerundet          Str(double), StrGerundet (platform/numbers.cpp)
+//   trefferBei, klicken, messungBeenden, punktText, linienText, messText, trefferText,
+//   markenText, linienAnfang, punktAbstand, gezeichneteStrecken, abstandZurStrecke
+//                             the same in view/zeigen.cpp
 //   einpassen (dazu, passend, mitte), seiteZeigen
 //                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen
 //                             and the keys of ansichtTaste (view/ansichten.cpp)
@@ -169,6 +174,11 @@ QString daten(const Module1& m) {
         {"achse", zahl(kAchsenLaenge)},
         {"seitenTasten", seitenDaten()},
         {"einpassTaste", QStringLiteral("\"%1\"").arg(QLatin1Char(kEinpassTaste))},
+        {"punktReichweite", zahl(kPunktReichweite)},
+        {"linienReichweite", zahl(kLinienReichweite)},
+        {"messStellen", Str(kMessStellen)},
+        {"klickWeg", Str(kKlickWeg)},
+        {"langesTippen", Str(kLangesTippen)},
     };
     QStringList paare;
     for (const auto& [name, wert] : felder) {

@@ -64,6 +64,14 @@ std::vector<Strecke> gezeichneteStrecken(const Module1& m) {
     return strecken;
 }
 
+// The distance of two points in model units, in the operations the page repeats exactly.
+double punktAbstand(const Module1& m, int a, int b) {
+    const double dx = m.punkt[b][1] - m.punkt[a][1];
+    const double dy = m.punkt[b][2] - m.punkt[a][2];
+    const double dz = m.punkt[b][3] - m.punkt[a][3];
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
 QString laenge(double wert) {
     return StrGerundet(wert, kMessStellen);
 }
@@ -166,10 +174,7 @@ QString punktText(const Module1& m, int p) {
 QString linienText(const Module1& m, int l) {
     const int a = linienAnfang(m, l);
     const int b = m.linie[l][1];
-    const double lang = zeile(a) && zeile(b) ? std::hypot(m.punkt[b][1] - m.punkt[a][1],
-                                                          m.punkt[b][2] - m.punkt[a][2],
-                                                          m.punkt[b][3] - m.punkt[a][3])
-                                             : std::nan("");
+    const double lang = zeile(a) && zeile(b) ? punktAbstand(m, a, b) : std::nan("");
     return QStringLiteral("Linie %1: Punkt %2 – Punkt %3, Farbe %4, Länge %5")
         .arg(Str(l), Str(a), Str(b), Str(m.linie[l][2]), laenge(lang));
 }
@@ -178,8 +183,8 @@ QString messText(const Module1& m, int a, int b) {
     const auto& p = m.punkt[a];
     const auto& q = m.punkt[b];
     return QStringLiteral("Punkt %1 → Punkt %2: Abstand %3, Δx %4, Δy %5, Δz %6")
-        .arg(Str(a), Str(b), laenge(std::hypot(q[1] - p[1], q[2] - p[2], q[3] - p[3])),
-             laenge(q[1] - p[1]), laenge(q[2] - p[2]), laenge(q[3] - p[3]));
+        .arg(Str(a), Str(b), laenge(punktAbstand(m, a, b)), laenge(q[1] - p[1]),
+             laenge(q[2] - p[2]), laenge(q[3] - p[3]));
 }
 
 QString trefferText(const Module1& m, Treffer t) {

@@ -15,6 +15,11 @@ constexpr double kPunktReichweite = 5.0;
 constexpr double kLinienReichweite = 3.0;
 // Decimals of lengths and distances in the texts.
 constexpr int kMessStellen = 4;
+// On the page, which knows no desktop settings: the travel in pixels below which a press and
+// release is a click (the desktop's usual drag distance), and the time in milliseconds from
+// which a touch that picks a point measures to it instead.
+constexpr int kKlickWeg = 10;
+constexpr int kLangesTippen = 500;
 
 struct Treffer {
     enum class Art { Nichts, Punkt, Linie };

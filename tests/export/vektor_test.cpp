@@ -7,6 +7,7 @@
 #include "view/interaction.h"
 #include "view/palette.h"
 #include "view/projection.h"
+#include "view/zeigen.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -213,10 +214,12 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
 }
 
 // Real key, mouse, wheel and touch events in Chromium leave each canvas exactly the PNG of the
-// same steps on the desktop, shrunk in proportion on a phone. The page takes only the drawing's
-// keys, leaving the browser's zoom (Ctrl+0, Ctrl++, Ctrl+-) and the controls' keys alone; after
-// a pinch the remaining finger does nothing until all have left. The page neither scrolls nor
-// zooms, shows a focus ring, names every control, caps its replay and loads nothing else.
+// same steps on the desktop, shrunk in proportion on a phone; pointing, clicking, Shift+click
+// and Escape give the marks and, in the live region, the status texts of the window. The page takes
+// only the drawing's keys, leaving the browser's zoom (Ctrl+0, Ctrl++, Ctrl+-) and the controls'
+// keys alone; after a pinch the remaining finger does nothing until all have left. The page neither
+// scrolls nor zooms, shows a focus ring, names every control, caps its replay and loads nothing
+// else.
 TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     WYK_WERKZEUG(chromium, "chromium", "chromium");
     WYK_WERKZEUG(node, "node", "nodejs");
@@ -232,6 +235,16 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         mausRunter(m, 0, 0);
         mausZiehen(m, dx, dy, rotieren);
     };
+    // The pixel nearest to point p, and the middle of move l, as steps write them ("P5", "L7").
+    const auto ort = [](const Module1& m, int p) {
+        const Bildlage b = bildlage(m.basis, m.punkt[p]);
+        return QPoint(qRound(b.x + m.origx), qRound(b.y + m.origy));
+    };
+    const auto mitte = [&ort](const Module1& m, int l) {
+        return (ort(m, linienAnfang(m, l)) + ort(m, m.linie[l][1])) / 2;
+    };
+    QStringList texte; // what the window's status line says at each "status" step
+    const auto status = [&texte](const QString& text) { texte << "status polite " + text; };
     const std::vector<Fall> faelle = {
         {kAnsichten[0], 1024, false, R"([{"tasten": ["Tab", "ArrowLeft", "Home", "ArrowRight",
             "ArrowRight", "ArrowDown", "+", "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"]}])",
@@ -296,6 +309,23 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         // cut by every edge, turned to the right side
         {kAnsichten[4], 1024, false, R"([{"tasten": ["Tab", "3"]}])", "3",
          [](Module1& m, Anzeige&) { ASSERT_TRUE(ansichtTaste(m, Qt::Key_3, Qt::NoModifier)); }},
+        {kAnsichten[1], 1024, false,
+         R"([{"zeiger": "P5"}, {"status": 1}, {"maus": ["P5"]}, {"status": 1},
+            {"maus": ["P7"], "mit": "Shift"}, {"status": 1}, {"tasten": ["Escape"]},
+            {"status": 1}, {"maus": ["L7"]}, {"status": 1}])",
+         "Escape",
+         [&](Module1& m, Anzeige&) {
+             const QPoint p5 = ort(m, 5), p7 = ort(m, 7), l7 = mitte(m, 7);
+             status(trefferText(m, trefferBei(m, p5.x(), p5.y())));
+             klicken(m, p5.x(), p5.y(), false);
+             status(trefferText(m, trefferBei(m, p5.x(), p5.y())));
+             klicken(m, p7.x(), p7.y(), true);
+             status(markenText(m));
+             ASSERT_TRUE(messungBeenden(m));
+             status(trefferText(m, trefferBei(m, p7.x(), p7.y())));
+             klicken(m, l7.x(), l7.y(), false);
+             status(trefferText(m, trefferBei(m, l7.x(), l7.y())));
+         }},
     };
     // The canvas's size on screen, where the controls stand, and what the page did by itself.
     const QString lage = QStringLiteral(
@@ -308,9 +338,17 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     QJsonArray schritte;
     QList<QImage> vorbilder;
     QList<qsizetype> bilder; // where each case's canvas and keys stand in the results
+    QList<qsizetype> stati;  // where the live region's texts stand
     for (const auto& [a, schirm, messen, steps, genommen, desktop] : faelle) {
         Module1 m;
         einrichten(m, a);
+        QString orte = QString::fromUtf8(steps);
+        for (const QRegularExpressionMatch& t :
+             QRegularExpression("\"([PL])(\\d+)\"").globalMatch(orte)) {
+            const int n = t.captured(2).toInt();
+            const QPoint wo = t.captured(1) == "P" ? ort(m, n) : mitte(m, n);
+            orte.replace(t.captured(0), QStringLiteral("[%1, %2]").arg(wo.x()).arg(wo.y()));
+        }
         const QString seite = dir.path(QStringLiteral("seite%1.html").arg(vorbilder.size()));
         ASSERT_TRUE(schreibeBild(m, seite).isDone());
         schritte << QJsonObject{
@@ -318,7 +356,10 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
             {"breite", schirm},
             {"hoehe", 480},
             {"mobil", schirm < 500}};
-        for (const QJsonValue s : QJsonDocument::fromJson(steps).array()) {
+        for (const QJsonValue s : QJsonDocument::fromJson(orte.toUtf8()).array()) {
+            if (s.toObject().contains("status")) {
+                stati << schritte.size();
+            }
             schritte << s; // one "tasten" step in each case
         }
         bilder << schritte.size();
@@ -361,6 +402,11 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
                       .toJson())
             << a.modell;
     }
+    QStringList gelesen;
+    for (const qsizetype i : stati) {
+        gelesen << aus[i].toString();
+    }
+    EXPECT_EQ(gelesen.join('\n').toStdString(), texte.join('\n').toStdString());
     EXPECT_EQ(aus[aus.size() - 3].toString(), "de");
     QStringList namen;
     for (const QJsonValue knoten : aus[aus.size() - 2]["nodes"].toArray()) {
@@ -372,7 +418,9 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     const std::string alle = namen.join('\n').toStdString();
     EXPECT_EQ(namen.size(), 10) << alle;
     EXPECT_EQ(namen.filter(QRegularExpression(": $")).size(), 0) << alle;
-    EXPECT_EQ(namen.filter(QRegularExpression("^application: .*farben.*Pfeil")).size(), 1) << alle;
+    EXPECT_EQ(
+        namen.filter(QRegularExpression("^application: .*wuerfel.*Pfeil.*langes Tippen")).size(), 1)
+        << alle;
     for (const QJsonValue url : aus.last().toArray()) { // the pages themselves, and nothing else
         EXPECT_TRUE(url.toString().startsWith("file://" + dir.path("seite")))
             << url.toString().toStdString();

@@ -2,10 +2,12 @@
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
 // {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button
-// pressed, moved, released), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
+// pressed, moved, released; with "mit": "Shift" Shift held), {"zeiger": [x, y]} (moved with no
+// button), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
 // points per moment, a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression}
 // (its value), {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a
-// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp").
+// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"), {"status": 1}
+// (after the next frame, the live region's role, politeness and text).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -34,8 +36,8 @@ function senden(method, params = {}) {
 }
 const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
-const maus = (type, buttons) => ([x, y]) =>
-    senden("Input.dispatchMouseEvent", { type, x, y, button: "left", buttons, clickCount: 1 });
+const maus = (type, buttons, modifiers = 0) => ([x, y]) => senden("Input.dispatchMouseEvent",
+    { type, x, y, button: buttons === 0 && type === "mouseMoved" ? "none" : "left", buttons, clickCount: 1, modifiers });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
@@ -71,11 +73,13 @@ const schritte = {
         }
     },
     maus: async (s) => { // pressed at the first place, moved to each further, released at the last
+        const mit = s.mit === "Shift" ? 8 : 0;
         for (const [i, ort] of s.maus.entries()) {
-            await maus(i === 0 ? "mousePressed" : "mouseMoved", 1)(ort);
+            await maus(i === 0 ? "mousePressed" : "mouseMoved", 1, mit)(ort);
         }
-        await maus("mouseReleased", 0)(s.maus.at(-1));
+        await maus("mouseReleased", 0, mit)(s.maus.at(-1));
     },
+    zeiger: (s) => maus("mouseMoved", 0)(s.zeiger),
     rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
     finger: async (s) => {
         let vorher = [];
@@ -93,6 +97,10 @@ const schritte = {
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
     js: (s) => js(s.js),
+    status: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() => {
+        const e = document.querySelector("[aria-live]");
+        fertig([e.getAttribute("role"), e.getAttribute("aria-live"), e.textContent].join(" "));
+    })))`),
     cdp: (s) => senden(s.cdp),
     bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>
         fertig([document.getElementById("zeichnung").toDataURL(), genommen.join(" ")]))))`),
