@@ -76,7 +76,8 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
         // A click on a point, a Shift+click on another and a click on a move's middle show what
         // --mark-point, --measure-to and --mark-move export, and the status line names them.
         QTest::keyClick(canvas(), Qt::Key_Home);
-        const QStringList start{"--zoom", QString::number(m().zoomfaktor)};
+        QTest::keyClick(canvas(), Qt::Key_F);
+        const QStringList start{"--fit"};
         const std::tuple<QPoint, Qt::KeyboardModifiers, QStringList, const char*> klicks[] = {
             {ort(7), Qt::NoModifier, {"--mark-point", "7"}, "Punkt 7: x 10, y 8, z 6"},
             {ort(9),
@@ -89,6 +90,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
              "Linie 12: Punkt 9 – Punkt 10, Farbe 12, Länge 10"}};
         for (const auto& [wo, mods, marken, text] : klicks) {
             SCOPED_TRACE(marken.join(' ').toStdString());
+            ASSERT_TRUE(canvas()->rect().contains(wo));
             QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
             EXPECT_EQ(bild(), exportiert(start + marken));
             EXPECT_EQ(status(), QString::fromUtf8(text));
