@@ -13,9 +13,8 @@ namespace {
 
 // On each screen, each side's key (redrawing once) shows what --view and the same --turn and
 // --tilt export at the screen's ratio, pixel for pixel, also in a part painted anew; F shows
-// what --fit exports; a click that picks shows what the marking options export. Copy puts the
-// drawing on the clipboard as an image and as PNG. A move to a screen of another ratio draws anew;
-// app_tests.hidpi runs this on ratios 2 and 1.5.
+// what --fit exports. Copy puts the drawing on the clipboard as an image and as PNG. A move to
+// a screen of another ratio draws anew; app_tests.hidpi runs this on ratios 2 and 1.5.
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     constexpr double kPi = std::numbers::pi;
     // The six sides: the name of --view, the key on the drawing and the angles written out.
@@ -73,12 +72,12 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
             EXPECT_EQ(bild(), exportiert({"--view", name, "--fit"}));
         }
-        // A click on a point, a Shift+click on another and a click on a move's middle show what
-        // --mark-point, --measure-to and --mark-move export, and the status line names them.
+        // Clicks on a point, with Shift on another, on a move's middle show what the marking
+        // options export; the status line names them.
         QTest::keyClick(canvas(), Qt::Key_Home);
         QTest::keyClick(canvas(), Qt::Key_F);
         const QStringList start{"--fit"};
-        const std::tuple<QPoint, Qt::KeyboardModifiers, QStringList, const char*> klicks[] = {
+        const std::tuple<QPoint, Qt::KeyboardModifier, QStringList, const char*> klicks[] = {
             {ort(7), Qt::NoModifier, {"--mark-point", "7"}, "Punkt 7: x 10, y 8, z 6"},
             {ort(9),
              Qt::ShiftModifier,
@@ -96,7 +95,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             EXPECT_EQ(status(), QString::fromUtf8(text));
         }
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(1, 1));
-        EXPECT_EQ(m().debugpkt + m().debuglinie, 0) << "a click on nothing clears the marks";
+        EXPECT_EQ(m().debugpkt + m().debuglinie, 0) << "a click on nothing";
         waehle("EditCopy");
         const QClipboard& ablage = *QApplication::clipboard();
         EXPECT_EQ(rgb32(ablage.image()), bild()) << "the copy at " << r;

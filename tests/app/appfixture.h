@@ -66,7 +66,8 @@ protected:
     }
     // What the status line says to a screen reader.
     QString status() const {
-        return QAccessible::queryAccessibleInterface(control("SBstatus"))->text(QAccessible::Name);
+        const auto* zugang = QAccessible::queryAccessibleInterface(control("SBstatus"));
+        return zugang->text(QAccessible::Name);
     }
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {

@@ -33,15 +33,16 @@ protected:
         }
         return zeilen;
     }
-    // One input on the drawing of the debug window's steps.
+    // On the drawing: a click on a point ("P1"), a move's middle ("L2") or nothing ("leer"),
+    // the pointer resting ("über P2"), a drag ("Zug P3") or Escape.
     void aufDerZeichnung(const QString& schritt) {
         const QString punkt = schritt.section(' ', -1).section('+', -1);
-        const auto mods = schritt.startsWith("Shift+") ? Qt::ShiftModifier : Qt::NoModifier;
+        const auto mods = schritt[0] == 'S' ? Qt::ShiftModifier : Qt::NoModifier;
         const QPoint wo = punkt == "leer" ? QPoint(2, 2)
                           : punkt.startsWith('L')
                               ? (ort(1) + ort(m().linie[punkt.mid(1).toInt()][1])) / 2
                               : ort(punkt.mid(1).toInt());
-        if (schritt == "Escape") { // on the focused drawing of the active main window
+        if (schritt == "Escape") { // in the main window
             aktivieren(&haupt());
             canvas()->setFocus();
             QTest::keyClick(canvas(), Qt::Key_Escape);
@@ -150,35 +151,34 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     EXPECT_EQ(zeilen("LBlinien"),
               (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));
     EXPECT_EQ(tabelle("LBpunkte")->model()->index(1, 3).data(Qt::ToolTipRole), "0.25");
-    // The marked point (with the measured one) and pen move, and the redraws since the last
-    // look, counted afresh.
+    // The marked point and pen move, and the redraws since the last look, counted afresh.
     const auto marken = [this] {
         const int neu = std::exchange(redraws, 0);
-        const QString pkt = m().messpkt == 0
-                                ? Str(m().debugpkt)
-                                : QStringLiteral("%1→%2").arg(m().debugpkt).arg(m().messpkt);
+        QString pkt = Str(m().debugpkt);
+        if (m().messpkt != 0) {
+            pkt += "→" + Str(m().messpkt);
+        }
         return QStringLiteral("%1 %2 %3").arg(pkt).arg(m().debuglinie).arg(neu);
     };
     EXPECT_EQ(marken(), "0 0 1") << "nothing marked, the load drawn";
     aktivieren(fenster);
     // A key on a table that took the focus by Tab or a click on a cell ("row column"), or on
-    // the drawing a click on a point ("P1"), a move's middle ("L2") or nothing ("leer"), the
-    // pointer resting on a point ("über P2"), a drag from one ("Zug P3") or a key; then the
-    // marked point and pen move and the redraws. The menu's commands work from here too.
+    // the drawing ("Z"); then the marked point and pen move and the redraws. The menu's
+    // commands work from here too.
     const std::tuple<const char*, QString, const char*> schritte[] = {
-        {"LBpunkte", "Space", "1 0 1"},     {"LBpunkte", "End", "3 0 1"},
-        {"LBpunkte", "Up", "2 0 1"},        {"LBpunkte", "PgDown", "3 0 1"},
-        {"LBpunkte", "Home", "1 0 1"},      {"LBlinien", "Return", "1 1 1"},
-        {"LBlinien", "PgDown", "1 4 1"},    {"LBlinien", "PgUp", "1 1 1"},
-        {"LBpunkte", "2 0", "3 1 1"},       {"LBlinien", "3 2", "3 4 1"},
-        {"LBpunkte", "Ctrl+S", "3 4 1"},    {"CAhaupt", "P1", "1 4 1"},
-        {"CAhaupt", "Shift+P3", "1→3 4 1"}, {"CAhaupt", "Escape", "1 4 1"},
-        {"LBpunkte", "Down", "2 4 1"},      {"LBpunkte", "Shift+Return", "1→2 4 1"},
-        {"CAhaupt", "über P2", "1→2 4 0"},  {"CAhaupt", "L2", "1 2 1"},
-        {"CAhaupt", "Zug P3", "1 2 1"},     {"CAhaupt", "leer", "0 0 1"}};
+        {"LBpunkte", "Space", "1 0 1"},  {"LBpunkte", "End", "3 0 1"},
+        {"LBpunkte", "Up", "2 0 1"},     {"LBpunkte", "PgDown", "3 0 1"},
+        {"LBpunkte", "Home", "1 0 1"},   {"LBlinien", "Return", "1 1 1"},
+        {"LBlinien", "PgDown", "1 4 1"}, {"LBlinien", "PgUp", "1 1 1"},
+        {"LBpunkte", "2 0", "3 1 1"},    {"LBlinien", "3 2", "3 4 1"},
+        {"LBpunkte", "Ctrl+S", "3 4 1"}, {"Z", "P1", "1 4 1"},
+        {"Z", "Shift+P3", "1→3 4 1"},    {"Z", "Escape", "1 4 1"},
+        {"LBpunkte", "Down", "2 4 1"},   {"LBpunkte", "Shift+Return", "1→2 4 1"},
+        {"Z", "über P2", "1→2 4 0"},     {"Z", "L2", "1 2 1"},
+        {"Z", "Zug P3", "1 2 1"},        {"Z", "leer", "0 0 1"}};
     for (const auto& [name, schritt, erwartet] : schritte) {
         SCOPED_TRACE(name + (' ' + schritt.toStdString()));
-        QTableView* view = name == std::string("CAhaupt") ? nullptr : tabelle(name);
+        QTableView* view = name[0] == 'Z' ? nullptr : tabelle(name);
         const QStringList zelle = schritt.split(' ');
         if (view == nullptr) {
             aufDerZeichnung(schritt);
@@ -191,7 +191,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
             QTest::keySequence(view, QKeySequence(schritt));
         }
         EXPECT_EQ(marken(), erwartet) << "the marked point and pen move, the redraws";
-        const QModelIndexList zeile = tabelle("LBpunkte")->selectionModel()->selectedRows();
+        const auto zeile = tabelle("LBpunkte")->selectionModel()->selectedRows();
         EXPECT_EQ(zeile.isEmpty() ? 0 : zeile.constFirst().row() + 1, m().debugpkt)
             << "the marked point's row is the selected one";
     }

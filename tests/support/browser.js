@@ -37,7 +37,7 @@ function senden(method, params = {}) {
 const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
 const maus = (type, buttons, modifiers = 0) => ([x, y]) => senden("Input.dispatchMouseEvent",
-    { type, x, y, button: buttons === 0 && type === "mouseMoved" ? "none" : "left", buttons, clickCount: 1, modifiers });
+    { type, x, y, button: buttons || type[5] !== "M" ? "left" : "none", buttons, clickCount: 1, modifiers });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
@@ -99,7 +99,7 @@ const schritte = {
     js: (s) => js(s.js),
     status: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() => {
         const e = document.querySelector("[aria-live]");
-        fertig([e.getAttribute("role"), e.getAttribute("aria-live"), e.textContent].join(" "));
+        fertig([e.role, e.ariaLive, e.textContent].join(" "));
     })))`),
     cdp: (s) => senden(s.cdp),
     bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>

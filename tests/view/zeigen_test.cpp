@@ -7,8 +7,7 @@
 namespace wyk {
 namespace {
 
-// Model units as pixels along x and y, z unseen, the origin at (100, 100). Points 1 to 3 lie
-// on one row, 2 pixels apart; moves 2 and 3 run between points 4 and 5, one over the other.
+// Units as pixels, z unseen, the origin at (100, 100); moves 2 and 3 lie one over the other.
 class ZeigenTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -37,20 +36,22 @@ TEST_F(ZeigenTest, FindsTheNearestPointElseTheLastMove) {
         int x, y;
         Treffer erwartet;
     };
+    const Anzeige punkte{true, false, false}, linien{false, true, false};
+    const Anzeige beide{true, true, false}, keine{false, false, false};
     const Fall faelle[] = {
-        {"tie goes to the lower number", {true, false, false}, 0, 0, 0, 111, 100, {Punkt, 1}},
-        {"tie between 2 and 3", {true, false, false}, 0, 0, 0, 113, 100, {Punkt, 2}},
-        {"five pixels reach", {true, false, false}, 0, 0, 0, 105, 100, {Punkt, 1}},
-        {"six do not", {true, false, false}, 0, 0, 0, 104, 100, {Nichts, 0}},
-        {"no disc without Punkte", {false, true, false}, 0, 0, 0, 110, 100, {Nichts, 0}},
-        {"end of a drawn segment", {false, true, false}, 0, 0, 0, 150, 104, {Punkt, 4}},
-        {"the later of two moves", {false, true, false}, 0, 0, 0, 153, 120, {Linie, 3}},
-        {"four pixels off a move", {false, true, false}, 0, 0, 0, 154, 120, {Nichts, 0}},
-        {"points before moves", {true, true, false}, 0, 0, 0, 150, 136, {Punkt, 5}},
-        {"the marked move", {false, false, false}, 0, 0, 1, 130, 102, {Linie, 1}},
-        {"its start, the origin", {false, false, false}, 0, 0, 1, 101, 100, {Punkt, 0}},
-        {"a marked point", {false, false, false}, 3, 0, 0, 112, 103, {Punkt, 3}},
-        {"both measured points", {false, false, false}, 3, 2, 0, 113, 100, {Punkt, 2}},
+        {"tie: the lower number", punkte, 0, 0, 0, 111, 100, {Punkt, 1}},
+        {"tie between 2 and 3", punkte, 0, 0, 0, 113, 100, {Punkt, 2}},
+        {"five pixels reach", punkte, 0, 0, 0, 105, 100, {Punkt, 1}},
+        {"six do not", punkte, 0, 0, 0, 104, 100, {Nichts, 0}},
+        {"no disc without Punkte", linien, 0, 0, 0, 110, 100, {Nichts, 0}},
+        {"a segment's end", linien, 0, 0, 0, 150, 104, {Punkt, 4}},
+        {"the later move", linien, 0, 0, 0, 153, 120, {Linie, 3}},
+        {"4 pixels off a move", linien, 0, 0, 0, 154, 120, {Nichts, 0}},
+        {"points before moves", beide, 0, 0, 0, 150, 136, {Punkt, 5}},
+        {"the marked move", keine, 0, 0, 1, 130, 102, {Linie, 1}},
+        {"its start, the origin", keine, 0, 0, 1, 101, 100, {Punkt, 0}},
+        {"a marked point", keine, 3, 0, 0, 112, 103, {Punkt, 3}},
+        {"both measured points", keine, 3, 2, 0, 113, 100, {Punkt, 2}},
     };
     for (const Fall& f : faelle) {
         m.anzeige = f.anzeige;
