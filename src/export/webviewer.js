@@ -741,7 +741,7 @@
         const lang = e.pointerType === "touch" && e.timeStamp - klick.zeit >= daten.langesTippen;
         const ort = klick.ort;
         klick = null;
-        ruht = e.pointerType === "mouse" ? ort : null;
+        ruht = ort; // a finger's place too, so that a tap names what it picked
         if (klicken(...ort, e.shiftKey || lang)) {
             anfordern();
         }
@@ -752,9 +752,12 @@
     canvas.addEventListener("pointermove", zeigenBewegt);
     canvas.addEventListener("pointerup", zeigenLos);
     canvas.addEventListener("pointercancel", () => (klick = null));
-    canvas.addEventListener("pointerleave", () => {
-        ruht = null;
-        statusZeigen();
+    // A finger leaves with every lift; its tap's text stays until the next press.
+    canvas.addEventListener("pointerleave", (e) => {
+        if (e.pointerType !== "touch") {
+            ruht = null;
+            statusZeigen();
+        }
     });
     canvas.addEventListener("keydown", (e) => {
         if (e.key === "Escape" && messungBeenden()) {
