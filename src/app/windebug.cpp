@@ -134,6 +134,7 @@ void WINdebug::neuFuellen() {
 
 void WINdebug::Event_Open(const QWidget& haupt) {
     debugzeigen();
+    markenZeigen(); // the drawing may have picked before the window opened
     move(600, haupt.y());
 }
 

@@ -19,7 +19,8 @@ class WINdebug : public QWidget {
     Q_OBJECT
 
 public:
-    // Fills the tables from the model and opens beside the main window, level with its top.
+    // Fills the tables from the model, with the marked rows selected, and opens beside the
+    // main window, level with its top.
     WINdebug(Module1& m, const QWidget& haupt);
 
     // Shows the model anew after it was read again; the highlighted rows stay selected.
