@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
+#include <utility>
 
 namespace wyk {
 
@@ -148,14 +149,12 @@ void Canvas::zeigerFolgen(const QMouseEvent& event) {
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    const std::optional<QPoint> klick = std::exchange(klick_, std::nullopt);
     const QPoint p = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && klick_ &&
-        (p - *klick_).manhattanLength() < QApplication::startDragDistance()) {
-        const QPoint ort = *klick_;
-        klick_.reset();
-        emit geklickt(ort.x(), ort.y(), (event->modifiers() & Qt::ShiftModifier) != 0);
+    if (event->button() == Qt::LeftButton && klick &&
+        (p - *klick).manhattanLength() < QApplication::startDragDistance()) {
+        emit geklickt(klick->x(), klick->y(), (event->modifiers() & Qt::ShiftModifier) != 0);
     }
-    klick_.reset();
 }
 
 void Canvas::leaveEvent(QEvent*) {
