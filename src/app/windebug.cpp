@@ -70,7 +70,8 @@ void WINdebug::CreateControls() {
                         &WINdebug::LBlinien_CellClick);
     ueberschrift(QStringLiteral("Punkte"), "StaticText2", QRect(53, 6, 100, 20));
     auto* messen = new QAction(LBpunkte_);
-    messen->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Return));
+    messen->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Return),
+                          QKeySequence(Qt::SHIFT | Qt::Key_Enter)});
     messen->setShortcutContext(Qt::WidgetShortcut);
     connect(messen, &QAction::triggered, this, &WINdebug::messen);
     LBpunkte_->addAction(messen);
