@@ -1,12 +1,13 @@
 // The renderer runs on every drag, wheel and key event. Compares zeichnen with the same scene
 // drawn by per-item QPainter calls, and times the scene at device pixel ratio 2 and a scene of
-// far-away and broken coordinates.
+// far-away and broken coordinates, and the hit test of one pointer move against one redraw.
 #include "benchmain.h"
 #include "scene.h"
 
 #include "view/palette.h"
 #include "view/projection.h"
 #include "view/renderer.h"
+#include "view/zeigen.h"
 
 #include <QPainter>
 #include <limits>
@@ -92,6 +93,21 @@ void BM_zeichnenExtrem(benchmark::State& state) {
     compareWith(state, "BM_zeichnen");
 }
 
+// What lies under the pointer, at a new position on every move across the largest drawing,
+// with its text: the work of one pointer move over the drawing, which never redraws.
+void BM_trefferBei(benchmark::State& state) {
+    wyk::Module1 m;
+    grossesModell(m);
+    int schritt = 0;
+    for (auto _ : state) {
+        const int x = (schritt * 37) % m.breite;
+        const int y = (schritt * 23) % m.hoehe;
+        ++schritt;
+        benchmark::DoNotOptimize(wyk::trefferText(m, wyk::trefferBei(m, x, y)));
+    }
+    compareWith(state, "BM_zeichnen");
+}
+
 } // namespace
 
 BENCHMARK(BM_zeichnen)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
@@ -107,3 +123,4 @@ BENCHMARK(BM_zeichnenExtrem)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
+BENCHMARK(BM_trefferBei)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();

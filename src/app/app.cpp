@@ -53,6 +53,7 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder, const QString& ein
     connect(haupt_.get(), &WINhaupt::debugGewuenscht, this, &App::debugZeigen);
     connect(haupt_.get(), &WINhaupt::dateiAbgelegt, this, &App::modellLaden);
     connect(haupt_.get(), &WINhaupt::kopierenGewuenscht, this, &App::zeichnungKopieren);
+    connect(haupt_.get(), &WINhaupt::markenGewaehlt, this, &App::markenZeigen);
     connect(waechter_, &ModellWaechter::geaendert, this, [this] { dateiGespeichert(true); });
     connect(waechter_, &ModellWaechter::geduldVorbei, this, [this] { dateiGespeichert(false); });
     melden(melder_, haupt_.get(), haupt_->Event_Open());
@@ -207,6 +208,13 @@ void App::dateiGespeichert(bool ganzVerlangt) {
         debug_->neuFuellen();
     }
     zeichnen(*m_);
+}
+
+// The open debug window follows what the drawing picked.
+void App::markenZeigen() {
+    if (offen(debug_)) {
+        debug_->markenZeigen();
+    }
 }
 
 // A load closes the debug window when one is open; none is created for it.

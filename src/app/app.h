@@ -63,6 +63,7 @@ private:
     void kopieren();
     void zeichnungKopieren();
     void debugSchliessen();
+    void markenZeigen();
     void geladen(const Outcome& outcome);
     void dateiGespeichert(bool ganzVerlangt);
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
+#include <utility>
 
 namespace wyk {
 
@@ -51,6 +52,7 @@ Canvas::Canvas(const QImage& bild, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted from the picture, so the background need not be cleared first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void Canvas::focusInEvent(QFocusEvent* event) {
@@ -113,10 +115,12 @@ void Canvas::paintEvent(QPaintEvent* event) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
+    klickBeginnen(*event);
     ziehenBeginnen(*event);
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    zeigerFolgen(*event);
     ziehenWeiter(*event);
 }
 
@@ -161,6 +165,40 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// A press ends the pointer's rest. A left press alone may become a click; any other button
+// ends it.
+void Canvas::klickBeginnen(const QMouseEvent& event) {
+    emit zeigerWeg();
+    klick_.reset();
+    if (event.button() == Qt::LeftButton && event.buttons() == Qt::LeftButton) {
+        klick_ = event.position().toPoint();
+    }
+}
+
+// With no button held the pointer's place is reported; a press that moves a drag distance is
+// no click any more.
+void Canvas::zeigerFolgen(const QMouseEvent& event) {
+    const QPoint p = event.position().toPoint();
+    if (event.buttons() == Qt::NoButton) {
+        emit zeigerBewegt(p.x(), p.y());
+    } else if (klick_ && (p - *klick_).manhattanLength() >= QApplication::startDragDistance()) {
+        klick_.reset();
+    }
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    const std::optional<QPoint> klick = std::exchange(klick_, std::nullopt);
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && klick &&
+        (p - *klick).manhattanLength() < QApplication::startDragDistance()) {
+        emit geklickt(klick->x(), klick->y(), (event->modifiers() & Qt::ShiftModifier) != 0);
+    }
+}
+
+void Canvas::leaveEvent(QEvent*) {
+    emit zeigerWeg();
 }
 
 void Canvas::wheelEvent(QWheelEvent* event) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 namespace wyk {
 
@@ -18,7 +19,9 @@ class Fokusring;
 // device pixel ratio than the picture's, it asks for a new drawing at that ratio. Takes the
 // focus by Tab or a click and shows it by a ring around its area, drawn on its parent: the
 // drawing's own pixels are the same with and without the focus. Its keys reach whoever
-// filters its events.
+// filters its events. It follows the pointer while no button is held and tells where it rests
+// and when it leaves; a left press and release that moved less than the desktop's drag
+// distance is a click, reported at the press's place with whether Shift was held.
 class Canvas : public QWidget {
     Q_OBJECT
 
@@ -33,11 +36,16 @@ signals:
     // Whole wheel notches; positive when the wheel turns towards the user.
     void mausRad(int delta);
     void dichteGeaendert(double dichte);
+    void zeigerBewegt(int x, int y);
+    void zeigerWeg();
+    void geklickt(int x, int y, bool umschalt);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,12 +67,15 @@ private:
         QPoint start;
         bool unterwegs = false;
     };
+    void klickBeginnen(const QMouseEvent& event);
+    void zeigerFolgen(const QMouseEvent& event);
 
     const QImage& bild_;
     Fokusring* ring_;
     QImage puffer_;            // the picture in the screen's 32-bit format, painted from
     std::int64_t radRest_ = 0; // eighths of a degree not yet given out as a notch
     Zug zug_;
+    std::optional<QPoint> klick_; // a left press that has not yet moved a drag distance
 };
 
 } // namespace wyk

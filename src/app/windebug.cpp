@@ -69,6 +69,12 @@ void WINdebug::CreateControls() {
     LBlinien_ = tabelle(linien_, "LBlinien", QRect(229, 38, 150, 377), QStringLiteral("Linien"),
                         &WINdebug::LBlinien_CellClick);
     ueberschrift(QStringLiteral("Punkte"), "StaticText2", QRect(53, 6, 100, 20));
+    auto* messen = new QAction(LBpunkte_);
+    messen->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_Return),
+                          QKeySequence(Qt::SHIFT | Qt::Key_Enter)});
+    messen->setShortcutContext(Qt::WidgetShortcut);
+    connect(messen, &QAction::triggered, this, &WINdebug::messen);
+    LBpunkte_->addAction(messen);
 }
 
 // A list of rows with a heading: one row selected at a time, columns of equal width, no
@@ -130,10 +136,14 @@ void WINdebug::neuFuellen() {
 
 void WINdebug::Event_Open(const QWidget& haupt) {
     debugzeigen();
+    markenZeigen(); // the drawing may have picked before the window opened
     move(600, haupt.y());
 }
 
 void WINdebug::LBpunkte_CellClick(const QModelIndex& index) {
+    if (m_.debugpkt != index.row() + 1) {
+        vorigerPkt_ = m_.debugpkt;
+    }
     markieren(m_.debugpkt, index.row() + 1);
 }
 
@@ -146,12 +156,48 @@ void WINdebug::LBlinien_CellClick(const QModelIndex& index) {
 void WINdebug::markieren(int& marke, int nummer) {
     if (marke != nummer) {
         marke = nummer;
+        m_.messpkt = 0;
         zeichnen(m_);
+    }
+}
+
+// From the point marked before the current row was chosen, or from the marked point where
+// the current row is another, to the current row's point. The measurement's first point stays
+// the selected row, as after a measurement on the drawing.
+void WINdebug::messen() {
+    const QModelIndex index = LBpunkte_->currentIndex();
+    if (!index.isValid()) {
+        return;
+    }
+    const int ziel = index.row() + 1;
+    const int anfang = m_.debugpkt == ziel ? vorigerPkt_ : m_.debugpkt;
+    if (anfang > 0 && anfang != ziel && m_.messpkt != ziel) {
+        m_.debugpkt = anfang;
+        LBpunkte_->selectRow(anfang - 1);
+        m_.messpkt = ziel;
+        zeichnen(m_);
+    }
+}
+
+void WINdebug::markenZeigen() {
+    const QModelIndexList vorher = LBpunkte_->selectionModel()->selectedRows();
+    if (!vorher.isEmpty() && vorher.constFirst().row() + 1 != m_.debugpkt) {
+        vorigerPkt_ = vorher.constFirst().row() + 1;
+    }
+    for (auto [view, marke] :
+         {std::pair(LBpunkte_, m_.debugpkt), std::pair(LBlinien_, m_.debuglinie)}) {
+        if (marke > 0) {
+            view->selectRow(marke - 1);
+            view->scrollTo(view->model()->index(marke - 1, 0));
+        } else {
+            view->clearSelection();
+        }
     }
 }
 
 void WINdebug::Event_Close() {
     m_.debugpkt = 0;
+    m_.messpkt = 0;
     m_.debuglinie = 0;
     zeichnen(m_);
 }

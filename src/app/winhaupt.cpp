@@ -9,6 +9,7 @@
 #include "view/interaction.h"
 #include "view/projection.h"
 #include "view/renderer.h"
+#include "view/zeigen.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
@@ -99,6 +101,12 @@ void WINhaupt::Layout(MenuBar1* menuBar) {
     inhalt_->setMinimumSize(kInhaltMin);
     inhalt_->setMaximumSize(kInhaltMax);
     layout->addWidget(inhalt_);
+    status_ = new QStatusBar(this);
+    status_->setObjectName(QStringLiteral("SBstatus"));
+    status_->setSizeGripEnabled(false);
+    // The content takes every change of the window's size; the line keeps its height.
+    status_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(status_);
     layout->activate();
     resize(minimumSize());
 }
@@ -114,6 +122,9 @@ void WINhaupt::CreateControls() {
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
     connect(CAhaupt_, &Canvas::dichteGeaendert, this, &WINhaupt::CAhaupt_ScaleFactorChanged);
     connect(CAhaupt_, &Canvas::menueGewuenscht, this, &WINhaupt::CAhaupt_ContextMenu);
+    connect(CAhaupt_, &Canvas::zeigerBewegt, this, &WINhaupt::CAhaupt_MouseMove);
+    connect(CAhaupt_, &Canvas::zeigerWeg, this, &WINhaupt::CAhaupt_MouseExit);
+    connect(CAhaupt_, &Canvas::geklickt, this, &WINhaupt::CAhaupt_Click);
     createKnoepfe();
 }
 
@@ -175,7 +186,10 @@ void WINhaupt::createKnoepfe() {
 // The shared state reaches the zoom field and the canvas through these.
 void WINhaupt::verbindeModul() {
     m_.fenster.zoomTextSetzen = [this](const QString& text) { EFzoom_->setText(text); };
-    m_.fenster.canvasZeigen = [this] { CAhaupt_->repaint(); };
+    m_.fenster.canvasZeigen = [this] {
+        CAhaupt_->repaint();
+        statusZeigen();
+    };
 }
 
 // The drawing's context menu. Each command calls what its key or control does; a key shown is
@@ -295,7 +309,8 @@ void WINhaupt::CAhaupt_MouseWheel(int delta) {
 }
 
 bool WINhaupt::CAhaupt_KeyDown(const QKeyEvent& taste) {
-    return zeichnungTaste(m_, taste.key(), taste.modifiers(), RBdrag0_->isChecked()) ||
+    return CAhaupt_Escape(taste) ||
+           zeichnungTaste(m_, taste.key(), taste.modifiers(), RBdrag0_->isChecked()) ||
            ansichtTaste(m_, taste.key(), taste.modifiers());
 }
 
@@ -305,6 +320,44 @@ bool WINhaupt::EFzoom_KeyDown(const QKeyEvent& taste) {
 
 void WINhaupt::CAhaupt_ScaleFactorChanged(double dichte) {
     dichteSetzen(m_, dichte);
+}
+
+// The pointer rests over the drawing: the status line names what lies under it. Nothing is
+// redrawn.
+void WINhaupt::CAhaupt_MouseMove(int x, int y) {
+    zeiger_ = QPoint(x, y);
+    statusZeigen();
+}
+
+void WINhaupt::CAhaupt_MouseExit() {
+    zeiger_.reset();
+    statusZeigen();
+}
+
+void WINhaupt::CAhaupt_Click(int x, int y, bool umschalt) {
+    zeiger_ = QPoint(x, y);
+    klicken(m_, x, y, umschalt);
+    statusZeigen();
+    emit markenGewaehlt();
+}
+
+bool WINhaupt::CAhaupt_Escape(const QKeyEvent& taste) {
+    if (taste.key() != Qt::Key_Escape || !messungBeenden(m_)) {
+        return false;
+    }
+    emit markenGewaehlt();
+    return true;
+}
+
+// The measurement that stands, else what lies under the resting pointer, else nothing.
+void WINhaupt::statusZeigen() {
+    QString text = markenText(m_);
+    if (text.isEmpty() && zeiger_) {
+        text = trefferText(m_, trefferBei(m_, zeiger_->x(), zeiger_->y()));
+    }
+    if (text != status_->currentMessage()) {
+        status_->showMessage(text);
+    }
 }
 
 void WINhaupt::PushButton2_Action() {

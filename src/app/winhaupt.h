@@ -3,7 +3,9 @@
 #include "model/module1.h"
 #include "platform/outcome.h"
 
+#include <QPoint>
 #include <QWidget>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -12,6 +14,7 @@ class QKeySequence;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QStatusBar;
 class QTimer;
 
 namespace wyk {
@@ -20,10 +23,12 @@ class Canvas;
 class MenuBar1;
 
 // The main window: display switches, view controls and the load and debug buttons on the
-// left, the drawing canvas on the right. Its controls change the view of the shared state;
-// closing it ends the program. The drawing's context menu holds the standard views, fitting,
-// "Beim Laden einpassen", copying, the three boxes (ticked as they are) and "Debug", each
-// showing its key where it has one.
+// left, the drawing canvas on the right, and a status line below that names the point or
+// move under the pointer, or the measurement that stands. Its controls change the view of the
+// shared state; a click on the drawing picks a point or move; closing it ends the program.
+// The drawing's context menu holds the standard views, fitting, "Beim Laden einpassen",
+// copying, the three boxes (ticked as they are) and "Debug", each showing its key where it
+// has one.
 class WINhaupt : public QWidget {
     Q_OBJECT
 
@@ -43,6 +48,7 @@ public:
     void modellBenennen();
     // The area below the menu bar that holds the controls.
     QWidget& inhalt() const { return *inhalt_; }
+    QStatusBar& statusZeile() const { return *status_; }
 
     // "Beim Laden einpassen" in the drawing's context menu: whether a load fits the model.
     bool beimLadenEinpassen() const;
@@ -56,6 +62,8 @@ signals:
     void dateiAbgelegt(const QString& path);
     // The window is closing: what is to be remembered is as it will stay.
     void schliesst();
+    // A click or a key on the drawing changed the marks.
+    void markenGewaehlt();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +95,11 @@ private:
     bool EFzoom_KeyDown(const QKeyEvent& taste);
     void tabReihenfolge();
     void CAhaupt_ScaleFactorChanged(double dichte);
+    void CAhaupt_MouseMove(int x, int y);
+    void CAhaupt_MouseExit();
+    void CAhaupt_Click(int x, int y, bool umschalt);
+    bool CAhaupt_Escape(const QKeyEvent& taste);
+    void statusZeigen();
     void PushButton2_Action();
     void Timer1_Action();
     void PushButton3_Action();
@@ -104,6 +117,8 @@ private:
     QTimer* Timer1_ = nullptr;
     QMenu* zeichnungsMenue_ = nullptr;
     QAction* beimLadenEinpassen_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    std::optional<QPoint> zeiger_; // where the pointer rests over the drawing, no button held
 };
 
 } // namespace wyk

@@ -2,6 +2,7 @@
 
 #include "export/vorschau.h"
 #include "platform/dateiname.h"
+#include "platform/numbers.h"
 #include "view/ansichten.h"
 #include "view/projection.h"
 #include "view/renderer.h"
@@ -57,6 +58,7 @@ struct Befehlszeile {
         parser.addOptions(
             {off, web, png, bild, drehung, neigung, zoom, punkte, ohneLinien, ohneAchsen, groesse});
         parser.addOptions({einpassen, dichte, vorschau, vorschauGroesse, seite, bilder, dauer});
+        parser.addOptions({markePunkt, markeLinie, messen});
         parser.addPositionalArgument(QStringLiteral("MODELL"),
                                      QStringLiteral("Die WYK-Modelldatei."),
                                      QStringLiteral("[MODELL]"));
@@ -127,10 +129,19 @@ struct Befehlszeile {
                                        "bis 10000 (sonst 100), auf Hundertstelsekunden gerundet.",
                                        "MS");
 
+    QCommandLineOption markePunkt = mitWert(
+        "mark-point", "Markiert den Punkt N wie die Wahl seiner Zeile im Debug-Fenster.", "N");
+    QCommandLineOption markeLinie = mitWert(
+        "mark-move", "Markiert die Linie N wie die Wahl seiner Zeile im Debug-Fenster.", "N");
+    QCommandLineOption messen =
+        mitWert("measure-to",
+                "Misst vom Punkt aus --mark-point zum Punkt N: beide tragen die Markierung.", "N");
+
     // The options that only a picture export takes.
-    std::array<const QCommandLineOption*, 12> ansicht() const {
-        return {&drehung, &neigung,   &zoom,  &punkte, &ohneLinien, &ohneAchsen,
-                &groesse, &einpassen, &dichte, &seite, &bilder, &dauer};
+    std::array<const QCommandLineOption*, 15> ansicht() const {
+        return {&drehung,    &neigung, &zoom,       &punkte,     &ohneLinien,
+                &ohneAchsen, &groesse, &einpassen,  &dichte,     &seite,
+                &bilder,     &dauer,   &markePunkt, &markeLinie, &messen};
     }
 };
 
@@ -186,6 +197,12 @@ std::optional<int> zoomAus(const QString& text) {
 
 bool imBereich(int wert, int kleinster, int groesster) {
     return wert >= kleinster && wert <= groesster;
+}
+
+std::optional<int> nummerAus(const QString& text) {
+    bool ok = false;
+    const int nummer = text.toInt(&ok);
+    return ok && imBereich(nummer, 1, kTabellenGrenze) ? std::optional(nummer) : std::nullopt;
 }
 
 std::optional<int> vorschauAus(const QString& text) {
@@ -280,9 +297,26 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
         falsch << QStringLiteral("--frames und --frame-time gelten nur für eine GIF-Animation "
                                  "(--export-picture DATEI.gif).");
     }
+    std::optional<int> markePunkt;
+    std::optional<int> markeLinie;
+    std::optional<int> messen;
+    const QString nummer =
+        QStringLiteral("erlaubt ist eine ganze Zahl von 1 bis %1.").arg(kTabellenGrenze);
+    lesen(p, zeile.markePunkt, nummerAus, markePunkt, nummer, falsch);
+    lesen(p, zeile.markeLinie, nummerAus, markeLinie, nummer, falsch);
+    lesen(p, zeile.messen, nummerAus, messen, nummer, falsch);
+    if (p.isSet(zeile.messen) && !p.isSet(zeile.markePunkt)) {
+        falsch << QStringLiteral("--measure-to misst vom Punkt aus --mark-point und geht nur "
+                                 "zusammen mit ihm.");
+    } else if (messen && messen == markePunkt) {
+        falsch << QStringLiteral("--measure-to braucht einen anderen Punkt als --mark-point.");
+    }
     if (!falsch.isEmpty()) {
         return fehler(falsch.join(QLatin1Char('\n')));
     }
+    a.debugpkt = markePunkt.value_or(0);
+    a.messpkt = messen.value_or(0);
+    a.debuglinie = markeLinie.value_or(0);
     if (seite) {
         a.drehung = (*seite)->drehung;
         a.neigung = (*seite)->neigung;
@@ -407,13 +441,34 @@ struct RoheZeile {
 
 } // namespace
 
+// What follows every message about a wrong call.
+QString mitHinweis(const QString& fehler) {
+    return fehler + QStringLiteral("\n„wyk-viewer --help“ zeigt die möglichen Aufrufe.");
+}
+
 Plan planAus(const QStringList& arguments) {
     Befehlszeile zeile;
     Plan plan = zeile.parser.parse(arguments) ? gelesen(zeile) : leseFehler(zeile.parser);
     if (plan.modus == Modus::Fehler) {
-        plan.fehler += QStringLiteral("\n„wyk-viewer --help“ zeigt die möglichen Aufrufe.");
+        plan.fehler = mitHinweis(plan.fehler);
     }
     return plan;
+}
+
+QString markenFehler(const Ansicht& ansicht, const Modell& m) {
+    const std::tuple<int, const char*, int, const char*> marken[] = {
+        {ansicht.debugpkt, "mark-point", m.anzpkt, "Punkte"},
+        {ansicht.messpkt, "measure-to", m.anzpkt, "Punkte"},
+        {ansicht.debuglinie, "mark-move", m.anzlin, "Linien"}};
+    for (const auto& [nummer, option, anzahl, was] : marken) {
+        if (nummer > anzahl) {
+            return mitHinweis(
+                QStringLiteral("Das Modell „%1“ hat %2 %3: --%4 %5 gibt es darin nicht.")
+                    .arg(m.datname, Str(anzahl), QLatin1String(was), QLatin1String(option),
+                         Str(nummer)));
+        }
+    }
+    return {};
 }
 
 bool eigeneOptionGenannt(int argc, char** argv) {

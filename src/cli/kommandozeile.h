@@ -26,6 +26,9 @@ struct Ansicht {
     bool einpassen = false;             // zoom and origin that show the whole model
     Umlauf umlauf;                      // of a GIF: pictures and their time
     double dichte = 1.0;                // device pixels per pixel (--scale), 1 to 4
+    int debugpkt = 0;                   // --mark-point: the marked point, 0 for none
+    int messpkt = 0;                    // --measure-to: measured from debugpkt, 0 for none
+    int debuglinie = 0;                 // --mark-move: the marked move, 0 for none
 };
 
 // The command line turned into what to do.
@@ -42,6 +45,11 @@ struct Plan {
 // Reads a command line whose first element is the program and from which Qt has already
 // removed its own options (QCoreApplication::arguments()).
 [[nodiscard]] Plan planAus(const QStringList& arguments);
+
+// The marks of a picture export against the loaded model: a German message naming the first
+// mark whose point or move the model does not hold, as planAus writes its messages; empty when
+// the model holds them all.
+[[nodiscard]] QString markenFehler(const Ansicht& ansicht, const Modell& m);
 
 // True when the raw command line, Qt's options still in it, names one of the program's own
 // options: all of them lead to a run without windows (an export, help or version, or an

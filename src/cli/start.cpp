@@ -61,6 +61,9 @@ Outcome bildExport(Module1& m, const Ansicht& ansicht, const QString& ziel) {
     m.rotwinkel[1] = ansicht.neigung.value_or(m.rotwinkel[1]);
     m.zoomfaktor = ansicht.zoom.value_or(m.zoomfaktor);
     m.anzeige = ansicht.anzeige;
+    m.debugpkt = ansicht.debugpkt;
+    m.messpkt = ansicht.messpkt;
+    m.debuglinie = ansicht.debuglinie;
     rotation2(m);
     // A turning picture is fitted once, for all its pictures.
     const int bilder = alsUmlauf(ziel) ? ansicht.umlauf.bilder : 1;
@@ -92,6 +95,10 @@ int exportAusfuehren(const Plan& plan) {
     const auto m = std::make_unique<Module1>();
     const bool vorschau = plan.art == Exportart::Vorschau;
     Outcome ergebnis = ladeDatei(*m, plan.modell, vorschau ? kVorschauHoechstens : -1);
+    if (const QString falsch = markenFehler(plan.ansicht, *m);
+        ergebnis.isDone() && !falsch.isEmpty()) {
+        return fehlerMelden(kFalscherAufruf, falsch);
+    }
     if (ergebnis.isDone()) {
         ergebnis = exportieren(*m, plan);
     }

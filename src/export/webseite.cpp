@@ -7,6 +7,7 @@
 #include "view/palette.h"
 #include "view/projection.h"
 #include "view/renderer.h"
+#include "view/zeigen.h"
 
 #include <QColor>
 #include <QFile>
@@ -52,9 +53,9 @@ int zeilenLinie(const Module1& m) {
     return std::clamp(std::max(m.anzlin, m.debuglinie), 0, kTabellenGrenze);
 }
 
-// The point rows the scene reads: the model's, the highlighted one and every move's target.
+// The point rows the scene reads: the model's, the highlighted ones and every move's target.
 int zeilenPunkt(const Module1& m) {
-    int letzte = std::max(m.anzpkt, m.debugpkt);
+    int letzte = std::max({m.anzpkt, m.debugpkt, m.messpkt});
     for (int l = 1; l <= zeilenLinie(m); ++l) {
         if (imTabellenbereich(m.linie[l][1])) {
             letzte = std::max(letzte, m.linie[l][1]);
@@ -122,11 +123,15 @@ QString seitenDaten() {
 //   clipSegment               clipSegment (view/raster.cpp)
 //   fillRect, fillDisc (its disc rows), drawLine, plot
 //                             Raster::fillRect, fillDisc, drawLine, plot (view/raster.cpp)
-//   scheibe, strecke, linien, linienMarke, achsen, zeichnen
+//   scheibe, strecke, linien, linienMarke, markiertePunkte, achsen, zeichnen
 //                             the same in view/renderer.cpp (zeichnen: szeneZeichnen)
 //   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen,
 //   andereBewegung            the same in view/interaction.cpp (ziehenUm: its drag rule in
 //                             mausZiehen, drehen and schieben)
+//   Str, strGerundet          Str(double), StrGerundet (platform/numbers.cpp)
+//   trefferBei, klicken, messungBeenden, punktText, linienText, messText, trefferText,
+//   markenText, linienAnfang, punktAbstand, gezeichneteStrecken, abstandZurStrecke
+//                             the same in view/zeigen.cpp
 //   einpassen (dazu, passend, mitte), seiteZeigen
 //                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen
 //                             and the keys of ansichtTaste (view/ansichten.cpp)
@@ -149,6 +154,7 @@ QString daten(const Module1& m) {
         {"anzpkt", Str(m.anzpkt)},
         {"anzlin", Str(m.anzlin)},
         {"debugpkt", Str(m.debugpkt)},
+        {"messpkt", Str(m.messpkt)},
         {"debuglinie", Str(m.debuglinie)},
         {"punkt", punktDaten(m)},
         {"linie", linienDaten(m)},
@@ -168,6 +174,11 @@ QString daten(const Module1& m) {
         {"achse", zahl(kAchsenLaenge)},
         {"seitenTasten", seitenDaten()},
         {"einpassTaste", QStringLiteral("\"%1\"").arg(QLatin1Char(kEinpassTaste))},
+        {"punktReichweite", zahl(kPunktReichweite)},
+        {"linienReichweite", zahl(kLinienReichweite)},
+        {"messStellen", Str(kMessStellen)},
+        {"klickWeg", Str(kKlickWeg)},
+        {"langesTippen", Str(kLangesTippen)},
     };
     QStringList paare;
     for (const auto& [name, wert] : felder) {

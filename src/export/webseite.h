@@ -12,7 +12,8 @@ namespace wyk {
 // points, moves, label pixels and the renderer's and drag rule's constants are embedded as
 // JSON holding numbers only; the script and style come from the application's resources;
 // without them the result is empty. The page loads nothing else. It also works by keyboard
-// and touch, and shrinks the drawing in proportion on a window narrower than it.
+// and touch, names what the pointer rests on, picks and measures as the main window does, and
+// shrinks the drawing in proportion on a window narrower than it.
 [[nodiscard]] QByteArray webSeite(const Module1& m);
 
 } // namespace wyk

@@ -56,6 +56,8 @@
         radRest: 0,
     };
     let basis = basisBei(0);
+    // The marked point, the point measured to from it and the marked move; 0 for none.
+    const marke = { pkt: daten.debugpkt, mess: daten.messpkt, linie: daten.debuglinie };
 
     // The one conversion from a real to an Integer: truncation, saturating, NaN gives 0.
     function toInteger(v) {
@@ -261,13 +263,20 @@
     }
 
     function linienMarke() {
-        const d = daten.debuglinie;
+        const d = marke.linie;
         if (d <= GRENZE) {
             farbe = GRUEN;
             pen = daten.markeStift;
             strecke(d >= 2 ? linie[2 * (d - 1)] : 0, linie[2 * d]);
             pen = 1;
         }
+    }
+
+    function markiertePunkte() {
+        if (marke.pkt <= 0 || marke.pkt > GRENZE) {
+            return [];
+        }
+        return marke.mess > 0 && marke.mess <= GRENZE ? [marke.pkt, marke.mess] : [marke.pkt];
     }
 
     function achsen() {
@@ -296,14 +305,14 @@
                 scheibe(p, daten.punktScheibe);
             }
         }
-        if (daten.debugpkt > 0 && daten.debugpkt <= GRENZE) {
-            farbe = GRUEN;
-            scheibe(daten.debugpkt, daten.markeScheibe);
+        farbe = GRUEN;
+        for (const p of markiertePunkte()) {
+            scheibe(p, daten.markeScheibe);
         }
         if (schalter.linien.checked) {
             linien();
         }
-        if (daten.debuglinie > 0) {
+        if (marke.linie > 0) {
             linienMarke();
         }
         if (schalter.achsen.checked) {
@@ -320,6 +329,7 @@
             requestAnimationFrame(() => {
                 angefordert = false;
                 zeichnen();
+                statusZeigen();
             });
         }
     }
@@ -533,6 +543,247 @@
         },
         { passive: false },
     );
+
+    // The shortest text that reads back as the same number, fixed or with an exponent of at
+    // least two digits, whichever is shorter (fixed on a tie), as the program's tables write it.
+    function Str(v) {
+        if (!Number.isFinite(v)) {
+            return Number.isNaN(v) ? "nan" : v < 0 ? "-inf" : "inf";
+        }
+        if (v === 0) {
+            return Object.is(v, -0) ? "-0" : "0";
+        }
+        const [mantisse, hoch] = Math.abs(v).toExponential().split("e");
+        const ziffern = mantisse.replace(".", "");
+        const e = Number(hoch);
+        const wissenschaftlich = ziffern[0] + (ziffern.length > 1 ? "." + ziffern.slice(1) : "") +
+            "e" + (e < 0 ? "-" : "+") + String(Math.abs(e)).padStart(2, "0");
+        let fest;
+        if (e < 0) {
+            fest = "0." + "0".repeat(-e - 1) + ziffern;
+        } else if (ziffern.length <= e + 1) {
+            fest = ziffern + "0".repeat(e + 1 - ziffern.length);
+        } else {
+            fest = ziffern.slice(0, e + 1) + "." + ziffern.slice(e + 1);
+        }
+        return (v < 0 ? "-" : "") + (wissenschaftlich.length < fest.length ? wissenschaftlich : fest);
+    }
+
+    // At most stellen decimals, half away from zero, no trailing zeros.
+    function strGerundet(v, stellen) {
+        const teiler = 10 ** stellen;
+        const skaliert = Math.round(Math.abs(v) * teiler);
+        if (!(skaliert < 9007199254740992)) {
+            return Str(v);
+        }
+        const zahl = BigInt(skaliert);
+        let text = String(zahl / BigInt(teiler));
+        const rest = zahl % BigInt(teiler);
+        if (rest !== 0n) {
+            text += "." + String(rest).padStart(stellen, "0").replace(/0+$/, "");
+        }
+        return v < 0 && zahl !== 0n ? "-" + text : text;
+    }
+
+    const zeile = (p) => p >= 0 && p <= GRENZE;
+    const linienAnfang = (l) => (l >= 2 ? linie[2 * (l - 1)] : 0);
+
+    // The moves drawn as segments, [move, start, end]: with Linien those of a colour, and the
+    // marked move.
+    function gezeichneteStrecken() {
+        const strecken = [];
+        for (let l = 1; schalter.linien.checked && l <= daten.anzlin && l <= GRENZE; ++l) {
+            if (linie[2 * l + 1] !== 0) {
+                strecken.push([l, linienAnfang(l), linie[2 * l]]);
+            }
+        }
+        if (marke.linie > 0 && marke.linie <= GRENZE) {
+            strecken.push([marke.linie, linienAnfang(marke.linie), linie[2 * marke.linie]]);
+        }
+        return strecken;
+    }
+
+    function abstandZurStrecke(x, y, ax, ay, bx, by) {
+        const dx = bx - ax;
+        const dy = by - ay;
+        const laenge = dx * dx + dy * dy;
+        let t = laenge > 0 ? ((x - ax) * dx + (y - ay) * dy) / laenge : 0;
+        t = t < 0 ? 0 : t > 1 ? 1 : t;
+        const ex = ax + t * dx - x;
+        const ey = ay + t * dy - y;
+        return ex * ex + ey * ey;
+    }
+
+    // What the pointer at (x, y) shows: { art: "punkt" | "linie" | null, nummer }.
+    function trefferBei(x, y) {
+        projektion();
+        const strecken = gezeichneteStrecken();
+        let naechster = { art: null, nummer: 0 };
+        let bester = daten.punktReichweite * daten.punktReichweite;
+        const pruefen = (p) => {
+            if (!zeile(p)) {
+                return;
+            }
+            const lx = px[p] + z.origx;
+            const ly = py[p] + z.origy;
+            const d = (lx - x) * (lx - x) + (ly - y) * (ly - y);
+            if (!(Number.isFinite(lx) && Number.isFinite(ly)) || d > bester) {
+                return;
+            }
+            if (d < bester || naechster.art === null || p < naechster.nummer) {
+                naechster = { art: "punkt", nummer: p };
+                bester = d;
+            }
+        };
+        for (let p = 1; schalter.punkte.checked && p <= daten.anzpkt && p <= GRENZE; ++p) {
+            pruefen(p);
+        }
+        markiertePunkte().forEach(pruefen);
+        for (const [, a, b] of strecken) {
+            pruefen(a);
+            pruefen(b);
+        }
+        if (naechster.art !== null) {
+            return naechster;
+        }
+        const reichweite = daten.linienReichweite * daten.linienReichweite;
+        for (const [l, a, b] of strecken) {
+            if (!zeile(a) || !zeile(b) || l <= naechster.nummer) {
+                continue;
+            }
+            const [ax, ay, bx, by] = [px[a] + z.origx, py[a] + z.origy, px[b] + z.origx, py[b] + z.origy];
+            const endlich = [ax, ay, bx, by].every(Number.isFinite);
+            if (endlich && abstandZurStrecke(x, y, ax, ay, bx, by) <= reichweite) {
+                naechster = { art: "linie", nummer: l };
+            }
+        }
+        return naechster;
+    }
+
+    const koordinate = (p, k) => punkt[3 * p + k];
+
+    function punktAbstand(a, b) {
+        const dx = koordinate(b, 0) - koordinate(a, 0);
+        const dy = koordinate(b, 1) - koordinate(a, 1);
+        const dz = koordinate(b, 2) - koordinate(a, 2);
+        return Math.sqrt(dx * dx + dy * dy + dz * dz);
+    }
+
+    const laenge = (v) => strGerundet(v, daten.messStellen);
+
+    function punktText(p) {
+        const [x, y, w] = [0, 1, 2].map((k) => Str(koordinate(p, k)));
+        return `Punkt ${p}: x ${x}, y ${y}, z ${w}`;
+    }
+
+    function linienText(l) {
+        const [a, b] = [linienAnfang(l), linie[2 * l]];
+        const lang = zeile(a) && zeile(b) ? punktAbstand(a, b) : NaN;
+        return `Linie ${l}: Punkt ${a} – Punkt ${b}, Farbe ${linie[2 * l + 1]}, Länge ${laenge(lang)}`;
+    }
+
+    function messText(a, b) {
+        const d = [0, 1, 2].map((k) => laenge(koordinate(b, k) - koordinate(a, k)));
+        const weit = laenge(punktAbstand(a, b));
+        return `Punkt ${a} → Punkt ${b}: Abstand ${weit}, Δx ${d[0]}, Δy ${d[1]}, Δz ${d[2]}`;
+    }
+
+    function trefferText(t) {
+        return t.art === "punkt" ? punktText(t.nummer) : t.art === "linie" ? linienText(t.nummer) : "";
+    }
+
+    function markenText() {
+        const punkte = markiertePunkte();
+        return punkte.length === 2 ? messText(punkte[0], punkte[1]) : "";
+    }
+
+    // A click at (x, y) picks what lies there; with messen and a point marked, a click on
+    // another point measures to it. Tells whether a mark changed.
+    function klicken(x, y, messen) {
+        const t = trefferBei(x, y);
+        const vorher = [marke.pkt, marke.mess, marke.linie].join();
+        if (t.art === "punkt" && t.nummer !== 0) {
+            if (messen && marke.pkt > 0 && marke.pkt !== t.nummer) {
+                marke.mess = t.nummer;
+            } else {
+                [marke.pkt, marke.mess] = [t.nummer, 0];
+            }
+        } else if (t.art === "linie") {
+            [marke.linie, marke.mess] = [t.nummer, 0];
+        } else if (t.art === null) {
+            [marke.pkt, marke.mess, marke.linie] = [0, 0, 0];
+        }
+        return vorher !== [marke.pkt, marke.mess, marke.linie].join();
+    }
+
+    function messungBeenden() {
+        const war = marke.mess !== 0;
+        marke.mess = 0;
+        return war;
+    }
+
+    // The status line: the measurement that stands, else what lies under the resting pointer.
+    // Written only when it changes, so that a screen reader announces each text once.
+    let ruht = null;
+    function statusZeigen() {
+        const text = markenText() || (ruht === null ? "" : trefferText(trefferBei(...ruht)));
+        if (feld("status").textContent !== text) {
+            feld("status").textContent = text;
+        }
+    }
+
+    // A press that has not yet moved the click distance, with its place and time.
+    let klick = null;
+    function zeigenRunter(e) {
+        ruht = null;
+        const allein = e.button === 0 && e.isPrimary;
+        klick = allein ? { ort: position(e), x: e.clientX, y: e.clientY, zeit: e.timeStamp } : null;
+    }
+
+    function zeigenBewegt(e) {
+        const weit = (k) => Math.abs(e.clientX - k.x) + Math.abs(e.clientY - k.y) >= daten.klickWeg;
+        if (klick !== null && weit(klick)) {
+            klick = null;
+        }
+        if (e.buttons === 0 && e.pointerType === "mouse") {
+            ruht = position(e);
+            statusZeigen();
+        }
+    }
+
+    // A click or tap picks; Shift, or a long tap, measures.
+    function zeigenLos(e) {
+        if (klick === null || e.button !== 0) {
+            return;
+        }
+        const lang = e.pointerType === "touch" && e.timeStamp - klick.zeit >= daten.langesTippen;
+        const ort = klick.ort;
+        klick = null;
+        ruht = ort; // a finger's place too, so that a tap names what it picked
+        if (klicken(...ort, e.shiftKey || lang)) {
+            anfordern();
+        }
+        statusZeigen();
+    }
+
+    canvas.addEventListener("pointerdown", zeigenRunter);
+    canvas.addEventListener("pointermove", zeigenBewegt);
+    canvas.addEventListener("pointerup", zeigenLos);
+    canvas.addEventListener("pointercancel", () => (klick = null));
+    // A finger leaves with every lift; its tap's text stays until the next press.
+    canvas.addEventListener("pointerleave", (e) => {
+        if (e.pointerType !== "touch") {
+            ruht = null;
+            statusZeigen();
+        }
+    });
+    canvas.addEventListener("keydown", (e) => {
+        if (e.key === "Escape" && messungBeenden()) {
+            e.preventDefault();
+            anfordern();
+            statusZeigen();
+        }
+    });
 
     const tasten = {
         ArrowLeft: () => ziehenUm(-SCHRITT, 0),

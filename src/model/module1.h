@@ -61,6 +61,8 @@ struct Module1 : Modell {
     std::array<double, 4> rotwinkel{};
     int zoomfaktor = 10;
     int debugpkt = 0;
+    // The second point of a measurement from debugpkt; it carries the same mark. 0 = none.
+    int messpkt = 0;
     int debuglinie = 0;
     Anzeige anzeige; // the main window's check boxes: written by them, read by every drawing
     bool htmlsave = false;

@@ -228,6 +228,7 @@ Outcome nachDemLaden(Module1& m, Outcome outcome) {
             m.fenster.debugSchliessen();
         }
         m.debugpkt = 0;
+        m.messpkt = 0;
         m.debuglinie = 0;
     }
     return outcome;
@@ -274,6 +275,9 @@ Outcome modellSchuetzen(const Modell& m, const QString& ziel) {
 void markenPruefen(Module1& m) {
     if (m.debugpkt > m.anzpkt) {
         m.debugpkt = 0;
+    }
+    if (m.debugpkt == 0 || m.messpkt > m.anzpkt) {
+        m.messpkt = 0;
     }
     if (m.debuglinie > m.anzlin) {
         m.debuglinie = 0;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -126,6 +127,25 @@ QString Str(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString StrGerundet(double value, int stellen) {
+    const auto teiler = static_cast<std::int64_t>(std::pow(10.0, stellen));
+    const double skaliert = std::round(std::fabs(value) * static_cast<double>(teiler));
+    // Below 2^53 every whole number is exact in a double.
+    if (!(skaliert < 9007199254740992.0)) {
+        return Str(value);
+    }
+    const auto zahl = static_cast<std::int64_t>(skaliert);
+    QString text = QString::number(zahl / teiler);
+    if (const std::int64_t rest = zahl % teiler; rest != 0) {
+        QString nachkomma = QString::number(rest).rightJustified(stellen, QLatin1Char('0'));
+        while (nachkomma.endsWith(QLatin1Char('0'))) {
+            nachkomma.chop(1);
+        }
+        text += QLatin1Char('.') + nachkomma;
+    }
+    return value < 0 && zahl != 0 ? QLatin1Char('-') + text : text;
 }
 
 } // namespace wyk

@@ -22,4 +22,10 @@ namespace wyk {
 // whatever the locale: 10.0 gives "10", 0.5 gives "0.5", 1e21 gives "1e+21".
 [[nodiscard]] QString Str(double value);
 
+// A measured length as the status texts show it: rounded to stellen decimals (0 to 9), half
+// away from zero, trailing zeros and a bare point dropped, "." as the decimal point: 4.12310
+// gives "4.1231", 2.50004 gives "2.5", -0.00001 gives "0". Values too large for that many
+// exact decimals, infinity and NaN are written as Str(double) writes them.
+[[nodiscard]] QString StrGerundet(double value, int stellen);
+
 } // namespace wyk

@@ -185,6 +185,17 @@ std::vector<QPoint> beschriftungsPunkte(QChar text, double dichte) {
     }
 }
 
+std::vector<int> markiertePunkte(const Module1& m) {
+    std::vector<int> punkte;
+    if (m.debugpkt > 0 && m.debugpkt <= kTabellenGrenze) {
+        punkte.push_back(m.debugpkt);
+        if (m.messpkt > 0 && m.messpkt <= kTabellenGrenze) {
+            punkte.push_back(m.messpkt);
+        }
+    }
+    return punkte;
+}
+
 int geraeteLaenge(int laenge, double dichte) {
     return dichte == 1.0 ? laenge : std::max(1, static_cast<int>(std::lround(laenge * dichte)));
 }
@@ -206,11 +217,11 @@ void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige) {
     if (anzeige.punkte) {
         punkte(r, proj, m);
     }
-    if (m.debugpkt > 0 && m.debugpkt <= kTabellenGrenze) {
-        r.setColor(kGruen);
-        scheibe(r, proj, m, m.debugpkt, kMarkeScheibe);
-        r.setColor(kWeiss);
+    r.setColor(kGruen);
+    for (const int p : markiertePunkte(m)) {
+        scheibe(r, proj, m, p, kMarkeScheibe);
     }
+    r.setColor(kWeiss);
     if (anzeige.linien) {
         linien(r, proj, m);
     }

@@ -23,16 +23,20 @@ constexpr double kAchsenLaenge = 100.0;
 constexpr double kWeitDraussen = 1e9;
 
 // Draws the whole scene into the breite x hoehe area of zebild, at its density (the
-// geraeteGroesse area of device pixels): background, points, the point highlight, the
-// segments of the pen path, the move highlight and the axes, in that order, then shows zebild
-// on the canvas. zebild grows when that area does not fit and carries the density as its
-// device pixel ratio. Does nothing before init has created zebild.
+// geraeteGroesse area of device pixels): background, points, the point highlights
+// (markiertePunkte), the segments of the pen path, the move highlight and the axes, in that
+// order, then shows zebild on the canvas. zebild grows when that area does not fit and carries
+// the density as its device pixel ratio. Does nothing before init has created zebild.
 void zeichnen(Module1& m);
 
 // Draws the scene as zeichnen does, onto any surface in device pixels: the area painted black,
 // then what the switches and the debug selection ask for. Points and ends whose screen
 // position is not finite are left out.
 void szeneZeichnen(Zeichenflaeche& r, const Module1& m, Anzeige anzeige);
+
+// The points that carry the point mark: debugpkt, and with it messpkt, where each is a row of
+// the tables.
+[[nodiscard]] std::vector<int> markiertePunkte(const Module1& m);
 
 // The pixels an axis label (x, y or z; nothing for any other character) lights, relative to
 // the left end of its baseline: the letter as DejaVu Sans, Debian's default font, draws it at

@@ -73,6 +73,30 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
             EXPECT_EQ(bild(), exportiert({"--view", name, "--fit"}));
         }
+        // Clicks on a point, with Shift on another, on a move's middle show what the marking
+        // options export; the status line names them.
+        QTest::keyClick(canvas(), Qt::Key_Home);
+        QTest::keyClick(canvas(), Qt::Key_F);
+        const QStringList start{"--fit"};
+        const std::tuple<QPoint, Qt::KeyboardModifier, QStringList, const char*> klicks[] = {
+            {ort(7), Qt::NoModifier, {"--mark-point", "7"}, "Punkt 7: x 10, y 8, z 6"},
+            {ort(9),
+             Qt::ShiftModifier,
+             {"--mark-point", "7", "--measure-to", "9"},
+             "Punkt 7 → Punkt 9: Abstand 11.4891, Δx -10, Δy -4, Δz 4"},
+            {(ort(9) + ort(10)) / 2,
+             Qt::NoModifier,
+             {"--mark-move", "12", "--mark-point", "7"},
+             "Linie 12: Punkt 9 – Punkt 10, Farbe 12, Länge 10"}};
+        for (const auto& [wo, mods, marken, text] : klicks) {
+            SCOPED_TRACE(marken.join(' ').toStdString());
+            ASSERT_TRUE(canvas()->rect().contains(wo));
+            QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
+            EXPECT_EQ(bild(), exportiert(start + marken));
+            EXPECT_EQ(status(), QString::fromUtf8(text));
+        }
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(1, 1));
+        EXPECT_EQ(m().debugpkt + m().debuglinie, 0) << "a click on nothing";
         control("CBpunkte")->setFocus(); // anywhere but in the zoom field
         QTest::keySequence(control("CBpunkte"), QKeySequence::Copy);
         const QClipboard& ablage = *QApplication::clipboard();

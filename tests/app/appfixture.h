@@ -5,7 +5,9 @@
 #include "app/winhaupt.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
+#include "view/projection.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -58,6 +60,16 @@ protected:
     WINhaupt& haupt() const { return app->haupt(); }
     QWidget* canvas() const { return control("CAhaupt"); }
     QLineEdit* zoomFeld() const { return control<QLineEdit>("EFzoom"); }
+    // The canvas pixel nearest to where point p is drawn.
+    QPoint ort(int p) const {
+        const Bildlage b = bildlage(m().basis, m().punkt[p]);
+        return {qRound(b.x + m().origx), qRound(b.y + m().origy)};
+    }
+    // What the status line says to a screen reader.
+    QString status() const {
+        const auto* zugang = QAccessible::queryAccessibleInterface(control("SBstatus"));
+        return zugang->text(QAccessible::Name);
+    }
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);

@@ -34,6 +34,30 @@ protected:
         }
         return zeilen;
     }
+    // On the drawing: a click on a point ("P1"), a move's middle ("L2") or nothing ("leer"),
+    // the pointer resting ("über P2"), a drag ("Zug P3") or Escape.
+    void aufDerZeichnung(const QString& schritt) {
+        const QString punkt = schritt.section(' ', -1).section('+', -1);
+        const auto mods = schritt[0] == 'S' ? Qt::ShiftModifier : Qt::NoModifier;
+        const QPoint wo = punkt == "leer" ? QPoint(2, 2)
+                          : punkt.startsWith('L')
+                              ? (ort(1) + ort(m().linie[punkt.mid(1).toInt()][1])) / 2
+                              : ort(punkt.mid(1).toInt());
+        if (schritt == "Escape") { // in the main window
+            aktivieren(&haupt());
+            canvas()->setFocus();
+            QTest::keyClick(canvas(), Qt::Key_Escape);
+            aktivieren(app->debugFenster());
+        } else if (schritt.startsWith("über")) {
+            QTest::mouseMove(canvas(), wo);
+        } else if (schritt.startsWith("Zug")) {
+            QTest::mousePress(canvas(), Qt::LeftButton, {}, wo);
+            QTest::mouseMove(canvas(), wo + QPoint(30, 0));
+            QTest::mouseRelease(canvas(), Qt::LeftButton, {}, wo + QPoint(30, 0));
+        } else {
+            QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
+        }
+    }
     // One input: "rad" turns the wheel by an angle (a notch is 120), "pfeil" clicks the zoom
     // arrows at a height, "feld" pastes over the zoom field's text, "taste" and "feldtaste"
     // press a key on the drawing or in the field, "ziehen" drags from one point to another,
@@ -131,24 +155,35 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     // The marked point and pen move, and the redraws since the last look, counted afresh.
     const auto marken = [this] {
         const int neu = std::exchange(redraws, 0);
-        return QStringLiteral("%1 %2 %3").arg(m().debugpkt).arg(m().debuglinie).arg(neu);
+        QString pkt = Str(m().debugpkt);
+        if (m().messpkt != 0) {
+            pkt += "→" + Str(m().messpkt);
+        }
+        return QStringLiteral("%1 %2 %3").arg(pkt).arg(m().debuglinie).arg(neu);
     };
     EXPECT_EQ(marken(), "0 0 1") << "nothing marked, the load drawn";
     aktivieren(fenster);
-    // A key on a table that took the focus by Tab or a click on a cell ("row column"), then the
-    // marked point and pen move and the redraws. The menu's commands work from here too.
+    // A key on a table that took the focus by Tab or a click on a cell ("row column"), or on
+    // the drawing ("Z"); then the marked point and pen move and the redraws. The menu's
+    // commands work from here too.
     const std::tuple<const char*, QString, const char*> schritte[] = {
         {"LBpunkte", "Space", "1 0 1"},  {"LBpunkte", "End", "3 0 1"},
         {"LBpunkte", "Up", "2 0 1"},     {"LBpunkte", "PgDown", "3 0 1"},
         {"LBpunkte", "Home", "1 0 1"},   {"LBlinien", "Return", "1 1 1"},
         {"LBlinien", "PgDown", "1 4 1"}, {"LBlinien", "PgUp", "1 1 1"},
         {"LBpunkte", "2 0", "3 1 1"},    {"LBlinien", "3 2", "3 4 1"},
-        {"LBpunkte", "Ctrl+S", "3 4 1"}};
+        {"LBpunkte", "Ctrl+S", "3 4 1"}, {"Z", "P1", "1 4 1"},
+        {"Z", "Shift+P3", "1→3 4 1"},    {"Z", "Escape", "1 4 1"},
+        {"LBpunkte", "Down", "2 4 1"},   {"LBpunkte", "Shift+Return", "1→2 4 1"},
+        {"Z", "über P2", "1→2 4 0"},     {"Z", "L2", "1 2 1"},
+        {"Z", "Zug P3", "1 2 1"},        {"Z", "leer", "0 0 1"}};
     for (const auto& [name, schritt, erwartet] : schritte) {
         SCOPED_TRACE(name + (' ' + schritt.toStdString()));
-        QTableView* view = tabelle(name);
+        QTableView* view = name[0] == 'Z' ? nullptr : tabelle(name);
         const QStringList zelle = schritt.split(' ');
-        if (zelle.size() == 2) { // a click in the cell's middle
+        if (view == nullptr) {
+            aufDerZeichnung(schritt);
+        } else if (zelle.size() == 2) { // a click in the cell's middle
             const QModelIndex index = view->model()->index(zelle[0].toInt(), zelle[1].toInt());
             const QPoint mitte = view->visualRect(index).center();
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, mitte);
@@ -157,6 +192,9 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
             QTest::keySequence(view, QKeySequence(schritt));
         }
         EXPECT_EQ(marken(), erwartet) << "the marked point and pen move, the redraws";
+        const auto zeile = tabelle("LBpunkte")->selectionModel()->selectedRows();
+        EXPECT_EQ(zeile.isEmpty() ? 0 : zeile.constFirst().row() + 1, m().debugpkt)
+            << "the marked point's row is the selected one";
     }
     EXPECT_EQ(dialogs->proposed, QStringList{"bild"});
     tabelle("LBpunkte")->setFocus(Qt::TabFocusReason);

@@ -76,6 +76,8 @@ beide missing-folder 1 "„/fehlt/b.off“ konnte nicht geschrieben werden: $feh
 beide long-name 1 "der Name ist zu lang" --export-off "$(printf 'n%.0s' {1..256})" "$model"
 beide wrong-zoom 2 "„0“ von --zoom" --export-picture b.png --zoom 0 "$model"
 beide no-model 2 "Es fehlt die Modelldatei." --export-off b.off
+beide mark-move 2 "hat 22 Linien: --mark-move 23" --export-picture b.svg --mark-move 23 \
+    "$examples/haus.wyk"
 # These two take the GUI application, on Qt's offscreen platform where there is no screen.
 einmal unknown-option 2 "Unbekannte Option „--bunt“" --bunt "$model"
 einmal windows 1 "Es ist kein Bildschirm da" "$model"

@@ -26,7 +26,7 @@ inline QByteArray klasse(const QString& name) {
 }
 
 // Views of the examples drawn by the exports: the model, the angles, zoom, size, origin,
-// check boxes and debug marks.
+// check boxes and debug marks, the point measured to last.
 struct Ansicht {
     const char* modell;
     double neigung, drehung;
@@ -34,15 +34,16 @@ struct Ansicht {
     Anzeige anzeige;
     int debugpkt, debuglinie;
     double dichte = 1; // for the pictures; the page draws at the screen's pixels
+    int messpkt = 0;
 };
 
 inline const Ansicht kAnsichten[] = {
     {"haus", kStartNeigung, kStartDrehung, 10, 400, 400, 200, 200, {}, 0, 0},
     {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0, 2},
-    {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5, 1.5},
+    {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5, 1.5, 9},
     {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},
     // cut by every edge: lines run out, discs reach in, the origin sits at the corner
-    {"farben", 0.7, -0.4, 37, 404, 400, 402, 2, {true, true, true}, 2, 3, 1.25},
+    {"farben", 0.7, -0.4, 37, 404, 400, 402, 2, {true, true, true}, 2, 3, 1.25, 1},
 };
 
 // The model with the view; its name needs escaping in every format.
@@ -55,6 +56,7 @@ inline void einrichten(Module1& m, const Ansicht& f) {
              m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
                                                     f.origx, f.origy, f.debugpkt, f.debuglinie);
     m.anzeige = f.anzeige;
+    m.messpkt = f.messpkt;
     rotation2(m);
 }
 

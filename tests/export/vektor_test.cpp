@@ -7,6 +7,7 @@
 #include "view/interaction.h"
 #include "view/palette.h"
 #include "view/projection.h"
+#include "view/zeigen.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -233,6 +234,16 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         mausRunter(m, 0, 0);
         mausZiehen(m, dx, dy, rotieren);
     };
+    // Point p's nearest pixel and move l's middle, written "P5" and "L7" in steps.
+    const auto ort = [](const Module1& m, int p) {
+        const Bildlage b = bildlage(m.basis, m.punkt[p]);
+        return QPoint(qRound(b.x + m.origx), qRound(b.y + m.origy));
+    };
+    const auto mitte = [&ort](const Module1& m, int l) {
+        return (ort(m, linienAnfang(m, l)) + ort(m, m.linie[l][1])) / 2;
+    };
+    QStringList texte; // the window's status line at each "status" step
+    const auto status = [&texte](const QString& t) { texte << "status polite " + t; };
     const std::vector<Fall> faelle = {
         {kAnsichten[0], 1024, false, R"([{"tasten": ["Tab", "ArrowLeft", "Home", "ArrowRight",
             "ArrowRight", "ArrowDown", "+", "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"]},
@@ -303,6 +314,23 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         // cut by every edge, turned to the right side
         {kAnsichten[4], 1024, false, R"([{"tasten": ["Tab", "3"]}])", "3",
          [](Module1& m, Anzeige&) { ASSERT_TRUE(ansichtTaste(m, Qt::Key_3, Qt::NoModifier)); }},
+        {kAnsichten[1], 1024, false,
+         R"([{"zeiger": "P5"}, {"status": 1}, {"maus": ["P5"]}, {"status": 1},
+            {"maus": ["P7"], "shift": true}, {"status": 1}, {"tasten": ["Escape"]},
+            {"status": 1}, {"maus": ["L7"]}, {"status": 1}])",
+         "Escape",
+         [&](Module1& m, Anzeige&) {
+             const QPoint p5 = ort(m, 5), p7 = ort(m, 7), l7 = mitte(m, 7);
+             status(trefferText(m, trefferBei(m, p5.x(), p5.y())));
+             klicken(m, p5.x(), p5.y(), false);
+             status(trefferText(m, trefferBei(m, p5.x(), p5.y())));
+             klicken(m, p7.x(), p7.y(), true);
+             status(markenText(m));
+             ASSERT_TRUE(messungBeenden(m));
+             status(trefferText(m, trefferBei(m, p7.x(), p7.y())));
+             klicken(m, l7.x(), l7.y(), false);
+             status(trefferText(m, trefferBei(m, l7.x(), l7.y())));
+         }},
     };
     // The canvas's size on screen, where the controls stand, and what the page did by itself.
     const QString lage = QStringLiteral(
@@ -315,9 +343,17 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     QJsonArray schritte;
     QList<QImage> vorbilder;
     QList<qsizetype> bilder; // where each case's canvas and keys stand in the results
+    QList<qsizetype> stati;  // where the live region's texts stand
     for (const auto& [a, schirm, messen, steps, genommen, desktop] : faelle) {
         Module1 m;
         einrichten(m, a);
+        QString orte = QString::fromUtf8(steps);
+        for (const QRegularExpressionMatch& t :
+             QRegularExpression("\"([PL])(\\d+)\"").globalMatch(orte)) {
+            const int n = t.captured(2).toInt();
+            const QPoint wo = t.captured(1) == "P" ? ort(m, n) : mitte(m, n);
+            orte.replace(t.captured(0), QStringLiteral("[%1, %2]").arg(wo.x()).arg(wo.y()));
+        }
         const QString seite = dir.path(QStringLiteral("seite%1.html").arg(vorbilder.size()));
         ASSERT_TRUE(schreibeBild(m, seite).isDone());
         schritte << QJsonObject{
@@ -325,7 +361,10 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
             {"breite", schirm},
             {"hoehe", 480},
             {"mobil", schirm < 500}};
-        for (const QJsonValue s : QJsonDocument::fromJson(steps).array()) {
+        for (const QJsonValue s : QJsonDocument::fromJson(orte.toUtf8()).array()) {
+            if (s.toObject().contains("status")) {
+                stati << schritte.size();
+            }
             schritte << s; // one "tasten" step in each case
         }
         bilder << schritte.size();
@@ -368,6 +407,11 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
                       .toJson())
             << a.modell;
     }
+    QStringList gelesen;
+    for (const qsizetype i : stati) {
+        gelesen << aus[i].toString();
+    }
+    EXPECT_EQ(gelesen.join('\n').toStdString(), texte.join('\n').toStdString());
     EXPECT_EQ(aus[aus.size() - 3].toString(), "de");
     QStringList namen;
     for (const QJsonValue knoten : aus[aus.size() - 2]["nodes"].toArray()) {
@@ -379,7 +423,8 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     const std::string alle = namen.join('\n').toStdString();
     EXPECT_EQ(namen.size(), 10) << alle;
     EXPECT_EQ(namen.filter(QRegularExpression(": $")).size(), 0) << alle;
-    EXPECT_EQ(namen.filter(QRegularExpression("^application: .*farben.*Pfeil")).size(), 1) << alle;
+    EXPECT_EQ(namen.filter(QRegularExpression("^application: .*wuerfel.*Pfeil.*Tippen")).size(), 1)
+        << alle;
     for (const QJsonValue url : aus.last().toArray()) { // the pages themselves, and nothing else
         EXPECT_TRUE(url.toString().startsWith("file://" + dir.path("seite")))
             << url.toString().toStdString();

@@ -58,6 +58,14 @@ TEST(Str, WritesIntegersAndShortestDoubles) {
     for (const auto& [value, expected] : cases) {
         EXPECT_EQ(Str(value), expected) << value;
     }
+    // Lengths: at most four decimals, half away from zero, no trailing zeros.
+    const std::pair<double, const char*> gerundet[] = {
+        {4.12310562, "4.1231"}, {2.50004, "2.5"},   {-0.00001, "0"}, {0.03125, "0.0313"},
+        {-1.23456, "-1.2346"},  {0.0001, "0.0001"}, {1e21, "1e+21"},
+    };
+    for (const auto& [value, expected] : gerundet) {
+        EXPECT_EQ(StrGerundet(value, 4), expected) << value;
+    }
     QLocale::setDefault(previous);
 }
 

@@ -3,10 +3,12 @@
 // the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
 // {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button,
 // or with "knopf": "middle" the middle one, pressed, moved, released; "shift": true holds
-// Shift), {"rad": [x, y, deltaY]}, {"finger": [[[x, y], ...], ...]} (touch
+// Shift), {"zeiger": [x, y]} (moved with no button), {"rad": [x, y, deltaY]},
+// {"finger": [[[x, y], ...], ...]} (touch
 // points per moment, a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression}
 // (its value), {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a
-// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp").
+// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"), {"status": 1}
+// (after the next frame, the live region's role, politeness and text).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -78,6 +80,7 @@ const schritte = {
         }
         await maus("mouseReleased", 0, knopf, shift)(s.maus.at(-1));
     },
+    zeiger: (s) => maus("mouseMoved", 0, "none")(s.zeiger),
     rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
     finger: async (s) => {
         let vorher = [];
@@ -95,6 +98,10 @@ const schritte = {
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
     js: (s) => js(s.js),
+    status: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() => {
+        const e = document.querySelector("[aria-live]");
+        fertig([e.role, e.ariaLive, e.textContent].join(" "));
+    })))`),
     cdp: (s) => senden(s.cdp),
     bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>
         fertig([document.getElementById("zeichnung").toDataURL(), genommen.join(" ")]))))`),
