@@ -27,6 +27,14 @@ QString groessen() {
         .arg(kGroessteZeichnung.height());
 }
 
+// The smallest --scale: one device pixel per pixel, as a screen of ratio 1 shows the picture.
+constexpr double kKleinsteDichte = 1.0;
+
+// The --scale values allowed, as the help and the messages name them.
+QString dichten() {
+    return QStringLiteral("%1 bis %2").arg(kKleinsteDichte).arg(kGroessteDichte);
+}
+
 // The preview sizes allowed, as the help and the messages name them.
 QString vorschauGroessen() {
     return QStringLiteral("%1 bis %2").arg(kKleinsteVorschau).arg(kGroessteVorschau);
@@ -100,9 +108,11 @@ struct Befehlszeile {
                "den übrigen Ansichtsoptionen (nicht mit --zoom).");
     QCommandLineOption dichte =
         mitWert("scale",
-                "Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R Gerätepixeln je "
-                "Bildpunkt es zeigt: ein Rasterbild mit R-mal so vielen Pixeln, SVG und PDF "
-                "R-mal so groß; 1 bis 4, auch mit Nachkommastellen (sonst 1).",
+                QStringLiteral("Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R "
+                               "Gerätepixeln je Bildpunkt es zeigt: ein Rasterbild mit R-mal so "
+                               "vielen Pixeln, SVG und PDF R-mal so groß; %1, auch mit "
+                               "Nachkommastellen (sonst 1).")
+                    .arg(dichten()),
                 "R");
     QCommandLineOption vorschau = mitWert("export-thumbnail",
                                           "Schreibt die Vorschau von MODELL für Dateimanager als "
@@ -175,7 +185,8 @@ std::optional<double> winkelAus(const QString& text) {
 std::optional<double> dichteAus(const QString& text) {
     bool ok = false;
     const double dichte = text.toDouble(&ok);
-    return ok && dichte >= 1.0 && dichte <= kGroessteDichte ? std::optional(dichte) : std::nullopt;
+    return ok && dichte >= kKleinsteDichte && dichte <= kGroessteDichte ? std::optional(dichte)
+                                                                          : std::nullopt;
 }
 
 std::optional<int> zoomAus(const QString& text) {
@@ -256,8 +267,8 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     lesen(p, zeile.groesse, groesseAus, groesse,
           QStringLiteral("erlaubt sind %1, etwa 800x600.").arg(groessen()), falsch);
     std::optional<double> dichte;
-    lesen(p, zeile.dichte, dichteAus, dichte, "erlaubt ist eine Zahl von 1 bis 4, etwa 1.5.",
-          falsch);
+    lesen(p, zeile.dichte, dichteAus, dichte,
+          QStringLiteral("erlaubt ist eine Zahl von %1, etwa 1.5.").arg(dichten()), falsch);
     if (dichte && QStringList{"html", "htm"}.contains(QFileInfo(plan.ziel).suffix().toLower())) {
         falsch << QStringLiteral("--scale gilt für Raster-, SVG- und PDF-Bilder, nicht für die "
                                  "Webseite: sie zeichnet selbst in den Pixeln des Bildschirms.");
