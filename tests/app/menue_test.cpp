@@ -227,7 +227,8 @@ using NachladenTest = AppTest;
 // The name is followed however it is saved and wherever its links lead; each save loads once.
 // A refused save is told once until a good one. A save in progress (shorter than its counts
 // announce) keeps the model silently until the rest comes or the wait passes. The view, the
-// boxes, the debug window and the marks of what still exists stay.
+// boxes, the debug window and the marks of what still exists stay. After each save, read or
+// refused, "Bild speichern" and "OFF exportieren" to the model's name are refused.
 TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
     // The models followed lie in a folder whose name is no UTF-8.
     const TempDir dir;
@@ -265,6 +266,7 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         {"renamed over", [&] { umbenennen(path, modell(4)); }, 4, 0},
         {"refused", [&] { anOrt(path, "5000\n"); }, 4, 1},
         {"refused again", [&] { anOrt(path, "5000\n"); }, 4, 1},
+        {"refused, renamed over", [&] { umbenennen(path, "5000\n"); }, 4, 1},
         {"deleted and created anew", [&] { neuAnlegen(path, modell(3)); }, 3, 1},
         {"refused after a good one", [&] { anOrt(path, "5000\n"); }, 3, 2},
         {"in five writes", [&] { stueckweise(path, modell(4)); }, 4, 2},
@@ -275,6 +277,10 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         {"the link's target in full", [&] { anOrt(a, modell(4)); }, 4, 3},
         {"renamed over the link's target", [&] { umbenennen(a, modell(3)); }, 3, 3},
         {"the link replaced by half a file", [&] { umbenennen(path, halb); }, 3, 3}};
+    const auto inhalt = [&path] {
+        std::ifstream gelesen(ort(path), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(gelesen), {});
+    };
     int saves = 0;
     for (const auto& [name, speichere, anzpkt, gemeldet] : schritte) {
         SCOPED_TRACE(name);
@@ -283,6 +289,15 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         EXPECT_EQ(geladen.count(), ++saves) << "each save loads once";
         EXPECT_EQ(m().anzpkt, anzpkt);
         EXPECT_EQ(meldungen.size(), gemeldet);
+        if (std::filesystem::is_regular_file(ort(path))) {
+            const std::string gespeichert = inhalt();
+            dialogs->answers << path << path;
+            waehle("FIsave");
+            waehle("FIoff");
+            EXPECT_TRUE(inhalt() == gespeichert) << "an export replaced the file being edited";
+            EXPECT_EQ(meldungen.size(), gemeldet + 2) << "both exports refused";
+            meldungen.resize(gemeldet);
+        }
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return vorbei.count() == 1; })) << "the wait passes";
     EXPECT_EQ(m().anzpkt, 5) << "the half file taken as it is";
