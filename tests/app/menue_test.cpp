@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace wyk::test {
 namespace {
@@ -99,18 +102,41 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     waehle("FIload");
     EXPECT_EQ(haupt().size(), gross);
     EXPECT_EQ(dialogs->angebote.value(0).ort, WYK_EXAMPLES_DIR);
-    // The file made damaged or a folder, then the size at the start of the run after the next.
-    const std::tuple<const char*, QString, QSize> faelle[] = {
-        {"damaged", "[Fenster\nGroesse=@Size(9 x\n\xff", gross}, {"a folder", "", start}};
-    for (const auto& [name, inhalt, zweite] : faelle) {
+    const QByteArray datei = QFile::encodeName(konfiguration.path("wyk-viewer.conf"));
+    const QByteArray geraet = QFile::encodeName(konfiguration.path("geraet"));
+    // The kinds of the name and of what it leads to, which remembering leaves as they are.
+    const auto arten = [&datei] {
+        struct stat name {};
+        struct stat ziel {};
+        ::lstat(datei.constData(), &name);
+        ::stat(datei.constData(), &ziel);
+        return std::pair(name.st_mode & S_IFMT, ziel.st_mode & S_IFMT);
+    };
+    // The file made damaged, a folder, a FIFO or a link to a device (a FIFO where no device can
+    // be made), then the size at the start of the run after the next.
+    const std::tuple<const char*, std::function<void()>, QSize> faelle[] = {
+        {"damaged",
+         [&] { konfiguration.write("wyk-viewer.conf", "[Fenster\nGroesse=@Size(9 x\n\xff"); },
+         gross},
+        {"a folder", [&] { konfiguration.folder("wyk-viewer.conf"); }, start},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(datei.constData(), 0600), 0); }, start},
+        {"a link to a device",
+         [&] {
+             ASSERT_TRUE(::mknod(geraet.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0 ||
+                         ::mkfifo(geraet.constData(), 0666) == 0);
+             ASSERT_EQ(::symlink(geraet.constData(), datei.constData()), 0);
+         },
+         start}};
+    for (const auto& [name, anlegen, zweite] : faelle) {
         SCOPED_TRACE(name);
-        QFile::remove(konfiguration.path("wyk-viewer.conf"));
-        inhalt.isEmpty() ? konfiguration.folder("wyk-viewer.conf")
-                         : konfiguration.write("wyk-viewer.conf", inhalt.toLatin1());
+        std::filesystem::remove(datei.toStdString());
+        anlegen();
+        const auto vorher = arten();
         starte();
         EXPECT_EQ(haupt().size(), start);
         neustart();
         EXPECT_EQ(haupt().size(), zweite);
+        EXPECT_EQ(arten(), vorher);
     }
     EXPECT_EQ(meldungen, QStringList());
 }
