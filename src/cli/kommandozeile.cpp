@@ -9,7 +9,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QUrl>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -143,20 +142,6 @@ struct Befehlszeile {
                 &groesse, &einpassen, &dichte, &seite, &bilder, &dauer};
     }
 };
-
-// The model as named: a file name, or a URL as file managers and the desktop entry's %U pass
-// it. A local file:// URL names its file, percent-encoding decoded to the bytes of the name;
-// any other URL gives nothing.
-std::optional<QString> modellDatei(const QString& argument) {
-    const QUrl url(argument);
-    if (url.scheme().isEmpty() || !argument.startsWith(url.scheme() + QStringLiteral("://"))) {
-        return argument;
-    }
-    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost"))) {
-        return std::nullopt;
-    }
-    return nameAusBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
-}
 
 Plan fehler(const QString& text) {
     Plan plan;
@@ -361,11 +346,10 @@ Plan exportPlan(const Befehlszeile& zeile) {
         return fehler(QStringLiteral("--thumbnail-size gilt nur zusammen mit --export-thumbnail."));
     }
     Plan plan;
-    const auto modell = modellDatei(modelle.value(0));
+    QString grund;
+    const auto modell = dateiAusArgument(modelle.value(0), grund);
     if (!modell) {
-        return fehler(QStringLiteral("„%1“ ist keine lokale Datei: Nur Dateinamen und "
-                                     "file://-Adressen lassen sich öffnen.")
-                          .arg(modelle.value(0)));
+        return fehler(grund);
     }
     plan.modell = *modell;
     if (exporte.isEmpty()) {
