@@ -49,7 +49,8 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
 }
 
 // Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file, and
-// no temporary file stays.
+// no temporary file stays. Bytes given in pieces are written all, here in place through a
+// further hard link, or, where their giver fails, not at all.
 TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
@@ -59,7 +60,18 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
         const Outcome ergebnis = writeBinaryFile(ordner, "x");
         EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << qPrintable(ordner);
     }
-    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
+    ASSERT_EQ(::link(roh(dir.write("c", "alt")).constData(), roh(dir.path("d")).constData()), 0);
+    const auto abbruch = [](const std::function<bool(QByteArrayView)>& stueck) {
+        return stueck("halb") ? Outcome::failed("abgebrochen") : Outcome::done();
+    };
+    EXPECT_EQ(writeBinaryFileStueckweise(dir.path("c"), abbruch).message(), "abgebrochen");
+    EXPECT_EQ(dir.read("c"), "alt");
+    const auto stuecke = [](const std::function<bool(QByteArrayView)>& stueck) {
+        return stueck("neu, ") && stueck("in Stücken") ? Outcome::done() : Outcome::failed("");
+    };
+    ASSERT_TRUE(writeBinaryFileStueckweise(dir.path("c"), stuecke).isDone());
+    EXPECT_EQ(dir.read("d"), "neu, in Stücken");
+    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class", "c", "d"}));
 }
 
 // An extended attribute of a file, empty when it has none.
