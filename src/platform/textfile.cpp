@@ -273,7 +273,6 @@ int rechteUebernehmen(int fd, int altFd, const struct stat& alt) {
 class Inhalt {
 public:
     Inhalt(const QByteArray& bytes) : daten_(bytes.constData()), laenge_(bytes.size()) {}
-    Inhalt(QByteArrayView bytes) : daten_(bytes.data()), laenge_(bytes.size()) {}
     Inhalt(int quelle, qint64 laenge) : quelle_(quelle), laenge_(laenge) {}
 
     qint64 size() const { return laenge_; }
@@ -308,6 +307,24 @@ private:
 
 // Writes all bytes from the descriptor's position on; for a regular file also makes sure they
 // reached the disk. 0 or the error number.
+int writeAll(int fd, QByteArrayView bytes, bool regulaer) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        data += written;
+        left -= written;
+    }
+    return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// The same for a content held in a file, a piece at a time.
 int writeAll(int fd, const Inhalt& bytes, bool regulaer) {
     QByteArray puffer;
     for (qint64 pos = 0; pos < bytes.size();) {
@@ -315,20 +332,10 @@ int writeAll(int fd, const Inhalt& bytes, bool regulaer) {
         if (stueck.isEmpty()) {
             return errno;
         }
-        pos += stueck.size();
-        const char* data = stueck.data();
-        qsizetype left = stueck.size();
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
-            if (written < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return errno;
-            }
-            data += written;
-            left -= written;
+        if (const int error = writeAll(fd, stueck, false); error != 0) {
+            return error;
         }
+        pos += stueck.size();
     }
     return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
 }
@@ -629,7 +636,7 @@ Outcome writeBinaryFileStueckweise(const QString& path, const Erzeuger& erzeugen
     qint64 laenge = 0;
     int error = 0;
     const Outcome erzeugt = erzeugen([&](QByteArrayView stueck) {
-        error = error != 0 ? error : writeAll(zwischen.get(), Inhalt(stueck), false);
+        error = error != 0 ? error : writeAll(zwischen.get(), stueck, false);
         laenge += stueck.size();
         return error == 0;
     });
