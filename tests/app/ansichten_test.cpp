@@ -36,10 +36,11 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     const auto bild = [this] { return rgb32(canvas()->grab().toImage()); };
     const QRect teil(50, 60, 200, 150);
     QStringList dichten;
-    // The start's late redraw is over: from now on only a key or a change of ratio redraws.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !control<QTimer>("Timer1")->isActive(); }));
+    // Past the start's late redraw only keys and ratios redraw.
+    const auto* spaet = control<QTimer>("Timer1");
+    ASSERT_TRUE(QTest::qWaitFor([spaet] { return !spaet->isActive(); }));
     for (QScreen* schirm : QGuiApplication::screens()) {
-        QTest::keyClick(canvas(), Qt::Key_Home); // the start view, drawn at the ratio so far
+        QTest::keyClick(canvas(), Qt::Key_Home);
         haupt().windowHandle()->setScreen(schirm);
         const double r = canvas()->devicePixelRatioF();
         dichten << Str(r);
@@ -56,8 +57,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
                 << optionen.join(' ').toStdString();
             return rgb32(QImage(dir.path("b.png")));
         };
-        EXPECT_EQ(bild(), exportiert({"--zoom", QString::number(m().zoomfaktor)}))
-            << "drawn anew at the screen's ratio";
+        EXPECT_EQ(bild(), exportiert({"--zoom", Str(m().zoomfaktor)})) << "drawn anew";
         for (const auto& [name, taste, mods, drehung, neigung] : sichten) {
             SCOPED_TRACE(QStringLiteral("%1 at %2").arg(name).arg(r).toStdString());
             QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported

@@ -49,8 +49,9 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
 }
 
 // Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file, and
-// no temporary file stays. Bytes given in pieces are written all, here in place through a
-// further hard link, or, where their giver fails, not at all.
+// no temporary file stays.
+// Bytes given in pieces are written all, here in place, or none where their giver
+// fails.
 TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
@@ -60,14 +61,17 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
         const Outcome ergebnis = writeBinaryFile(ordner, "x");
         EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << qPrintable(ordner);
     }
-    ASSERT_EQ(::link(roh(dir.write("c", "alt")).constData(), roh(dir.path("d")).constData()), 0);
-    const auto abbruch = [](const std::function<bool(QByteArrayView)>& stueck) {
-        return stueck("halb") ? Outcome::failed("abgebrochen") : Outcome::done();
+    const QByteArray c = roh(dir.write("c", "alt"));
+    ASSERT_EQ(::link(c.constData(), roh(dir.path("d")).constData()), 0);
+    const auto abbruch = [](const auto& stueck) {
+        return Outcome::failed(stueck("halb") ? "abgebrochen" : "");
     };
-    EXPECT_EQ(writeBinaryFileStueckweise(dir.path("c"), abbruch).message(), "abgebrochen");
+    const Outcome halb = writeBinaryFileStueckweise(dir.path("c"), abbruch);
+    EXPECT_EQ(halb.message(), "abgebrochen");
     EXPECT_EQ(dir.read("c"), "alt");
-    const auto stuecke = [](const std::function<bool(QByteArrayView)>& stueck) {
-        return stueck("neu, ") && stueck("in Stücken") ? Outcome::done() : Outcome::failed("");
+    const auto stuecke = [](const auto& stueck) {
+        const bool gut = stueck("neu, ") && stueck("in Stücken");
+        return gut ? Outcome::done() : Outcome::failed("");
     };
     ASSERT_TRUE(writeBinaryFileStueckweise(dir.path("c"), stuecke).isDone());
     EXPECT_EQ(dir.read("d"), "neu, in Stücken");
