@@ -41,8 +41,8 @@ public:
         }
         fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         struct stat info {};
-        if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) ||
-                         info.st_size > kGroessteDatei)) {
+        if (fd_ >= 0 &&
+            (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kGroessteDatei)) {
             ::close(std::exchange(fd_, -1));
         }
     }

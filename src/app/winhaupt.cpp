@@ -36,8 +36,9 @@ QString lokaleDatei(const QMimeData* daten) {
     }
     QString grund;
     const QString url = QString::fromLatin1(daten->urls().constFirst().toEncoded());
-    return url.startsWith(QLatin1String("file://")) ? dateiAusArgument(url, grund).value_or(QString())
-                                                    : QString();
+    return url.startsWith(QLatin1String("file://"))
+               ? dateiAusArgument(url, grund).value_or(QString())
+               : QString();
 }
 
 // A drop opens the file and leaves it where it is: it is taken as a copy, never as a move,

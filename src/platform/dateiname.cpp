@@ -97,7 +97,8 @@ std::optional<QString> dateiAusArgument(const QString& argument, QString& grund)
                     .arg(argument);
         return std::nullopt;
     }
-    const QByteArray name = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    const QByteArray name =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
     if (name.contains('\0')) {
         grund = QStringLiteral("„%1“ enthält ein Nullzeichen (%2), das in keinem Dateinamen "
                                "stehen kann.")

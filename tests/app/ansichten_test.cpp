@@ -57,7 +57,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
                 << optionen.join(' ').toStdString();
             return rgb32(QImage(dir.path("b.png")));
         };
-        EXPECT_EQ(bild(), exportiert({"--zoom", Str(m().zoomfaktor)})) << "drawn anew";
+        EXPECT_EQ(bild(), exportiert({"--zoom", Str(m().zoomfaktor)}));
         for (const auto& [name, taste, mods, drehung, neigung] : sichten) {
             SCOPED_TRACE(QStringLiteral("%1 at %2").arg(name).arg(r).toStdString());
             QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported

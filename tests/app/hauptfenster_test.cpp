@@ -289,13 +289,14 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
     std::ofstream(e9.toStdString()) << "1\n1 2 3\n0\n";
     const QByteArray haus = QUrl::fromLocalFile(kHaus).toEncoded();
     const QString h = nameAusBytes("h\xE9.wyk");
-    // The URL, the actions offered, then the action answered and the model shown.
+    constexpr Qt::DropAction kopie = Qt::CopyAction;
+    // The URL, the actions offered, the action answered and the model shown.
     const std::tuple<QByteArray, Qt::DropActions, Qt::DropAction, QString> faelle[] = {
         {haus, Qt::MoveAction, Qt::IgnoreAction, "3D"},
-        {haus, Qt::CopyAction | Qt::MoveAction, Qt::CopyAction, "haus.wyk"},
-        {"file://rechner" + haus.mid(7), Qt::CopyAction, Qt::IgnoreAction, "haus.wyk"},
-        {"FILE://" + e9.toPercentEncoding("/"), Qt::CopyAction, Qt::CopyAction, h},
-        {haus + "%00.x", Qt::CopyAction, Qt::IgnoreAction, h}};
+        {haus, kopie | Qt::MoveAction, kopie, "haus.wyk"},
+        {"file://rechner" + haus.mid(7), kopie, Qt::IgnoreAction, "haus.wyk"},
+        {"FILE://" + e9.toPercentEncoding("/"), kopie, kopie, h},
+        {haus + "%00.x", kopie, Qt::IgnoreAction, h}};
     for (const auto& [url, angebot, antwort, modell] : faelle) {
         SCOPED_TRACE(url.toStdString());
         QMimeData daten;

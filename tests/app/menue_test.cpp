@@ -117,14 +117,11 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
         ::stat(datei.c_str(), &ziel);
         return std::pair(name.st_mode & S_IFMT, ziel.st_mode & S_IFMT);
     };
-    // The file made damaged, a folder, a FIFO or a link to a device, then the size at the
-    // start of the run after the next.
+    const char* kaputt = "[Fenster\nGroesse=@Size(9 x\n\xff";
+    // The file damaged, a folder, a FIFO or a link to a device, then the size at the start
+    // of the run after the next.
     const std::tuple<const char*, std::function<void()>, QSize> faelle[] = {
-        {"damaged",
-         [&] {
-             std::ofstream(datei) << "[Fenster\nGroesse=@Size(9 x\n\xff";
-         },
-         gross},
+        {"damaged", [&] { std::ofstream(datei) << kaputt; }, gross},
         {"a folder", [&] { konfiguration.folder("wyk-viewer.conf"); }, start},
         {"a FIFO", [&] { ASSERT_EQ(::mkfifo(datei.c_str(), 0600), 0); }, start},
         {"a link to a device",

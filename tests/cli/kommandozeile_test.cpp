@@ -29,7 +29,7 @@ TEST(Kommandozeile, PlanFollowsTheCommandLine) {
         {{"--export-png", "a", "--size", "400x866", "h"}, Modus::Fehler, "„400x866“"},
         {{"--export-png", "a", "--fit", "--zoom", "2", "h"}, Modus::Fehler, "nicht zusammen"},
         {{"--export-png", "a", "--scale", "4.01", "h"}, Modus::Fehler, "„4.01“ von --scale"},
-        {{"--export-png", "a", "--scale", "0.99", "h"}, Modus::Fehler, "„0.99“ von --scale"},
+        {{"--export-png", "a", "--scale", "0.5", "h"}, Modus::Fehler, "„0.5“ von --scale"},
         {{"--export-png", "a.HTM", "--scale", "2", "h"}, Modus::Fehler, "nicht für die Webseite"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, Modus::Fehler, "„15“ von"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "4097", "h"}, Modus::Fehler, "„4097“"},

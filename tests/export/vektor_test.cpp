@@ -264,7 +264,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
          "ArrowDown",
          [&](Module1& m, Anzeige& anzeige) {
              anzeige.linien = false;
-             anzeige.achsen = false; // no disc at the bare origin
+             anzeige.achsen = false;  // the origin bare
              mausRunter(m, 100, 100); // CSS pixels times 600 / 360
              mausZiehen(m, 200, 150, true);
              mausZiehen(m, 200, 250, true);
