@@ -1,9 +1,15 @@
 #include "app/einstellungen.h"
 
+#include "platform/dateiname.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace wyk {
@@ -13,6 +19,62 @@ namespace {
 const QString kFenster = QStringLiteral("Fenster/Groesse");
 const QString kEinpassen = QStringLiteral("Fenster/BeimLadenEinpassen");
 const QString kOrdner = QStringLiteral("Modell/Ordner");
+
+// The most a settings file holds that is read; it is written by this program alone and holds a
+// few short lines.
+constexpr off_t kGroessteDatei = 64 * 1024;
+
+// Whether the name leads to a regular file; nothing else is ever opened, as opening a device
+// can act on it.
+bool regulaer(const QByteArray& name) {
+    struct stat info {};
+    return ::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The settings file opened for reading, without waiting, should a FIFO take its place: a
+// regular file of at most kGroessteDatei bytes as opened. Closed on destruction.
+class Lesbar {
+public:
+    explicit Lesbar(const QString& pfad) {
+        const QByteArray name = bytesAusName(pfad);
+        if (!regulaer(name)) {
+            return;
+        }
+        fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        struct stat info {};
+        if (fd_ >= 0 &&
+            (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kGroessteDatei)) {
+            ::close(std::exchange(fd_, -1));
+        }
+    }
+    Lesbar(const Lesbar&) = delete;
+    Lesbar& operator=(const Lesbar&) = delete;
+    ~Lesbar() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+
+    // The name through which QSettings reads the very file checked; empty where there is none.
+    QString name() const {
+        return fd_ >= 0 ? QStringLiteral("/proc/self/fd/%1").arg(fd_) : QString();
+    }
+
+private:
+    int fd_ = -1;
+};
+
+// Whether remembering may write the file: where it is missing, or leads to a regular file of
+// the user's own. A link to a device, a FIFO or a folder is left as it is.
+bool schreibbar(const QString& pfad) {
+    const QByteArray name = bytesAusName(pfad);
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0) {
+        return errno == ENOENT;
+    }
+    return ::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           info.st_uid == ::geteuid() && info.st_size <= kGroessteDatei;
+}
 
 } // namespace
 
@@ -24,7 +86,11 @@ QString Einstellungen::standardPfad() {
 }
 
 std::optional<QSize> Einstellungen::fenster() const {
-    const QSettings datei(pfad_, QSettings::IniFormat);
+    const Lesbar lesbar(pfad_);
+    if (lesbar.name().isEmpty()) {
+        return std::nullopt;
+    }
+    const QSettings datei(lesbar.name(), QSettings::IniFormat);
     const QSize groesse = datei.value(kFenster).toSize();
     if (datei.status() != QSettings::NoError || !groesse.isValid()) {
         return std::nullopt;
@@ -33,13 +99,21 @@ std::optional<QSize> Einstellungen::fenster() const {
 }
 
 bool Einstellungen::einpassen() const {
-    const QSettings datei(pfad_, QSettings::IniFormat);
+    const Lesbar lesbar(pfad_);
+    if (lesbar.name().isEmpty()) {
+        return false;
+    }
+    const QSettings datei(lesbar.name(), QSettings::IniFormat);
     return datei.status() == QSettings::NoError &&
            datei.value(kEinpassen).toString() == QLatin1String("true");
 }
 
 QString Einstellungen::ordner() const {
-    const QSettings datei(pfad_, QSettings::IniFormat);
+    const Lesbar lesbar(pfad_);
+    if (lesbar.name().isEmpty()) {
+        return {};
+    }
+    const QSettings datei(lesbar.name(), QSettings::IniFormat);
     const QString ordner = datei.value(kOrdner).toString();
     if (datei.status() != QSettings::NoError || !QDir::isAbsolutePath(ordner) ||
         !QFileInfo(ordner).isDir()) {
@@ -49,6 +123,9 @@ QString Einstellungen::ordner() const {
 }
 
 void Einstellungen::merken(QSize fenster, const QString& ordner, bool einpassen) const {
+    if (!schreibbar(pfad_)) {
+        return;
+    }
     QSettings datei(pfad_, QSettings::IniFormat);
     datei.setValue(kFenster, fenster);
     datei.setValue(kEinpassen, einpassen);

@@ -10,7 +10,9 @@ namespace wyk {
 // load fits the model ("Beim Laden einpassen") and the folder of the last model. A file that
 // is missing, damaged or cannot be read or written is ignored without a word, and so is a value
 // that is not valid; remembering replaces a damaged file as a whole (QSettings writes a new file
-// and renames it over the old).
+// and renames it over the old). Only a regular file is read, never waiting and only up to a
+// size no settings file reaches; only such a file of the user's own (or none) is written, so a
+// name that leads to a device, a FIFO or a folder is left as it is and nothing is remembered.
 class Einstellungen {
 public:
     // The file at pfad.

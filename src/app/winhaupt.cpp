@@ -5,6 +5,7 @@
 #include "app/menubar.h"
 #include "app/platzieren.h"
 #include "app/updownarrows.h"
+#include "platform/dateiname.h"
 #include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/projection.h"
@@ -31,13 +32,17 @@ namespace wyk {
 
 namespace {
 
-// The first local file a drag carries, or an empty text.
+// The file the first URL a drag carries names, by the rules of the command line; an empty text
+// where it names none.
 QString lokaleDatei(const QMimeData* daten) {
     if (daten == nullptr || !daten->hasUrls() || daten->urls().isEmpty()) {
         return {};
     }
-    const QUrl url = daten->urls().constFirst();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    QString grund;
+    const QString url = QString::fromLatin1(daten->urls().constFirst().toEncoded());
+    return url.startsWith(QLatin1String("file://"))
+               ? dateiAusArgument(url, grund).value_or(QString())
+               : QString();
 }
 
 // A drop opens the file and leaves it where it is: it is taken as a copy, never as a move,

@@ -10,7 +10,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QUrl>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -26,6 +25,14 @@ QString groessen() {
         .arg(kGroessteZeichnung.width())
         .arg(kKleinsteZeichnung.height())
         .arg(kGroessteZeichnung.height());
+}
+
+// The smallest --scale: one device pixel per pixel, as a screen of ratio 1 shows the picture.
+constexpr double kKleinsteDichte = 1.0;
+
+// The --scale values allowed, as the help and the messages name them.
+QString dichten() {
+    return QStringLiteral("%1 bis %2").arg(kKleinsteDichte).arg(kGroessteDichte);
 }
 
 // The preview sizes allowed, as the help and the messages name them.
@@ -102,9 +109,11 @@ struct Befehlszeile {
                "den übrigen Ansichtsoptionen (nicht mit --zoom).");
     QCommandLineOption dichte =
         mitWert("scale",
-                "Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R Gerätepixeln je "
-                "Bildpunkt es zeigt: ein Rasterbild mit R-mal so vielen Pixeln, SVG und PDF "
-                "R-mal so groß; 1 bis 4, auch mit Nachkommastellen (sonst 1).",
+                QStringLiteral("Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R "
+                               "Gerätepixeln je Bildpunkt es zeigt: ein Rasterbild mit R-mal so "
+                               "vielen Pixeln, SVG und PDF R-mal so groß; %1, auch mit "
+                               "Nachkommastellen (sonst 1).")
+                    .arg(dichten()),
                 "R");
     QCommandLineOption vorschau = mitWert("export-thumbnail",
                                           "Schreibt die Vorschau von MODELL für Dateimanager als "
@@ -145,20 +154,6 @@ struct Befehlszeile {
     }
 };
 
-// The model as named: a file name, or a URL as file managers and the desktop entry's %U pass
-// it. A local file:// URL names its file, percent-encoding decoded to the bytes of the name;
-// any other URL gives nothing.
-std::optional<QString> modellDatei(const QString& argument) {
-    const QUrl url(argument);
-    if (url.scheme().isEmpty() || !argument.startsWith(url.scheme() + QStringLiteral("://"))) {
-        return argument;
-    }
-    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost"))) {
-        return std::nullopt;
-    }
-    return nameAusBytes(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
-}
-
 Plan fehler(const QString& text) {
     Plan plan;
     plan.modus = Modus::Fehler;
@@ -186,7 +181,8 @@ std::optional<double> winkelAus(const QString& text) {
 std::optional<double> dichteAus(const QString& text) {
     bool ok = false;
     const double dichte = text.toDouble(&ok);
-    return ok && dichte >= 1.0 && dichte <= kGroessteDichte ? std::optional(dichte) : std::nullopt;
+    return ok && dichte >= kKleinsteDichte && dichte <= kGroessteDichte ? std::optional(dichte)
+                                                                          : std::nullopt;
 }
 
 std::optional<int> zoomAus(const QString& text) {
@@ -273,8 +269,8 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     lesen(p, zeile.groesse, groesseAus, groesse,
           QStringLiteral("erlaubt sind %1, etwa 800x600.").arg(groessen()), falsch);
     std::optional<double> dichte;
-    lesen(p, zeile.dichte, dichteAus, dichte, "erlaubt ist eine Zahl von 1 bis 4, etwa 1.5.",
-          falsch);
+    lesen(p, zeile.dichte, dichteAus, dichte,
+          QStringLiteral("erlaubt ist eine Zahl von %1, etwa 1.5.").arg(dichten()), falsch);
     if (dichte && QStringList{"html", "htm"}.contains(QFileInfo(plan.ziel).suffix().toLower())) {
         falsch << QStringLiteral("--scale gilt für Raster-, SVG- und PDF-Bilder, nicht für die "
                                  "Webseite: sie zeichnet selbst in den Pixeln des Bildschirms.");
@@ -384,11 +380,10 @@ Plan exportPlan(const Befehlszeile& zeile) {
         return fehler(QStringLiteral("--thumbnail-size gilt nur zusammen mit --export-thumbnail."));
     }
     Plan plan;
-    const auto modell = modellDatei(modelle.value(0));
+    QString grund;
+    const auto modell = dateiAusArgument(modelle.value(0), grund);
     if (!modell) {
-        return fehler(QStringLiteral("„%1“ ist keine lokale Datei: Nur Dateinamen und "
-                                     "file://-Adressen lassen sich öffnen.")
-                          .arg(modelle.value(0)));
+        return fehler(grund);
     }
     plan.modell = *modell;
     if (exporte.isEmpty()) {

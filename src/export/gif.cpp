@@ -36,10 +36,31 @@ struct ColorMapFrei {
 };
 using Farbtabelle = std::unique_ptr<ColorMapObject, ColorMapFrei>;
 
-int schreiben(GifFileType* gif, const GifByteType* daten, int laenge) {
-    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(daten), laenge);
-    return laenge;
-}
+// Where the GIF library's bytes go: gathered into pieces of about kStueck bytes, each handed on
+// as it is full, so that the file is never held whole.
+class Ausgabe {
+public:
+    explicit Ausgabe(const GifStueck& weiter) : weiter_(weiter) {}
+
+    // Hands the bytes gathered on; false once a piece could not be kept.
+    bool abgeben() {
+        gut_ = gut_ && (puffer_.isEmpty() || weiter_(puffer_));
+        puffer_.resize(0);
+        return gut_;
+    }
+
+    static int schreiben(GifFileType* gif, const GifByteType* daten, int laenge) {
+        auto& aus = *static_cast<Ausgabe*>(gif->UserData);
+        aus.puffer_.append(reinterpret_cast<const char*>(daten), laenge);
+        return aus.puffer_.size() < kStueck || aus.abgeben() ? laenge : 0;
+    }
+
+private:
+    static constexpr qsizetype kStueck = 1 << 20;
+    const GifStueck& weiter_;
+    QByteArray puffer_;
+    bool gut_ = true;
+};
 
 const std::uint16_t* zeile(const QImage& bild, int y) {
     return reinterpret_cast<const std::uint16_t*>(bild.constScanLine(y));
@@ -181,10 +202,10 @@ bool alsUmlauf(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("gif"), Qt::CaseInsensitive) == 0;
 }
 
-Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif) {
-    gif.clear();
+Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, const GifStueck& stueck) {
+    Ausgabe ausgabe(stueck);
     int fehler = 0;
-    Gif datei(EGifOpen(&gif, schreiben, &fehler));
+    Gif datei(EGifOpen(&ausgabe, Ausgabe::schreiben, &fehler));
     if (datei == nullptr) {
         return Outcome::failed(gifFehler(fehler));
     }
@@ -234,8 +255,8 @@ Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif) {
             bild = QImage(groesse, QImage::Format_RGB16);
         }
     }
-    if (EGifCloseFile(datei.release(), &fehler) != GIF_OK) {
-        return Outcome::failed(gifFehler(fehler));
+    if (EGifCloseFile(datei.release(), &fehler) != GIF_OK || !ausgabe.abgeben()) {
+        return Outcome::failed(gifFehler(fehler != 0 ? fehler : E_GIF_ERR_WRITE_FAILED));
     }
     return Outcome::done();
 }

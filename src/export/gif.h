@@ -3,8 +3,9 @@
 #include "model/module1.h"
 #include "platform/outcome.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 namespace wyk {
 
@@ -28,8 +29,11 @@ constexpr int kMaxDauer = 10000;
 // as it is now. Each picture is shown umlauf.dauer ms, rounded to the hundredths of a second a
 // GIF counts in. Each picture after the first holds only the box in which it differs from the
 // one before and is drawn over it; a colour table holds only the colours of the pixels it
-// serves. Neither m nor the canvas changes. Fails, with a German reason, when the GIF library
-// fails or a picture holds more than 256 colours.
-[[nodiscard]] Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, QByteArray& gif);
+// serves. Neither m nor the canvas changes. The file's bytes go to stueck as they are made, in
+// pieces of about a MiB (false there ends the GIF), so that only a few pictures are ever held.
+// Fails, with a German reason, when the GIF library fails, a piece is not kept or a picture
+// holds more than 256 colours.
+using GifStueck = std::function<bool(QByteArrayView)>;
+[[nodiscard]] Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, const GifStueck& stueck);
 
 } // namespace wyk

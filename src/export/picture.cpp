@@ -108,11 +108,10 @@ Outcome schreibeBild(Module1& m, const QString& path, const Umlauf& umlauf) {
         return geschuetzt;
     }
     if (alsUmlauf(path)) {
-        QByteArray gif;
-        if (const Outcome bild = gifUmlauf(m, umlauf, gif); !bild.isDone()) {
-            return Outcome::failed(fehler(path, bild.message()));
-        }
-        return writeBinaryFile(path, gif);
+        return writeBinaryFileStueckweise(path, [&](const GifStueck& stueck) {
+            const Outcome bild = gifUmlauf(m, umlauf, stueck);
+            return bild.isDone() ? bild : Outcome::failed(fehler(path, bild.message()));
+        });
     }
     if (auto vektor = alsVektor(m, path)) {
         return *vektor;

@@ -254,6 +254,10 @@ Outcome ladeAus(Module1& m, QIODevice& device, const QString& name) {
 
 std::optional<Outcome> erneutLaden(Module1& m, const QString& path, bool ganzVerlangt) {
     const Outcome outcome = einlesen(m, path, ganzVerlangt ? Ende::Abwarten : Ende::Wiederholen);
+    // The model shown stays, but the file being edited is now the one the name leads to.
+    if (const auto jetzt = kennungVon(path); !outcome.isDone() && jetzt) {
+        m.datkennung = jetzt;
+    }
     if (outcome.isCancelled()) {
         return std::nullopt;
     }

@@ -27,9 +27,10 @@ Outcome ladeAus(Module1& m, QIODevice& device, const QString& name);
 
 // Reads the model file at path again after it changed on disk: the rules of ladeDatei, except
 // that the debug window is left to the caller and the highlights are kept as far as their point
-// or move still exists (markenPruefen). With ganzVerlangt, a file that ends before the lines its
-// counts announce is taken for a save still in progress: nothing is read into the model and
-// the result is empty.
+// or move still exists (markenPruefen), and that a file not read in full (refused, or a save
+// in progress) still becomes the file modellSchuetzen guards, where the name leads to one: it is
+// the one being edited. With ganzVerlangt, a file that ends before the lines its counts announce
+// is taken for a save still in progress: nothing is read into the model and the result is empty.
 [[nodiscard]] std::optional<Outcome> erneutLaden(Module1& m, const QString& path,
                                                  bool ganzVerlangt);
 

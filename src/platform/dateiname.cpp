@@ -1,5 +1,6 @@
 #include "platform/dateiname.h"
 
+#include <QUrl>
 #include <array>
 #include <cerrno>
 #include <unistd.h>
@@ -82,6 +83,29 @@ QString absoluterName(const QString& name) {
         ordner += '/';
     }
     return nameAusBytes(ordner) + name;
+}
+
+std::optional<QString> dateiAusArgument(const QString& argument, QString& grund) {
+    const QUrl url(argument);
+    const QString schema = url.scheme() + QStringLiteral("://");
+    if (url.scheme().isEmpty() || !argument.startsWith(schema, Qt::CaseInsensitive)) {
+        return argument;
+    }
+    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost"))) {
+        grund = QStringLiteral("„%1“ ist keine lokale Datei: Nur Dateinamen und file://-Adressen "
+                               "lassen sich öffnen.")
+                    .arg(argument);
+        return std::nullopt;
+    }
+    const QByteArray name =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (name.contains('\0')) {
+        grund = QStringLiteral("„%1“ enthält ein Nullzeichen (%2), das in keinem Dateinamen "
+                               "stehen kann.")
+                    .arg(argument, QStringLiteral("%00"));
+        return std::nullopt;
+    }
+    return nameAusBytes(name);
 }
 
 } // namespace wyk

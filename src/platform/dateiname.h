@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace wyk {
 
@@ -17,5 +18,12 @@ namespace wyk {
 // system names it; nothing else is changed ("." and ".." stay, for the system to resolve after
 // the links before them). A name the working folder cannot be found for stays as it is.
 [[nodiscard]] QString absoluterName(const QString& name);
+
+// What a model argument names: a file name as it is, or a URL as file managers, the desktop
+// entry's %U and drops pass it, its scheme in any case ("FILE://" too). A local file:// URL (no
+// host, or "localhost") names its file, percent-encoding decoded to the bytes of the name. Any
+// other URL, and one whose name would hold a NUL byte (%00), gives nothing and, in grund, the
+// reason in German.
+[[nodiscard]] std::optional<QString> dateiAusArgument(const QString& argument, QString& grund);
 
 } // namespace wyk

@@ -268,9 +268,46 @@ int rechteUebernehmen(int fd, int altFd, const struct stat& alt) {
     return attributeKopieren(altFd, fd);
 }
 
+// What a write puts into the file: bytes in memory, or the first laenge bytes of the open file
+// quelle, read a piece at a time so that no more than a piece is held.
+class Inhalt {
+public:
+    Inhalt(const QByteArray& bytes) : daten_(bytes.constData()), laenge_(bytes.size()) {}
+    Inhalt(int quelle, qint64 laenge) : quelle_(quelle), laenge_(laenge) {}
+
+    qint64 size() const { return laenge_; }
+
+    // The bytes from pos on, all of them or the next piece (read into puffer); empty, with
+    // errno set, where the file cannot be read.
+    QByteArrayView ab(qint64 pos, QByteArray& puffer) const {
+        if (quelle_ < 0) {
+            return {daten_ + pos, laenge_ - pos};
+        }
+        constexpr qint64 kStueck = 1 << 20;
+        puffer.resize(std::min(kStueck, laenge_ - pos));
+        qsizetype gelesen = 0;
+        while (gelesen < puffer.size()) {
+            const ssize_t n = ::pread(quelle_, puffer.data() + gelesen,
+                                      static_cast<std::size_t>(puffer.size() - gelesen),
+                                      static_cast<off_t>(pos + gelesen));
+            if (n <= 0 && !(n < 0 && errno == EINTR)) {
+                errno = n == 0 ? EIO : errno;
+                return {};
+            }
+            gelesen += std::max<ssize_t>(n, 0);
+        }
+        return puffer;
+    }
+
+private:
+    const char* daten_ = nullptr;
+    int quelle_ = -1;
+    qint64 laenge_ = 0;
+};
+
 // Writes all bytes from the descriptor's position on; for a regular file also makes sure they
 // reached the disk. 0 or the error number.
-int writeAll(int fd, const QByteArray& bytes, bool regulaer) {
+int writeAll(int fd, QByteArrayView bytes, bool regulaer) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -283,6 +320,22 @@ int writeAll(int fd, const QByteArray& bytes, bool regulaer) {
         }
         data += written;
         left -= written;
+    }
+    return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// The same for a content held in a file, a piece at a time.
+int writeAll(int fd, const Inhalt& bytes, bool regulaer) {
+    QByteArray puffer;
+    for (qint64 pos = 0; pos < bytes.size();) {
+        const QByteArrayView stueck = bytes.ab(pos, puffer);
+        if (stueck.isEmpty()) {
+            return errno;
+        }
+        if (const int error = writeAll(fd, stueck, false); error != 0) {
+            return error;
+        }
+        pos += stueck.size();
     }
     return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
 }
@@ -348,7 +401,7 @@ int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
 
 // The fall-back where the folder cannot hold an unnamed file: the bytes go into a hidden
 // temporary file, which then takes the name. 0 or the error number.
-int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
+int benanntErsetzen(const Ziel& ziel, const Inhalt& bytes, int altFd, const Haken& haken) {
     QByteArray temporary;
     const int ordner = ziel.ordner.get();
     Deskriptor fd(temporaereDatei(ordner, temporary, altFd >= 0 ? 0600 : kNeueDatei));
@@ -380,7 +433,7 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
 
 // Replaces the entry of ziel (altFd the old file open for writing, -1 when there is none) by a
 // complete new file. 0 or the error number.
-int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
+int ersetzen(const Ziel& ziel, const Inhalt& bytes, int altFd, const Haken& haken) {
     const int ordner = ziel.ordner.get();
     Deskriptor fd(
         ::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, altFd >= 0 ? 0600 : kNeueDatei));
@@ -444,7 +497,7 @@ int reservieren(int fd, off_t laenge) {
 
 // Writes over the open regular file fd from its start, once the disk holds room for all bytes.
 // 0 or the error number.
-int anOrt(int fd, const QByteArray& bytes) {
+int anOrt(int fd, const Inhalt& bytes) {
     if (const int error = reservieren(fd, bytes.size()); error != 0) {
         return error;
     }
@@ -455,7 +508,7 @@ int anOrt(int fd, const QByteArray& bytes) {
 }
 
 // Writes the existing entry of ziel by the rules of writeBinaryFile. 0 or the error number.
-int vorhandeneSchreiben(const Ziel& ziel, const QByteArray& bytes, const Haken& haken) {
+int vorhandeneSchreiben(const Ziel& ziel, const Inhalt& bytes, const Haken& haken) {
     const struct stat& vorher = *ziel.vorher;
     struct stat ordner {};
     if (::fstat(ziel.ordner.get(), &ordner) != 0) {
@@ -506,7 +559,7 @@ int vorhandeneSchreiben(const Ziel& ziel, const QByteArray& bytes, const Haken& 
 
 // Writes through a descriptor link: the program's own descriptor at its position, another
 // file in place. 0 or the error number.
-int durchgereichtSchreiben(Ziel& ziel, const QByteArray& bytes) {
+int durchgereichtSchreiben(Ziel& ziel, const Inhalt& bytes) {
     struct stat info {};
     const int fd = ziel.durchgereicht.get();
     if (::fstat(fd, &info) != 0) {
@@ -520,6 +573,9 @@ int durchgereichtSchreiben(Ziel& ziel, const QByteArray& bytes) {
     }
     return error;
 }
+
+// Writes the bytes to path by the rules of writeBinaryFile.
+Outcome nachRegeln(const QString& path, const Inhalt& bytes, const Haken& haken);
 
 QString grundOderAusgetauscht(int error) {
     return error == kAusgetauscht
@@ -561,6 +617,41 @@ Outcome writeTextFile(const QString& path, const QStringList& lines) {
 }
 
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes, const Haken& haken) {
+    return nachRegeln(path, bytes, haken);
+}
+
+Outcome writeBinaryFileStueckweise(const QString& path, const Erzeuger& erzeugen) {
+    Ziel ziel;
+    const int ordner = aufloesen(bytesAusName(path), ziel) == 0 && ziel.ordner.offen()
+                           ? ziel.ordner.get()
+                           : AT_FDCWD;
+    Deskriptor zwischen(::openat(ordner, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    if (!zwischen.offen()) {
+        const QByteArray temp = bytesAusName(QDir::tempPath());
+        zwischen = Deskriptor(::open(temp.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    }
+    if (!zwischen.offen()) {
+        return Outcome::failed(describe(path, grundText(errno)));
+    }
+    qint64 laenge = 0;
+    int error = 0;
+    const Outcome erzeugt = erzeugen([&](QByteArrayView stueck) {
+        error = error != 0 ? error : writeAll(zwischen.get(), stueck, false);
+        laenge += stueck.size();
+        return error == 0;
+    });
+    if (error != 0) {
+        return Outcome::failed(describe(path, grundText(error)));
+    }
+    if (!erzeugt.isDone()) {
+        return erzeugt;
+    }
+    return nachRegeln(path, Inhalt(zwischen.get(), laenge), {});
+}
+
+namespace {
+
+Outcome nachRegeln(const QString& path, const Inhalt& bytes, const Haken& haken) {
     Ziel ziel;
     int error = aufloesen(bytesAusName(path), ziel);
     if (error == 0 && ziel.durchgereicht.offen()) {
@@ -573,6 +664,8 @@ Outcome writeBinaryFile(const QString& path, const QByteArray& bytes, const Hake
     return error == 0 ? Outcome::done()
                       : Outcome::failed(describe(path, grundOderAusgetauscht(error)));
 }
+
+} // namespace
 
 int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
     // The name does not grow with the target's, so any valid name can be written.

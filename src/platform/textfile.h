@@ -73,6 +73,17 @@ using Haken = std::function<void(Schritt)>;
 // leaves an empty file, hence the writer's own steps.) haken, when set, is called at each Schritt.
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes, const Haken& haken = {});
 
+// Gives the bytes of a file piece by piece, each to the function it is called with, which is
+// false where the piece could not be kept; the result says whether all bytes were given.
+using Erzeuger = std::function<Outcome(const std::function<bool(QByteArrayView)>&)>;
+
+// Writes the bytes erzeugen gives to path by the rules of writeBinaryFile, holding no more than
+// a piece of them in memory: they go first into an unnamed file (in the target's folder, else
+// the temporary folder), which is then written as writeBinaryFile writes bytes, so the target
+// is written whole or not at all. Where erzeugen fails, nothing is written and its outcome is
+// given; where the unnamed file cannot be made or written, the reason names path.
+Outcome writeBinaryFileStueckweise(const QString& path, const Erzeuger& erzeugen);
+
 // The fall-back of writeBinaryFile where a folder cannot hold an unnamed file: creates a new,
 // empty hidden file of a short random name in the folder open as ordnerFd, with the permissions
 // modus (less the umask). Gives its descriptor and its name in name, or -1 with errno set.

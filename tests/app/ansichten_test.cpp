@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <numbers>
 
@@ -36,7 +37,11 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     const auto bild = [this] { return rgb32(canvas()->grab().toImage()); };
     const QRect teil(50, 60, 200, 150);
     QStringList dichten;
+    // Past the start's late redraw only keys and ratios redraw.
+    const auto* spaet = control<QTimer>("Timer1");
+    ASSERT_TRUE(QTest::qWaitFor([spaet] { return !spaet->isActive(); }));
     for (QScreen* schirm : QGuiApplication::screens()) {
+        QTest::keyClick(canvas(), Qt::Key_Home);
         haupt().windowHandle()->setScreen(schirm);
         const double r = canvas()->devicePixelRatioF();
         dichten << Str(r);
@@ -53,6 +58,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
                 << optionen.join(' ').toStdString();
             return rgb32(QImage(dir.path("b.png")));
         };
+        EXPECT_EQ(bild(), exportiert({"--zoom", Str(m().zoomfaktor)}));
         for (const auto& [name, taste, mods, drehung, neigung] : sichten) {
             SCOPED_TRACE(QStringLiteral("%1 at %2").arg(name).arg(r).toStdString());
             QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported

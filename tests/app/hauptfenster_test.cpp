@@ -3,6 +3,7 @@
 #include "app/windebug.h"
 #include "app/winexport.h"
 #include "appfixture.h"
+#include "platform/dateiname.h"
 #include "platform/numbers.h"
 #include "view/projection.h"
 
@@ -11,6 +12,8 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QUrl>
+#include <fstream>
 
 namespace wyk::test {
 namespace {
@@ -419,15 +422,25 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
 }
 
 // A dropped model is taken as a copy, never as a move, after which the source would delete it.
+// A URL names a file by the command line's rules.
 TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
-    QMimeData daten;
-    daten.setUrls({QUrl::fromLocalFile(kHaus)});
-    // What the source offers, then the action answered and the model shown.
-    const std::tuple<Qt::DropActions, Qt::DropAction, const char*> faelle[] = {
-        {Qt::MoveAction, Qt::IgnoreAction, "3D"},
-        {Qt::CopyAction | Qt::MoveAction, Qt::CopyAction, "haus.wyk"}};
-    for (const auto& [angebot, antwort, modell] : faelle) {
-        SCOPED_TRACE(modell);
+    const TempDir dir;
+    const QByteArray e9 = QFile::encodeName(dir.path("h")) + "\xE9.wyk";
+    std::ofstream(e9.toStdString()) << "1\n1 2 3\n0\n";
+    const QByteArray haus = QUrl::fromLocalFile(kHaus).toEncoded();
+    const QString h = nameAusBytes("h\xE9.wyk");
+    constexpr Qt::DropAction kopie = Qt::CopyAction;
+    // The URL, the actions offered, the action answered and the model shown.
+    const std::tuple<QByteArray, Qt::DropActions, Qt::DropAction, QString> faelle[] = {
+        {haus, Qt::MoveAction, Qt::IgnoreAction, "3D"},
+        {haus, kopie | Qt::MoveAction, kopie, "haus.wyk"},
+        {"file://rechner" + haus.mid(7), kopie, Qt::IgnoreAction, "haus.wyk"},
+        {"FILE://" + e9.toPercentEncoding("/"), kopie, kopie, h},
+        {haus + "%00.x", kopie, Qt::IgnoreAction, h}};
+    for (const auto& [url, angebot, antwort, modell] : faelle) {
+        SCOPED_TRACE(url.toStdString());
+        QMimeData daten;
+        daten.setData("text/uri-list", url + "\r\n");
         QDragEnterEvent hinein({300, 200}, angebot, &daten, Qt::LeftButton, {});
         QDropEvent ablegen(QPointF(300, 200), angebot, &daten, Qt::LeftButton, {});
         for (QDropEvent* e : {static_cast<QDropEvent*>(&hinein), &ablegen}) {
@@ -436,6 +449,7 @@ TEST_F(HauptfensterTest, ADroppedFileIsCopiedNotMoved) {
         }
         EXPECT_EQ(m().datname, modell);
     }
+    EXPECT_EQ(meldungen, QStringList());
 }
 
 } // namespace

@@ -20,6 +20,9 @@
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace wyk::test {
 namespace {
@@ -88,6 +91,11 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     }
 }
 
+// A name as the system takes it: by its bytes.
+std::filesystem::path systemName(const QString& name) {
+    return bytesAusName(name).toStdString();
+}
+
 // The window's size, "Beim Laden einpassen" and the last model's folder are remembered from one
 // run to the next; a settings file that is damaged or cannot be read or written is ignored
 // without a word. A size larger than the screen's free area shrinks to it, the drawing with it.
@@ -111,18 +119,40 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     starte();
     EXPECT_TRUE(haupt().screen()->availableGeometry().contains(haupt().frameGeometry()));
     EXPECT_EQ(canvas()->size(), haupt().inhalt().size() - QSize(176, 35));
-    // The file made damaged or a folder, then the size at the start of the run after the next.
-    const std::tuple<const char*, QString, QSize> faelle[] = {
-        {"damaged", "[Fenster\nGroesse=@Size(9 x\n\xff", gross}, {"a folder", "", start}};
-    for (const auto& [name, inhalt, zweite] : faelle) {
+    const auto datei = systemName(konfiguration.path("wyk-viewer.conf"));
+    const auto geraet = systemName(konfiguration.path("geraet"));
+    // The kinds of the name and of what it leads to.
+    const auto arten = [&datei] {
+        struct stat name {};
+        struct stat ziel {};
+        ::lstat(datei.c_str(), &name);
+        ::stat(datei.c_str(), &ziel);
+        return std::pair(name.st_mode & S_IFMT, ziel.st_mode & S_IFMT);
+    };
+    const char* kaputt = "[Fenster\nGroesse=@Size(9 x\n\xff";
+    // The file damaged, a folder, a FIFO or a link to a device, then the size at the start
+    // of the run after the next.
+    const std::tuple<const char*, std::function<void()>, QSize> faelle[] = {
+        {"damaged", [&] { std::ofstream(datei) << kaputt; }, gross},
+        {"a folder", [&] { konfiguration.folder("wyk-viewer.conf"); }, start},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(datei.c_str(), 0600), 0); }, start},
+        {"a link to a device",
+         [&] {
+             ASSERT_TRUE(::mknod(geraet.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ||
+                         ::mkfifo(geraet.c_str(), 0666) == 0);
+             ASSERT_EQ(::symlink(geraet.c_str(), datei.c_str()), 0);
+         },
+         start}};
+    for (const auto& [name, anlegen, zweite] : faelle) {
         SCOPED_TRACE(name);
-        QFile::remove(konfiguration.path("wyk-viewer.conf"));
-        inhalt.isEmpty() ? konfiguration.folder("wyk-viewer.conf")
-                         : konfiguration.write("wyk-viewer.conf", inhalt.toLatin1());
+        std::filesystem::remove(datei);
+        anlegen();
+        const auto vorher = arten();
         starte();
         EXPECT_EQ(haupt().size(), start);
         neustart();
         EXPECT_EQ(haupt().size(), zweite);
+        EXPECT_EQ(arten(), vorher);
     }
     EXPECT_EQ(meldungen, QStringList());
 }
@@ -201,27 +231,22 @@ QByteArray modell(int n) {
     return anzahl + QByteArray("1 2 3\n").repeated(n) + anzahl + QByteArray("1 9\n").repeated(n);
 }
 
-// A name as the system takes it: by its bytes.
-std::filesystem::path ort(const QString& name) {
-    return bytesAusName(name).toStdString();
-}
-
 // How editors save: in place, renaming a new file over it, deleting and creating it anew, and
 // in place in five writes that together take longer than the pause that ends a save.
 void anOrt(const QString& path, const QByteArray& text) {
-    std::ofstream(ort(path), std::ios::binary) << text.toStdString();
+    std::ofstream(systemName(path), std::ios::binary) << text.toStdString();
 }
 void umbenennen(const QString& path, const QByteArray& text) {
     anOrt(path + ".neu", text);
-    std::filesystem::rename(ort(path + ".neu"), ort(path));
+    std::filesystem::rename(systemName(path + ".neu"), systemName(path));
 }
 void neuAnlegen(const QString& path, const QByteArray& text) {
-    std::filesystem::remove(ort(path));
+    std::filesystem::remove(systemName(path));
     QTest::qWait(ModellWaechter::kRuhe * 3 / 2); // gone for longer than a save's quiet time
     anOrt(path, text);
 }
 void stueckweise(const QString& path, const QByteArray& text) {
-    std::ofstream datei(ort(path), std::ios::binary);
+    std::ofstream datei(systemName(path), std::ios::binary);
     for (qsizetype i = 0; i < text.size(); i += text.size() / 5 + 1) {
         datei << text.mid(i, text.size() / 5 + 1).toStdString() << std::flush;
         QTest::qWait(ModellWaechter::kRuhe / 3);
@@ -229,8 +254,8 @@ void stueckweise(const QString& path, const QByteArray& text) {
 }
 // Points the name at ziel by a new link renamed over it.
 void verweisen(const QString& path, const QString& ziel) {
-    std::filesystem::create_symlink(ort(ziel), ort(path + ".neu"));
-    std::filesystem::rename(ort(path + ".neu"), ort(path));
+    std::filesystem::create_symlink(systemName(ziel), systemName(path + ".neu"));
+    std::filesystem::rename(systemName(path + ".neu"), systemName(path));
 }
 
 // The reload tests, which app_tests.reload runs alone.
@@ -240,6 +265,7 @@ using NachladenTest = AppTest;
 // A refused save is told once until a good one. A save in progress (shorter than its counts
 // announce) keeps the model silently until the rest comes or the wait passes. The view, the
 // boxes, the debug window and the marks of what still exists stay.
+// Exports to the model's name are refused after each save.
 TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
     // The models followed lie in a folder whose name is no UTF-8.
     const TempDir dir;
@@ -277,6 +303,7 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         {"renamed over", [&] { umbenennen(path, modell(4)); }, 4, 0},
         {"refused", [&] { anOrt(path, "5000\n"); }, 4, 1},
         {"refused again", [&] { anOrt(path, "5000\n"); }, 4, 1},
+        {"refused, renamed over", [&] { umbenennen(path, "5000\n"); }, 4, 1},
         {"deleted and created anew", [&] { neuAnlegen(path, modell(3)); }, 3, 1},
         {"refused after a good one", [&] { anOrt(path, "5000\n"); }, 3, 2},
         {"in five writes", [&] { stueckweise(path, modell(4)); }, 4, 2},
@@ -287,6 +314,10 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         {"the link's target in full", [&] { anOrt(a, modell(4)); }, 4, 3},
         {"renamed over the link's target", [&] { umbenennen(a, modell(3)); }, 3, 3},
         {"the link replaced by half a file", [&] { umbenennen(path, halb); }, 3, 3}};
+    const auto inhalt = [&path] {
+        std::ifstream gelesen(systemName(path), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(gelesen), {});
+    };
     int saves = 0;
     for (const auto& [name, speichere, anzpkt, gemeldet] : schritte) {
         SCOPED_TRACE(name);
@@ -295,6 +326,15 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         EXPECT_EQ(geladen.count(), ++saves) << "each save loads once";
         EXPECT_EQ(m().anzpkt, anzpkt);
         EXPECT_EQ(meldungen.size(), gemeldet);
+        if (std::filesystem::is_regular_file(systemName(path))) {
+            const std::string gespeichert = inhalt();
+            dialogs->answers << path << path;
+            waehle("FIsave");
+            waehle("FIoff");
+            EXPECT_TRUE(inhalt() == gespeichert);
+            EXPECT_EQ(meldungen.size(), gemeldet + 2);
+            meldungen.resize(gemeldet);
+        }
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return vorbei.count() == 1; })) << "the wait passes";
     EXPECT_EQ(m().anzpkt, 5) << "the half file taken as it is";

@@ -275,13 +275,14 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              mausZiehen(m, 125, 140, true);
          }},
         {kAnsichten[1], 360, false,
-         R"([{"tippen": "linien"},
+         R"([{"tippen": "achsen"}, {"tippen": "linien"},
             {"finger": [[[130, 135], [230, 135]], [[108.5, 135], [251.5, 135]], [[108.5, 135]],
             [[40, 60]]]}, {"finger": [[[60, 60]], [[120, 90]], [[120, 150]]]},
             {"tasten": ["Shift+Tab", "Shift+Tab", "ArrowDown"]}])",
          "ArrowDown",
          [&](Module1& m, Anzeige& anzeige) {
              anzeige.linien = false;
+             anzeige.achsen = false;  // the origin bare
              mausRunter(m, 100, 100); // CSS pixels times 600 / 360
              mausZiehen(m, 200, 150, true);
              mausZiehen(m, 200, 250, true);

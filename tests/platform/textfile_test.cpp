@@ -50,6 +50,8 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
 
 // Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file, and
 // no temporary file stays.
+// Bytes given in pieces are written all, here in place, or none where their giver
+// fails.
 TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     test::TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
@@ -59,7 +61,21 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
         const Outcome ergebnis = writeBinaryFile(ordner, "x");
         EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << qPrintable(ordner);
     }
-    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class"}));
+    const QByteArray c = roh(dir.write("c", "alt"));
+    ASSERT_EQ(::link(c.constData(), roh(dir.path("d")).constData()), 0);
+    const auto abbruch = [](const auto& stueck) {
+        return Outcome::failed(stueck("halb") ? "abgebrochen" : "");
+    };
+    const Outcome halb = writeBinaryFileStueckweise(dir.path("c"), abbruch);
+    EXPECT_EQ(halb.message(), "abgebrochen");
+    EXPECT_EQ(dir.read("c"), "alt");
+    const auto stuecke = [](const auto& stueck) {
+        const bool gut = stueck("neu, ") && stueck("in Stücken");
+        return gut ? Outcome::done() : Outcome::failed("");
+    };
+    ASSERT_TRUE(writeBinaryFileStueckweise(dir.path("c"), stuecke).isDone());
+    EXPECT_EQ(dir.read("d"), "neu, in Stücken");
+    EXPECT_EQ(dir.names(), QStringList({"a.txt", "b.class", "c", "d"}));
 }
 
 // An extended attribute of a file, empty when it has none.
