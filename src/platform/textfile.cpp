@@ -42,6 +42,10 @@ constexpr int kLaengsteKette = 40;
 // An error number of the writer's own: the target is no longer what was checked.
 constexpr int kAusgetauscht = -1;
 
+// An error number of the writer's own: the file system could not show room for the whole
+// content, so the file is not written in place.
+constexpr int kOhneVorhalt = -2;
+
 // What a shell's ">" gives a new file before the umask or the folder's default ACL.
 constexpr mode_t kNeueDatei = 0666;
 
@@ -268,18 +272,25 @@ int rechteUebernehmen(int fd, int altFd, const struct stat& alt) {
     return attributeKopieren(altFd, fd);
 }
 
-// Writes all bytes from the descriptor's position on; for a regular file also makes sure they
+// Writes all bytes: from the offset ab on where it is given (the descriptor's position stays
+// where it is), else from the descriptor's position on; for a regular file also makes sure they
 // reached the disk. 0 or the error number.
-int writeAll(int fd, const QByteArray& bytes, bool regulaer) {
+int writeAll(int fd, const QByteArray& bytes, bool regulaer, std::optional<off_t> ab = {}) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+        const auto menge = static_cast<std::size_t>(left);
+        const ssize_t written =
+            ab ? ::pwrite(fd, data, menge, *ab + (data - bytes.constData()))
+               : ::write(fd, data, menge);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
             return errno;
+        }
+        if (written == 0) {
+            return EIO;
         }
         data += written;
         left -= written;
@@ -346,6 +357,23 @@ int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
     return error;
 }
 
+// Gives the temporary file of the name temporary in the folder ordner the name name: in place
+// of an old file (ersetzen), else only where the name is free, through a second link where the
+// file system cannot rename that way (FUSE). 0 or the error number; EEXIST where it is taken.
+int neuerName(int ordner, const QByteArray& temporary, const QByteArray& name, bool ersetzen) {
+    const char* von = temporary.constData();
+    if (::renameat2(ordner, von, ordner, name.constData(), ersetzen ? 0 : RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (ersetzen || errno != EINVAL) {
+        return errno;
+    }
+    if (::linkat(ordner, von, ordner, name.constData(), 0) != 0) {
+        return errno;
+    }
+    return ::unlinkat(ordner, von, 0) == 0 ? 0 : errno;
+}
+
 // The fall-back where the folder cannot hold an unnamed file: the bytes go into a hidden
 // temporary file, which then takes the name. 0 or the error number.
 int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
@@ -367,10 +395,8 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
     }
     if (error == 0) {
         const SignaleAufhalten aufhalten;
-        const unsigned art = altFd >= 0 ? 0 : RENAME_NOREPLACE;
-        if (::renameat2(ordner, temporary.constData(), ordner, ziel.name.constData(), art) != 0) {
-            error = errno == EEXIST ? kAusgetauscht : errno;
-        }
+        error = neuerName(ordner, temporary, ziel.name, altFd >= 0);
+        error = error == EEXIST ? kAusgetauscht : error;
     }
     if (error != 0) {
         ::unlinkat(ordner, temporary.constData(), 0);
@@ -409,32 +435,47 @@ int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& 
 }
 
 // Reserves room on the disk for the first laenge bytes of the open regular file fd without
-// changing what it holds: by the file system where it can, else by writing a zero into each
-// block of its holes and beyond its end, which read as zeros anyway (the C library's emulation
-// would write zeros over data it cannot read back through a descriptor open for writing only).
-// A failure leaves the file as long as it was. 0 or the error number.
+// changing what it holds or where its position stands: by the file system where it can, else
+// by writing a zero into each block of its holes and beyond its end, which read as zeros anyway
+// (the C library's emulation would write zeros over data it cannot read back through a
+// descriptor open for writing only), and then seeing that the disk holds every block. A
+// failure leaves the file as long as it was. 0, kOhneVorhalt where the room cannot be shown to
+// be there, or the error number.
 int reservieren(int fd, off_t laenge) {
-    struct stat info {};
     if (laenge == 0 || ::fallocate(fd, 0, 0, laenge) == 0) {
         return 0;
     }
-    if (errno != EOPNOTSUPP) {
-        return errno == EINVAL || errno == ENODEV ? 0 : errno; // nothing to reserve on such files
+    if (errno != EOPNOTSUPP && errno != EINVAL) {
+        return errno == ENODEV ? 0 : errno; // nothing to reserve on such files
     }
+    struct stat info {};
     if (::fstat(fd, &info) != 0) {
         return errno;
     }
+    const off_t position = ::lseek(fd, 0, SEEK_CUR);
     const off_t block = info.st_blksize > 0 ? info.st_blksize : 4096;
-    int error = 0;
+    int error = position < 0 ? errno : 0;
     for (off_t pos = 0; pos < laenge && error == 0;) {
         const off_t loch = pos < info.st_size ? ::lseek(fd, pos, SEEK_HOLE) : pos;
-        const off_t daten = loch >= 0 && loch < info.st_size ? ::lseek(fd, loch, SEEK_DATA) : -1;
+        off_t daten = loch >= 0 && loch < info.st_size ? ::lseek(fd, loch, SEEK_DATA) : laenge;
+        if (loch < 0 || (daten < 0 && errno != ENXIO)) {
+            error = errno;
+            break;
+        }
         const off_t ende = daten < 0 || daten > laenge ? laenge : daten;
-        for (off_t b = loch; loch >= 0 && b < ende && error == 0; b = (b / block + 1) * block) {
+        for (off_t b = loch; b < ende && error == 0; b = (b / block + 1) * block) {
             error = ::pwrite(fd, "", 1, b) == 1 ? 0 : errno;
         }
-        error = loch < 0 ? errno : error;
         pos = std::max(ende, pos + 1);
+    }
+    struct stat danach {};
+    if (error == 0 && (::fsync(fd) != 0 || ::fstat(fd, &danach) != 0)) {
+        error = errno;
+    } else if (error == 0 && danach.st_blocks * off_t{512} < laenge) {
+        error = kOhneVorhalt; // the file system keeps no blocks for what it was given
+    }
+    if (position >= 0 && ::lseek(fd, position, SEEK_SET) < 0 && error == 0) {
+        error = errno;
     }
     if (error != 0 && ::ftruncate(fd, info.st_size) != 0) {
         return errno;
@@ -442,13 +483,14 @@ int reservieren(int fd, off_t laenge) {
     return error;
 }
 
-// Writes over the open regular file fd from its start, once the disk holds room for all bytes.
-// 0 or the error number.
+// Writes over the open regular file fd from its start, once the disk holds room for all bytes;
+// the signals that end the program wait until the file is whole. 0 or the error number.
 int anOrt(int fd, const QByteArray& bytes) {
+    const SignaleAufhalten aufhalten;
     if (const int error = reservieren(fd, bytes.size()); error != 0) {
         return error;
     }
-    if (const int error = writeAll(fd, bytes, false); error != 0) {
+    if (const int error = writeAll(fd, bytes, false, 0); error != 0) {
         return error;
     }
     return ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0 ? 0 : errno;
@@ -522,6 +564,10 @@ int durchgereichtSchreiben(Ziel& ziel, const QByteArray& bytes) {
 }
 
 QString grundOderAusgetauscht(int error) {
+    if (error == kOhneVorhalt) {
+        return QStringLiteral("ihr Dateisystem kann keinen Platz für den neuen Inhalt vorhalten, "
+                              "und ersetzen lässt sie sich nicht");
+    }
     return error == kAusgetauscht
                ? QStringLiteral("sie wurde während des Schreibens durch eine andere Datei oder "
                                 "Verknüpfung ersetzt")
