@@ -105,6 +105,7 @@ struct Ziel {
     std::optional<struct stat> vorher;
     Deskriptor durchgereicht;
     bool eigenerDeskriptor = false; // durchgereicht is a copy of one of the program's own
+    bool nurAnsehen = false; // a descriptor link is looked at (vorher), not opened
 };
 
 // The number a part of /proc/self/fd names, or -1.
@@ -187,6 +188,13 @@ int aufloesen(const QByteArray& path, Ziel& ziel) {
             }
             if (aufProc(ziel.ordner.get())) {
                 // The system's own links (/proc/self, /proc/*/fd/N) lead where their text does not.
+                if (letzter && ziel.nurAnsehen) {
+                    ziel.name = teil;
+                    ziel.vorher = info;
+                    return ::fstatat(ziel.ordner.get(), teil.constData(), &*ziel.vorher, 0) == 0
+                               ? 0
+                               : errno;
+                }
                 if (letzter) {
                     return durchreichen(ziel.ordner.get(), teil, ziel);
                 }
@@ -634,10 +642,12 @@ int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
 }
 
 std::optional<Kennung> kennungVon(const QString& path) {
-    struct stat info {};
-    if (::stat(bytesAusName(path).constData(), &info) != 0) {
+    Ziel ziel;
+    ziel.nurAnsehen = true;
+    if (aufloesen(bytesAusName(path), ziel) != 0 || !ziel.vorher) {
         return std::nullopt;
     }
+    const struct stat& info = *ziel.vorher;
     return Kennung{static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
 }
 

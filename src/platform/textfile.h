@@ -27,8 +27,9 @@ struct Kennung {
     friend bool operator==(const Kennung&, const Kennung&) = default;
 };
 
-// The file the name leads to now, through any links, as the system resolves it (the name's
-// bytes as they are, "." and ".." after the links before them); nothing when there is none.
+// The file the name leads to now, through any links, found by the very walk writeBinaryFile
+// takes (the name's bytes as they are, part by part, "." and ".." after the links before them,
+// a name of any length); nothing when there is none or the walk refuses the name.
 [[nodiscard]] std::optional<Kennung> kennungVon(const QString& path);
 
 // The steps of writeBinaryFile a test may step in at: Geprueft once the target was checked and
