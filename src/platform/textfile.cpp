@@ -92,6 +92,33 @@ bool fremdImGeteilten(const struct stat& eintrag, const struct stat& ordner) {
     return geteilt(ordner) && eintrag.st_uid != ::geteuid() && eintrag.st_uid != ordner.st_uid;
 }
 
+// The level, 0 to 2, of the kernel's protection of FIFOs (protected_fifos) or regular files
+// (protected_regular) in sticky folders, as /proc/sys/fs gives it; 1, the usual, where it
+// cannot be read.
+int schutzstufe(bool fifo) {
+    Deskriptor fd(::open(fifo ? "/proc/sys/fs/protected_fifos" : "/proc/sys/fs/protected_regular",
+                         O_RDONLY | O_CLOEXEC));
+    char stufe = '1';
+    if (!fd.offen() || ::read(fd.get(), &stufe, 1) != 1 || stufe < '0' || stufe > '2') {
+        stufe = '1';
+    }
+    return stufe - '0';
+}
+
+// Whether the kernel's protection of sticky folders keeps the user from writing the existing
+// regular file or FIFO with the status eintrag in the folder with the status ordner: the entry
+// belongs neither to the user nor to the folder's owner, and the folder is sticky and either
+// everyone may write it (refused here whatever the system is set to) or its group may and the
+// level for such entries is 2.
+bool geschuetztImKlebrigen(const struct stat& eintrag, const struct stat& ordner) {
+    if ((ordner.st_mode & S_ISVTX) == 0 || eintrag.st_uid == ::geteuid() ||
+        eintrag.st_uid == ordner.st_uid) {
+        return false;
+    }
+    return (ordner.st_mode & S_IWOTH) != 0 ||
+           ((ordner.st_mode & S_IWGRP) != 0 && schutzstufe(S_ISFIFO(eintrag.st_mode)) >= 2);
+}
+
 bool aufProc(int ordnerFd) {
     struct statfs info {};
     return ::fstatfs(ordnerFd, &info) == 0 && info.f_type == PROC_SUPER_MAGIC;
@@ -514,7 +541,8 @@ int vorhandeneSchreiben(const Ziel& ziel, const QByteArray& bytes, const Haken& 
     if (S_ISDIR(vorher.st_mode)) {
         return EISDIR;
     }
-    if ((S_ISREG(vorher.st_mode) || S_ISFIFO(vorher.st_mode)) && fremdImGeteilten(vorher, ordner)) {
+    if ((S_ISREG(vorher.st_mode) || S_ISFIFO(vorher.st_mode)) &&
+        geschuetztImKlebrigen(vorher, ordner)) {
         return EACCES;
     }
     if (haken) {

@@ -45,7 +45,9 @@ using Haken = std::function<void(Schritt)>;
 //   link led into. A link is not followed where the system's protection of shared folders
 //   forbids it, whatever the system is set to: a link in a sticky folder that everyone may
 //   write, owned neither by the user nor by the folder's owner. In such a folder an existing
-//   regular file or FIFO of neither of them is refused as well.
+//   regular file or FIFO of neither of them is refused as well; so it is in a sticky folder its
+//   group may write where the kernel's protected_regular or protected_fifos (in /proc/sys/fs)
+//   stands at 2.
 // - Each folder on the way is held open once checked, and the target is opened without
 //   following a link and must be the very file that was checked. Anything else (another file
 //   or a link swapped in meanwhile, a name taken by someone else before a new file got it) is
