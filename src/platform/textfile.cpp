@@ -2,18 +2,16 @@
 
 #include "platform/dateiname.h"
 #include "platform/grund.h"
+#include "platform/temporaer.h"
 
 #include <QDir>
 #include <QList>
-#include <QRandomGenerator>
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <fcntl.h>
 #include <linux/magic.h>
-#include <pthread.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -333,31 +331,6 @@ int writeAll(int fd, const QByteArray& bytes, bool regulaer, std::optional<off_t
     return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
 }
 
-// Keeps the signals that end the program waiting while it lives, so that an interrupt between
-// two steps of naming a complete file comes after the second.
-class SignaleAufhalten {
-public:
-    SignaleAufhalten() {
-        sigset_t halten;
-        sigemptyset(&halten);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-            sigaddset(&halten, signal);
-        }
-        ::pthread_sigmask(SIG_BLOCK, &halten, &vorher_);
-    }
-    SignaleAufhalten(const SignaleAufhalten&) = delete;
-    SignaleAufhalten& operator=(const SignaleAufhalten&) = delete;
-    ~SignaleAufhalten() { ::pthread_sigmask(SIG_SETMASK, &vorher_, nullptr); }
-
-private:
-    sigset_t vorher_{};
-};
-
-// A short random name for a file that lives only while it is written or named.
-QByteArray zufallsName() {
-    return ".wyk-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-}
-
 // Gives the complete unnamed file fd the name name in the folder ordner: a new name only where
 // none exists (ersetzen false), else in place of the old file. 0 or the error number.
 int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
@@ -379,7 +352,7 @@ int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
     QByteArray zwischen;
     int error = EEXIST;
     for (int versuch = 0; error == EEXIST && versuch < 100; ++versuch) {
-        zwischen = zufallsName();
+        zwischen = temporaererName();
         error = verknuepfen(zwischen);
     }
     if (error != 0) {
@@ -418,6 +391,7 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
     if (!fd.offen()) {
         return errno;
     }
+    TemporaereWache wache(ordner, temporary);
     int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
     if (error == 0) {
         error = writeAll(fd.get(), bytes, true);
@@ -432,6 +406,9 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
         const SignaleAufhalten aufhalten;
         error = neuerName(ordner, temporary, ziel.name, altFd >= 0);
         error = error == EEXIST ? kAusgetauscht : error;
+        if (error == 0) {
+            wache.loesen();
+        }
     }
     if (error != 0) {
         ::unlinkat(ordner, temporary.constData(), 0);
@@ -443,6 +420,7 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
 // complete new file. 0 or the error number.
 int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
     const int ordner = ziel.ordner.get();
+    verwaisteEntfernen(ordner);
     Deskriptor fd(
         ::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, altFd >= 0 ? 0600 : kNeueDatei));
     if (!fd.offen()) {
@@ -660,7 +638,7 @@ int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
     // The name does not grow with the target's, so any valid name can be written.
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        name = zufallsName();
+        name = temporaererName();
         fd = ::openat(ordnerFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
         if (fd < 0 && errno != EEXIST) {
             break;

@@ -58,7 +58,9 @@ using Haken = std::function<void(Schritt)>;
 // - What exists and is no regular file (a FIFO, a device, a terminal) is written directly; it
 //   stays what it is.
 // - A regular file, or a new one, is written as an unnamed file in its folder (a hidden
-//   temporary file of a short name where the file system has no unnamed ones). It takes the
+//   temporary file named by temporaererName where the file system has no unnamed ones, which
+//   an interrupt, a termination or a hang-up removes, and which the next write into the folder
+//   removes should a kill have left it). It takes the
 //   old file's owner, group, permissions, ACL and extended attributes; a new file gets what the
 //   kernel gives a shell's ">" (mode 0666 less the umask, or the folder's default ACL). It gets
 //   its name, replacing the old file, only once every byte reached the disk; a kill before
@@ -66,9 +68,10 @@ using Haken = std::function<void(Schritt)>;
 // - The file is written in place instead where replacing it would lose what a plain write keeps:
 //   when it has further hard links, when its owner, group or attributes cannot be given to a new
 //   file, when its folder may not be written, or when it is a single file mounted over another
-//   (the system reports it busy). In place means only after room for the whole content was
-//   reserved on the disk (emulated where the file system cannot reserve room), so a full disk
-//   still leaves the old file whole.
+//   (the system reports it busy). In place means from the file's start, with the signals that
+//   end the program held back until it is done, and only after room for the whole content was
+//   reserved on the disk (where the file system cannot reserve room: written into and seen to
+//   be held, else refused), so a full disk still leaves the old file whole.
 // - A file the user may not write is refused, as a plain write refuses it; so is a folder, also
 //   when the name ends with "/". The length of a name is limited by its parts only, as it is
 //   for cp: each part at most 255 bytes.
@@ -77,8 +80,9 @@ using Haken = std::function<void(Schritt)>;
 Outcome writeBinaryFile(const QString& path, const QByteArray& bytes, const Haken& haken = {});
 
 // The fall-back of writeBinaryFile where a folder cannot hold an unnamed file: creates a new,
-// empty hidden file of a short random name in the folder open as ordnerFd, with the permissions
-// modus (less the umask). Gives its descriptor and its name in name, or -1 with errno set.
+// empty hidden file named by temporaererName in the folder open as ordnerFd, with the
+// permissions modus (less the umask). Gives its descriptor and its name in name, or -1 with
+// errno set.
 [[nodiscard]] int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus);
 
 // Whether both names lead, through any links, to the same existing file: the same path, a

@@ -71,6 +71,37 @@ for art in tmpfs fuse; do
         --size 1424x865 "$model"
 done
 
+# An OFF export to the named file under strace, every call of the named system call held for
+# two seconds; once the condition (a command) holds, the signal is sent. The calls go to spur.
+unterbrechen() { # signal, system call, condition, file
+    strace -f -o spur -e trace=openat,"$2" -e inject="$2":delay_exit=2000000 bash -c \
+        'echo $$ >pid; exec "$0" --export-off "$1" "$2"' "$viewer" "$4" "$model" 2>/dev/null &
+    for _ in $(seq 100); do eval "$3" && break || sleep 0.1; done
+    kill -"$1" "$(cat pid)"
+    wait $! 2>/dev/null
+}
+temporaere() { ls -A disk | grep -c '^\.wyk-'; }
+if command -v strace >/dev/null; then
+    # Through FUSE the new file is a named temporary one, readable by its owner alone while it
+    # is written, which an interrupt removes and a later export removes after a kill.
+    rm -f disk/* && echo alt >disk/s.off
+    unterbrechen TERM fsync "[ \$(temporaere) = 1 ]" disk/s.off
+    check "OFF interrupted during its fsync: the old file" alt "$(cat disk/s.off)"
+    check "OFF interrupted during its fsync: temporary files" 0 "$(temporaere)"
+    check "OFF interrupted during its fsync: the temporary file's mode" 0600 \
+        "$(grep -o 'wyk-[^"]*", O_WRONLY|O_CREAT|O_EXCL|O_CLOEXEC, 0[0-7]*' spur | sed 's/.*, //')"
+    unterbrechen KILL fsync "[ \$(temporaere) = 1 ]" disk/s.off
+    "$viewer" --export-off disk/t.off "$model"
+    check "OFF after one killed during its fsync: temporary files" 0 "$(temporaere)"
+    # In place an interrupt waits until the file is whole.
+    head -c 9000 /dev/zero | tr '\0' x >disk/s.off && ln -f disk/s.off disk/s2.off
+    unterbrechen TERM pwrite64 '[ "$(head -c 3 disk/s.off)" = OFF ]' disk/s.off
+    check "OFF in place interrupted during its write: the file" same \
+        "$(gleich disk/s.off reference/h.off)"
+else
+    fehlt "strace is missing"
+fi
+
 echo alt >a && touch b && mount --bind a b || skip "cannot bind-mount a file"
 "$viewer" --export-off b "$model"
 check "file mounted over another: exit code" 0 $?
