@@ -20,9 +20,12 @@ constexpr std::array<int, 3> kEndsignale = {SIGINT, SIGTERM, SIGHUP};
 // export running now, so that the handler can remove it before the program ends. The handler
 // touches it through async-signal-safe calls only: it takes the folder's descriptor (a
 // lock-free atomic, -1 when no file is guarded), removes the file and puts back the actions
-// saved here. It is filled and emptied with the signals held back, by one guard at a time.
+// saved here, or only notes the signal where it is to wait. It is filled and emptied with the
+// signals held back, by one guard at a time.
 struct Laufend {
     std::atomic<int> ordner{-1};
+    std::atomic<bool> aufschieben{false}; // the signal is only noted, in aufgeschoben
+    std::atomic<int> aufgeschoben{0};
     std::atomic_flag belegt = ATOMIC_FLAG_INIT;
     std::array<char, 96> name{};
     std::array<struct sigaction, kEndsignale.size()> vorher{};
@@ -30,6 +33,10 @@ struct Laufend {
 Laufend laufend;
 
 extern "C" void temporaereEntfernen(int signal) {
+    if (laufend.aufschieben) {
+        laufend.aufgeschoben = signal;
+        return;
+    }
     const int fehler = errno;
     if (const int ordner = laufend.ordner.exchange(-1); ordner >= 0) {
         ::unlinkat(ordner, laufend.name.data(), 0);
@@ -117,12 +124,16 @@ void verwaisteEntfernen(int ordnerFd) {
     ::closedir(ordner);
 }
 
+TemporaereWache::TemporaereWache() : TemporaereWache(-1, {}) {}
+
 TemporaereWache::TemporaereWache(int ordnerFd, const QByteArray& name) {
     const SignaleAufhalten aufhalten;
     if (name.size() >= static_cast<qsizetype>(laufend.name.size()) ||
         laufend.belegt.test_and_set()) {
         return;
     }
+    laufend.aufschieben = ordnerFd < 0;
+    laufend.aufgeschoben = 0;
     std::copy(name.begin(), name.end(), laufend.name.begin());
     laufend.name[name.size()] = '\0';
     struct sigaction handeln {};
@@ -147,6 +158,10 @@ void TemporaereWache::loesen() {
     for (std::size_t i = 0; i < kEndsignale.size(); ++i) {
         ::sigaction(kEndsignale[i], &laufend.vorher[i], nullptr);
     }
+    if (const int signal = laufend.aufgeschoben.exchange(0); signal != 0) {
+        ::raise(signal); // taken once the signals are no longer held back
+    }
+    laufend.aufschieben = false;
     laufend.belegt.clear();
     aktiv_ = false;
 }

@@ -30,11 +30,14 @@ void verwaisteEntfernen(int ordnerFd);
 
 // While it lives, an interrupt, a termination or a hang-up (SIGINT, SIGTERM, SIGHUP, unless the
 // program ignores it) first removes the file of the name name in the folder open as ordnerFd,
-// then has the effect it had before. One guard at a time is in force in the program; a second
-// one at the same time does nothing. loesen ends it early and must be called with those signals
-// held back (SignaleAufhalten), so that none can come between a file's renaming and the end.
+// then has the effect it had before. Made without a file, it has such a signal, in whichever
+// thread it arrives, wait until the guard is gone. One guard at a time is in force in the
+// program; a second one at the same time does nothing. loesen ends it early and must be called
+// with those signals held back (SignaleAufhalten), so that none can come between a file's
+// renaming and the end.
 class TemporaereWache {
 public:
+    TemporaereWache();
     TemporaereWache(int ordnerFd, const QByteArray& name);
     TemporaereWache(const TemporaereWache&) = delete;
     TemporaereWache& operator=(const TemporaereWache&) = delete;

@@ -499,6 +499,7 @@ int reservieren(int fd, off_t laenge) {
 // Writes over the open regular file fd from its start, once the disk holds room for all bytes;
 // the signals that end the program wait until the file is whole. 0 or the error number.
 int anOrt(int fd, const QByteArray& bytes) {
+    const TemporaereWache aufschub; // for the program's other threads
     const SignaleAufhalten aufhalten;
     if (const int error = reservieren(fd, bytes.size()); error != 0) {
         return error;
