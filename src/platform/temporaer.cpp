@@ -1,5 +1,7 @@
 #include "platform/temporaer.h"
 
+#include <QFile>
+#include <QList>
 #include <QRandomGenerator>
 #include <array>
 #include <atomic>
@@ -8,6 +10,7 @@
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace wyk {
@@ -73,6 +76,28 @@ QByteArray systemMarke() {
     return QByteArray::number(hash, 36);
 }
 
+// Whether the process of the number prozess is gone since it last wrote a file at the time
+// geschrieben: there is no such process, or the one there started later, so that it got the
+// number again.
+bool verschwunden(int prozess, const struct timespec& geschrieben) {
+    if (::kill(prozess, 0) == 0 || errno != ESRCH) {
+        QFile datei(QStringLiteral("/proc/%1/stat").arg(prozess));
+        const QByteArray text = datei.open(QIODevice::ReadOnly) ? datei.read(1024) : QByteArray();
+        // The fields after the name in brackets; the 20th is the start in ticks since the boot.
+        const QList<QByteArray> felder = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        struct timespec jetzt {};
+        struct timespec seitBoot {};
+        if (felder.size() < 20 || ::clock_gettime(CLOCK_REALTIME, &jetzt) != 0 ||
+            ::clock_gettime(CLOCK_BOOTTIME, &seitBoot) != 0) {
+            return false;
+        }
+        const double start = static_cast<double>(jetzt.tv_sec - seitBoot.tv_sec) +
+                             felder[19].toDouble() / static_cast<double>(::sysconf(_SC_CLK_TCK));
+        return static_cast<double>(geschrieben.tv_sec) + 2 < start; // a tick and a clock's step
+    }
+    return true;
+}
+
 QByteArray anfang() {
     return ".wyk-" + systemMarke() + '-';
 }
@@ -113,10 +138,10 @@ void verwaisteEntfernen(int ordnerFd) {
         bool zahl = false;
         const int prozess = rest.left(rest.indexOf('-')).toInt(&zahl);
         struct stat info {};
-        if (!name.startsWith(muster) || !zahl || prozess <= 0 || ::kill(prozess, 0) == 0 ||
-            errno != ESRCH ||
+        if (!name.startsWith(muster) || !zahl || prozess <= 0 ||
             ::fstatat(lesbar, eintrag->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
+            !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+            !verschwunden(prozess, info.st_mtim)) {
             continue;
         }
         ::unlinkat(lesbar, eintrag->d_name, 0);

@@ -24,7 +24,8 @@ private:
 [[nodiscard]] QByteArray temporaererName();
 
 // Removes from the folder open as ordnerFd (any kind of descriptor) the regular files of the
-// user named by temporaererName on this system whose process is gone: what exports killed
+// user named by temporaererName on this system whose process is gone (there is none of that
+// number, or the one there started after the file was last written): what exports killed
 // before they were done left behind. A folder that cannot be read is left as it is.
 void verwaisteEntfernen(int ordnerFd);
 

@@ -91,8 +91,16 @@ if command -v strace >/dev/null; then
     check "OFF interrupted during its fsync: the temporary file's mode" 0600 \
         "$(grep -o 'wyk-[^"]*", O_WRONLY|O_CREAT|O_EXCL|O_CLOEXEC, 0[0-7]*' spur | sed 's/.*, //')"
     unterbrechen KILL fsync "[ \$(temporaere) = 1 ]" disk/s.off
+    # Beside the file the kill left, two of a process that lives: written now, and written
+    # before it started (so by another that had its number); only the first may stay.
+    sleep 60 &
+    marke=$(ls -A disk | grep '^\.wyk-') && marke=${marke%-*-*}-$!
+    echo x >"disk/$marke-jetzt" && echo x >"disk/$marke-vorher"
+    touch -d -1hour "disk/$marke-vorher"
     "$viewer" --export-off disk/t.off "$model"
-    check "OFF after one killed during its fsync: temporary files" 0 "$(temporaere)"
+    check "OFF after one killed during its fsync: temporary files" "$marke-jetzt" \
+        "$(ls -A disk | grep '^\.wyk-')"
+    kill $! && rm "disk/$marke-jetzt"
     # In place an interrupt waits until the file is whole.
     head -c 9000 /dev/zero | tr '\0' x >disk/s.off && ln -f disk/s.off disk/s2.off
     unterbrechen TERM pwrite64 '[ "$(head -c 3 disk/s.off)" = OFF ]' disk/s.off
