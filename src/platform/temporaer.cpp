@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
@@ -133,12 +134,14 @@ void verwaisteEntfernen(int ordnerFd) {
     }
     const QByteArray muster = anfang();
     while (const dirent* eintrag = ::readdir(ordner)) {
-        const QByteArray name(eintrag->d_name);
-        const QByteArray rest = name.mid(muster.size());
+        if (std::strncmp(eintrag->d_name, muster.constData(), muster.size()) != 0) {
+            continue;
+        }
+        const QByteArray rest = QByteArray(eintrag->d_name).mid(muster.size());
         bool zahl = false;
         const int prozess = rest.left(rest.indexOf('-')).toInt(&zahl);
         struct stat info {};
-        if (!name.startsWith(muster) || !zahl || prozess <= 0 ||
+        if (!zahl || prozess <= 0 ||
             ::fstatat(lesbar, eintrag->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
             !verschwunden(prozess, info.st_mtim)) {

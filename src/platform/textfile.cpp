@@ -387,6 +387,7 @@ int neuerName(int ordner, const QByteArray& temporary, const QByteArray& name, b
 int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
     QByteArray temporary;
     const int ordner = ziel.ordner.get();
+    verwaisteEntfernen(ordner);
     Deskriptor fd(temporaereDatei(ordner, temporary, altFd >= 0 ? 0600 : kNeueDatei));
     if (!fd.offen()) {
         return errno;
@@ -420,12 +421,17 @@ int benanntErsetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const 
 // complete new file. 0 or the error number.
 int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& haken) {
     const int ordner = ziel.ordner.get();
-    verwaisteEntfernen(ordner);
     Deskriptor fd(
         ::openat(ordner, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, altFd >= 0 ? 0600 : kNeueDatei));
     if (!fd.offen()) {
         return errno == EOPNOTSUPP || errno == EISDIR ? benanntErsetzen(ziel, bytes, altFd, haken)
                                                       : errno;
+    }
+    // What a kill between naming an unnamed file and renaming it left; looked for only in a
+    // small folder, as reading a large one would cost more than the whole export.
+    constexpr off_t kKleinerOrdner = 64 * 1024;
+    if (struct stat info {}; ::fstat(ordner, &info) == 0 && info.st_size <= kKleinerOrdner) {
+        verwaisteEntfernen(ordner);
     }
     int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
     if (error == 0) {

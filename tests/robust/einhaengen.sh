@@ -71,10 +71,11 @@ for art in tmpfs fuse; do
         --size 1424x865 "$model"
 done
 
-# An OFF export to the named file under strace, every call of the named system call held for
-# two seconds; once the condition (a command) holds, the signal is sent. The calls go to spur.
-unterbrechen() { # signal, system call, condition, file
-    strace -f -o spur -e trace=openat,"$2" -e inject="$2":delay_exit=2000000 bash -c \
+# An OFF export to the named file under strace, every call of the system call held for two
+# seconds before or after it; once the condition (a command) holds, the signal is sent. The
+# calls go to spur.
+unterbrechen() { # signal, system call:delay_enter or :delay_exit, condition, file
+    strace -f -o spur -e trace=openat,"${2%:*}" -e inject="$2"=2000000 bash -c \
         'echo $$ >pid; exec "$0" --export-off "$1" "$2"' "$viewer" "$4" "$model" 2>/dev/null &
     for _ in $(seq 100); do eval "$3" && break || sleep 0.1; done
     kill -"$1" "$(cat pid)"
@@ -85,12 +86,12 @@ if command -v strace >/dev/null; then
     # Through FUSE the new file is a named temporary one, readable by its owner alone while it
     # is written, which an interrupt removes and a later export removes after a kill.
     rm -f disk/* && echo alt >disk/s.off
-    unterbrechen TERM fsync "[ \$(temporaere) = 1 ]" disk/s.off
+    unterbrechen TERM fsync:delay_exit "[ \$(temporaere) = 1 ]" disk/s.off
     check "OFF interrupted during its fsync: the old file" alt "$(cat disk/s.off)"
     check "OFF interrupted during its fsync: temporary files" 0 "$(temporaere)"
     check "OFF interrupted during its fsync: the temporary file's mode" 0600 \
         "$(grep -o 'wyk-[^"]*", O_WRONLY|O_CREAT|O_EXCL|O_CLOEXEC, 0[0-7]*' spur | sed 's/.*, //')"
-    unterbrechen KILL fsync "[ \$(temporaere) = 1 ]" disk/s.off
+    unterbrechen KILL fsync:delay_exit "[ \$(temporaere) = 1 ]" disk/s.off
     # Beside the file the kill left, two of a process that lives: written now, and written
     # before it started (so by another that had its number); only the first may stay.
     sleep 60 &
@@ -101,9 +102,13 @@ if command -v strace >/dev/null; then
     check "OFF after one killed during its fsync: temporary files" "$marke-jetzt" \
         "$(ls -A disk | grep '^\.wyk-')"
     kill $! && rm "disk/$marke-jetzt"
+    # Where the file is unnamed while written, a kill before its renaming leaves a second name.
+    echo alt >s.off && unterbrechen KILL renameat:delay_enter "grep -q renameat spur" s.off
+    "$viewer" --export-off t.off "$model"
+    check "OFF after one killed before its renaming: temporary files" 0 "$(ls -A | grep -c wyk-)"
     # In place an interrupt waits until the file is whole.
     head -c 9000 /dev/zero | tr '\0' x >disk/s.off && ln -f disk/s.off disk/s2.off
-    unterbrechen TERM pwrite64 '[ "$(head -c 3 disk/s.off)" = OFF ]' disk/s.off
+    unterbrechen TERM pwrite64:delay_exit '[ "$(head -c 3 disk/s.off)" = OFF ]' disk/s.off
     check "OFF in place interrupted during its write: the file" same \
         "$(gleich disk/s.off reference/h.off)"
 else
