@@ -130,7 +130,7 @@ struct Ziel {
     std::optional<struct stat> vorher;
     Deskriptor durchgereicht;
     bool eigenerDeskriptor = false; // durchgereicht is a copy of one of the program's own
-    bool nurAnsehen = false; // a descriptor link is looked at (vorher), not opened
+    bool nurAnsehen = false;        // a descriptor link is looked at (vorher), not opened
 };
 
 // The number a part of /proc/self/fd names, or -1.
@@ -313,9 +313,8 @@ int writeAll(int fd, const QByteArray& bytes, bool regulaer, std::optional<off_t
     qsizetype left = bytes.size();
     while (left > 0) {
         const auto menge = static_cast<std::size_t>(left);
-        const ssize_t written =
-            ab ? ::pwrite(fd, data, menge, *ab + (data - bytes.constData()))
-               : ::write(fd, data, menge);
+        const ssize_t written = ab ? ::pwrite(fd, data, menge, *ab + (data - bytes.constData()))
+                                   : ::write(fd, data, menge);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -430,7 +429,7 @@ int ersetzen(const Ziel& ziel, const QByteArray& bytes, int altFd, const Haken& 
     // What a kill between naming an unnamed file and renaming it left; looked for only in a
     // small folder, as reading a large one would cost more than the whole export.
     constexpr off_t kKleinerOrdner = 64 * 1024;
-    if (struct stat info {}; ::fstat(ordner, &info) == 0 && info.st_size <= kKleinerOrdner) {
+    if (struct stat info{}; ::fstat(ordner, &info) == 0 && info.st_size <= kKleinerOrdner) {
         verwaisteEntfernen(ordner);
     }
     int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
