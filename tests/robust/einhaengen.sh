@@ -18,7 +18,7 @@ if [ "${3:-}" != "--inside" ]; then
     skip "no private mount namespaces here"
 fi
 work=$(mktemp -d)
-trap 'umount "$work/disk" "$work/b" "$work/ext2"; umount -l "$work/unten"; rm -rf "$work"' EXIT
+trap 'umount "$work/disk" "$work/b" "$work/ext2" 2>/dev/null; umount -l "$work/unten" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" && mkdir disk reference || exit 1
 mount -t tmpfs -o size=64k none disk || skip "cannot mount tmpfs"
 "$viewer" --export-web reference/h.off "$model"
@@ -49,6 +49,7 @@ for art in tmpfs fuse; do
     if [ $art = fuse ]; then
         rm -f disk/* && umount disk && mkdir unten && mount -t tmpfs -o size=64k none unten &&
             bindfs unten disk || { fehlt "no FUSE mount (bindfs) here"; break; }
+        fuse=ja
     fi
     for mal in "new files" "the same replaced"; do
         "$viewer" --export-web disk/h.off "$model"
@@ -82,26 +83,31 @@ unterbrechen() { # signal, system call:delay_enter or :delay_exit, condition, fi
     wait $! 2>/dev/null
 }
 temporaere() { ls -A disk | grep -c '^\.wyk-'; }
-if command -v strace >/dev/null; then
-    # Through FUSE the new file is a named temporary one, readable by its owner alone while it
-    # is written, which an interrupt removes and a later export removes after a kill.
-    rm -f disk/* && echo alt >disk/s.off
-    unterbrechen TERM fsync:delay_exit "[ \$(temporaere) = 1 ]" disk/s.off
-    check "OFF interrupted during its fsync: the old file" alt "$(cat disk/s.off)"
-    check "OFF interrupted during its fsync: temporary files" 0 "$(temporaere)"
-    check "OFF interrupted during its fsync: the temporary file's mode" 0600 \
-        "$(grep -o 'wyk-[^"]*", O_WRONLY|O_CREAT|O_EXCL|O_CLOEXEC, 0[0-7]*' spur | sed 's/.*, //')"
-    unterbrechen KILL fsync:delay_exit "[ \$(temporaere) = 1 ]" disk/s.off
-    # Beside the file the kill left, two of a process that lives: written now, and written
-    # before it started (so by another that had its number); only the first may stay.
-    sleep 60 &
-    marke=$(ls -A disk | grep '^\.wyk-') && marke=${marke%-*-*}-$!
-    echo x >"disk/$marke-jetzt" && echo x >"disk/$marke-vorher"
-    touch -d -1hour "disk/$marke-vorher"
-    "$viewer" --export-off disk/t.off "$model"
-    check "OFF after one killed during its fsync: temporary files" "$marke-jetzt" \
-        "$(ls -A disk | grep '^\.wyk-')"
-    kill $! && rm "disk/$marke-jetzt"
+if ! command -v strace >/dev/null; then
+    fehlt "strace is missing"
+else
+    if [ "${fuse:-}" = ja ]; then
+        # Through FUSE the new file is a named temporary one, readable by its owner alone while it
+        # is written, which an interrupt removes and a later export removes after a kill.
+        rm -f disk/* && echo alt >disk/s.off
+        unterbrechen TERM fsync:delay_exit "[ \$(temporaere) = 1 ]" disk/s.off
+        check "OFF interrupted during its fsync: the old file" alt "$(cat disk/s.off)"
+        check "OFF interrupted during its fsync: temporary files" 0 "$(temporaere)"
+        angelegt='wyk-[^"]*", O_WRONLY|O_CREAT|O_EXCL|O_CLOEXEC, 0[0-7]*'
+        check "OFF interrupted during its fsync: the temporary file's mode" 0600 \
+            "$(grep -o "$angelegt" spur | sed 's/.*, //')"
+        unterbrechen KILL fsync:delay_exit "[ \$(temporaere) = 1 ]" disk/s.off
+        # Beside the file the kill left, two of a process that lives: written now, and written
+        # before it started (so by another that had its number); only the first may stay.
+        sleep 60 &
+        marke=$(ls -A disk | grep '^\.wyk-') && marke=${marke%-*-*}-$!
+        echo x >"disk/$marke-jetzt" && echo x >"disk/$marke-vorher"
+        touch -d -1hour "disk/$marke-vorher"
+        "$viewer" --export-off disk/t.off "$model"
+        check "OFF after one killed during its fsync: temporary files" "$marke-jetzt" \
+            "$(ls -A disk | grep '^\.wyk-')"
+        kill $! && rm "disk/$marke-jetzt"
+    fi
     # Where the file is unnamed while written, a kill before its renaming leaves a second name.
     echo alt >s.off && unterbrechen KILL renameat:delay_enter "grep -q renameat spur" s.off
     "$viewer" --export-off t.off "$model"
@@ -111,8 +117,6 @@ if command -v strace >/dev/null; then
     unterbrechen TERM pwrite64:delay_exit '[ "$(head -c 3 disk/s.off)" = OFF ]' disk/s.off
     check "OFF in place interrupted during its write: the file" same \
         "$(gleich disk/s.off reference/h.off)"
-else
-    fehlt "strace is missing"
 fi
 
 echo alt >a && touch b && mount --bind a b || skip "cannot bind-mount a file"
