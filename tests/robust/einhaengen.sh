@@ -18,7 +18,8 @@ if [ "${3:-}" != "--inside" ]; then
     skip "no private mount namespaces here"
 fi
 work=$(mktemp -d)
-trap 'umount "$work/disk" "$work/b" "$work/ext2" 2>/dev/null; umount -l "$work/unten" 2>/dev/null; rm -rf "$work"' EXIT
+trap '{ umount "$work/disk" "$work/b" "$work/ext2"; umount -l "$work/unten"; } 2>/dev/null
+    rm -rf "$work"' EXIT
 cd "$work" && mkdir disk reference || exit 1
 mount -t tmpfs -o size=64k none disk || skip "cannot mount tmpfs"
 "$viewer" --export-web reference/h.off "$model"
