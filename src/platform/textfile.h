@@ -57,14 +57,14 @@ using Haken = std::function<void(Schritt)>;
 //   (so ">>" appends), any other as opened, in place. Neither is ever replaced.
 // - What exists and is no regular file (a FIFO, a device, a terminal) is written directly; it
 //   stays what it is.
-// - A regular file, or a new one, is written as an unnamed file in its folder (a hidden
-//   temporary file named by temporaererName where the file system has no unnamed ones, which
-//   an interrupt, a termination or a hang-up removes, and which the next write into the folder
-//   removes should a kill have left it). It takes the
+// - A regular file, or a new one, is written as an unnamed file in its folder. It takes the
 //   old file's owner, group, permissions, ACL and extended attributes; a new file gets what the
 //   kernel gives a shell's ">" (mode 0666 less the umask, or the folder's default ACL). It gets
 //   its name, replacing the old file, only once every byte reached the disk; a kill before
-//   leaves nothing behind and the old file whole.
+//   leaves the old file whole and nothing behind. Where the file system has no unnamed files,
+//   it is a hidden file named by temporaererName (platform/temporaer.h), readable by its owner
+//   alone while it replaces a file; an interrupt, a termination or a hang-up removes it, and
+//   the next write into the folder removes it should a kill have left it.
 // - The file is written in place instead where replacing it would lose what a plain write keeps:
 //   when it has further hard links, when its owner, group or attributes cannot be given to a new
 //   file, when its folder may not be written, or when it is a single file mounted over another
