@@ -36,7 +36,7 @@ if [ "${1:-}" = "--test" ]; then
         imagemagick
         lintian
         desktop-file-utils shared-mime-info man-db
-        e2fsprogs
+        e2fsprogs bindfs fuse3 strace
         weston
     )
 fi

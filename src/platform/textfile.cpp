@@ -2,18 +2,16 @@
 
 #include "platform/dateiname.h"
 #include "platform/grund.h"
+#include "platform/temporaer.h"
 
 #include <QDir>
 #include <QList>
-#include <QRandomGenerator>
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <fcntl.h>
 #include <linux/magic.h>
-#include <pthread.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -41,6 +39,10 @@ constexpr int kLaengsteKette = 40;
 
 // An error number of the writer's own: the target is no longer what was checked.
 constexpr int kAusgetauscht = -1;
+
+// An error number of the writer's own: the file system could not show room for the whole
+// content, so the file is not written in place.
+constexpr int kOhneVorhalt = -2;
 
 // What a shell's ">" gives a new file before the umask or the folder's default ACL.
 constexpr mode_t kNeueDatei = 0666;
@@ -88,6 +90,33 @@ bool fremdImGeteilten(const struct stat& eintrag, const struct stat& ordner) {
     return geteilt(ordner) && eintrag.st_uid != ::geteuid() && eintrag.st_uid != ordner.st_uid;
 }
 
+// The level, 0 to 2, of the kernel's protection of FIFOs (protected_fifos) or regular files
+// (protected_regular) in sticky folders, as /proc/sys/fs gives it; 1, the usual, where it
+// cannot be read.
+int schutzstufe(bool fifo) {
+    Deskriptor fd(::open(fifo ? "/proc/sys/fs/protected_fifos" : "/proc/sys/fs/protected_regular",
+                         O_RDONLY | O_CLOEXEC));
+    char stufe = '1';
+    if (!fd.offen() || ::read(fd.get(), &stufe, 1) != 1 || stufe < '0' || stufe > '2') {
+        stufe = '1';
+    }
+    return stufe - '0';
+}
+
+// Whether the kernel's protection of sticky folders keeps the user from writing the existing
+// regular file or FIFO with the status eintrag in the folder with the status ordner: the entry
+// belongs neither to the user nor to the folder's owner, and the folder is sticky and either
+// everyone may write it (refused here whatever the system is set to) or its group may and the
+// level for such entries is 2.
+bool geschuetztImKlebrigen(const struct stat& eintrag, const struct stat& ordner) {
+    if ((ordner.st_mode & S_ISVTX) == 0 || eintrag.st_uid == ::geteuid() ||
+        eintrag.st_uid == ordner.st_uid) {
+        return false;
+    }
+    return (ordner.st_mode & S_IWOTH) != 0 ||
+           ((ordner.st_mode & S_IWGRP) != 0 && schutzstufe(S_ISFIFO(eintrag.st_mode)) >= 2);
+}
+
 bool aufProc(int ordnerFd) {
     struct statfs info {};
     return ::fstatfs(ordnerFd, &info) == 0 && info.f_type == PROC_SUPER_MAGIC;
@@ -101,6 +130,7 @@ struct Ziel {
     std::optional<struct stat> vorher;
     Deskriptor durchgereicht;
     bool eigenerDeskriptor = false; // durchgereicht is a copy of one of the program's own
+    bool nurAnsehen = false;        // a descriptor link is looked at (vorher), not opened
 };
 
 // The number a part of /proc/self/fd names, or -1.
@@ -183,6 +213,13 @@ int aufloesen(const QByteArray& path, Ziel& ziel) {
             }
             if (aufProc(ziel.ordner.get())) {
                 // The system's own links (/proc/self, /proc/*/fd/N) lead where their text does not.
+                if (letzter && ziel.nurAnsehen) {
+                    ziel.name = teil;
+                    ziel.vorher = info;
+                    return ::fstatat(ziel.ordner.get(), teil.constData(), &*ziel.vorher, 0) == 0
+                               ? 0
+                               : errno;
+                }
                 if (letzter) {
                     return durchreichen(ziel.ordner.get(), teil, ziel);
                 }
@@ -305,18 +342,28 @@ private:
     qint64 laenge_ = 0;
 };
 
-// Writes all bytes from the descriptor's position on; for a regular file also makes sure they
+// The offset of a write that goes from the descriptor's position on.
+constexpr off_t kAnDerStelle = -1;
+
+// Writes all bytes: from the offset ab on where it is given (the descriptor's position stays
+// where it is), else from the descriptor's position on; for a regular file also makes sure they
 // reached the disk. 0 or the error number.
-int writeAll(int fd, QByteArrayView bytes, bool regulaer) {
+int writeAll(int fd, QByteArrayView bytes, bool regulaer, off_t ab = kAnDerStelle) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+        const auto menge = static_cast<std::size_t>(left);
+        const ssize_t written = ab != kAnDerStelle
+                                    ? ::pwrite(fd, data, menge, ab + (data - bytes.constData()))
+                                    : ::write(fd, data, menge);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
             }
             return errno;
+        }
+        if (written == 0) {
+            return EIO;
         }
         data += written;
         left -= written;
@@ -325,44 +372,20 @@ int writeAll(int fd, QByteArrayView bytes, bool regulaer) {
 }
 
 // The same for a content held in a file, a piece at a time.
-int writeAll(int fd, const Inhalt& bytes, bool regulaer) {
+int writeAll(int fd, const Inhalt& bytes, bool regulaer, off_t ab = kAnDerStelle) {
     QByteArray puffer;
     for (qint64 pos = 0; pos < bytes.size();) {
         const QByteArrayView stueck = bytes.ab(pos, puffer);
         if (stueck.isEmpty()) {
             return errno;
         }
-        if (const int error = writeAll(fd, stueck, false); error != 0) {
+        const off_t wo = ab != kAnDerStelle ? ab + static_cast<off_t>(pos) : kAnDerStelle;
+        if (const int error = writeAll(fd, stueck, false, wo); error != 0) {
             return error;
         }
         pos += stueck.size();
     }
     return !regulaer || ::fsync(fd) == 0 ? 0 : errno;
-}
-
-// Keeps the signals that end the program waiting while it lives, so that an interrupt between
-// two steps of naming a complete file comes after the second.
-class SignaleAufhalten {
-public:
-    SignaleAufhalten() {
-        sigset_t halten;
-        sigemptyset(&halten);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-            sigaddset(&halten, signal);
-        }
-        ::pthread_sigmask(SIG_BLOCK, &halten, &vorher_);
-    }
-    SignaleAufhalten(const SignaleAufhalten&) = delete;
-    SignaleAufhalten& operator=(const SignaleAufhalten&) = delete;
-    ~SignaleAufhalten() { ::pthread_sigmask(SIG_SETMASK, &vorher_, nullptr); }
-
-private:
-    sigset_t vorher_{};
-};
-
-// A short random name for a file that lives only while it is written or named.
-QByteArray zufallsName() {
-    return ".wyk-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
 }
 
 // Gives the complete unnamed file fd the name name in the folder ordner: a new name only where
@@ -386,7 +409,7 @@ int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
     QByteArray zwischen;
     int error = EEXIST;
     for (int versuch = 0; error == EEXIST && versuch < 100; ++versuch) {
-        zwischen = zufallsName();
+        zwischen = temporaererName();
         error = verknuepfen(zwischen);
     }
     if (error != 0) {
@@ -399,15 +422,34 @@ int benennen(int fd, int ordner, const QByteArray& name, bool ersetzen) {
     return error;
 }
 
+// Gives the temporary file of the name temporary in the folder ordner the name name: in place
+// of an old file (ersetzen), else only where the name is free, through a second link where the
+// file system cannot rename that way (FUSE). 0 or the error number; EEXIST where it is taken.
+int neuerName(int ordner, const QByteArray& temporary, const QByteArray& name, bool ersetzen) {
+    const char* von = temporary.constData();
+    if (::renameat2(ordner, von, ordner, name.constData(), ersetzen ? 0 : RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (ersetzen || errno != EINVAL) {
+        return errno;
+    }
+    if (::linkat(ordner, von, ordner, name.constData(), 0) != 0) {
+        return errno;
+    }
+    return ::unlinkat(ordner, von, 0) == 0 ? 0 : errno;
+}
+
 // The fall-back where the folder cannot hold an unnamed file: the bytes go into a hidden
 // temporary file, which then takes the name. 0 or the error number.
 int benanntErsetzen(const Ziel& ziel, const Inhalt& bytes, int altFd, const Haken& haken) {
     QByteArray temporary;
     const int ordner = ziel.ordner.get();
+    verwaisteEntfernen(ordner);
     Deskriptor fd(temporaereDatei(ordner, temporary, altFd >= 0 ? 0600 : kNeueDatei));
     if (!fd.offen()) {
         return errno;
     }
+    TemporaereWache wache(ordner, temporary);
     int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
     if (error == 0) {
         error = writeAll(fd.get(), bytes, true);
@@ -420,9 +462,10 @@ int benanntErsetzen(const Ziel& ziel, const Inhalt& bytes, int altFd, const Hake
     }
     if (error == 0) {
         const SignaleAufhalten aufhalten;
-        const unsigned art = altFd >= 0 ? 0 : RENAME_NOREPLACE;
-        if (::renameat2(ordner, temporary.constData(), ordner, ziel.name.constData(), art) != 0) {
-            error = errno == EEXIST ? kAusgetauscht : errno;
+        error = neuerName(ordner, temporary, ziel.name, altFd >= 0);
+        error = error == EEXIST ? kAusgetauscht : error;
+        if (error == 0) {
+            wache.loesen();
         }
     }
     if (error != 0) {
@@ -440,6 +483,12 @@ int ersetzen(const Ziel& ziel, const Inhalt& bytes, int altFd, const Haken& hake
     if (!fd.offen()) {
         return errno == EOPNOTSUPP || errno == EISDIR ? benanntErsetzen(ziel, bytes, altFd, haken)
                                                       : errno;
+    }
+    // What a kill between naming an unnamed file and renaming it left; looked for only in a
+    // small folder, as reading a large one would cost more than the whole export.
+    constexpr off_t kKleinerOrdner = 64 * 1024;
+    if (struct stat info{}; ::fstat(ordner, &info) == 0 && info.st_size <= kKleinerOrdner) {
+        verwaisteEntfernen(ordner);
     }
     int error = altFd >= 0 ? rechteUebernehmen(fd.get(), altFd, *ziel.vorher) : 0;
     if (error == 0) {
@@ -462,32 +511,47 @@ int ersetzen(const Ziel& ziel, const Inhalt& bytes, int altFd, const Haken& hake
 }
 
 // Reserves room on the disk for the first laenge bytes of the open regular file fd without
-// changing what it holds: by the file system where it can, else by writing a zero into each
-// block of its holes and beyond its end, which read as zeros anyway (the C library's emulation
-// would write zeros over data it cannot read back through a descriptor open for writing only).
-// A failure leaves the file as long as it was. 0 or the error number.
+// changing what it holds or where its position stands: by the file system where it can, else
+// by writing a zero into each block of its holes and beyond its end, which read as zeros anyway
+// (the C library's emulation would write zeros over data it cannot read back through a
+// descriptor open for writing only), and then seeing that the disk holds every block. A
+// failure leaves the file as long as it was. 0, kOhneVorhalt where the room cannot be shown to
+// be there, or the error number.
 int reservieren(int fd, off_t laenge) {
-    struct stat info {};
     if (laenge == 0 || ::fallocate(fd, 0, 0, laenge) == 0) {
         return 0;
     }
-    if (errno != EOPNOTSUPP) {
-        return errno == EINVAL || errno == ENODEV ? 0 : errno; // nothing to reserve on such files
+    if (errno != EOPNOTSUPP && errno != EINVAL) {
+        return errno == ENODEV ? 0 : errno; // nothing to reserve on such files
     }
+    struct stat info {};
     if (::fstat(fd, &info) != 0) {
         return errno;
     }
+    const off_t position = ::lseek(fd, 0, SEEK_CUR);
     const off_t block = info.st_blksize > 0 ? info.st_blksize : 4096;
-    int error = 0;
+    int error = position < 0 ? errno : 0;
     for (off_t pos = 0; pos < laenge && error == 0;) {
         const off_t loch = pos < info.st_size ? ::lseek(fd, pos, SEEK_HOLE) : pos;
-        const off_t daten = loch >= 0 && loch < info.st_size ? ::lseek(fd, loch, SEEK_DATA) : -1;
+        off_t daten = loch >= 0 && loch < info.st_size ? ::lseek(fd, loch, SEEK_DATA) : laenge;
+        if (loch < 0 || (daten < 0 && errno != ENXIO)) {
+            error = errno;
+            break;
+        }
         const off_t ende = daten < 0 || daten > laenge ? laenge : daten;
-        for (off_t b = loch; loch >= 0 && b < ende && error == 0; b = (b / block + 1) * block) {
+        for (off_t b = loch; b < ende && error == 0; b = (b / block + 1) * block) {
             error = ::pwrite(fd, "", 1, b) == 1 ? 0 : errno;
         }
-        error = loch < 0 ? errno : error;
         pos = std::max(ende, pos + 1);
+    }
+    struct stat danach {};
+    if (error == 0 && (::fsync(fd) != 0 || ::fstat(fd, &danach) != 0)) {
+        error = errno;
+    } else if (error == 0 && danach.st_blocks * off_t{512} < laenge) {
+        error = kOhneVorhalt; // the file system keeps no blocks for what it was given
+    }
+    if (position >= 0 && ::lseek(fd, position, SEEK_SET) < 0 && error == 0) {
+        error = errno;
     }
     if (error != 0 && ::ftruncate(fd, info.st_size) != 0) {
         return errno;
@@ -495,13 +559,15 @@ int reservieren(int fd, off_t laenge) {
     return error;
 }
 
-// Writes over the open regular file fd from its start, once the disk holds room for all bytes.
-// 0 or the error number.
+// Writes over the open regular file fd from its start, once the disk holds room for all bytes;
+// the signals that end the program wait until the file is whole. 0 or the error number.
 int anOrt(int fd, const Inhalt& bytes) {
+    const TemporaereWache aufschub; // for the program's other threads
+    const SignaleAufhalten aufhalten;
     if (const int error = reservieren(fd, bytes.size()); error != 0) {
         return error;
     }
-    if (const int error = writeAll(fd, bytes, false); error != 0) {
+    if (const int error = writeAll(fd, bytes, false, 0); error != 0) {
         return error;
     }
     return ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0 ? 0 : errno;
@@ -517,7 +583,8 @@ int vorhandeneSchreiben(const Ziel& ziel, const Inhalt& bytes, const Haken& hake
     if (S_ISDIR(vorher.st_mode)) {
         return EISDIR;
     }
-    if ((S_ISREG(vorher.st_mode) || S_ISFIFO(vorher.st_mode)) && fremdImGeteilten(vorher, ordner)) {
+    if ((S_ISREG(vorher.st_mode) || S_ISFIFO(vorher.st_mode)) &&
+        geschuetztImKlebrigen(vorher, ordner)) {
         return EACCES;
     }
     if (haken) {
@@ -578,6 +645,10 @@ int durchgereichtSchreiben(Ziel& ziel, const Inhalt& bytes) {
 Outcome nachRegeln(const QString& path, const Inhalt& bytes, const Haken& haken);
 
 QString grundOderAusgetauscht(int error) {
+    if (error == kOhneVorhalt) {
+        return QStringLiteral("ihr Dateisystem kann keinen Platz für den neuen Inhalt vorhalten, "
+                              "und ersetzen lässt sie sich nicht");
+    }
     return error == kAusgetauscht
                ? QStringLiteral("sie wurde während des Schreibens durch eine andere Datei oder "
                                 "Verknüpfung ersetzt")
@@ -671,7 +742,7 @@ int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
     // The name does not grow with the target's, so any valid name can be written.
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        name = zufallsName();
+        name = temporaererName();
         fd = ::openat(ordnerFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
         if (fd < 0 && errno != EEXIST) {
             break;
@@ -681,10 +752,12 @@ int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
 }
 
 std::optional<Kennung> kennungVon(const QString& path) {
-    struct stat info {};
-    if (::stat(bytesAusName(path).constData(), &info) != 0) {
+    Ziel ziel;
+    ziel.nurAnsehen = true;
+    if (aufloesen(bytesAusName(path), ziel) != 0 || !ziel.vorher) {
         return std::nullopt;
     }
+    const struct stat& info = *ziel.vorher;
     return Kennung{static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)};
 }
 

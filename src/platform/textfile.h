@@ -27,8 +27,9 @@ struct Kennung {
     friend bool operator==(const Kennung&, const Kennung&) = default;
 };
 
-// The file the name leads to now, through any links, as the system resolves it (the name's
-// bytes as they are, "." and ".." after the links before them); nothing when there is none.
+// The file the name leads to now, through any links, found by the very walk writeBinaryFile
+// takes (the name's bytes as they are, part by part, "." and ".." after the links before them,
+// a name of any length); nothing when there is none or the walk refuses the name.
 [[nodiscard]] std::optional<Kennung> kennungVon(const QString& path);
 
 // The steps of writeBinaryFile a test may step in at: Geprueft once the target was checked and
@@ -44,7 +45,9 @@ using Haken = std::function<void(Schritt)>;
 //   link led into. A link is not followed where the system's protection of shared folders
 //   forbids it, whatever the system is set to: a link in a sticky folder that everyone may
 //   write, owned neither by the user nor by the folder's owner. In such a folder an existing
-//   regular file or FIFO of neither of them is refused as well.
+//   regular file or FIFO of neither of them is refused as well; so it is in a sticky folder its
+//   group may write where the kernel's protected_regular or protected_fifos (in /proc/sys/fs)
+//   stands at 2.
 // - Each folder on the way is held open once checked, and the target is opened without
 //   following a link and must be the very file that was checked. Anything else (another file
 //   or a link swapped in meanwhile, a name taken by someone else before a new file got it) is
@@ -54,18 +57,21 @@ using Haken = std::function<void(Schritt)>;
 //   (so ">>" appends), any other as opened, in place. Neither is ever replaced.
 // - What exists and is no regular file (a FIFO, a device, a terminal) is written directly; it
 //   stays what it is.
-// - A regular file, or a new one, is written as an unnamed file in its folder (a hidden
-//   temporary file of a short name where the file system has no unnamed ones). It takes the
+// - A regular file, or a new one, is written as an unnamed file in its folder. It takes the
 //   old file's owner, group, permissions, ACL and extended attributes; a new file gets what the
 //   kernel gives a shell's ">" (mode 0666 less the umask, or the folder's default ACL). It gets
 //   its name, replacing the old file, only once every byte reached the disk; a kill before
-//   leaves nothing behind and the old file whole.
+//   leaves the old file whole and nothing behind. Where the file system has no unnamed files,
+//   it is a hidden file named by temporaererName (platform/temporaer.h), readable by its owner
+//   alone while it replaces a file; an interrupt, a termination or a hang-up removes it, and
+//   the next write into the folder removes it should a kill have left it.
 // - The file is written in place instead where replacing it would lose what a plain write keeps:
 //   when it has further hard links, when its owner, group or attributes cannot be given to a new
 //   file, when its folder may not be written, or when it is a single file mounted over another
-//   (the system reports it busy). In place means only after room for the whole content was
-//   reserved on the disk (emulated where the file system cannot reserve room), so a full disk
-//   still leaves the old file whole.
+//   (the system reports it busy). In place means from the file's start, with the signals that
+//   end the program held back until it is done, and only after room for the whole content was
+//   reserved on the disk (where the file system cannot reserve room: written into and seen to
+//   be held, else refused), so a full disk still leaves the old file whole.
 // - A file the user may not write is refused, as a plain write refuses it; so is a folder, also
 //   when the name ends with "/". The length of a name is limited by its parts only, as it is
 //   for cp: each part at most 255 bytes.
@@ -85,8 +91,9 @@ using Erzeuger = std::function<Outcome(const std::function<bool(QByteArrayView)>
 Outcome writeBinaryFileStueckweise(const QString& path, const Erzeuger& erzeugen);
 
 // The fall-back of writeBinaryFile where a folder cannot hold an unnamed file: creates a new,
-// empty hidden file of a short random name in the folder open as ordnerFd, with the permissions
-// modus (less the umask). Gives its descriptor and its name in name, or -1 with errno set.
+// empty hidden file named by temporaererName in the folder open as ordnerFd, with the
+// permissions modus (less the umask). Gives its descriptor and its name in name, or -1 with
+// errno set.
 [[nodiscard]] int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus);
 
 // Whether both names lead, through any links, to the same existing file: the same path, a

@@ -2,12 +2,17 @@
 # Exports of the user nobody keep what a plain write keeps and refuse what it refuses: owners,
 # devices, files nobody may not write. In a sticky shared folder a third user cannot steer the
 # export, as the kernel's protection of such folders would not let them: their links, page and
-# FIFO are refused; a link of the folder's owner is followed.
+# FIFO are refused; a link of the folder's owner is followed. In a sticky folder its group may
+# write, another member's file or FIFO is refused where the kernel's protected_regular or
+# protected_fifos stands at 2 (given the writer here by bind mounts in a private namespace).
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 [ "$(id -u)" -eq 0 ] || skip "needs the superuser to act as several users"
+if [ "${3:-}" != --inside ] && unshare -m true 2>/dev/null; then
+    exec unshare -m bash "$0" "$viewer" "$model" --inside
+fi
 als() { setpriv --reuid="$1" --regid="$(id -g "$1")" --clear-groups "${@:2}"; } # user, command
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -44,4 +49,27 @@ fall off t/ordner/datei 1 privat/datei "geh 65534 regular file"
 fall web t/seite.off 1 t/seite.htm "fre 1 regular file"
 fall off t/f.off 1 t/f.off "1 fifo"
 fall off t/eigen-link 0 t/ziel "OFF 0 regular file"
+
+mkdir -m 1770 g && chgrp daemon g && als daemon mkfifo -m 660 g/f.off
+# protected_regular, protected_fifos, the target, exit code, what it then holds or gave a reader
+while read -r regular fifos ziel code inhalt; do
+    [ "${3:-}" = --inside ] || { fehlt "no private mount namespace here"; break; }
+    echo "$regular" >regular && mount --bind regular /proc/sys/fs/protected_regular
+    echo "$fifos" >fifos && mount --bind fifos /proc/sys/fs/protected_fifos
+    als daemon sh -c 'umask 7; echo alt >g/ziel'
+    [ -p "$ziel" ] && { timeout 9 cat "$ziel" >gelesen & }
+    setpriv --reuid=nobody --regid=nogroup --groups=daemon \
+        timeout 9 "$viewer" --export-off "$ziel" m.wyk 2>/dev/null
+    check "OFF to $ziel at levels $regular $fifos: exit code" "$code" $?
+    # A reader still waiting sees the end of the FIFO.
+    [ -p "$ziel" ] && exec 3<>"$ziel" && exec 3>&- && wait $! && ziel=gelesen
+    check "OFF to $ziel at levels $regular $fifos: what it holds" "${inhalt%-}" \
+        "$(head -c 3 "$ziel")"
+    umount /proc/sys/fs/protected_regular /proc/sys/fs/protected_fifos
+done <<'ENDE'
+1 2 g/ziel 0 OFF
+2 1 g/ziel 1 alt
+2 1 g/f.off 0 OFF
+1 2 g/f.off 1 -
+ENDE
 exit $status

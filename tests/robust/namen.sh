@@ -14,16 +14,20 @@ cd "$work" || exit 1
 
 mkdir -p w x/sub && ln -s ../x/sub w/link && cp "$model" x/m.wyk
 ln -s m.wyk x/s.wyk && ln x/m.wyk x/h.wyk && ln -s m.wyk x/p.htm
+punkte=$(printf '.%.0s/' {1..2100}) # longer than the system takes a name whole
 # The export, the file it is to write, the model as named, the name the message gives.
 while read -r export ziel modell name; do
-    fall="$export to $ziel from $modell"
+    fall="$export to ${ziel/"$punkte"/"(./ 2100 times)"} from $modell"
     meldung=$("$viewer" --export-"$export" "$ziel" "$modell" 2>&1 </dev/null)
     check "$fall: exit code" 1 $?
     [[ $meldung == *"$name“"* ]] && meldung="names $name"
     check "$fall: the message" "names $name" "$meldung"
     check "$fall: the model" same "$(gleich "$model" x/m.wyk)"
-done <<'ENDE'
+done <<ENDE
 off x/s.wyk x/m.wyk s.wyk
+off x/$punkte/m.wyk x/m.wyk m.wyk
+picture x/$punkte/m.wyk x/m.wyk m.wyk
+thumbnail x/$punkte/m.wyk x/m.wyk m.wyk
 picture x/h.wyk x/m.wyk h.wyk
 web x/p.off x/m.wyk p.htm
 thumbnail w/link/../m.wyk w/link/../m.wyk m.wyk
