@@ -40,6 +40,16 @@ QString vorschauGroessen() {
     return QStringLiteral("%1 bis %2").arg(kKleinsteVorschau).arg(kGroessteVorschau);
 }
 
+// The numbers of pictures a GIF animation may have, as the help and the messages name them.
+QString bilderBereich() {
+    return QStringLiteral("%1 bis %2").arg(kMinBilder).arg(kMaxBilder);
+}
+
+// The times a picture of a GIF animation may be shown, as the help and the messages name them.
+QString dauerBereich() {
+    return QStringLiteral("%1 bis %2").arg(kMinDauer).arg(kMaxDauer);
+}
+
 QCommandLineOption mitWert(const char* name, const QString& text, const char* wert) {
     return {QString::fromLatin1(name), text, QString::fromLatin1(wert)};
 }
@@ -94,7 +104,10 @@ struct Befehlszeile {
         mitWert("tilt", QStringLiteral("Neigung im Bogenmaß (sonst %1).").arg(kStartNeigung),
                 "WINKEL");
     QCommandLineOption zoom =
-        mitWert("zoom", "Bildpunkte je Modelleinheit, eine ganze Zahl ab 1 (sonst 10).", "N");
+        mitWert("zoom",
+                QStringLiteral("Bildpunkte je Modelleinheit, eine ganze Zahl ab 1 (sonst %1).")
+                    .arg(kStartZoom),
+                "N");
     QCommandLineOption punkte = schalter("points", "Zeichnet auch die Punkte.");
     QCommandLineOption ohneLinien = schalter("no-lines", "Zeichnet die Strecken nicht.");
     QCommandLineOption ohneAchsen = schalter("no-axes", "Zeichnet die Achsen nicht.");
@@ -112,8 +125,9 @@ struct Befehlszeile {
                 QStringLiteral("Zeichnet das Bild R-mal so groß, wie ein Bildschirm mit R "
                                "Gerätepixeln je Bildpunkt es zeigt: ein Rasterbild mit R-mal so "
                                "vielen Pixeln, SVG und PDF R-mal so groß; %1, auch mit "
-                               "Nachkommastellen (sonst 1).")
-                    .arg(dichten()),
+                               "Nachkommastellen (sonst %2).")
+                    .arg(dichten())
+                    .arg(Ansicht{}.dichte),
                 "R");
     QCommandLineOption vorschau = mitWert("export-thumbnail",
                                           "Schreibt die Vorschau von MODELL für Dateimanager als "
@@ -131,12 +145,19 @@ struct Befehlszeile {
                                        "Standardansicht: front, back, right, left, top, bottom "
                                        "oder start (nicht mit --turn oder --tilt).",
                                        "NAME");
-    QCommandLineOption bilder = mitWert(
-        "frames", "Bilder der GIF-Animation in einer vollen Drehung, 2 bis 360 (sonst 36).", "N");
-    QCommandLineOption dauer = mitWert("frame-time",
-                                       "Zeit jedes Bildes der GIF-Animation in Millisekunden, 20 "
-                                       "bis 10000 (sonst 100), auf Hundertstelsekunden gerundet.",
-                                       "MS");
+    QCommandLineOption bilder =
+        mitWert("frames",
+                QStringLiteral("Bilder der GIF-Animation in einer vollen Drehung, %1 (sonst %2).")
+                    .arg(bilderBereich())
+                    .arg(Umlauf{}.bilder),
+                "N");
+    QCommandLineOption dauer =
+        mitWert("frame-time",
+                QStringLiteral("Zeit jedes Bildes der GIF-Animation in Millisekunden, %1 (sonst "
+                               "%2), auf Hundertstelsekunden gerundet.")
+                    .arg(dauerBereich())
+                    .arg(Umlauf{}.dauer),
+                "MS");
 
     QCommandLineOption markePunkt = mitWert(
         "mark-point", "Markiert den Punkt N wie die Wahl seiner Zeile im Debug-Fenster.", "N");
@@ -287,8 +308,10 @@ Plan mitAnsicht(Plan plan, const Befehlszeile& zeile) {
     }
     std::optional<int> bilder;
     std::optional<int> dauer;
-    lesen(p, zeile.bilder, bilderAus, bilder, "erlaubt ist eine ganze Zahl von 2 bis 360.", falsch);
-    lesen(p, zeile.dauer, dauerAus, dauer, "erlaubt ist eine ganze Zahl von 20 bis 10000.", falsch);
+    lesen(p, zeile.bilder, bilderAus, bilder,
+          QStringLiteral("erlaubt ist eine ganze Zahl von %1.").arg(bilderBereich()), falsch);
+    lesen(p, zeile.dauer, dauerAus, dauer,
+          QStringLiteral("erlaubt ist eine ganze Zahl von %1.").arg(dauerBereich()), falsch);
     if ((p.isSet(zeile.bilder) || p.isSet(zeile.dauer)) && !alsUmlauf(plan.ziel)) {
         falsch << QStringLiteral("--frames und --frame-time gelten nur für eine GIF-Animation "
                                  "(--export-picture DATEI.gif).");

@@ -1,6 +1,6 @@
 #include "export/markup.h"
 
-#include "platform/textfile.h"
+#include "platform/windows1252.h"
 
 #include <QList>
 

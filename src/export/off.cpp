@@ -4,7 +4,7 @@
 #include "model/reader.h"
 #include "platform/dateiname.h"
 #include "platform/numbers.h"
-#include "platform/textfile.h"
+#include "platform/windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "export/svg.h"
 #include "export/webseite.h"
 #include "model/reader.h"
-#include "platform/textfile.h"
+#include "platform/dateischreiben.h"
 #include "view/renderer.h"
 
 #include <QBuffer>

@@ -3,7 +3,9 @@
 #include "export/markup.h"
 #include "export/off.h"
 #include "platform/dateiname.h"
-#include "platform/textfile.h"
+#include "platform/dateischreiben.h"
+#include "platform/kennung.h"
+#include "platform/windows1252.h"
 
 #include <QDir>
 #include <array>

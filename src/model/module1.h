@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/kennung.h"
 #include "platform/resources.h"
-#include "platform/textfile.h"
 
 #include <QImage>
 #include <QSize>
@@ -50,6 +50,9 @@ struct Fenster {
     std::function<void()> canvasZeigen;                 // show zebild on the canvas now
 };
 
+// The zoom at start: pixels per model unit.
+constexpr int kStartZoom = 10;
+
 // All state the routines share: the model, the view, the debug highlights and the export
 // switches, with their start values. The running program owns one instance.
 struct Module1 : Modell {
@@ -59,7 +62,7 @@ struct Module1 : Modell {
     int origx = breite / 2;
     int origy = hoehe / 2;
     std::array<double, 4> rotwinkel{};
-    int zoomfaktor = 10;
+    int zoomfaktor = kStartZoom;
     int debugpkt = 0;
     // The second point of a measurement from debugpkt; it carries the same mark. 0 = none.
     int messpkt = 0;

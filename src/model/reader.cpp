@@ -3,9 +3,9 @@
 #include "model/zeilenleser.h"
 #include "platform/dateiname.h"
 #include "platform/grund.h"
+#include "platform/kennung.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
-#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>

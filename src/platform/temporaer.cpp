@@ -123,6 +123,19 @@ QByteArray temporaererName() {
            QByteArray::number(QRandomGenerator::global()->generate(), 36);
 }
 
+int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus) {
+    // The name does not grow with the target's, so any valid name can be written.
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        name = temporaererName();
+        fd = ::openat(ordnerFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    return fd;
+}
+
 void verwaisteEntfernen(int ordnerFd) {
     const int lesbar = ::openat(ordnerFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR* ordner = lesbar >= 0 ? ::fdopendir(lesbar) : nullptr;

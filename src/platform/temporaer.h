@@ -23,6 +23,12 @@ private:
 // later export can tell the files of a process that is gone.
 [[nodiscard]] QByteArray temporaererName();
 
+// The fall-back of writeBinaryFile where a folder cannot hold an unnamed file: creates a new,
+// empty hidden file named by temporaererName in the folder open as ordnerFd, with the
+// permissions modus (less the umask). Gives its descriptor and its name in name, or -1 with
+// errno set.
+[[nodiscard]] int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus);
+
 // Removes from the folder open as ordnerFd (any kind of descriptor) the regular files of the
 // user named by temporaererName on this system whose process is gone (there is none of that
 // number, or the one there started after the file was last written): what exports killed

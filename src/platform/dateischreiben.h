@@ -3,34 +3,11 @@
 #include "platform/outcome.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 #include <functional>
-#include <optional>
 
 namespace wyk {
-
-// The Windows-1252 byte of a Unicode character, or nothing when the character set lacks it.
-[[nodiscard]] std::optional<char> windows1252Byte(char32_t character);
-
-// A text in Windows-1252; characters the set cannot hold become "?".
-[[nodiscard]] QByteArray toWindows1252(const QString& text);
-
-// Writes the lines as a Windows-1252 text file, every line (the last included) ended by
-// CR LF, by the rules of writeBinaryFile.
-Outcome writeTextFile(const QString& path, const QStringList& lines);
-
-// What a file is, whatever names lead to it: its device and inode number.
-struct Kennung {
-    quint64 geraet = 0;
-    quint64 knoten = 0;
-    friend bool operator==(const Kennung&, const Kennung&) = default;
-};
-
-// The file the name leads to now, through any links, found by the very walk writeBinaryFile
-// takes (the name's bytes as they are, part by part, "." and ".." after the links before them,
-// a name of any length); nothing when there is none or the walk refuses the name.
-[[nodiscard]] std::optional<Kennung> kennungVon(const QString& path);
 
 // The steps of writeBinaryFile a test may step in at: Geprueft once the target was checked and
 // before it is opened; Geschrieben once every byte reached the disk and before the new file
@@ -89,15 +66,5 @@ using Erzeuger = std::function<Outcome(const std::function<bool(QByteArrayView)>
 // is written whole or not at all. Where erzeugen fails, nothing is written and its outcome is
 // given; where the unnamed file cannot be made or written, the reason names path.
 Outcome writeBinaryFileStueckweise(const QString& path, const Erzeuger& erzeugen);
-
-// The fall-back of writeBinaryFile where a folder cannot hold an unnamed file: creates a new,
-// empty hidden file named by temporaererName in the folder open as ordnerFd, with the
-// permissions modus (less the umask). Gives its descriptor and its name in name, or -1 with
-// errno set.
-[[nodiscard]] int temporaereDatei(int ordnerFd, QByteArray& name, unsigned modus);
-
-// Whether both names lead, through any links, to the same existing file: the same path, a
-// symbolic link to it or a further hard link of it.
-[[nodiscard]] bool dieselbeDatei(const QString& a, const QString& b);
 
 } // namespace wyk

@@ -1,5 +1,6 @@
+#include "platform/dateischreiben.h"
 #include "platform/grund.h"
-#include "platform/textfile.h"
+#include "platform/windows1252.h"
 #include "support/tempdir.h"
 
 #include <QFileInfo>
