@@ -14,6 +14,7 @@
 #include "export/off.h"
 #include "export/picture.h"
 #include "model/reader.h"
+#include "platform/temporaer.h"
 #include "view/ansichten.h"
 #include "view/renderer.h"
 
@@ -44,6 +45,8 @@ App::App(std::unique_ptr<FileDialogs> dialogs, Melder melder, const QString& ein
     aufSchirmHalten(*haupt_);
     haupt_->beimLadenEinpassenSetzen(einstellungen_.einpassen());
     dialogs_->ordnerMerken(einstellungen_.ordner());
+    // What exports into the folder used last left behind when they were killed.
+    verwaisteEntfernen(einstellungen_.ordner());
     connect(haupt_.get(), &WINhaupt::schliesst, this, [this] {
         einstellungen_.merken(haupt_->size(), dialogs_->modellOrdner(),
                               haupt_->beimLadenEinpassen());

@@ -1,5 +1,7 @@
 #include "platform/temporaer.h"
 
+#include "platform/dateiname.h"
+
 #include <QFile>
 #include <QList>
 #include <QRandomGenerator>
@@ -163,6 +165,14 @@ void verwaisteEntfernen(int ordnerFd) {
         ::unlinkat(lesbar, eintrag->d_name, 0);
     }
     ::closedir(ordner);
+}
+
+void verwaisteEntfernen(const QString& ordner) {
+    const int fd = ::open(bytesAusName(ordner).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        verwaisteEntfernen(fd);
+        ::close(fd);
+    }
 }
 
 TemporaereWache::TemporaereWache() : TemporaereWache(-1, {}) {}

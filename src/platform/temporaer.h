@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <csignal>
 
 namespace wyk {
@@ -34,6 +35,9 @@ private:
 // number, or the one there started after the file was last written): what exports killed
 // before they were done left behind. A folder that cannot be read is left as it is.
 void verwaisteEntfernen(int ordnerFd);
+
+// The same in the folder of that name, as the system finds it; nothing where there is none.
+void verwaisteEntfernen(const QString& ordner);
 
 // While it lives, an interrupt, a termination or a hang-up (SIGINT, SIGTERM, SIGHUP, unless the
 // program ignores it) first removes the file of the name name in the folder open as ordnerFd,

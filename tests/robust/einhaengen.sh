@@ -109,7 +109,16 @@ else
             "$(ls -A disk | grep '^\.wyk-')"
         kill $! && rm "disk/$marke-jetzt"
     fi
-    # Where the file is unnamed while written, a kill before its renaming leaves a second name.
+    # Where the file is unnamed while written, a kill before its renaming leaves a second name,
+    # which the window's start removes in the folder it remembers, as a later export does there.
+    echo alt >s.off && unterbrechen KILL renameat:delay_enter "grep -q renameat spur" s.off
+    mkdir -p konf/wyk-viewer
+    printf '[Modell]\nOrdner=%s\n' "$PWD" >konf/wyk-viewer/wyk-viewer.conf
+    XDG_CONFIG_HOME=$PWD/konf "$viewer" &
+    for _ in $(seq 100); do ls -A | grep -q wyk- && sleep 0.1 || break; done
+    kill $! && wait $! 2>/dev/null
+    check "the window started after a kill before the renaming: temporary files" 0 \
+        "$(ls -A | grep -c wyk-)"
     echo alt >s.off && unterbrechen KILL renameat:delay_enter "grep -q renameat spur" s.off
     "$viewer" --export-off t.off "$model"
     check "OFF after one killed before its renaming: temporary files" 0 "$(ls -A | grep -c wyk-)"
