@@ -105,8 +105,9 @@ protected:
                 }};
     }
     Eingabe aufNichts() {
-        return {"a click on nothing",
-                [this] { QTest::mouseClick(canvas(), Qt::LeftButton, {}, {2, 2}); }};
+        return {"a click on nothing", [this] {
+                    QTest::mouseClick(canvas(), Qt::LeftButton, {}, {2, 2});
+                }};
     }
     Eingabe ueberPunkt(int p) {
         return {"the pointer resting on point " + std::to_string(p),
@@ -332,8 +333,7 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
         {taste("PgDown", "EFzoom"), {.zoom = 1}},
         {taste("PgDown", "EFzoom"), {.redraws = 0}},
         {feld("17"), {.zoom = 17}},
-        {klickAuf("PushButton1"),
-         {.drehung = -1.727, .neigung = -2.983, .weg = {-30, -30}}},
+        {klickAuf("PushButton1"), {.drehung = -1.727, .neigung = -2.983, .weg = {-30, -30}}},
         {taste("Left"), {.weg = {-10, 0}}},
         {taste("Home"), {.weg = {10, 0}}},
         {taste("Down"), {.weg = {0, 10}}},
