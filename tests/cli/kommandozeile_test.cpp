@@ -9,6 +9,11 @@ namespace {
 
 const QString kHaus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
 
+// A picture export of the model "h" to the file given, with the options.
+QStringList bild(const QStringList& optionen, const QString& datei = "a") {
+    return QStringList{"--export-png", datei} + optionen + QStringList{"h"};
+}
+
 // Calls the command line takes: the mode and the model named.
 TEST(Kommandozeile, TakesModelsAndExportsAsPlanned) {
     struct Fall {
@@ -26,9 +31,7 @@ TEST(Kommandozeile, TakesModelsAndExportsAsPlanned) {
           "h.wyk"},
          Modus::Export,
          "h.wyk"},
-        {{"--export-png", "a", "--scale", "4", "--size", "1424x865", "--zoom", "1", "h"},
-         Modus::Export,
-         "h"}};
+        {bild({"--scale", "4", "--size", "1424x865", "--zoom", "1"}), Modus::Export, "h"}};
     for (const auto& [argumente, modus, modell] : faelle) {
         SCOPED_TRACE(argumente.join(' ').toStdString());
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
@@ -50,34 +53,34 @@ TEST(Kommandozeile, RefusesWrongCallsSayingWhy) {
         {{"file:///h.wyk%00.x"}, "Nullzeichen (%00)"},
         {{"a.wyk", "b.wyk"}, "nur eine Modelldatei"},
         {{"--zoom", "2", "h.wyk"}, "--zoom gilt nur"},
-        {{"--export-png", "a", "--turn", "abc", "h"}, "„abc“ von --turn"},
-        {{"--export-png", "a", "--tilt", "inf", "h"}, "„inf“ von --tilt"},
-        {{"--export-png", "a", "--size", "10x", "h"}, "„10x“ von --size"},
-        {{"--export-png", "a", "--size", "400x866", "h"}, "„400x866“"},
-        {{"--export-png", "a", "--fit", "--zoom", "2", "h"}, "nicht zusammen"},
-        {{"--export-png", "a", "--scale", "4.01", "h"}, "„4.01“ von --scale"},
-        {{"--export-png", "a", "--scale", "0.5", "h"}, "„0.5“ von --scale"},
-        {{"--export-png", "a.HTM", "--scale", "2", "h"}, "nicht für die Webseite"},
+        {bild({"--turn", "abc"}), "„abc“ von --turn"},
+        {bild({"--tilt", "inf"}), "„inf“ von --tilt"},
+        {bild({"--size", "10x"}), "„10x“ von --size"},
+        {bild({"--size", "400x866"}), "„400x866“"},
+        {bild({"--fit", "--zoom", "2"}), "nicht zusammen"},
+        {bild({"--scale", "4.01"}), "„4.01“ von --scale"},
+        {bild({"--scale", "0.5"}), "„0.5“ von --scale"},
+        {bild({"--scale", "2"}, "a.HTM"), "nicht für die Webseite"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, "„15“ von"},
         {{"--export-thumbnail", "t", "--thumbnail-size", "4097", "h"}, "„4097“"},
         {{"--thumbnail-size", "64", "--export-png", "a", "h"}, "--thumbnail-size"},
         {{"--export-off", "", "h.wyk"}, "Ausgabedatei ist leer"},
-        {{"--export-png", "a", "--view", "vorn", "h"}, "„vorn“ von --view"},
-        {{"--export-png", "a", "--view", "top", "--turn", "1", "h"}, "mit --turn"},
-        {{"--export-png", "a", "--tilt", "0", "--view", "front", "h"}, "--tilt"},
-        {{"--export-png", "a.gif", "--frames", "1", "h"}, "„1“ von --frames"},
-        {{"--export-png", "a.gif", "--frames", "361", "h"}, "„361“ von --frames"},
-        {{"--export-png", "a.gif", "--frame-time", "19", "h"}, "„19“ von --frame"},
-        {{"--export-png", "a.gif", "--frame-time", "10001", "h"}, "„10001“ von"},
-        {{"--export-png", "a.png", "--frames", "12", "h"}, "nur für eine GIF"},
-        {{"--export-png", "a.svg", "--frame-time", "50", "h"}, "nur für eine GIF"},
+        {bild({"--view", "vorn"}), "„vorn“ von --view"},
+        {bild({"--view", "top", "--turn", "1"}), "mit --turn"},
+        {bild({"--tilt", "0", "--view", "front"}), "--tilt"},
+        {bild({"--frames", "1"}, "a.gif"), "„1“ von --frames"},
+        {bild({"--frames", "361"}, "a.gif"), "„361“ von --frames"},
+        {bild({"--frame-time", "19"}, "a.gif"), "„19“ von --frame"},
+        {bild({"--frame-time", "10001"}, "a.gif"), "„10001“ von"},
+        {bild({"--frames", "12"}, "a.png"), "nur für eine GIF"},
+        {bild({"--frame-time", "50"}, "a.svg"), "nur für eine GIF"},
         {{"--view", "top", "h"}, "--view gilt nur"},
         {{"--export-off", "a.off", "--frames", "3", "h"}, "--frames gilt nur"},
         {{"--mark-move", "2", "h"}, "--mark-move gilt nur"},
-        {{"--export-png", "a", "--mark-point", "0", "h"}, "„0“ von"},
-        {{"--export-png", "a", "--mark-move", "3001", "h"}, "„3001“"},
-        {{"--export-png", "a", "--measure-to", "3", "h"}, "nur zusammen"},
-        {{"--export-png", "a", "--mark-point", "3", "--measure-to", "3", "h"}, "anderen Punkt"}};
+        {bild({"--mark-point", "0"}), "„0“ von"},
+        {bild({"--mark-move", "3001"}), "„3001“"},
+        {bild({"--measure-to", "3"}), "nur zusammen"},
+        {bild({"--mark-point", "3", "--measure-to", "3"}), "anderen Punkt"}};
     for (const auto& [argumente, grund] : faelle) {
         SCOPED_TRACE(argumente.join(' ').toStdString());
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
