@@ -170,14 +170,22 @@ protected:
 
 TEST_F(HauptfensterTest, FreshWindowShowsItsControls) {
     EXPECT_FALSE(haupt().windowIcon().isNull());
-    pruefeTeile(&haupt().inhalt(),
-                {"WYK-Viewer", "GroupBox1 16 15 132 97 Anzeige", "CBpunkte 27 37 72 22 Punkte aus",
-                 "CBlinien 27 56 72 22 Linien an", "CBachsen 27 85 114 22 Achsen an",
-                 "GroupBox2 16 124 132 159 Ansicht", "PushButton1 49 246 68 20 reset",
-                 "UPDzoom 121 153 13 23", "EFzoom 73 153 44 22 10",
-                 "RBdrag0 25 188 100 20 rotieren an", "RBdrag1 25 214 100 20 verschieben aus",
-                 "StaticText1 25 153 42 20 Zoom", "CAhaupt 156 15 400 400",
-                 "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
+    EXPECT_EQ(haupt().windowTitle(), "WYK-Viewer");
+    EXPECT_EQ(festeGroesse(&haupt()), QSize()) << "a window that can be resized";
+    pruefeTeile(&haupt().inhalt(), {{"GroupBox1", {16, 15, 132, 97}, "Anzeige"},
+                                    {"CBpunkte", {27, 37, 72, 22}, "Punkte", "aus"},
+                                    {"CBlinien", {27, 56, 72, 22}, "Linien", "an"},
+                                    {"CBachsen", {27, 85, 114, 22}, "Achsen", "an"},
+                                    {"GroupBox2", {16, 124, 132, 159}, "Ansicht"},
+                                    {"PushButton1", {49, 246, 68, 20}, "reset"},
+                                    {"UPDzoom", {121, 153, 13, 23}},
+                                    {"EFzoom", {73, 153, 44, 22}, "10"},
+                                    {"RBdrag0", {25, 188, 100, 20}, "rotieren", "an"},
+                                    {"RBdrag1", {25, 214, 100, 20}, "verschieben", "aus"},
+                                    {"StaticText1", {25, 153, 42, 20}, "Zoom"},
+                                    {"CAhaupt", {156, 15, 400, 400}},
+                                    {"PushButton2", {29, 304, 109, 20}, "WYK laden"},
+                                    {"PushButton3", {29, 358, 109, 20}, "Debug"}});
 }
 
 // A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
@@ -217,9 +225,12 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     m().punkt[2][3] = 0.25;
     klick(control("PushButton3"));
     const QPointer<WINdebug> fenster = app->debugFenster();
-    pruefeTeile(fenster,
-                {"Debug 399x435", "LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien",
-                 "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte"});
+    EXPECT_EQ(fenster->windowTitle(), "Debug");
+    EXPECT_EQ(festeGroesse(fenster), QSize(399, 435));
+    pruefeTeile(fenster, {{"LBpunkte", {20, 38, 197, 377}},
+                          {"StaticText1", {254, 6, 100, 20}, "Linien"},
+                          {"LBlinien", {229, 38, 150, 377}},
+                          {"StaticText2", {53, 6, 100, 20}, "Punkte"}});
     EXPECT_EQ(fenster->pos(), QPoint(397, 70)) << "at 600, moved with its frame onto 800 pixels";
     EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
     EXPECT_EQ(zeilen("LBlinien"),
