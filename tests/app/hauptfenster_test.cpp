@@ -261,6 +261,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
         {tabTaste("LBpunkte", "Down"), {.punkt = 2, .linie = 4}},
         {tabTaste("LBpunkte", "Shift+Return"), {.punkt = 1, .bis = 2, .linie = 4}},
         {ueberPunkt(2), {.punkt = 1, .bis = 2, .linie = 4, .redraws = 0}},
+        {zelle("LBlinien", 2, 0), {.punkt = 1, .linie = 3}},
         {aufLinie(2), {.punkt = 1, .linie = 2}},
         {zugVonPunkt(3), {.punkt = 1, .linie = 2}},
         {aufNichts(), {}}};
