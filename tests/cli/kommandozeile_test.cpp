@@ -16,12 +16,7 @@ QStringList bild(const QStringList& optionen, const QString& datei = "a") {
 
 // Calls the command line takes: the mode and the model named.
 TEST(Kommandozeile, TakesModelsAndExportsAsPlanned) {
-    struct Fall {
-        QStringList argumente;
-        Modus modus;
-        QString modell;
-    };
-    const Fall faelle[] = {
+    const std::tuple<QStringList, Modus, QString> faelle[] = {
         {{"h.wyk"}, Modus::Fenster, "h.wyk"},
         {{"file:///tmp/Haus%202%C3%A4.wyk"}, Modus::Fenster, "/tmp/Haus 2ä.wyk"},
         {{"file://localhost/a%25.wyk"}, Modus::Fenster, "/a%.wyk"},
@@ -42,11 +37,7 @@ TEST(Kommandozeile, TakesModelsAndExportsAsPlanned) {
 
 // Calls refused, and a part of the message that says why.
 TEST(Kommandozeile, RefusesWrongCallsSayingWhy) {
-    struct Fall {
-        QStringList argumente;
-        QString grund;
-    };
-    const Fall faelle[] = {
+    const std::pair<QStringList, QString> faelle[] = {
         {{"https://x.de/h.wyk"}, "„https://x.de/h.wyk“ ist keine lokale Datei"},
         {{"file://rechner/h.wyk"}, "keine lokale Datei"},
         {{"File://rechner/h.wyk"}, "keine lokale Datei"},
