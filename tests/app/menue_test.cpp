@@ -71,20 +71,20 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     QApplication::clipboard()->setText("345");
     zoomFeld()->home(false); // a Clear without a selection then would delete the "1"
     // Commands, whether the field has the focus, then the field's text and the clipboard's.
-    const std::tuple<const char*, bool, const char*, const char*> schritte[] = {
-        {"EditSelectAll EditCut EditPaste EditClear", false, "10", "345"},
-        {"EditClear", true, "10", "345"}, // nothing selected, nothing deleted
-        {"EditSelectAll EditPaste", true, "345", "345"},
-        {"EditUndo", true, "10", "345"},
-        {"EditSelectAll EditCopy", true, "10", "10"},
-        {"EditCut", true, "1", "10"},
-        {"EditPaste", true, "110", "10"},
-        {"EditSelectAll EditClear", true, "1", "10"}};
+    const std::tuple<QStringList, bool, const char*, const char*> schritte[] = {
+        {{"EditSelectAll", "EditCut", "EditPaste", "EditClear"}, false, "10", "345"},
+        {{"EditClear"}, true, "10", "345"}, // nothing selected, nothing deleted
+        {{"EditSelectAll", "EditPaste"}, true, "345", "345"},
+        {{"EditUndo"}, true, "10", "345"},
+        {{"EditSelectAll", "EditCopy"}, true, "10", "10"},
+        {{"EditCut"}, true, "1", "10"},
+        {{"EditPaste"}, true, "110", "10"},
+        {{"EditSelectAll", "EditClear"}, true, "1", "10"}};
     for (const auto& [befehle, fokus, feld, ablage] : schritte) {
-        SCOPED_TRACE(befehle);
+        SCOPED_TRACE(befehle.join(' ').toStdString());
         (fokus ? static_cast<QWidget*>(zoomFeld()) : control("CBpunkte"))->setFocus();
-        for (const QString& befehl : QString::fromLatin1(befehle).split(' ')) {
-            waehle(befehl.toLatin1().constData());
+        for (const QString& befehl : befehle) {
+            waehle(qPrintable(befehl));
         }
         EXPECT_EQ(zoomFeld()->text(), feld);
         EXPECT_EQ(QApplication::clipboard()->text(), ablage);
