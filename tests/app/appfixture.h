@@ -16,12 +16,18 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Texts, points and pictures in a failed check read as such.
+// Texts, points, sizes and pictures in a failed check read as such.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
 inline void PrintTo(const QPoint& p, std::ostream* os) {
     *os << '(' << p.x() << ", " << p.y() << ')';
+}
+inline void PrintTo(const QSize& s, std::ostream* os) {
+    *os << s.width() << 'x' << s.height();
+}
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << '(' << r.x() << ", " << r.y() << ") " << r.width() << 'x' << r.height();
 }
 inline void PrintTo(const QImage& bild, std::ostream* os) {
     *os << bild.width() << "x" << bild.height() << " pixels";
@@ -108,34 +114,38 @@ protected:
         }
     }
 
-    // The window's title, with its size where it is fixed, then one line per control, shown
-    // and enabled: "name left top width height" in the window's content, then its caption,
-    // "an"/"aus" for a check mark and "default".
-    static void pruefeTeile(const QWidget* inhalt, const QStringList& erwartet) {
-        ASSERT_NE(inhalt, nullptr) << erwartet.value(0).toStdString();
-        const QWidget& fenster = *inhalt->window();
-        const QSize fest = fenster.maximumSize();
-        const bool fix = fenster.minimumSize() == fest;
-        const QString groesse = QStringLiteral(" %1x%2").arg(fest.width()).arg(fest.height());
-        EXPECT_EQ(fenster.windowTitle() + (fix ? groesse : QString()), erwartet.value(0));
-        for (const QString& zeile : erwartet.mid(1)) {
-            SCOPED_TRACE(zeile.toStdString());
-            const QWidget* w = teil(inhalt, zeile.section(' ', 0, 0));
+    // A control as the user finds it, shown and enabled: its place in the window's content,
+    // its caption, and "an" or "aus" for a tick or "default" for the default button.
+    struct Teil {
+        const char* name;
+        QRect ort;
+        QString text = {};
+        const char* zustand = "";
+    };
+    static void pruefeTeile(const QWidget* inhalt, std::initializer_list<Teil> teile) {
+        ASSERT_NE(inhalt, nullptr);
+        for (const Teil& soll : teile) {
+            SCOPED_TRACE(soll.name);
+            const QWidget* w = teil(inhalt, soll.name);
             ASSERT_NE(w, nullptr);
             EXPECT_TRUE(w->isVisible());
             EXPECT_TRUE(w->isEnabled());
-            const QRect r(w->mapTo(inhalt, QPoint()), w->size());
+            EXPECT_EQ(QRect(w->mapTo(inhalt, QPoint()), w->size()), soll.ort);
             const char* text = w->property("title").isValid() ? "title" : "text";
-            QStringList ist{w->objectName(),
-                            QString::asprintf("%d %d %d %d", r.x(), r.y(), r.width(), r.height()),
-                            w->property(text).toString()};
-            if (w->property("checkable").toBool()) {
-                ist << (w->property("checked").toBool() ? "an" : "aus");
-            }
-            ist << (w->property("default").toBool() ? "default" : "");
-            ist.removeAll(QString());
-            EXPECT_EQ(ist.join(' '), zeile);
+            EXPECT_EQ(w->property(text).toString(), soll.text);
+            EXPECT_EQ(zustand(*w), QString(soll.zustand));
         }
+    }
+    static QString zustand(const QWidget& w) {
+        if (w.property("checkable").toBool()) {
+            return w.property("checked").toBool() ? "an" : "aus";
+        }
+        return w.property("default").toBool() ? "default" : "";
+    }
+    // The window's size where it is fixed, else none.
+    static QSize festeGroesse(const QWidget* fenster) {
+        const QSize fest = fenster->maximumSize();
+        return fenster->minimumSize() == fest ? fest : QSize();
     }
 
     TempDir konfiguration;

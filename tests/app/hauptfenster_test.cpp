@@ -18,6 +18,31 @@
 namespace wyk::test {
 namespace {
 
+// What the debug window marks: the point, the one measured to, the pen move; and the redraws
+// since the last look, usually one.
+struct Marken {
+    int punkt = 0;
+    int bis = 0;
+    int linie = 0;
+    int redraws = 1;
+    bool operator==(const Marken&) const = default;
+};
+void PrintTo(const Marken& m, std::ostream* os) {
+    *os << "{punkt " << m.punkt << ", bis " << m.bis << ", linie " << m.linie << ", redraws "
+        << m.redraws << '}';
+}
+
+// What an input changes: turn, tilt and origin; the redraws; the zoom (0: none) and the
+// field's text where it differs from the zoom.
+struct Wirkung {
+    double drehung = 0;
+    double neigung = 0;
+    QPoint weg = {};
+    int redraws = 1;
+    int zoom = 0;
+    const char* feld = nullptr;
+};
+
 class HauptfensterTest : public AppTest {
 protected:
     QTableView* tabelle(const char* name) const {
@@ -37,77 +62,128 @@ protected:
         }
         return zeilen;
     }
-    // On the drawing: a click on a point ("P1"), a move's middle ("L2") or nothing ("leer"),
-    // the pointer resting ("über P2"), a drag ("Zug P3") or Escape.
-    void aufDerZeichnung(const QString& schritt) {
-        const QString punkt = schritt.section(' ', -1).section('+', -1);
-        const auto mods = schritt[0] == 'S' ? Qt::ShiftModifier : Qt::NoModifier;
-        const QPoint wo = punkt == "leer" ? QPoint(2, 2)
-                          : punkt.startsWith('L')
-                              ? (ort(1) + ort(m().linie[punkt.mid(1).toInt()][1])) / 2
-                              : ort(punkt.mid(1).toInt());
-        if (schritt == "Escape") { // in the main window
-            aktivieren(&haupt());
-            canvas()->setFocus();
-            QTest::keyClick(canvas(), Qt::Key_Escape);
-            aktivieren(app->debugFenster());
-        } else if (schritt.startsWith("über")) {
-            QTest::mouseMove(canvas(), wo);
-        } else if (schritt.startsWith("Zug")) {
-            QTest::mousePress(canvas(), Qt::LeftButton, {}, wo);
-            QTest::mouseMove(canvas(), wo + QPoint(30, 0));
-            QTest::mouseRelease(canvas(), Qt::LeftButton, {}, wo + QPoint(30, 0));
-        } else {
-            QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
-        }
+    // An input, named for a failure's message, done when called.
+    struct Eingabe {
+        std::string name;
+        std::function<void()> tun;
+    };
+    // Keys on a control of the main window, by default the drawing.
+    Eingabe taste(const char* folge, const char* wo = "CAhaupt") {
+        return {std::string(folge) + " on " + wo,
+                [=, this] { QTest::keySequence(control(wo), QKeySequence(folge)); }};
     }
-    // One input: "rad" turns the wheel by an angle (a notch is 120), "pfeil" clicks the zoom
-    // arrows at a height, "feld" pastes over the zoom field's text, "taste" and "feldtaste"
-    // press a key on the drawing or in the field, "ziehen" drags from one point to another,
-    // "rechts" after a press of the right button, "klick" clicks a control.
-    void eingeben(const QString& eingabe) {
-        const QString was = eingabe.section(' ', 0, 0);
-        const QString wert = eingabe.section(' ', 1);
-        const auto zahl = [&wert](int i) { return wert.section(' ', i, i).toInt(); };
-        if (was == "rad") {
-            const QPointF p(50, 50);
-            QWheelEvent rad(p, canvas()->mapToGlobal(p), {}, {0, zahl(0)}, Qt::NoButton,
-                            Qt::NoModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(canvas(), &rad);
-        } else if (was == "pfeil") {
-            const QPoint wo(6, zahl(0));
-            QWidget* pfeil = control("UPDzoom")->childAt(wo);
-            QTest::mouseClick(pfeil, Qt::LeftButton, {}, wo - pfeil->pos());
-        } else if (was == "feld") {
-            zoomFeld()->selectAll();
-            zoomFeld()->insert(wert);
-        } else if (was.endsWith("taste")) {
-            const QKeyCombination taste = QKeySequence::fromString(wert)[0];
-            QWidget* ziel = was == "taste" ? canvas() : zoomFeld();
-            QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
-        } else if (was == "klick") {
-            klick(control(wert.toLatin1().constData()));
-        } else { // a press of the button, then a move with the left one held
-            const Qt::MouseButton knopf = was == "rechts" ? Qt::RightButton : Qt::LeftButton;
-            const QPoint von(zahl(0), zahl(1)), nach(zahl(2), zahl(3));
-            QMouseEvent druck(QEvent::MouseButtonPress, von, von, knopf, knopf, {});
-            QCoreApplication::sendEvent(canvas(), &druck);
-            QMouseEvent zug(QEvent::MouseMove, nach, nach, Qt::NoButton, Qt::LeftButton, {});
-            QCoreApplication::sendEvent(canvas(), &zug);
-        }
+    // Keys on a table of the debug window that took the focus by Tab.
+    Eingabe tabTaste(const char* name, const char* folge) {
+        return {std::string(folge) + " on " + name, [=, this] {
+                    tabelle(name)->setFocus(Qt::TabFocusReason);
+                    QTest::keySequence(tabelle(name), QKeySequence(folge));
+                }};
+    }
+    // A click in the middle of a table's cell.
+    Eingabe zelle(const char* name, int row, int column) {
+        const auto wo = std::to_string(row) + ", " + std::to_string(column);
+        return {std::string("a click on ") + name + " at " + wo, [=, this] {
+                    QTableView* view = tabelle(name);
+                    const QModelIndex index = view->model()->index(row, column);
+                    const QPoint mitte = view->visualRect(index).center();
+                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, mitte);
+                }};
+    }
+    Eingabe klickAuf(const char* name) {
+        return {std::string("a click on ") + name, [=, this] { klick(control(name)); }};
+    }
+    // A left click on the drawing.
+    void tippen(QPoint wo, Qt::KeyboardModifiers mods = {}) const {
+        QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
+    }
+    // A click where point p is drawn.
+    Eingabe aufPunkt(int p, Qt::KeyboardModifiers mods = {}) {
+        return {"a click on point " + std::to_string(p), [=, this] { tippen(ort(p), mods); }};
+    }
+    // A click in the middle of pen move l, which starts at point 1.
+    Eingabe aufLinie(int l) {
+        return {"a click on move " + std::to_string(l),
+                [=, this] { tippen((ort(1) + ort(m().linie[l][1])) / 2); }};
+    }
+    Eingabe aufNichts() {
+        return {"a click on nothing", [this] { tippen({2, 2}); }};
+    }
+    Eingabe ueberPunkt(int p) {
+        return {"the pointer resting on point " + std::to_string(p),
+                [=, this] { QTest::mouseMove(canvas(), ort(p)); }};
+    }
+    // A left drag of 30 pixels from point p.
+    Eingabe zugVonPunkt(int p) {
+        return {"a drag from point " + std::to_string(p), [=, this] {
+                    const QPoint nach = ort(p) + QPoint(30, 0);
+                    QTest::mousePress(canvas(), Qt::LeftButton, {}, ort(p));
+                    QTest::mouseMove(canvas(), nach);
+                    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, nach);
+                }};
+    }
+    // Escape on the drawing, from the debug window and back.
+    Eingabe escape() {
+        return {"Escape on the drawing", [this] {
+                    aktivieren(&haupt());
+                    canvas()->setFocus();
+                    QTest::keyClick(canvas(), Qt::Key_Escape);
+                    aktivieren(app->debugFenster());
+                }};
+    }
+    // A press of the button, then a move with the left one held.
+    Eingabe ziehen(QPoint von, QPoint nach, Qt::MouseButton knopf = Qt::LeftButton) {
+        const char* art = knopf == Qt::LeftButton ? "a left drag" : "a right press, left drag";
+        return {art + (" to " + std::to_string(nach.x())), [=, this] {
+                    QMouseEvent druck(QEvent::MouseButtonPress, von, von, knopf, knopf, {});
+                    QCoreApplication::sendEvent(canvas(), &druck);
+                    const auto links = Qt::LeftButton;
+                    QMouseEvent zug(QEvent::MouseMove, nach, nach, Qt::NoButton, links, {});
+                    QCoreApplication::sendEvent(canvas(), &zug);
+                }};
+    }
+    // The wheel turned by an angle; a notch is 120.
+    Eingabe rad(int winkel) {
+        return {"the wheel by " + std::to_string(winkel), [=, this] {
+                    const QPointF p(50, 50);
+                    const QPointF global = canvas()->mapToGlobal(p);
+                    QWheelEvent rad(p, global, {}, {0, winkel}, Qt::NoButton, Qt::NoModifier,
+                                    Qt::NoScrollPhase, false);
+                    QCoreApplication::sendEvent(canvas(), &rad);
+                }};
+    }
+    Eingabe pfeilAb() {
+        return {"a click on the lower zoom arrow", [this] {
+                    const QPoint wo(6, 18);
+                    QWidget* pfeil = control("UPDzoom")->childAt(wo);
+                    QTest::mouseClick(pfeil, Qt::LeftButton, {}, wo - pfeil->pos());
+                }};
+    }
+    // Pasted over the zoom field's text.
+    Eingabe feld(const char* text) {
+        return {std::string("pasted ") + text, [=, this] {
+                    zoomFeld()->selectAll();
+                    zoomFeld()->insert(text);
+                }};
     }
 };
 
 TEST_F(HauptfensterTest, FreshWindowShowsItsControls) {
     EXPECT_FALSE(haupt().windowIcon().isNull());
-    pruefeTeile(&haupt().inhalt(),
-                {"WYK-Viewer", "GroupBox1 16 15 132 97 Anzeige", "CBpunkte 27 37 72 22 Punkte aus",
-                 "CBlinien 27 56 72 22 Linien an", "CBachsen 27 85 114 22 Achsen an",
-                 "GroupBox2 16 124 132 159 Ansicht", "PushButton1 49 246 68 20 reset",
-                 "UPDzoom 121 153 13 23", "EFzoom 73 153 44 22 10",
-                 "RBdrag0 25 188 100 20 rotieren an", "RBdrag1 25 214 100 20 verschieben aus",
-                 "StaticText1 25 153 42 20 Zoom", "CAhaupt 156 15 400 400",
-                 "PushButton2 29 304 109 20 WYK laden", "PushButton3 29 358 109 20 Debug"});
+    EXPECT_EQ(haupt().windowTitle(), "WYK-Viewer");
+    pruefeTeile(&haupt().inhalt(), {{"GroupBox1", {16, 15, 132, 97}, "Anzeige"},
+                                    {"CBpunkte", {27, 37, 72, 22}, "Punkte", "aus"},
+                                    {"CBlinien", {27, 56, 72, 22}, "Linien", "an"},
+                                    {"CBachsen", {27, 85, 114, 22}, "Achsen", "an"},
+                                    {"GroupBox2", {16, 124, 132, 159}, "Ansicht"},
+                                    {"PushButton1", {49, 246, 68, 20}, "reset"},
+                                    {"UPDzoom", {121, 153, 13, 23}},
+                                    {"EFzoom", {73, 153, 44, 22}, "10"},
+                                    {"RBdrag0", {25, 188, 100, 20}, "rotieren", "an"},
+                                    {"RBdrag1", {25, 214, 100, 20}, "verschieben", "aus"},
+                                    {"StaticText1", {25, 153, 42, 20}, "Zoom"},
+                                    {"CAhaupt", {156, 15, 400, 400}},
+                                    {"PushButton2", {29, 304, 109, 20}, "WYK laden"},
+                                    {"PushButton3", {29, 358, 109, 20}, "Debug"}});
 }
 
 // A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
@@ -147,54 +223,50 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
     m().punkt[2][3] = 0.25;
     klick(control("PushButton3"));
     const QPointer<WINdebug> fenster = app->debugFenster();
-    pruefeTeile(fenster,
-                {"Debug 399x435", "LBpunkte 20 38 197 377", "StaticText1 254 6 100 20 Linien",
-                 "LBlinien 229 38 150 377", "StaticText2 53 6 100 20 Punkte"});
+    EXPECT_EQ(fenster->windowTitle(), "Debug");
+    EXPECT_EQ(festeGroesse(fenster), QSize(399, 435));
+    pruefeTeile(fenster, {{"LBpunkte", {20, 38, 197, 377}},
+                          {"StaticText1", {254, 6, 100, 20}, "Linien"},
+                          {"LBlinien", {229, 38, 150, 377}},
+                          {"StaticText2", {53, 6, 100, 20}, "Punkte"}});
     EXPECT_EQ(fenster->pos(), QPoint(397, 70)) << "at 600, moved with its frame onto 800 pixels";
     EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
     EXPECT_EQ(zeilen("LBlinien"),
               (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));
     EXPECT_EQ(tabelle("LBpunkte")->model()->index(1, 3).data(Qt::ToolTipRole), "0.25");
-    // The marked point and pen move, and the redraws since the last look, counted afresh.
     const auto marken = [this] {
         const int neu = std::exchange(redraws, 0);
-        QString pkt = Str(m().debugpkt);
-        if (m().messpkt != 0) {
-            pkt += "→" + Str(m().messpkt);
-        }
-        return QStringLiteral("%1 %2 %3").arg(pkt).arg(m().debuglinie).arg(neu);
+        return Marken{m().debugpkt, m().messpkt, m().debuglinie, neu};
     };
-    EXPECT_EQ(marken(), "0 0 1") << "nothing marked, the load drawn";
+    EXPECT_EQ(marken(), Marken{}) << "nothing marked, the load drawn";
     aktivieren(fenster);
-    // A key on a table that took the focus by Tab or a click on a cell ("row column"), or on
-    // the drawing ("Z"); then the marked point and pen move and the redraws. The menu's
-    // commands work from here too.
-    const std::tuple<const char*, QString, const char*> schritte[] = {
-        {"LBpunkte", "Space", "1 0 1"},  {"LBpunkte", "End", "3 0 1"},
-        {"LBpunkte", "Up", "2 0 1"},     {"LBpunkte", "PgDown", "3 0 1"},
-        {"LBpunkte", "Home", "1 0 1"},   {"LBlinien", "Return", "1 1 1"},
-        {"LBlinien", "PgDown", "1 4 1"}, {"LBlinien", "PgUp", "1 1 1"},
-        {"LBpunkte", "2 0", "3 1 1"},    {"LBlinien", "3 2", "3 4 1"},
-        {"LBpunkte", "Ctrl+S", "3 4 1"}, {"Z", "P1", "1 4 1"},
-        {"Z", "Shift+P3", "1→3 4 1"},    {"Z", "Escape", "1 4 1"},
-        {"LBpunkte", "Down", "2 4 1"},   {"LBpunkte", "Shift+Return", "1→2 4 1"},
-        {"Z", "über P2", "1→2 4 0"},     {"Z", "L2", "1 2 1"},
-        {"Z", "Zug P3", "1 2 1"},        {"Z", "leer", "0 0 1"}};
-    for (const auto& [name, schritt, erwartet] : schritte) {
-        SCOPED_TRACE(name + (' ' + schritt.toStdString()));
-        QTableView* view = name[0] == 'Z' ? nullptr : tabelle(name);
-        const QStringList zelle = schritt.split(' ');
-        if (view == nullptr) {
-            aufDerZeichnung(schritt);
-        } else if (zelle.size() == 2) { // a click in the cell's middle
-            const QModelIndex index = view->model()->index(zelle[0].toInt(), zelle[1].toInt());
-            const QPoint mitte = view->visualRect(index).center();
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, mitte);
-        } else {
-            view->setFocus(Qt::TabFocusReason);
-            QTest::keySequence(view, QKeySequence(schritt));
-        }
-        EXPECT_EQ(marken(), erwartet) << "the marked point and pen move, the redraws";
+    // Keys and clicks on the tables and the drawing; the menu's commands work from here too.
+    const std::pair<Eingabe, Marken> schritte[] = {
+        {tabTaste("LBpunkte", "Space"), {.punkt = 1}},
+        {tabTaste("LBpunkte", "End"), {.punkt = 3}},
+        {tabTaste("LBpunkte", "Up"), {.punkt = 2}},
+        {tabTaste("LBpunkte", "PgDown"), {.punkt = 3}},
+        {tabTaste("LBpunkte", "Home"), {.punkt = 1}},
+        {tabTaste("LBlinien", "Return"), {.punkt = 1, .linie = 1}},
+        {tabTaste("LBlinien", "PgDown"), {.punkt = 1, .linie = 4}},
+        {tabTaste("LBlinien", "PgUp"), {.punkt = 1, .linie = 1}},
+        {zelle("LBpunkte", 2, 0), {.punkt = 3, .linie = 1}},
+        {zelle("LBlinien", 3, 2), {.punkt = 3, .linie = 4}},
+        {tabTaste("LBpunkte", "Ctrl+S"), {.punkt = 3, .linie = 4}},
+        {aufPunkt(1), {.punkt = 1, .linie = 4}},
+        {aufPunkt(3, Qt::ShiftModifier), {.punkt = 1, .bis = 3, .linie = 4}},
+        {escape(), {.punkt = 1, .linie = 4}},
+        {tabTaste("LBpunkte", "Down"), {.punkt = 2, .linie = 4}},
+        {tabTaste("LBpunkte", "Shift+Return"), {.punkt = 1, .bis = 2, .linie = 4}},
+        {ueberPunkt(2), {.punkt = 1, .bis = 2, .linie = 4, .redraws = 0}},
+        {zelle("LBlinien", 2, 0), {.punkt = 1, .linie = 3}},
+        {aufLinie(2), {.punkt = 1, .linie = 2}},
+        {zugVonPunkt(3), {.punkt = 1, .linie = 2}},
+        {aufNichts(), {}}};
+    for (const auto& [eingabe, erwartet] : schritte) {
+        SCOPED_TRACE(eingabe.name);
+        eingabe.tun();
+        EXPECT_EQ(marken(), erwartet);
         const auto zeile = tabelle("LBpunkte")->selectionModel()->selectedRows();
         EXPECT_EQ(zeile.isEmpty() ? 0 : zeile.constFirst().row() + 1, m().debugpkt)
             << "the marked point's row is the selected one";
@@ -211,7 +283,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
         aktivieren(offen);
         QTest::keySequence(QApplication::focusWidget(), taste);
         ASSERT_EQ(app->debugFenster(), nullptr) << taste.toString().toStdString();
-        EXPECT_EQ(marken(), "0 0 1") << "the marks gone";
+        EXPECT_EQ(marken(), Marken{}) << "the marks gone";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(offen.isNull()) << "a closed window is destroyed";
         klick(control("PushButton3"));
@@ -242,54 +314,54 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
               (QStringList{"CAhaupt", "CBpunkte", "CBlinien", "CBachsen", "EFzoom", "RBdrag0",
                            "PushButton1", "PushButton2", "PushButton3", "CAhaupt"}));
     lade(kHaus);
-    // Each input, then the zoom, the field's text, the redraws and the change of turn, tilt and
-    // origin.
-    const std::pair<const char*, QString> eingaben[] = {
-        {"ziehen 100 100 200 300", "10 10 1 1.57 3.14 0 0"},
-        {"taste Right", "10 10 1 0.157 0 0 0"},
-        {"taste Shift+Up", "10 10 1 0 -0.157 0 0"},
-        {"klick RBdrag1", "10 10 0 0 0 0 0"},
-        {"ziehen 50 60 60 55", "10 10 1 0 0 10 -5"},
-        {"rechts 10 10 90 80", "10 10 1 0 0 30 25"}, // shifted from the left press
-        {"taste Num+Left", "10 10 1 0 0 -10 0"},
-        {"taste Down", "10 10 1 0 0 0 10"},
-        {"taste Ctrl+Right", "10 10 0 0 0 0 0"},
-        {"taste Num++", "11 11 1 0 0 0 0"},
-        {"taste -", "10 10 1 0 0 0 0"},
-        {"rad -360", "7 7 1 0 0 0 0"},
-        {"rad 60", "7 7 0 0 0 0 0"},
-        {"rad 90", "8 8 1 0 0 0 0"},
-        {"rad -2400", "1 1 1 0 0 0 0"},
-        {"pfeil 18", "1 1 0 0 0 0 0"},
-        {"feld 25", "25 25 1 0 0 0 0"},
-        {"feld 0", "1 1 1 0 0 0 0"},
-        {"feld 99999999999", "2147483647 99999999999 1 0 0 0 0"},
-        {"feld 10", "10 10 1 0 0 0 0"},
-        {"feldtaste Up", "11 11 1 0 0 0 0"},
-        {"feldtaste PgUp", "21 21 1 0 0 0 0"},
-        {"feldtaste Down", "20 20 1 0 0 0 0"},
-        {"feldtaste PgDown", "10 10 1 0 0 0 0"},
-        {"feldtaste PgDown", "1 1 1 0 0 0 0"},
-        {"feldtaste PgDown", "1 1 0 0 0 0 0"},
-        {"feld 17", "17 17 1 0 0 0 0"},
-        {"klick PushButton1", "17 17 1 -1.727 -2.983 -30 -30"},
-        {"taste Left", "17 17 1 0 0 -10 0"},
-        {"taste Home", "17 17 1 0 0 10 0"},
-        {"taste Down", "17 17 1 0 0 0 10"},
-        {"taste 0", "17 17 1 0 0 0 -10"}};
-    for (const auto& [eingabe, erwartet] : eingaben) {
-        SCOPED_TRACE(eingabe);
+    const std::pair<Eingabe, Wirkung> eingaben[] = {
+        {ziehen({100, 100}, {200, 300}), {.drehung = 1.57, .neigung = 3.14}},
+        {taste("Right"), {.drehung = 0.157}},
+        {taste("Shift+Up"), {.neigung = -0.157}},
+        {klickAuf("RBdrag1"), {.redraws = 0}},
+        {ziehen({50, 60}, {60, 55}), {.weg = {10, -5}}},
+        // shifted from the left press
+        {ziehen({10, 10}, {90, 80}, Qt::RightButton), {.weg = {30, 25}}},
+        {taste("Num+Left"), {.weg = {-10, 0}}},
+        {taste("Down"), {.weg = {0, 10}}},
+        {taste("Ctrl+Right"), {.redraws = 0}},
+        {taste("Num++"), {.zoom = 11}},
+        {taste("-"), {.zoom = 10}},
+        {rad(-360), {.zoom = 7}},
+        {rad(60), {.redraws = 0}},
+        {rad(90), {.zoom = 8}},
+        {rad(-2400), {.zoom = 1}},
+        {pfeilAb(), {.redraws = 0}},
+        {feld("25"), {.zoom = 25}},
+        {feld("0"), {.zoom = 1}},
+        {feld("99999999999"), {.zoom = 2147483647, .feld = "99999999999"}},
+        {feld("10"), {.zoom = 10}},
+        {taste("Up", "EFzoom"), {.zoom = 11}},
+        {taste("PgUp", "EFzoom"), {.zoom = 21}},
+        {taste("Down", "EFzoom"), {.zoom = 20}},
+        {taste("PgDown", "EFzoom"), {.zoom = 10}},
+        {taste("PgDown", "EFzoom"), {.zoom = 1}},
+        {taste("PgDown", "EFzoom"), {.redraws = 0}},
+        {feld("17"), {.zoom = 17}},
+        {klickAuf("PushButton1"), {.drehung = -1.727, .neigung = -2.983, .weg = {-30, -30}}},
+        {taste("Left"), {.weg = {-10, 0}}},
+        {taste("Home"), {.weg = {10, 0}}},
+        {taste("Down"), {.weg = {0, 10}}},
+        {taste("0"), {.weg = {0, -10}}}};
+    for (const auto& [eingabe, soll] : eingaben) {
+        SCOPED_TRACE(eingabe.name);
         const auto winkel = m().rotwinkel;
         const QPoint origin(m().origx, m().origy);
+        const int zoom = soll.zoom == 0 ? m().zoomfaktor : soll.zoom;
         redraws = 0;
-        eingeben(eingabe);
-        const QPoint weg = QPoint(m().origx, m().origy) - origin;
-        const auto um = [&](int i) {
-            return QString::number(m().rotwinkel[i] - winkel[i], 'g', 9);
-        };
-        const QStringList ist{Str(m().zoomfaktor), zoomFeld()->text(), Str(redraws), um(3), um(1),
-                              Str(weg.x()),        Str(weg.y())};
-        EXPECT_EQ(ist.join(' '), erwartet) << "zoom, field, redraws, turn, tilt, shift";
+        eingabe.tun();
+        EXPECT_EQ(m().zoomfaktor, zoom);
+        EXPECT_EQ(zoomFeld()->text(), soll.feld ? soll.feld : Str(zoom));
+        EXPECT_EQ(redraws, soll.redraws);
+        const double genau = 1e-8;
+        EXPECT_NEAR(m().rotwinkel[3] - winkel[3], soll.drehung, genau) << "the turn";
+        EXPECT_NEAR(m().rotwinkel[1] - winkel[1], soll.neigung, genau) << "the tilt";
+        EXPECT_EQ(QPoint(m().origx, m().origy) - origin, soll.weg) << "the shift";
     }
 }
 
@@ -365,10 +437,10 @@ TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
     const std::pair<const char*, const char*> tasten[] = {
         {"von vorne", "1"}, {"von hinten", "Ctrl+1"}, {"von rechts", "3"}, {"von links", "Ctrl+3"},
         {"von oben", "7"},  {"von unten", "Ctrl+7"},  {"Einpassen", "F"}};
-    for (const auto& [punkt, taste] : tasten) {
-        eingeben("taste Right");
+    for (const auto& [punkt, folge] : tasten) {
+        taste("Right").tun();
         const auto ansicht = std::tuple(m().rotwinkel, m().zoomfaktor, m().origx, m().origy);
-        eingeben(QStringLiteral("taste ") + taste);
+        taste(folge).tun();
         const QImage mitTaste = rgb32(canvas()->grab().toImage());
         std::tie(m().rotwinkel, m().zoomfaktor, m().origx, m().origy) = ansicht;
         druecken(punkt);
@@ -383,7 +455,7 @@ TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
     lade(kHaus);
     EXPECT_EQ(redraws, 1);
     const QImage geladen = rgb32(canvas()->grab().toImage());
-    eingeben("taste F");
+    taste("F").tun();
     EXPECT_EQ(rgb32(canvas()->grab().toImage()), geladen);
     druecken("Debug");
     EXPECT_NE(app->debugFenster(), nullptr);

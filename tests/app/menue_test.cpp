@@ -71,20 +71,20 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     QApplication::clipboard()->setText("345");
     zoomFeld()->home(false); // a Clear without a selection then would delete the "1"
     // Commands, whether the field has the focus, then the field's text and the clipboard's.
-    const std::tuple<const char*, bool, const char*, const char*> schritte[] = {
-        {"EditSelectAll EditCut EditPaste EditClear", false, "10", "345"},
-        {"EditClear", true, "10", "345"}, // nothing selected, nothing deleted
-        {"EditSelectAll EditPaste", true, "345", "345"},
-        {"EditUndo", true, "10", "345"},
-        {"EditSelectAll EditCopy", true, "10", "10"},
-        {"EditCut", true, "1", "10"},
-        {"EditPaste", true, "110", "10"},
-        {"EditSelectAll EditClear", true, "1", "10"}};
+    const std::tuple<QStringList, bool, const char*, const char*> schritte[] = {
+        {{"EditSelectAll", "EditCut", "EditPaste", "EditClear"}, false, "10", "345"},
+        {{"EditClear"}, true, "10", "345"}, // nothing selected, nothing deleted
+        {{"EditSelectAll", "EditPaste"}, true, "345", "345"},
+        {{"EditUndo"}, true, "10", "345"},
+        {{"EditSelectAll", "EditCopy"}, true, "10", "10"},
+        {{"EditCut"}, true, "1", "10"},
+        {{"EditPaste"}, true, "110", "10"},
+        {{"EditSelectAll", "EditClear"}, true, "1", "10"}};
     for (const auto& [befehle, fokus, feld, ablage] : schritte) {
-        SCOPED_TRACE(befehle);
+        SCOPED_TRACE(befehle.join(' ').toStdString());
         (fokus ? static_cast<QWidget*>(zoomFeld()) : control("CBpunkte"))->setFocus();
-        for (const QString& befehl : QString::fromLatin1(befehle).split(' ')) {
-            waehle(befehl.toLatin1().constData());
+        for (const QString& befehl : befehle) {
+            waehle(qPrintable(befehl));
         }
         EXPECT_EQ(zoomFeld()->text(), feld);
         EXPECT_EQ(QApplication::clipboard()->text(), ablage);
@@ -169,10 +169,13 @@ TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
     waehle("FIoffhtml");
     ASSERT_EQ(app->infoFenster(), info) << "a second About opens no second window";
     ASSERT_EQ(app->exportFenster(), fenster) << "a second OFF+ opens no second window";
-    pruefeTeile(info,
-                {"Info 238x315", "PushButton1 85 275 69 20 OK default",
-                 "StaticText1 52 224 131 20 WYK-Viewer", "StaticText2 52 248 134 20 Version 2.1",
-                 "ImageWell1 39 52 160 160", "Canvas1 0 0 100 50"});
+    EXPECT_EQ(info->windowTitle(), "Info");
+    EXPECT_EQ(festeGroesse(info), QSize(238, 315));
+    pruefeTeile(info, {{"PushButton1", {85, 275, 69, 20}, "OK", "default"},
+                       {"StaticText1", {52, 224, 131, 20}, "WYK-Viewer"},
+                       {"StaticText2", {52, 248, 134, 20}, "Version 2.1"},
+                       {"ImageWell1", {39, 52, 160, 160}},
+                       {"Canvas1", {0, 0, 100, 50}}});
     // The authors' line ends at the right edge and reaches further left to show in full.
     auto* autoren = teil<QLabel>(info, "StaticText3");
     EXPECT_EQ(autoren->text(), "© 2026 WYK-Viewer-Team");
@@ -183,10 +186,12 @@ TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
         QTest::keyClick(QApplication::focusWidget(), taste);
         EXPECT_EQ(app->infoFenster(), nullptr) << taste;
     }
-    pruefeTeile(fenster,
-                {"OFF+ Export 212x128", "CBhtml 56 14 100 20 HTML-Datei aus",
-                 "CBjava 56 46 100 20 Java-Plugins aus", "PushButton1 20 88 80 20 Export default",
-                 "PushButton2 112 88 80 20 Abbruch"});
+    EXPECT_EQ(fenster->windowTitle(), "OFF+ Export");
+    EXPECT_EQ(festeGroesse(fenster), QSize(212, 128));
+    pruefeTeile(fenster, {{"CBhtml", {56, 14, 100, 20}, "HTML-Datei", "aus"},
+                          {"CBjava", {56, 46, 100, 20}, "Java-Plugins", "aus"},
+                          {"PushButton1", {20, 88, 80, 20}, "Export", "default"},
+                          {"PushButton2", {112, 88, 80, 20}, "Abbruch"}});
     aktivieren(fenster);
     teil(fenster, "PushButton2")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

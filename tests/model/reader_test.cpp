@@ -124,9 +124,13 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         EXPECT_TRUE(message.contains(text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk"))
             << qPrintable(message);
         EXPECT_TRUE(message.contains(reason)) << qPrintable(message);
-        EXPECT_EQ(std::tuple(m.anzpkt, m.punkt[3000][3], m.anzlin, m.linie[3000][2], m.datname,
-                             m.debugpkt, closed),
-                  std::tuple(3000, 3.0, 3000, 5, "alt.wyk", 1, 1));
+        EXPECT_EQ(m.anzpkt, 3000);
+        EXPECT_EQ(m.punkt[3000][3], 3.0);
+        EXPECT_EQ(m.anzlin, 3000);
+        EXPECT_EQ(m.linie[3000][2], 5);
+        EXPECT_EQ(m.datname, "alt.wyk");
+        EXPECT_EQ(m.debugpkt, 1) << "the highlight";
+        EXPECT_EQ(closed, 1) << "the debug window closed by the first load only";
         EXPECT_LT(puffer.pos(), 2 << 20) << "bytes read";
     }
 }
