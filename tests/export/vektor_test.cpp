@@ -2,6 +2,7 @@
 #include "export/picture.h"
 #include "export/svg.h"
 #include "exporthelfer.h"
+#include "platform/numbers.h"
 #include "support/werkzeug.h"
 #include "view/ansichten.h"
 #include "view/interaction.h"
@@ -213,19 +214,66 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     }
 }
 
+// Pages in headless Chromium, driven by tests/support/browser.js with real input.
+class WebSeite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WYK_WERKZEUG(chromium, "chromium", "chromium");
+        WYK_WERKZEUG(node, "node", "nodejs");
+        std::tie(chromium_, node_) = std::pair(chromium, node);
+    }
+
+    // The results of the steps, then the URLs of all requests.
+    QJsonArray imBrowser(const QJsonArray& schritte) {
+        QProcess browser;
+        browser.start(node_, {WYK_BROWSER_JS, chromium_, dir_.folder("profil"),
+                              dir_.write("schritte.json", QJsonDocument(schritte).toJson())});
+        EXPECT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
+            << browser.readAllStandardError().toStdString();
+        return QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
+    }
+
+    // The picture the program draws of the view.
+    QImage png(Module1& m) {
+        EXPECT_TRUE(schreibeBild(m, dir_.path("a.png")).isDone());
+        return QImage(dir_.path("a.png")).convertToFormat(QImage::Format_RGB32);
+    }
+
+    test::TempDir dir_;
+    QString chromium_, node_;
+};
+
+// The canvas of a "bild" step's result, in the colours of the program's PNG.
+QImage leinwand(const QJsonValue& bild) {
+    const QByteArray png = QByteArray::fromBase64(bild[0].toString().section(',', 1).toLatin1());
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB16).convertToFormat(
+        QImage::Format_RGB32);
+}
+
+// Opens the page at the address on a screen of that width; below 500 a phone's.
+QJsonObject laden(const QString& adresse, int schirm = 1024) {
+    return {{"laden", adresse}, {"breite", schirm}, {"hoehe", 480}, {"mobil", schirm < 500}};
+}
+
+// A drag of the left button through the places, with Shift when asked.
+QJsonObject ziehen(std::initializer_list<QPoint> orte, bool shift = false) {
+    QJsonArray weg;
+    for (const QPoint& p : orte) {
+        weg << QJsonArray{p.x(), p.y()};
+    }
+    return {{"maus", weg}, {"shift", shift}};
+}
+
 // Real key, mouse, wheel and touch events in Chromium leave each canvas exactly the PNG of the
 // same steps on the desktop, shrunk in proportion on a phone; a middle drag, or a left one
 // with Shift, gives what a left drag gives in the other mode. The page takes only the drawing's
 // keys, leaving the browser's zoom (Ctrl+0, Ctrl++, Ctrl+-) and the controls' keys alone; after
 // a pinch the remaining finger does nothing until all have left. The page neither scrolls nor
-// zooms, shows a focus ring, names every control, caps its replay and loads nothing else.
-TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
-    WYK_WERKZEUG(chromium, "chromium", "chromium");
-    WYK_WERKZEUG(node, "node", "nodejs");
+// zooms, shows a focus ring, names every control and loads nothing else.
+TEST_F(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     struct Fall {
         Ansicht ansicht;
-        int schirm;  // viewport width; below 500 a phone's
-        bool messen; // replays a measurement of far too many frames first
+        int schirm; // viewport width; below 500 a phone's
         QByteArray schritte;
         QString genommen; // the keys whose default the page prevents
         std::function<void(Module1&, Anzeige&)> desktop;
@@ -245,7 +293,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     QStringList texte; // the window's status line at each "status" step
     const auto status = [&texte](const QString& t) { texte << "status polite " + t; };
     const std::vector<Fall> faelle = {
-        {kAnsichten[0], 1024, false, R"([{"tasten": ["Tab", "ArrowLeft", "Home", "ArrowRight",
+        {kAnsichten[0], 1024, R"([{"tasten": ["Tab", "ArrowLeft", "Home", "ArrowRight",
             "ArrowRight", "ArrowDown", "+", "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"]},
             {"maus": [[50, 60], [52, 61], [80, 40]], "shift": true}])",
          "ArrowLeft Home ArrowRight ArrowRight ArrowDown + + -",
@@ -255,7 +303,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              zoomRauf(m);
              ziehen(m, 30, -20, false); // Shift: the other motion
          }},
-        {kAnsichten[2], 1024, false,
+        {kAnsichten[2], 1024,
          R"([{"tasten": ["Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2",
             "5", "Tab", "Tab", "Tab", "ArrowDown", "Tab", " "]},
             {"maus": [[50, 60], [60, 55], [20, 90]]}, {"rad": [100, 100, 120]},
@@ -274,7 +322,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              mausZiehen(m, 130, 90, true);
              mausZiehen(m, 125, 140, true);
          }},
-        {kAnsichten[1], 360, false,
+        {kAnsichten[1], 360,
          R"([{"tippen": "achsen"}, {"tippen": "linien"},
             {"finger": [[[130, 135], [230, 135]], [[108.5, 135], [251.5, 135]], [[108.5, 135]],
             [[40, 60]]]}, {"finger": [[[60, 60]], [[120, 90]], [[120, 150]]]},
@@ -289,7 +337,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              ASSERT_FALSE(zoomText(m, "36")); // 25 x 143 / 100, rounded
              ziehen(m, 0, 10, true);
          }},
-        {kAnsichten[3], 1024, true, R"([{"tasten": ["Tab", "ArrowLeft", "0", "ArrowUp", "-"]}])",
+        {kAnsichten[3], 1024, R"([{"tasten": ["Tab", "ArrowLeft", "0", "ArrowUp", "-"]}])",
          "ArrowLeft 0 ArrowUp -",
          [&](Module1& m, Anzeige&) {
              zuruecksetzen(m);
@@ -300,22 +348,21 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         // margin would give one zoom step more.
         {{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0},
          1024,
-         false,
          R"([{"tasten": ["Tab", "Ctrl+1", "f"]}])",
          "Ctrl+1 f",
          [](Module1& m, Anzeige&) {
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_1, Qt::ControlModifier));
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_F, Qt::NoModifier));
          }},
-        {kAnsichten[2], 1024, false, R"([{"tasten": ["Tab", "7", "Shift+F"]}])", "7 F",
+        {kAnsichten[2], 1024, R"([{"tasten": ["Tab", "7", "Shift+F"]}])", "7 F",
          [](Module1& m, Anzeige&) {
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_7, Qt::NoModifier));
              ASSERT_TRUE(ansichtTaste(m, Qt::Key_F, Qt::ShiftModifier));
          }},
         // cut by every edge, turned to the right side
-        {kAnsichten[4], 1024, false, R"([{"tasten": ["Tab", "3"]}])", "3",
+        {kAnsichten[4], 1024, R"([{"tasten": ["Tab", "3"]}])", "3",
          [](Module1& m, Anzeige&) { ASSERT_TRUE(ansichtTaste(m, Qt::Key_3, Qt::NoModifier)); }},
-        {kAnsichten[1], 1024, false,
+        {kAnsichten[1], 1024,
          R"([{"zeiger": "P5"}, {"status": 1}, {"maus": ["P5"]}, {"status": 1},
             {"maus": ["P7"], "shift": true}, {"status": 1}, {"tasten": ["Escape"]},
             {"status": 1}, {"maus": ["L7"]}, {"status": 1}])",
@@ -333,19 +380,12 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
              status(trefferText(m, trefferBei(m, l7.x(), l7.y())));
          }},
     };
-    // The canvas's size on screen, where the controls stand, and what the page did by itself.
-    const QString lage = QStringLiteral(
-        "(() => { const [z, s] = ['zeichnung', 'steuerung'].map((id) => document.getElementById(id)"
-        ".getBoundingClientRect()); const e = document.activeElement; return [z.width, z.height,"
-        "s.left >= z.right ? 'daneben' : s.top >= z.bottom ? 'darunter' : 'darueber', scrollY,"
-        "visualViewport.scale, e.id, getComputedStyle(e).outlineStyle !== 'none',"
-        "document.getElementById('messung').textContent.startsWith('1000 Bilder ')]; })()");
-    test::TempDir dir;
+    test::TempDir& dir = dir_;
     QJsonArray schritte;
     QList<QImage> vorbilder;
     QList<qsizetype> bilder; // where each case's canvas and keys stand in the results
     QList<qsizetype> stati;  // where the live region's texts stand
-    for (const auto& [a, schirm, messen, steps, genommen, desktop] : faelle) {
+    for (const auto& [a, schirm, steps, genommen, desktop] : faelle) {
         Module1 m;
         einrichten(m, a);
         QString orte = QString::fromUtf8(steps);
@@ -358,7 +398,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         const QString seite = dir.path(QStringLiteral("seite%1.html").arg(vorbilder.size()));
         ASSERT_TRUE(schreibeBild(m, seite).isDone());
         schritte << QJsonObject{
-            {"laden", "file://" + seite + (messen ? "#messen=9007199254740991" : "")},
+            {"laden", "file://" + seite},
             {"breite", schirm},
             {"hoehe", 480},
             {"mobil", schirm < 500}};
@@ -369,7 +409,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
             schritte << s; // one "tasten" step in each case
         }
         bilder << schritte.size();
-        schritte << QJsonObject{{"bild", true}} << QJsonObject{{"js", lage}};
+        schritte << QJsonObject{{"bild", true}} << QJsonObject{{"lage", true}};
         Anzeige anzeige = a.anzeige;
         desktop(m, anzeige);
         m.anzeige = anzeige;
@@ -378,18 +418,13 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     }
     schritte << QJsonObject{{"js", "document.documentElement.lang"}}
              << QJsonObject{{"cdp", "Accessibility.getFullAXTree"}};
-    QProcess browser;
-    browser.start(node, {WYK_BROWSER_JS, chromium, dir.folder("profil"),
-                         dir.write("schritte.json", QJsonDocument(schritte).toJson())});
-    ASSERT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
-        << browser.readAllStandardError().toStdString();
-    const QJsonArray aus = QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
+    const QJsonArray aus = imBrowser(schritte);
     QList<QRgb> farben = {kSchwarz, kWeiss, kGruen, kRot}; // the program's colours
     for (int code = 0; code < 16; ++code) {
         farben << farbe(code);
     }
     for (qsizetype i = 0; i < vorbilder.size(); ++i) {
-        const auto& [a, schirm, messen, steps, genommen, desktop] = faelle[i];
+        const auto& [a, schirm, steps, genommen, desktop] = faelle[i];
         EXPECT_EQ(aus[bilder[i]][1].toString().toStdString(), genommen.toStdString()) << a.modell;
         const QImage bild = QImage::fromData(
             QByteArray::fromBase64(aus[bilder[i]][0].toString().section(',', 1).toLatin1()), "PNG");
@@ -404,7 +439,7 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
         EXPECT_EQ(QJsonDocument(aus[bilder[i] + 1].toArray()).toJson(),
                   QJsonDocument(QJsonArray({breite, a.hoehe * breite / a.breite,
                                             schirm >= a.breite + 200 ? "daneben" : "darunter", 0, 1,
-                                            "zeichnung", true, messen}))
+                                            "zeichnung", true}))
                       .toJson())
             << a.modell;
     }
@@ -429,6 +464,74 @@ TEST(WebSeite, FollowsKeysMouseAndTouchPixelForPixel) {
     for (const QJsonValue url : aus.last().toArray()) { // the pages themselves, and nothing else
         EXPECT_TRUE(url.toString().startsWith("file://" + dir.path("seite")))
             << url.toString().toStdString();
+    }
+}
+
+// A page opened with a view in its address shows the PNG of that view. Input writes the new
+// view there, its numbers as the program writes them, without a new history entry, and that
+// address opened afresh shows the same pixels. An address that is no view shows the view the
+// page was exported with.
+TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
+    Module1 m;
+    einrichten(m, kAnsichten[1]);
+    const QString seite = "file://" + dir_.path("seite.html");
+    ASSERT_TRUE(schreibeBild(m, dir_.path("seite.html")).isDone());
+    const QImage start = png(m);
+    const QString ansicht = "drehung=0.1234567890123&neigung=-2.5e-7&zoom=31&x=-20&y=300&"
+                            "punkte=1&linien=0&achsen=1&modus=verschieben";
+    std::tie(m.rotwinkel[3], m.rotwinkel[1], m.zoomfaktor) = std::tuple(0.1234567890123, -2.5e-7, 31);
+    std::tie(m.origx, m.origy, m.anzeige) = std::tuple(-20, 300, Anzeige{true, false, true});
+    rotation2(m);
+    const QImage geoeffnet = png(m);
+    mausRunter(m, 100, 100);
+    mausZiehen(m, 130, 90, false);
+    mausRunter(m, 100, 100);
+    mausZiehen(m, 150, 120, true); // Shift: the other motion
+    mausRad(m, 1);
+    m.anzeige.punkte = false;
+    const QImage danach = png(m);
+    const QString neu = QStringLiteral("#drehung=%1&neigung=%2&zoom=%3&x=%4&y=%5&punkte=0&"
+                                       "linien=0&achsen=1&modus=verschieben")
+                            .arg(Str(m.rotwinkel[3]), Str(m.rotwinkel[1]))
+                            .arg(m.zoomfaktor)
+                            .arg(m.origx)
+                            .arg(m.origy);
+    const QJsonObject bild{{"bild", true}};
+    const QJsonObject adresse{{"adresse", true}};
+    QJsonArray schritte = {laden(seite + '#' + ansicht),
+                           bild,
+                           adresse,
+                           ziehen({{100, 100}, {130, 90}}),
+                           ziehen({{100, 100}, {150, 120}}, true),
+                           QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
+                           QJsonObject{{"tasten", QJsonArray{"Tab", " "}}},
+                           bild,
+                           adresse,
+                           QJsonObject{{"wieder", true}},
+                           bild,
+                           adresse};
+    const QStringList keineAnsicht = {
+        "drehung=0.5",
+        ansicht + "&farbe=1",
+        ansicht + "&x=1",
+        QString(ansicht).replace("zoom=31", "zoom=0"),
+        QString(ansicht).replace("x=-20", "x=1.5"),
+        QString(ansicht).replace("-2.5e-7", "1e999"),
+        QString(ansicht).replace("punkte=1", "punkte=2"),
+        QString(ansicht).replace("verschieben", "kippen"),
+    };
+    for (const QString& fragment : keineAnsicht) {
+        schritte << laden(seite + '#' + fragment) << bild;
+    }
+    const QJsonArray aus = imBrowser(schritte);
+    EXPECT_TRUE(leinwand(aus[1]) == geoeffnet);
+    EXPECT_TRUE(leinwand(aus[7]) == danach);
+    EXPECT_EQ(aus[8][0].toString().toStdString(), neu.toStdString());
+    EXPECT_EQ(aus[8][1].toInt(), aus[2][1].toInt()) << "the history's length";
+    EXPECT_TRUE(leinwand(aus[10]) == danach);
+    EXPECT_EQ(aus[11][0].toString().toStdString(), neu.toStdString());
+    for (qsizetype i = 0; i < keineAnsicht.size(); ++i) {
+        EXPECT_TRUE(leinwand(aus[13 + 2 * i]) == start) << keineAnsicht[i].toStdString();
     }
 }
 
