@@ -10,7 +10,7 @@
 // data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"), {"status": 1}
 // (after the next frame, the live region's role, politeness and text), {"lage": 1} (the canvas's
 // size on screen, where the controls stand, the page's scroll and zoom, the focused element and
-// whether it shows a ring), {"adresse": 1} (the fragment and the history's length), {"wieder": 1}
+// whether it shows a ring, the page's language), {"adresse": 1} (the fragment and the history's length), {"wieder": 1}
 // (the page's address now opened afresh, as a copied link).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
@@ -116,7 +116,7 @@ const schritte = {
         const e = document.activeElement;
         const wo = s.left >= z.right ? "daneben" : s.top >= z.bottom ? "darunter" : "darueber";
         return [z.width, z.height, wo, scrollY, visualViewport.scale, e.id,
-            getComputedStyle(e).outlineStyle !== "none"];
+            getComputedStyle(e).outlineStyle !== "none", document.documentElement.lang];
     })()`),
     adresse: () => js("[location.hash, history.length]"),
     cdp: (s) => senden(s.cdp),
