@@ -17,7 +17,7 @@
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTransform>
-#include <functional>
+#include <deque>
 #include <ranges>
 
 namespace wyk {
@@ -217,18 +217,6 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
 // Pages in headless Chromium, driven by tests/support/browser.js with real input.
 class WebSeite : public ::testing::Test {
 protected:
-    // A page: what the case checks, the view it is exported with, the screen's width (below 500
-    // a phone's), the input, the keys whose default the page prevents, and the same input in
-    // the window's rules.
-    struct Lauf {
-        std::string was;
-        Ansicht ansicht;
-        int schirm;
-        QJsonArray eingaben;
-        QString genommen;
-        std::function<void(Module1&)> desktop;
-    };
-
     void SetUp() override {
         WYK_WERKZEUG(chromium, "chromium", "chromium");
         WYK_WERKZEUG(node, "node", "nodejs");
@@ -243,8 +231,7 @@ protected:
         EXPECT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
             << browser.readAllStandardError().toStdString();
         QJsonArray aus = QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
-        for (const QJsonValue url :
-             aus.isEmpty() ? QJsonArray() : aus.takeAt(aus.size() - 1).toArray()) {
+        for (const QJsonValue url : aus.isEmpty() ? aus : aus.takeAt(aus.size() - 1).toArray()) {
             EXPECT_TRUE(url.toString().startsWith("file://" + dir_.path("seite")))
                 << url.toString().toStdString();
         }
@@ -257,12 +244,34 @@ protected:
         return QImage(dir_.path("a.png")).convertToFormat(QImage::Format_RGB32);
     }
 
-    // Each page after its input: the keys it took; its canvas in the program's colours only and
-    // the PNG of the same input in the window; its size on screen (shrunk in proportion on a
-    // phone), the controls beside or below it, no scroll or zoom of its own, the focus ring on
-    // the drawing, German. Gives the results of each page's input.
-    QList<QJsonArray> laufen(const std::vector<Lauf>& laeufe);
+    // A page exported with the view, opened with the fragment on a screen of that width (below
+    // 500 a phone's) and given the input, of which it takes the keys named; what the case
+    // checks. Gives the window that is to be given the same input.
+    Module1& seite(const std::string& was, const Ansicht& ansicht, const QJsonArray& eingaben,
+                   const QString& genommen, int schirm = 1024, const QString& fragment = {}) {
+        const QString datei = dir_.path(QStringLiteral("seite%1.html").arg(seiten_.size()));
+        Seite& s = seiten_.emplace_back(was, ansicht, schirm, fragment, eingaben, genommen);
+        einrichten(s.m, ansicht);
+        EXPECT_TRUE(schreibeBild(s.m, datei).isDone());
+        return s.m;
+    }
 
+    // Each page after its input: the keys it took; its canvas in the program's colours only and
+    // the window's PNG; its size on screen (in proportion on a phone), the controls beside or
+    // below it, no scroll or zoom of its own, the focus ring on the drawing, German. Gives the
+    // results of each page's input.
+    QList<QJsonArray> pruefen();
+
+    struct Seite {
+        std::string was;
+        Ansicht ansicht;
+        int schirm;
+        QString fragment;
+        QJsonArray eingaben;
+        QString genommen;
+        Module1 m;
+    };
+    std::deque<Seite> seiten_;
     test::TempDir dir_;
     QString chromium_, node_;
 };
@@ -299,21 +308,15 @@ QJsonObject maus(std::initializer_list<QPointF> punkte, bool shift = false,
     return {{"maus", orte(punkte)}, {"shift", shift}, {"knopf", knopf}};
 }
 
-QList<QJsonArray> WebSeite::laufen(const std::vector<Lauf>& laeufe) {
+QList<QJsonArray> WebSeite::pruefen() {
     QJsonArray schritte;
-    QList<QImage> vorbilder;
-    for (const Lauf& l : laeufe) {
-        Module1 m;
-        einrichten(m, l.ansicht);
-        const QString seite = dir_.path(QStringLiteral("seite%1.html").arg(vorbilder.size()));
-        EXPECT_TRUE(schreibeBild(m, seite).isDone());
-        schritte << laden("file://" + seite, l.schirm);
-        for (const QJsonValue eingabe : l.eingaben) {
+    for (std::size_t n = 0; n < seiten_.size(); ++n) {
+        const QString seite = dir_.path(QStringLiteral("seite%1.html").arg(n));
+        schritte << laden("file://" + seite + seiten_[n].fragment, seiten_[n].schirm);
+        for (const QJsonValue eingabe : seiten_[n].eingaben) {
             schritte << eingabe;
         }
         schritte << QJsonObject{{"bild", true}} << QJsonObject{{"lage", true}};
-        l.desktop(m);
-        vorbilder << png(m);
     }
     const QJsonArray aus = imBrowser(schritte);
     QList<QRgb> farben = {kSchwarz, kWeiss, kGruen, kRot};
@@ -322,133 +325,109 @@ QList<QJsonArray> WebSeite::laufen(const std::vector<Lauf>& laeufe) {
     }
     QList<QJsonArray> ergebnisse;
     qsizetype i = 0; // where the page's results start, with its loading
-    for (const Lauf& l : laeufe) {
-        SCOPED_TRACE(l.was);
+    for (Seite& s : seiten_) {
+        SCOPED_TRACE(s.was);
         ergebnisse << QJsonArray();
-        while (ergebnisse.last().size() < l.eingaben.size()) {
+        while (ergebnisse.last().size() < s.eingaben.size()) {
             ergebnisse.last() << aus[++i];
         }
         const QJsonValue bild = aus[++i];
-        EXPECT_EQ(bild[1].toString().toStdString(), l.genommen.toStdString());
-        EXPECT_TRUE(leinwand(bild) == vorbilder[ergebnisse.size() - 1]);
+        EXPECT_EQ(bild[1].toString().toStdString(), s.genommen.toStdString());
+        EXPECT_TRUE(leinwand(bild) == png(s.m));
         const QImage b = roh(bild);
         EXPECT_TRUE(b.convertToFormat(QImage::Format_Indexed8, farben, Qt::ThresholdDither)
                         .convertToFormat(b.format()) == b);
-        const double breite =
-            std::min(l.ansicht.breite, l.schirm); // the height in proportion is whole
-        const QString wo = l.schirm >= l.ansicht.breite + 200 ? "daneben" : "darunter";
-        const QJsonArray lage{
-            breite, l.ansicht.hoehe * breite / l.ansicht.breite, wo, 0, 1, "zeichnung", true, "de"};
-        EXPECT_EQ(QJsonDocument(aus[++i].toArray()).toJson().toStdString(),
+        const double breite = std::min(s.ansicht.breite, s.schirm); // the height stays whole
+        const QString wo = s.schirm >= s.ansicht.breite + 200 ? "daneben" : "darunter";
+        const double hoehe = s.ansicht.hoehe * breite / s.ansicht.breite;
+        const QJsonArray lage{breite, hoehe, wo, 0, 1, "zeichnung", true, "de"};
+        EXPECT_EQ(QJsonDocument(aus[i + 1].toArray()).toJson().toStdString(),
                   QJsonDocument(lage).toJson().toStdString());
-        ++i;
+        i += 2;
     }
     return ergebnisse;
 }
 
-const auto ziehen = [](Module1& m, int dx, int dy, bool rotieren) {
+void ziehen(Module1& m, int dx, int dy, bool rotieren) {
     mausRunter(m, 0, 0);
     mausZiehen(m, dx, dy, rotieren);
-};
+}
 
 TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
-    laufen({
-        {"arrows, + and -, Home and a Shift drag; the browser keeps Ctrl+0, Ctrl++ and Ctrl+-",
-         kAnsichten[0],
-         1024,
-         {tasten({"Tab", "ArrowLeft", "Home", "ArrowRight", "ArrowRight", "ArrowDown", "+", "+",
-                  "-", "Ctrl+0", "Ctrl++", "Ctrl+-"}),
-          maus({{50, 60}, {52, 61}, {80, 40}}, true)},
-         "ArrowLeft Home ArrowRight ArrowRight ArrowDown + + -",
-         [](Module1& m) {
-             ziehen(m, 20, 0, true);
-             ziehen(m, 0, 10, true);
-             zoomRauf(m);
-             ziehen(m, 30, -20, false); // Shift: the other motion
-         }},
-        {"check boxes, zoom field, mode and reset by keyboard, a drag, the wheel, a middle drag",
-         kAnsichten[2],
-         1024,
-         {tasten({"Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2", "5", "Tab", "Tab", "Tab",
-                  "ArrowDown", "Tab", " "}),
-          maus({{50, 60}, {60, 55}, {20, 90}}), QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
-          maus({{100, 100}, {130, 90}, {125, 140}}, false, "middle")},
-         "",
-         [](Module1& m) {
-             std::tie(m.anzeige.punkte, m.anzeige.achsen) = std::pair(false, true);
-             ASSERT_FALSE(zoomText(m, "25"));
-             zuruecksetzen(m);
-             mausRunter(m, 50, 60);
-             mausZiehen(m, 60, 55, false);
-             mausZiehen(m, 20, 90, false);
-             mausRad(m, 1);
-             mausRunter(m, 100, 100); // the middle button: the other motion
-             mausZiehen(m, 130, 90, true);
-             mausZiehen(m, 125, 140, true);
-         }},
-        {"0 resets, ArrowUp tilts, - zooms out",
-         kAnsichten[3],
-         1024,
-         {tasten({"Tab", "ArrowLeft", "0", "ArrowUp", "-"})},
-         "ArrowLeft 0 ArrowUp -",
-         [](Module1& m) {
-             zuruecksetzen(m);
-             ziehen(m, 0, -10, true);
-             ASSERT_TRUE(zoomRunter(m));
-         }},
-    });
+    Module1& haus =
+        seite("arrows, + and -, Home and a Shift drag; the browser keeps Ctrl+0, Ctrl++ and Ctrl+-",
+              kAnsichten[0],
+              {tasten({"Tab", "ArrowLeft", "Home", "ArrowRight", "ArrowRight", "ArrowDown", "+",
+                       "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"}),
+               maus({{50, 60}, {52, 61}, {80, 40}}, true)},
+              "ArrowLeft Home ArrowRight ArrowRight ArrowDown + + -");
+    ziehen(haus, 20, 0, true);
+    ziehen(haus, 0, 10, true);
+    zoomRauf(haus);
+    ziehen(haus, 30, -20, false); // Shift: the other motion
+    Module1& farben = seite(
+        "check boxes, zoom field, mode and reset by keyboard, a drag, the wheel, a middle drag",
+        kAnsichten[2],
+        {tasten({"Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2", "5", "Tab", "Tab", "Tab",
+                 "ArrowDown", "Tab", " "}),
+         maus({{50, 60}, {60, 55}, {20, 90}}), QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
+         maus({{100, 100}, {130, 90}, {125, 140}}, false, "middle")},
+        "");
+    std::tie(farben.anzeige.punkte, farben.anzeige.achsen) = std::pair(false, true);
+    ASSERT_FALSE(zoomText(farben, "25"));
+    zuruecksetzen(farben);
+    mausRunter(farben, 50, 60);
+    mausZiehen(farben, 60, 55, false);
+    mausZiehen(farben, 20, 90, false);
+    mausRad(farben, 1);
+    mausRunter(farben, 100, 100); // the middle button: the other motion
+    mausZiehen(farben, 130, 90, true);
+    mausZiehen(farben, 125, 140, true);
+    Module1& dreieck =
+        seite("0 resets, ArrowUp tilts, - zooms out", kAnsichten[3],
+              {tasten({"Tab", "ArrowLeft", "0", "ArrowUp", "-"})}, "ArrowLeft 0 ArrowUp -");
+    zuruecksetzen(dreieck);
+    ziehen(dreieck, 0, -10, true);
+    ASSERT_TRUE(zoomRunter(dreieck));
+    pruefen();
 }
 
 // After a pinch the remaining finger does nothing until all have left.
 TEST_F(WebSeite, OnAPhoneTheDrawingShrinksAndFingersDragAndPinch) {
-    const auto finger = [](const QJsonArray& momente) { return QJsonObject{{"finger", momente}}; };
-    laufen({Lauf{"taps on check boxes, a pinch, a drag of one finger, a key",
-                 kAnsichten[1],
-                 360,
-                 {QJsonObject{{"tippen", "achsen"}}, QJsonObject{{"tippen", "linien"}},
-                  finger({orte({{130, 135}, {230, 135}}), orte({{108.5, 135}, {251.5, 135}}),
-                          orte({{108.5, 135}}), orte({{40, 60}})}),
-                  finger({orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})}),
-                  tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"})},
-                 "ArrowDown",
-                 [](Module1& m) {
-                     std::tie(m.anzeige.linien, m.anzeige.achsen) = std::pair(false, false);
-                     mausRunter(m, 100, 100); // CSS pixels times 600 / 360
-                     mausZiehen(m, 200, 150, true);
-                     mausZiehen(m, 200, 250, true);
-                     ASSERT_FALSE(zoomText(m, "36")); // 25 x 143 / 100, rounded
-                     ziehen(m, 0, 10, true);
-                 }}});
+    const QJsonObject kneifen{
+        {"finger", QJsonArray{orte({{130, 135}, {230, 135}}), orte({{108.5, 135}, {251.5, 135}}),
+                              orte({{108.5, 135}}), orte({{40, 60}})}}};
+    const QJsonObject wischen{
+        {"finger", QJsonArray{orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})}}};
+    Module1& m =
+        seite("taps on two check boxes, a pinch, a drag of one finger, a key", kAnsichten[1],
+              {QJsonObject{{"tippen", "achsen"}}, QJsonObject{{"tippen", "linien"}}, kneifen,
+               wischen, tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"})},
+              "ArrowDown", 360);
+    std::tie(m.anzeige.linien, m.anzeige.achsen) = std::pair(false, false);
+    mausRunter(m, 100, 100); // CSS pixels times 600 / 360
+    mausZiehen(m, 200, 150, true);
+    mausZiehen(m, 200, 250, true);
+    ASSERT_FALSE(zoomText(m, "36")); // 25 x 143 / 100, rounded
+    ziehen(m, 0, 10, true);
+    pruefen();
 }
 
 TEST_F(WebSeite, StandardViewAndFitKeysActAsInTheWindow) {
-    const auto taste = [](Qt::Key k, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-        return [=](Module1& m) { ASSERT_TRUE(ansichtTaste(m, k, mod)); };
-    };
-    const auto beide = [](auto erste, auto zweite) {
-        return [=](Module1& m) { erste(m), zweite(m); };
-    };
-    laufen({
-        // one pixel less margin would give one zoom step more
-        {"Ctrl+1 shows the back, f fits with points and marks drawn",
-         {"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0},
-         1024,
-         {tasten({"Tab", "Ctrl+1", "f"})},
-         "Ctrl+1 f",
-         beide(taste(Qt::Key_1, Qt::ControlModifier), taste(Qt::Key_F))},
-        {"7 shows the top, Shift+F fits",
-         kAnsichten[2],
-         1024,
-         {tasten({"Tab", "7", "Shift+F"})},
-         "7 F",
-         beide(taste(Qt::Key_7), taste(Qt::Key_F, Qt::ShiftModifier))},
-        {"3 shows the right side of a drawing cut by every edge",
-         kAnsichten[4],
-         1024,
-         {tasten({"Tab", "3"})},
-         "3",
-         taste(Qt::Key_3)},
-    });
+    // one pixel less margin would give one zoom step more
+    const Ansicht knapp{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0};
+    Module1& haus = seite("Ctrl+1 shows the back, f fits with points and marks drawn", knapp,
+                          {tasten({"Tab", "Ctrl+1", "f"})}, "Ctrl+1 f");
+    ASSERT_TRUE(ansichtTaste(haus, Qt::Key_1, Qt::ControlModifier));
+    ASSERT_TRUE(ansichtTaste(haus, Qt::Key_F, Qt::NoModifier));
+    Module1& farben = seite("7 shows the top, Shift+F fits", kAnsichten[2],
+                            {tasten({"Tab", "7", "Shift+F"})}, "7 F");
+    ASSERT_TRUE(ansichtTaste(farben, Qt::Key_7, Qt::NoModifier));
+    ASSERT_TRUE(ansichtTaste(farben, Qt::Key_F, Qt::ShiftModifier));
+    Module1& rand = seite("3 shows the right side of a drawing cut by every edge", kAnsichten[4],
+                          {tasten({"Tab", "3"})}, "3");
+    ASSERT_TRUE(ansichtTaste(rand, Qt::Key_3, Qt::NoModifier));
+    pruefen();
 }
 
 // The live region names what the pointer rests on, a click picks, Shift+click measures,
@@ -462,43 +441,35 @@ TEST_F(WebSeite, PointerNamesPicksAndMeasuresAsInTheWindow) {
     };
     const QPoint p5 = ort(5), p7 = ort(7), l7 = (ort(linienAnfang(m, 7)) + ort(m.linie[7][1])) / 2;
     const QJsonObject status{{"status", true}};
-    QStringList texte;
-    const auto text = [&texte](const QString& t) { texte << "status polite " + t; };
-    const auto ergebnisse = laufen(
-        {Lauf{"rest on point 5, click it, Shift+click point 7, Escape, click move 7",
-              kAnsichten[1],
-              1024,
+    Module1& w =
+        seite("rest on point 5, click it, Shift+click point 7, Escape, click move 7", kAnsichten[1],
               {QJsonObject{{"zeiger", QJsonArray{p5.x(), p5.y()}}}, status, maus({p5}), status,
                maus({p7}, true), status, tasten({"Escape"}), status, maus({l7}), status},
-              "Escape",
-              [&](Module1& d) {
-                  text(trefferText(d, trefferBei(d, p5.x(), p5.y())));
-                  klicken(d, p5.x(), p5.y(), false);
-                  text(trefferText(d, trefferBei(d, p5.x(), p5.y())));
-                  klicken(d, p7.x(), p7.y(), true);
-                  text(markenText(d));
-                  ASSERT_TRUE(messungBeenden(d));
-                  text(trefferText(d, trefferBei(d, p7.x(), p7.y())));
-                  klicken(d, l7.x(), l7.y(), false);
-                  text(trefferText(d, trefferBei(d, l7.x(), l7.y())));
-              }}});
+              "Escape");
+    QStringList texte{trefferText(w, trefferBei(w, p5.x(), p5.y()))};
+    klicken(w, p5.x(), p5.y(), false);
+    texte << trefferText(w, trefferBei(w, p5.x(), p5.y()));
+    klicken(w, p7.x(), p7.y(), true);
+    texte << markenText(w);
+    ASSERT_TRUE(messungBeenden(w));
+    texte << trefferText(w, trefferBei(w, p7.x(), p7.y()));
+    klicken(w, l7.x(), l7.y(), false);
+    texte << trefferText(w, trefferBei(w, l7.x(), l7.y()));
     QStringList gelesen;
-    for (const QJsonValue t : ergebnisse.value(0)) {
+    for (const QJsonValue t : pruefen().value(0)) {
         gelesen << t.toString(); // empty for the input
     }
     gelesen.removeAll(QString());
-    EXPECT_EQ(gelesen.join('\n').toStdString(), texte.join('\n').toStdString());
+    EXPECT_EQ(gelesen.join('\n').toStdString(),
+              "status polite " + texte.join("\nstatus polite ").toStdString());
 }
 
 // The drawing is named with the model and its keys, and every control has a name.
 TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
-    Module1 m;
-    einrichten(m, kAnsichten[1]);
-    ASSERT_TRUE(schreibeBild(m, dir_.path("seite.html")).isDone());
-    const QJsonArray aus = imBrowser({laden("file://" + dir_.path("seite.html")),
-                                      QJsonObject{{"cdp", "Accessibility.getFullAXTree"}}});
+    seite("names", kAnsichten[1],
+          {tasten({"Tab"}), QJsonObject{{"cdp", "Accessibility.getFullAXTree"}}}, "");
     QStringList namen;
-    for (const QJsonValue knoten : aus[1]["nodes"].toArray()) {
+    for (const QJsonValue knoten : pruefen().value(0).at(1)["nodes"].toArray()) {
         const QString rolle = knoten["role"]["value"].toString();
         if (QStringList{"application", "button", "checkbox", "radio", "textbox"}.contains(rolle)) {
             namen << rolle + ": " + knoten["name"]["value"].toString();
@@ -511,50 +482,39 @@ TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
         << alle;
 }
 
-// A page opened with a view in its address shows the PNG of that view. Input writes the new
-// view there, its numbers as the program writes them, without a new history entry, and that
-// address opened afresh shows the same pixels. An address that is no view shows the view the
-// page was exported with.
+// A page opened with a view in its address shows that view. Input writes the new view there,
+// its numbers as the program writes them, without a new history entry, and the address opened
+// afresh shows it. An address that is no view shows the view the page was exported with.
 TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
-    Module1 m;
-    einrichten(m, kAnsichten[1]);
-    const QString seite = "file://" + dir_.path("seite.html");
-    ASSERT_TRUE(schreibeBild(m, dir_.path("seite.html")).isDone());
-    const QImage start = png(m);
     const QString ansicht = "drehung=0.1234567890123&neigung=-2.5e-7&zoom=31&x=-20&y=300&"
                             "punkte=1&linien=0&achsen=1&modus=verschieben";
-    std::tie(m.rotwinkel[3], m.rotwinkel[1], m.zoomfaktor) =
-        std::tuple(0.1234567890123, -2.5e-7, 31);
-    std::tie(m.origx, m.origy, m.anzeige) = std::tuple(-20, 300, Anzeige{true, false, true});
-    rotation2(m);
-    const QImage geoeffnet = png(m);
+    const auto oeffnen = [&](const std::string& was, const QJsonArray& eingaben) -> Module1& {
+        Module1& m = seite(was, kAnsichten[1], eingaben, "", 1024, '#' + ansicht);
+        std::tie(m.rotwinkel[3], m.rotwinkel[1], m.zoomfaktor) =
+            std::tuple(0.1234567890123, -2.5e-7, 31);
+        std::tie(m.origx, m.origy, m.anzeige) = std::tuple(-20, 300, Anzeige{true, false, true});
+        rotation2(m);
+        return m;
+    };
+    oeffnen("opened with a view", {tasten({"Tab"})});
+    const QJsonObject adresse{{"adresse", true}};
+    Module1& m =
+        oeffnen("input, then opened afresh",
+                {adresse, maus({{100, 100}, {130, 90}}), maus({{100, 100}, {150, 120}}, true),
+                 QJsonObject{{"rad", QJsonArray{100, 100, 120}}}, tasten({"Tab", " "}), adresse,
+                 QJsonObject{{"wieder", true}}, adresse, tasten({"Tab"})});
     mausRunter(m, 100, 100);
     mausZiehen(m, 130, 90, false);
     mausRunter(m, 100, 100);
     mausZiehen(m, 150, 120, true); // Shift: the other motion
     mausRad(m, 1);
     m.anzeige.punkte = false;
-    const QImage danach = png(m);
     const QString neu = QStringLiteral("#drehung=%1&neigung=%2&zoom=%3&x=%4&y=%5&punkte=0&"
                                        "linien=0&achsen=1&modus=verschieben")
                             .arg(Str(m.rotwinkel[3]), Str(m.rotwinkel[1]))
                             .arg(m.zoomfaktor)
                             .arg(m.origx)
                             .arg(m.origy);
-    const QJsonObject bild{{"bild", true}};
-    const QJsonObject adresse{{"adresse", true}};
-    QJsonArray schritte = {laden(seite + '#' + ansicht),
-                           bild,
-                           adresse,
-                           maus({{100, 100}, {130, 90}}),
-                           maus({{100, 100}, {150, 120}}, true),
-                           QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
-                           QJsonObject{{"tasten", QJsonArray{"Tab", " "}}},
-                           bild,
-                           adresse,
-                           QJsonObject{{"wieder", true}},
-                           bild,
-                           adresse};
     const QStringList keineAnsicht = {
         "drehung=0.5",
         ansicht + "&farbe=1",
@@ -566,18 +526,13 @@ TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
         QString(ansicht).replace("verschieben", "kippen"),
     };
     for (const QString& fragment : keineAnsicht) {
-        schritte << laden(seite + '#' + fragment) << bild;
+        seite("no view: " + fragment.toStdString(), kAnsichten[1], {tasten({"Tab"})}, "", 1024,
+              '#' + fragment);
     }
-    const QJsonArray aus = imBrowser(schritte);
-    EXPECT_TRUE(leinwand(aus[1]) == geoeffnet);
-    EXPECT_TRUE(leinwand(aus[7]) == danach);
-    EXPECT_EQ(aus[8][0].toString().toStdString(), neu.toStdString());
-    EXPECT_EQ(aus[8][1].toInt(), aus[2][1].toInt()) << "the history's length";
-    EXPECT_TRUE(leinwand(aus[10]) == danach);
-    EXPECT_EQ(aus[11][0].toString().toStdString(), neu.toStdString());
-    for (qsizetype i = 0; i < keineAnsicht.size(); ++i) {
-        EXPECT_TRUE(leinwand(aus[13 + 2 * i]) == start) << keineAnsicht[i].toStdString();
-    }
+    const QJsonArray aus = pruefen().value(1);
+    EXPECT_EQ(aus[5][0].toString().toStdString(), neu.toStdString());
+    EXPECT_EQ(aus[5][1].toInt(), aus[0][1].toInt()) << "the history's length";
+    EXPECT_EQ(aus[7][0].toString().toStdString(), neu.toStdString());
 }
 
 } // namespace

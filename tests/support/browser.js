@@ -4,14 +4,14 @@
 // {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button,
 // or with "knopf": "middle" the middle one, pressed, moved, released; "shift": true holds
 // Shift), {"zeiger": [x, y]} (moved with no button), {"rad": [x, y, deltaY]},
-// {"finger": [[[x, y], ...], ...]} (touch
-// points per moment, a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression}
-// (its value), {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a
-// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"), {"status": 1}
-// (after the next frame, the live region's role, politeness and text), {"lage": 1} (the canvas's
-// size on screen, where the controls stand, the page's scroll and zoom, the focused element and
-// whether it shows a ring, the page's language), {"adresse": 1} (the fragment and the history's length), {"wieder": 1}
-// (the page's address now opened afresh, as a copied link).
+// {"finger": [[[x, y], ...], ...]} (touch points per moment, a finger left out lifted, then all
+// lifted), {"tippen": id}, {"cdp": method} (its result), {"bild": 1} (after the next frame,
+// #zeichnung as a data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"),
+// {"status": 1} (after the next frame, the live region's role, politeness and text), {"lage": 1}
+// (the canvas's size on screen, where the controls stand, the page's scroll and zoom, the
+// focused element and whether it shows a ring, the page's language), {"adresse": 1} (after the
+// next frame, the fragment and the history's length), {"wieder": 1} (the page's address opened
+// afresh).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -40,6 +40,9 @@ function senden(method, params = {}) {
 }
 const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
+// The expression's value once the page has drawn its next frame.
+const nachBild = (ausdruck) => js(`new Promise((fertig) =>
+    requestAnimationFrame(() => requestAnimationFrame(() => fertig(${ausdruck}))))`);
 const maus = (type, buttons, button = "left", modifiers = 0) => ([x, y]) =>
     senden("Input.dispatchMouseEvent", { type, x, y, button, buttons, modifiers, clickCount: 1 });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
@@ -106,11 +109,8 @@ const schritte = {
         const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
-    js: (s) => js(s.js),
-    status: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() => {
-        const e = document.querySelector("[aria-live]");
-        fertig([e.role, e.ariaLive, e.textContent].join(" "));
-    })))`),
+    status: () => nachBild(`[document.querySelector("[aria-live]")].map((e) =>
+        [e.role, e.ariaLive, e.textContent].join(" "))[0]`),
     lage: () => js(`(() => {
         const [z, s] = ["zeichnung", "steuerung"].map((id) => document.getElementById(id).getBoundingClientRect());
         const e = document.activeElement;
@@ -118,10 +118,9 @@ const schritte = {
         return [z.width, z.height, wo, scrollY, visualViewport.scale, e.id,
             getComputedStyle(e).outlineStyle !== "none", document.documentElement.lang];
     })()`),
-    adresse: () => js("[location.hash, history.length]"),
+    adresse: () => nachBild("[location.hash, history.length]"),
     cdp: (s) => senden(s.cdp),
-    bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>
-        fertig([document.getElementById("zeichnung").toDataURL(), (window.genommen ?? []).join(" ")]))))`),
+    bild: () => nachBild(`[document.getElementById("zeichnung").toDataURL(), (window.genommen ?? []).join(" ")]`),
 };
 
 (async () => {
