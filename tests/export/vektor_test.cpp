@@ -501,16 +501,17 @@ TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
     Module1& m =
         oeffnen("input, then opened afresh",
                 {adresse, maus({{100, 100}, {130, 90}}), maus({{100, 100}, {150, 120}}, true),
-                 QJsonObject{{"rad", QJsonArray{100, 100, 120}}}, tasten({"Tab", " "}), adresse,
+                 QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
+                 tasten({"Tab", " ", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "ArrowUp"}), adresse,
                  QJsonObject{{"wieder", true}}, adresse, tasten({"Tab"})});
     mausRunter(m, 100, 100);
     mausZiehen(m, 130, 90, false);
     mausRunter(m, 100, 100);
     mausZiehen(m, 150, 120, true); // Shift: the other motion
     mausRad(m, 1);
-    m.anzeige.punkte = false;
+    m.anzeige.punkte = false; // Tab and space, then six Tabs to the mode and up to "rotieren"
     const QString neu = QStringLiteral("#drehung=%1&neigung=%2&zoom=%3&x=%4&y=%5&punkte=0&"
-                                       "linien=0&achsen=1&modus=verschieben")
+                                       "linien=0&achsen=1&modus=rotieren")
                             .arg(Str(m.rotwinkel[3]), Str(m.rotwinkel[1]))
                             .arg(m.zoomfaktor)
                             .arg(m.origx)
