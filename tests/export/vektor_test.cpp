@@ -238,12 +238,6 @@ protected:
         return aus;
     }
 
-    // The picture the program draws of the view.
-    QImage png(Module1& m) {
-        EXPECT_TRUE(schreibeBild(m, dir_.path("a.png")).isDone());
-        return QImage(dir_.path("a.png")).convertToFormat(QImage::Format_RGB32);
-    }
-
     // A page exported with the view, opened with the fragment on a screen of that width (below
     // 500 a phone's) and given the input, of which it takes the keys named; what the case
     // checks. Gives the window that is to be given the same input.
@@ -276,20 +270,6 @@ protected:
     QString chromium_, node_;
 };
 
-// The canvas of a "bild" step's result as it is, and in the colours of the program's PNG.
-QImage roh(const QJsonValue& bild) {
-    const QByteArray png = QByteArray::fromBase64(bild[0].toString().section(',', 1).toLatin1());
-    return QImage::fromData(png, "PNG");
-}
-QImage leinwand(const QJsonValue& bild) {
-    return roh(bild).convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32);
-}
-
-// Opens the page at the address on a screen of that width; below 500 a phone's.
-QJsonObject laden(const QString& adresse, int schirm = 1024) {
-    return {{"laden", adresse}, {"breite", schirm}, {"hoehe", 480}, {"mobil", schirm < 500}};
-}
-
 QJsonObject tasten(const QStringList& namen) {
     return {{"tasten", QJsonArray::fromStringList(namen)}};
 }
@@ -312,7 +292,11 @@ QList<QJsonArray> WebSeite::pruefen() {
     QJsonArray schritte;
     for (std::size_t n = 0; n < seiten_.size(); ++n) {
         const QString seite = dir_.path(QStringLiteral("seite%1.html").arg(n));
-        schritte << laden("file://" + seite + seiten_[n].fragment, seiten_[n].schirm);
+        const int schirm = seiten_[n].schirm;
+        schritte << QJsonObject{{"laden", "file://" + seite + seiten_[n].fragment},
+                                {"breite", schirm},
+                                {"hoehe", 480},
+                                {"mobil", schirm < 500}};
         for (const QJsonValue eingabe : seiten_[n].eingaben) {
             schritte << eingabe;
         }
@@ -333,8 +317,12 @@ QList<QJsonArray> WebSeite::pruefen() {
         }
         const QJsonValue bild = aus[++i];
         EXPECT_EQ(bild[1].toString().toStdString(), s.genommen.toStdString());
-        EXPECT_TRUE(leinwand(bild) == png(s.m));
-        const QImage b = roh(bild);
+        EXPECT_TRUE(schreibeBild(s.m, dir_.path("a.png")).isDone());
+        const QByteArray png =
+            QByteArray::fromBase64(bild[0].toString().section(',', 1).toLatin1());
+        const QImage b = QImage::fromData(png, "PNG"); // the program's PNG holds 16 bits a pixel
+        EXPECT_TRUE(b.convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB32) ==
+                    QImage(dir_.path("a.png")).convertToFormat(QImage::Format_RGB32));
         EXPECT_TRUE(b.convertToFormat(QImage::Format_Indexed8, farben, Qt::ThresholdDither)
                         .convertToFormat(b.format()) == b);
         const double breite = std::min(s.ansicht.breite, s.schirm); // the height stays whole
