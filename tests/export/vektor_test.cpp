@@ -498,12 +498,9 @@ TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
     mausZiehen(m, 150, 120, true); // Shift: the other motion
     mausRad(m, 1);
     m.anzeige.punkte = false; // Tab and space, then six Tabs to the mode and up to "rotieren"
-    const QString neu = QStringLiteral("#drehung=%1&neigung=%2&zoom=%3&x=%4&y=%5&punkte=0&"
-                                       "linien=0&achsen=1&modus=rotieren")
-                            .arg(Str(m.rotwinkel[3]), Str(m.rotwinkel[1]))
-                            .arg(m.zoomfaktor)
-                            .arg(m.origx)
-                            .arg(m.origy);
+    const QString neu = "#drehung=" + Str(m.rotwinkel[3]) + "&neigung=" + Str(m.rotwinkel[1]) +
+                        "&zoom=" + Str(m.zoomfaktor) + "&x=" + Str(m.origx) + "&y=" + Str(m.origy) +
+                        "&punkte=0&linien=0&achsen=1&modus=rotieren";
     const QStringList keineAnsicht = {
         "drehung=0.5",
         ansicht + "&farbe=1",
