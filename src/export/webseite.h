@@ -13,7 +13,8 @@ namespace wyk {
 // JSON holding numbers only; the script and style come from the application's resources;
 // without them the result is empty. The page loads nothing else. It also works by keyboard
 // and touch, names what the pointer rests on, picks and measures as the main window does, and
-// shrinks the drawing in proportion on a window narrower than it.
+// shrinks the drawing in proportion on a window narrower than it. Its address follows the view
+// shown, and opened with such an address the page shows that view (format in webviewer.js).
 [[nodiscard]] QByteArray webSeite(const Module1& m);
 
 } // namespace wyk

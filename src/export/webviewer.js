@@ -11,23 +11,19 @@
 // shrunk to a narrow screen turns by the same amount per drawing pixel. Functions that repeat
 // one of the program's rules carry the name of their C++ twin; webseite.cpp lists the pairs.
 //
-// Replay: a URL fragment runs a list of steps once the page has loaded, for scripted checks.
-// Steps are separated by ";", each a name, optionally "=" and comma-separated values:
-//   drag=x0,y0,x1,y1,...   mouse pressed at (x0, y0), then dragged to each further position
-//   rad=n                  wheel turned by n notches; positive zooms out, as on the desktop
-//   plus, minus            the zoom buttons
-//   modus=rotieren         or modus=verschieben: what dragging does
-//   punkte=1, linien=0, achsen=1   the check boxes
-//   reset                  the reset button
-//   messen=n               draws n times (at most MESSUNGEN), turning by one pixel's drag before
-//                          each, and writes the time taken into #messung
-// Example: #modus=verschieben;drag=100,100,130,90;rad=-2;punkte=1
+// The page's address holds its view, so that a copied link shows what its sender saw:
+//   #drehung=-0.785&neigung=0.3925&zoom=10&x=200&y=200&punkte=0&linien=1&achsen=1&modus=rotieren
+// the turn and the tilt in radians, each the shortest text that reads back as the same number;
+// the zoom (1 to 2147483647) and the origin x and y in whole drawing pixels; the check boxes as
+// 0 or 1; what a drag does, rotieren or verschieben. Each change of these replaces the address
+// without a new history entry. A page opened with such an address shows that view; with any
+// other fragment (a field missing, twice or unknown, a value out of range) the view it was
+// exported with.
 "use strict";
 
 (function () {
     const RASTE = 120; // one wheel notch, in the units of WheelEvent.wheelDelta
     const SCHRITT = 10; // an arrow key's drag, in drawing pixels
-    const MESSUNGEN = 1000; // most redraws one measurement makes
 
     const daten = JSON.parse(document.getElementById("modell").textContent);
     const GRENZE = daten.grenze; // largest row of the point and move tables
@@ -330,6 +326,7 @@
                 angefordert = false;
                 zeichnen();
                 statusZeigen();
+                adresseSetzen();
             });
         }
     }
@@ -837,53 +834,46 @@
         box.addEventListener("change", anfordern);
     }
 
-    function messen(n) {
-        const anfang = performance.now();
-        for (let i = 0; i < n; ++i) {
-            mausZiehen(z.mausx + 1, z.mausy);
-            zeichnen();
-            ctx.getImageData(0, 0, 1, 1); // waits until the picture is really drawn
-        }
-        const ms = performance.now() - anfang;
-        feld("messung").textContent = `${n} Bilder in ${ms.toFixed(1)} ms`;
-        feld("messung").hidden = false;
-    }
-
-    const schritte = {
-        drag: (w) => {
-            mausRunter(w[0], w[1]);
-            for (let i = 2; i + 1 < w.length; i += 2) {
-                mausZiehen(w[i], w[i + 1]);
-            }
-        },
-        rad: (w) => mausRad(w[0]),
-        plus: zoomRauf,
-        minus: zoomRunter,
-        reset: zuruecksetzen,
-        punkte: (w) => (schalter.punkte.checked = w[0] !== 0),
-        linien: (w) => (schalter.linien.checked = w[0] !== 0),
-        achsen: (w) => (schalter.achsen.checked = w[0] !== 0),
-        messen: (w) => messen(Math.min(w[0], MESSUNGEN)),
+    const ganz = (von) => (t) => /^-?\d+$/.test(t) && Number(t) >= von && Number(t) <= 2147483647;
+    const winkel = (t) => /^-?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/.test(t) && Number.isFinite(Number(t));
+    // Each field of the address: its text now, whether a text is one of its values, and
+    // setting the view from such a text.
+    const ansicht = {
+        drehung: [() => Str(z.drehung), winkel, (t) => (z.drehung = Number(t))],
+        neigung: [() => Str(z.neigung), winkel, (t) => (z.neigung = Number(t))],
+        zoom: [() => String(z.zoom), ganz(1), (t) => zoomSetzen(Number(t))],
+        x: [() => String(z.origx), ganz(-2147483648), (t) => (z.origx = Number(t))],
+        y: [() => String(z.origy), ganz(-2147483648), (t) => (z.origy = Number(t))],
     };
+    for (const [name, box] of Object.entries(schalter)) {
+        const gesetzt = () => (box.checked ? "1" : "0");
+        ansicht[name] = [gesetzt, (t) => t === "0" || t === "1", (t) => (box.checked = t === "1")];
+    }
+    ansicht.modus = [
+        () => (feld("rotieren").checked ? "rotieren" : "verschieben"),
+        (t) => t === "rotieren" || t === "verschieben",
+        (t) => (feld(t).checked = true),
+    ];
 
-    // Steps with unknown names or values that are not whole numbers are left out.
-    function abspielen(fragment) {
-        for (const schritt of fragment.split(";")) {
-            const [name, werte = ""] = schritt.split("=");
-            const zahlen = werte.split(",").map(Number);
-            if (name === "modus") {
-                feld(werte === "verschieben" ? "verschieben" : "rotieren").checked = true;
-            } else if (Object.hasOwn(schritte, name) && zahlen.every(Number.isSafeInteger)) {
-                schritte[name](zahlen);
-            }
+    function adresse() {
+        return "#" + Object.entries(ansicht).map(([name, [text]]) => `${name}=${text()}`).join("&");
+    }
+
+    // The view of the address the page was opened with, when it is one.
+    function adresseLesen() {
+        const felder = location.hash.slice(1).split("&").map((feld) => feld.split("="));
+        const namen = new Set(felder.map(([name]) => name));
+        const gut = felder.every(
+            (f) => f.length === 2 && Object.hasOwn(ansicht, f[0]) && ansicht[f[0]][1](f[1]),
+        );
+        if (gut && namen.size === felder.length && namen.size === Object.keys(ansicht).length) {
+            felder.forEach(([name, wert]) => ansicht[name][2](wert));
         }
     }
 
-    function fragment() {
-        try {
-            return decodeURIComponent(location.hash.slice(1));
-        } catch (fehler) {
-            return ""; // a malformed escape: no steps
+    function adresseSetzen() {
+        if (location.hash !== adresse()) {
+            history.replaceState(null, "", adresse());
         }
     }
 
@@ -891,7 +881,10 @@
     schalter.punkte.checked = daten.punkte;
     schalter.linien.checked = daten.linien;
     schalter.achsen.checked = daten.achsen;
+    adresseLesen();
     rotation2();
-    abspielen(fragment());
     zeichnen();
+    for (const knopf of [feld("rotieren"), feld("verschieben")]) {
+        knopf.addEventListener("change", adresseSetzen);
+    }
 })();

@@ -4,11 +4,14 @@
 // {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button,
 // or with "knopf": "middle" the middle one, pressed, moved, released; "shift": true holds
 // Shift), {"zeiger": [x, y]} (moved with no button), {"rad": [x, y, deltaY]},
-// {"finger": [[[x, y], ...], ...]} (touch
-// points per moment, a finger left out lifted, then all lifted), {"tippen": id}, {"js": expression}
-// (its value), {"cdp": method} (its result), {"bild": 1} (after the next frame, #zeichnung as a
-// data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"), {"status": 1}
-// (after the next frame, the live region's role, politeness and text).
+// {"finger": [[[x, y], ...], ...]} (touch points per moment, a finger left out lifted, then all
+// lifted), {"tippen": id}, {"cdp": method} (its result), {"bild": 1} (after the next frame,
+// #zeichnung as a data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"),
+// {"status": 1} (after the next frame, the live region's role, politeness and text), {"lage": 1}
+// (the canvas's size on screen, where the controls stand, the page's scroll and zoom, the
+// focused element and whether it shows a ring, the page's language), {"adresse": 1} (after the
+// next frame, the fragment and the history's length), {"wieder": 1} (the page's address opened
+// afresh).
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -37,11 +40,21 @@ function senden(method, params = {}) {
 }
 const js = async (expression) =>
     (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
+// The expression's value once the page has drawn its next frame.
+const nachBild = (ausdruck) => js(`new Promise((fertig) =>
+    requestAnimationFrame(() => requestAnimationFrame(() => fertig(${ausdruck}))))`);
 const maus = (type, buttons, button = "left", modifiers = 0) => ([x, y]) =>
     senden("Input.dispatchMouseEvent", { type, x, y, button, buttons, modifiers, clickCount: 1 });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
+async function oeffnen(url) { // in a fresh document, also where only the fragment differs
+    for (const adresse of ["about:blank", url]) {
+        const fertig = new Promise((f) => (geladen = f));
+        await senden("Page.navigate", { url: adresse });
+        await fertig;
+    }
+}
 const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
 
 async function taste(name) {
@@ -62,10 +75,9 @@ const schritte = {
         await senden("Emulation.setDeviceMetricsOverride",
             { width: s.breite, height: s.hoehe, deviceScaleFactor: 1, mobile: s.mobil });
         await senden("Emulation.setTouchEmulationEnabled", { enabled: s.mobil });
-        const fertig = new Promise((f) => (geladen = f));
-        await senden("Page.navigate", { url: s.laden });
-        await fertig;
+        await oeffnen(s.laden);
     },
+    wieder: async () => oeffnen(await js("location.href")),
     tasten: async (s) => {
         await js(`window.genommen ?? addEventListener("keydown", (e) => e.defaultPrevented &&
             genommen.push((e.ctrlKey ? "Ctrl+" : "") + e.key)); genommen = [];`);
@@ -97,14 +109,18 @@ const schritte = {
         const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
-    js: (s) => js(s.js),
-    status: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() => {
-        const e = document.querySelector("[aria-live]");
-        fertig([e.role, e.ariaLive, e.textContent].join(" "));
-    })))`),
+    status: () => nachBild(`[document.querySelector("[aria-live]")].map((e) =>
+        [e.role, e.ariaLive, e.textContent].join(" "))[0]`),
+    lage: () => js(`(() => {
+        const [z, s] = ["zeichnung", "steuerung"].map((id) => document.getElementById(id).getBoundingClientRect());
+        const e = document.activeElement;
+        const wo = s.left >= z.right ? "daneben" : s.top >= z.bottom ? "darunter" : "darueber";
+        return [z.width, z.height, wo, scrollY, visualViewport.scale, e.id,
+            getComputedStyle(e).outlineStyle !== "none", document.documentElement.lang];
+    })()`),
+    adresse: () => nachBild("[location.hash, history.length]"),
     cdp: (s) => senden(s.cdp),
-    bild: () => js(`new Promise((fertig) => requestAnimationFrame(() => requestAnimationFrame(() =>
-        fertig([document.getElementById("zeichnung").toDataURL(), genommen.join(" ")]))))`),
+    bild: () => nachBild(`[document.getElementById("zeichnung").toDataURL(), (window.genommen ?? []).join(" ")]`),
 };
 
 (async () => {
