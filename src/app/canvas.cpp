@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -80,14 +79,33 @@ void Canvas::ringFolgen() {
     ring_->stackUnder(this);
 }
 
-void Canvas::paintEvent(QPaintEvent* event) {
+// A move to another screen, or a change of the screen's scale, may change the ratio.
+bool Canvas::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    ) {
+        dichteFolgen();
+    }
+    return QWidget::event(event);
+}
+
+void Canvas::showEvent(QShowEvent* event) {
+    dichteFolgen();
+    QWidget::showEvent(event);
+}
+
+void Canvas::dichteFolgen() {
     const double dichte = devicePixelRatioF();
     if (dichte != bild_.devicePixelRatio()) {
-        // Another screen or scale: the picture is drawn anew at this density once the paint is
-        // done, and meanwhile shown scaled.
-        QMetaObject::invokeMethod(this, [this, dichte] { emit dichteGeaendert(dichte); },
-                                  Qt::QueuedConnection);
+        emit dichteGeaendert(dichte);
     }
+}
+
+// Paints the picture at the density it was drawn at; a picture of another density than the
+// screen's shows scaled until the new one is drawn.
+void Canvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRectF bereich = event->rect();
     const double bildDichte = bild_.devicePixelRatio();
@@ -158,13 +176,17 @@ void Canvas::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void Canvas::keyPressEvent(QKeyEvent* event) {
-    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
-    if (event->key() == Qt::Key_Menu || shiftF10) {
-        emit menueGewuenscht(mapToGlobal(rect().center()));
-        event->accept();
+    const Zeichnungstaste* taste = zeichnungsTaste(event->key(), event->modifiers());
+    if (taste == nullptr) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    QWidget::keyPressEvent(event);
+    if (taste->wirkung == Tastenwirkung::Menue) {
+        emit menueGewuenscht(mapToGlobal(rect().center()));
+    } else {
+        emit tasteGedrueckt(*taste, event->modifiers());
+    }
+    event->accept();
 }
 
 // A press ends the pointer's rest. A left press alone may become a click; any other button

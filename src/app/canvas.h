@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/ansichten.h"
+
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -14,12 +16,13 @@ class Fokusring;
 // of the left and the middle mouse button and the wheel in the canvas's own (logical) pixels;
 // a drag tells whether it does the other motion (andereBewegung). A press of the left button
 // with Shift becomes a drag only once the pointer has left the system's drag distance, so
-// that such a click stays a click; the drag then counts from the press. The right button, the
-// Menu key and Shift+F10 ask for the context menu. When it paints on a screen of another
-// device pixel ratio than the picture's, it asks for a new drawing at that ratio. Takes the
-// focus by Tab or a click and shows it by a ring around its area, drawn on its parent: the
-// drawing's own pixels are the same with and without the focus. Its keys reach whoever
-// filters its events. It follows the pointer while no button is held and tells where it rests
+// that such a click stays a click; the drag then counts from the press. The right button and
+// the keys of kZeichnungsTasten that open the menu ask for the context menu; its other keys,
+// pressed as their rows allow, it reports with their rows, and any other key goes to its
+// parent. When it comes to show on a screen of another device pixel ratio than the picture's,
+// it asks for a new drawing at that ratio. Takes the focus by Tab or a click and shows it by a
+// ring around its area, drawn on its parent: the drawing's own pixels are the same with and
+// without the focus. It follows the pointer while no button is held and tells where it rests
 // and when it leaves; a left press and release that moved less than the desktop's drag
 // distance is a click, reported at the press's place with whether Shift was held.
 class Canvas : public QWidget {
@@ -35,12 +38,17 @@ signals:
     void menueGewuenscht(QPoint wo);
     // Whole wheel notches; positive when the wheel turns towards the user.
     void mausRad(int delta);
+    // A key of the drawing, its row of kZeichnungsTasten and the modifiers held.
+    void tasteGedrueckt(const wyk::Zeichnungstaste& taste, Qt::KeyboardModifiers mods);
+    // The drawing is wanted anew at this device pixel ratio.
     void dichteGeaendert(double dichte);
     void zeigerBewegt(int x, int y);
     void zeigerWeg();
     void geklickt(int x, int y, bool umschalt);
 
 protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -56,6 +64,7 @@ protected:
 
 private:
     void ringFolgen();
+    void dichteFolgen();
     void ziehenBeginnen(const QMouseEvent& event);
     void ziehenWeiter(const QMouseEvent& event);
 

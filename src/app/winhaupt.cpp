@@ -59,13 +59,51 @@ QString alsKopie(QDropEvent* event) {
     return path;
 }
 
+// What a screen reader reads of the drawing's keys, action by action where kZeichnungsTasten
+// has keys for it: the sentence, with %1 the German names of those keys joined by the word.
+struct Tastensatz {
+    Tastenwirkung wirkung;
+    const char* verbindung;
+    const char* satz;
+};
+constexpr std::array<Tastensatz, 5> kTastenSaetze = {{
+    {Tastenwirkung::Ziehen, "", "Pfeiltasten drehen oder verschieben"},
+    {Tastenwirkung::Zoom, "", "Plus und Minus zoomen"},
+    {Tastenwirkung::Zuruecksetzen, "oder", "%1 stellt die Ansicht zurück"},
+    {Tastenwirkung::Seite, "und",
+     "%1 zeigen es von vorn, rechts und oben, mit Strg von der Gegenseite"},
+    {Tastenwirkung::Einpassen, "und", "%1 passt es ein"},
+}};
+
+// "A", "A oder B", "A, B und C".
+QString aufgezaehlt(const QStringList& namen, const char* verbindung) {
+    if (namen.size() < 2) {
+        return namen.join(QString());
+    }
+    return namen.mid(0, namen.size() - 1).join(QStringLiteral(", ")) + QLatin1Char(' ') +
+           QString::fromUtf8(verbindung) + QLatin1Char(' ') + namen.constLast();
+}
+
 // What a screen reader reads for the drawing: the model and the keys that work on it.
 QString zeichnungsName(const QString& modell) {
+    QStringList saetze;
+    for (const Tastensatz& s : kTastenSaetze) {
+        QStringList namen;
+        for (const Zeichnungstaste& t : kZeichnungsTasten) {
+            if (t.wirkung == s.wirkung) {
+                namen << QString::fromUtf8(t.namen.deutsch);
+            }
+        }
+        const QString satz = QString::fromUtf8(s.satz);
+        if (!namen.isEmpty()) {
+            saetze << (satz.contains(QLatin1String("%1"))
+                           ? satz.arg(aufgezaehlt(namen, s.verbindung))
+                           : satz);
+        }
+    }
     return (modell.isEmpty() ? QStringLiteral("Zeichnung ohne Modell")
                              : QStringLiteral("Modell „%1“").arg(modell)) +
-           QStringLiteral(". Pfeiltasten drehen oder verschieben, Plus und Minus zoomen, Pos1 "
-                          "oder 0 stellt die Ansicht zurück, 1, 3 und 7 zeigen es von vorn, "
-                          "rechts und oben, mit Strg von der Gegenseite, F passt es ein.");
+           QStringLiteral(". ") + saetze.join(QStringLiteral(", ")) + QLatin1Char('.');
 }
 
 } // namespace
@@ -77,7 +115,6 @@ WINhaupt::WINhaupt(Module1& m, MenuBar1* menuBar) : m_(m) {
     verbindeModul();
     tabReihenfolge();
     inhalt_->installEventFilter(this);
-    CAhaupt_->installEventFilter(this);
     EFzoom_->installEventFilter(this);
     Timer1_ = new QTimer(this);
     Timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -125,6 +162,7 @@ void WINhaupt::CreateControls() {
     connect(CAhaupt_, &Canvas::mausRunter, this, &WINhaupt::CAhaupt_MouseDown);
     connect(CAhaupt_, &Canvas::mausGezogen, this, &WINhaupt::CAhaupt_MouseDrag);
     connect(CAhaupt_, &Canvas::mausRad, this, &WINhaupt::CAhaupt_MouseWheel);
+    connect(CAhaupt_, &Canvas::tasteGedrueckt, this, &WINhaupt::CAhaupt_KeyDown);
     connect(CAhaupt_, &Canvas::dichteGeaendert, this, &WINhaupt::CAhaupt_ScaleFactorChanged);
     connect(CAhaupt_, &Canvas::menueGewuenscht, this, &WINhaupt::CAhaupt_ContextMenu);
     connect(CAhaupt_, &Canvas::zeigerBewegt, this, &WINhaupt::CAhaupt_MouseMove);
@@ -192,7 +230,7 @@ void WINhaupt::createKnoepfe() {
 void WINhaupt::verbindeModul() {
     m_.fenster.zoomTextSetzen = [this](const QString& text) { EFzoom_->setText(text); };
     m_.fenster.canvasZeigen = [this] {
-        CAhaupt_->repaint();
+        CAhaupt_->update();
         statusZeigen();
     };
 }
@@ -211,8 +249,8 @@ void WINhaupt::createZeichnungsMenue(const MenuBar1& menuBar) {
                 this, [this, i] { seiteZeigen(m_, kSeiten[i]); });
     }
     zeichnungsMenue_->addSeparator();
-    connect(menuePunkt(QStringLiteral("Einpassen"), QKeySequence(kEinpassTaste)),
-            &QAction::triggered, this, [this] { einpassenZeigen(m_); });
+    connect(menuePunkt(QStringLiteral("Einpassen"), einpassTaste()), &QAction::triggered, this,
+            [this] { einpassenZeigen(m_); });
     beimLadenEinpassen_ = menuePunkt(QStringLiteral("Beim Laden einpassen"), {});
     beimLadenEinpassen_->setCheckable(true);
     zeichnungsMenue_->addSeparator();
@@ -313,10 +351,12 @@ void WINhaupt::CAhaupt_MouseWheel(int delta) {
     mausRad(m_, delta);
 }
 
-bool WINhaupt::CAhaupt_KeyDown(const QKeyEvent& taste) {
-    return CAhaupt_Escape(taste) ||
-           zeichnungTaste(m_, taste.key(), taste.modifiers(), RBdrag0_->isChecked()) ||
-           ansichtTaste(m_, taste.key(), taste.modifiers());
+// Escape that ends a measurement changes the marks.
+void WINhaupt::CAhaupt_KeyDown(const Zeichnungstaste& taste, Qt::KeyboardModifiers mods) {
+    if (tasteWirken(m_, taste, mods, RBdrag0_->isChecked()) &&
+        taste.wirkung == Tastenwirkung::MessungBeenden) {
+        emit markenGewaehlt();
+    }
 }
 
 bool WINhaupt::EFzoom_KeyDown(const QKeyEvent& taste) {
@@ -344,14 +384,6 @@ void WINhaupt::CAhaupt_Click(int x, int y, bool umschalt) {
     klicken(m_, x, y, umschalt);
     statusZeigen();
     emit markenGewaehlt();
-}
-
-bool WINhaupt::CAhaupt_Escape(const QKeyEvent& taste) {
-    if (taste.key() != Qt::Key_Escape || !messungBeenden(m_)) {
-        return false;
-    }
-    emit markenGewaehlt();
-    return true;
 }
 
 // The measurement that stands, else what lies under the resting pointer, else nothing.
@@ -394,8 +426,7 @@ bool WINhaupt::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         const auto& taste = *static_cast<const QKeyEvent*>(event);
-        if ((watched == CAhaupt_ && CAhaupt_KeyDown(taste)) ||
-            (watched == EFzoom_ && EFzoom_KeyDown(taste))) {
+        if (watched == EFzoom_ && EFzoom_KeyDown(taste)) {
             return true;
         }
     }

@@ -20,6 +20,7 @@ class QTimer;
 namespace wyk {
 
 class Canvas;
+struct Zeichnungstaste;
 class MenuBar1;
 
 // The main window: display switches, view controls and the load and debug buttons on the
@@ -91,14 +92,13 @@ private:
     void CAhaupt_MouseDrag(int x, int y, bool andere);
     void CAhaupt_ContextMenu(QPoint wo);
     void CAhaupt_MouseWheel(int delta);
-    bool CAhaupt_KeyDown(const QKeyEvent& taste);
+    void CAhaupt_KeyDown(const Zeichnungstaste& taste, Qt::KeyboardModifiers mods);
     bool EFzoom_KeyDown(const QKeyEvent& taste);
     void tabReihenfolge();
     void CAhaupt_ScaleFactorChanged(double dichte);
     void CAhaupt_MouseMove(int x, int y);
     void CAhaupt_MouseExit();
     void CAhaupt_Click(int x, int y, bool umschalt);
-    bool CAhaupt_Escape(const QKeyEvent& taste);
     void statusZeigen();
     void PushButton2_Action();
     void Timer1_Action();

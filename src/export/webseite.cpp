@@ -102,14 +102,57 @@ QString farbDaten() {
     return liste(werte);
 }
 
-// The angles each key of a standard view sets: [turn, tilt] alone, then with Ctrl.
-QString seitenDaten() {
+// The names the page gives an action and the modifiers a key acts with.
+QString wirkungsName(Tastenwirkung wirkung) {
+    switch (wirkung) {
+    case Tastenwirkung::Ziehen:
+        return QStringLiteral("ziehen");
+    case Tastenwirkung::Zoom:
+        return QStringLiteral("zoom");
+    case Tastenwirkung::Zuruecksetzen:
+        return QStringLiteral("zuruecksetzen");
+    case Tastenwirkung::Seite:
+        return QStringLiteral("seite");
+    case Tastenwirkung::Einpassen:
+        return QStringLiteral("einpassen");
+    case Tastenwirkung::MessungBeenden:
+        return QStringLiteral("messungBeenden");
+    case Tastenwirkung::Menue:
+        break;
+    }
+    return QStringLiteral("menue");
+}
+
+// In a browser Shift is not asked about: it makes other keys of the keys that care.
+QString umschalterName(Tastenumschalter mit) {
+    switch (mit) {
+    case Tastenumschalter::StrgGegenseite:
+        return QStringLiteral("strg");
+    case Tastenumschalter::Jede:
+        return QStringLiteral("jede");
+    default:
+        return QStringLiteral("ohneStrg");
+    }
+}
+
+// The drawing's keys the page takes, by their KeyboardEvent.key: the action, the modifiers,
+// the two numbers and, for a standard view, its [turn, tilt] alone and with Ctrl.
+QString tastenDaten() {
     const auto winkel = [](const Seite& s) { return liste({zahl(s.drehung), zahl(s.neigung)}); };
     QStringList tasten;
-    for (const SeitenTaste& t : kSeitenTasten) {
-        tasten << QStringLiteral("\"%1\":%2")
-                      .arg(QLatin1Char(t.ziffer))
-                      .arg(liste({winkel(kSeiten[t.vorn]), winkel(kSeiten[t.gegen])}));
+    for (const Zeichnungstaste& t : kZeichnungsTasten) {
+        if (t.namen.seite == nullptr) {
+            continue;
+        }
+        QStringList felder{QStringLiteral("\"wirkung\":\"%1\"").arg(wirkungsName(t.wirkung)),
+                           QStringLiteral("\"mit\":\"%1\"").arg(umschalterName(t.mit)),
+                           QStringLiteral("\"werte\":[%1,%2]").arg(t.werte[0]).arg(t.werte[1])};
+        if (t.wirkung == Tastenwirkung::Seite) {
+            felder << QStringLiteral("\"seiten\":") +
+                          liste({winkel(kSeiten[t.werte[0]]), winkel(kSeiten[t.werte[1]])});
+        }
+        tasten << QStringLiteral("\"%1\":{%2}")
+                      .arg(QLatin1String(t.namen.seite), felder.join(QLatin1Char(',')));
     }
     return QLatin1Char('{') + tasten.join(QLatin1Char(',')) + QLatin1Char('}');
 }
@@ -134,7 +177,9 @@ QString seitenDaten() {
 //                             the same in view/zeigen.cpp
 //   einpassen (dazu, passend, mitte), seiteZeigen
 //                             einpassen with ganzzahlig (view/einpassen.cpp), seiteZeigen
-//                             and the keys of ansichtTaste (view/ansichten.cpp)
+//                             (view/ansichten.cpp)
+//   tastenAktion              zeichnungsTaste and tasteWirken on the rows of kZeichnungsTasten
+//                             (view/ansichten.cpp)
 QString daten(const Module1& m) {
     const Anzeige a = m.anzeige;
     const auto wahr = [](bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); };
@@ -172,8 +217,8 @@ QString daten(const Module1& m) {
         {"ursprungScheibe", Str(kUrsprungScheibe)},
         {"markeStift", Str(kMarkeStift)},
         {"achse", zahl(kAchsenLaenge)},
-        {"seitenTasten", seitenDaten()},
-        {"einpassTaste", QStringLiteral("\"%1\"").arg(QLatin1Char(kEinpassTaste))},
+        {"tasten", tastenDaten()},
+        {"tastenSchritt", Str(kTastenSchritt)},
         {"punktReichweite", zahl(kPunktReichweite)},
         {"linienReichweite", zahl(kLinienReichweite)},
         {"messStellen", Str(kMessStellen)},

@@ -3,10 +3,11 @@
 // canvas #zeichnung as the desktop renderer does and changes the view the way the main window
 // does: dragging turns or shifts (the middle button, or Shift with the left, does the other of
 // the two), the wheel, the buttons and the zoom field zoom, the check
-// boxes switch points, lines and axes. On the focused drawing each arrow key acts as a drag of
-// SCHRITT pixels, + and - as the zoom buttons, Home and 0 as "reset"; 1, 3 and 7 show the model
-// from the front, the right and the top, with Ctrl from the back, the left and the bottom, and
-// F fits the whole model into the drawing, as in the main window. One finger drags as the
+// boxes switch points, lines and axes. The focused drawing takes the main window's keys, which
+// come with the data: each arrow key acts as a drag of SCHRITT pixels, + and - as the zoom
+// buttons, Home and 0 as "reset"; 1, 3 and 7 show the model from the front, the right and the
+// top, with Ctrl from the back, the left and the bottom, F fits the whole model into the
+// drawing and Escape ends a measurement. One finger drags as the
 // mouse does; two fingers pinch to zoom. Positions are taken in drawing pixels, so a drawing
 // shrunk to a narrow screen turns by the same amount per drawing pixel. Functions that repeat
 // one of the program's rules carry the name of their C++ twin; webseite.cpp lists the pairs.
@@ -23,11 +24,11 @@
 
 (function () {
     const RASTE = 120; // one wheel notch, in the units of WheelEvent.wheelDelta
-    const SCHRITT = 10; // an arrow key's drag, in drawing pixels
 
     const daten = JSON.parse(document.getElementById("modell").textContent);
     const GRENZE = daten.grenze; // largest row of the point and move tables
     const WEIT = daten.weit; // segment ends farther out are clipped before the conversion
+    const SCHRITT = daten.tastenSchritt; // an arrow key's drag, in drawing pixels
     const canvas = document.getElementById("zeichnung");
     const ctx = canvas.getContext("2d", { alpha: false });
     const feld = (id) => document.getElementById(id);
@@ -774,48 +775,35 @@
             statusZeigen();
         }
     });
-    canvas.addEventListener("keydown", (e) => {
-        if (e.key === "Escape" && messungBeenden()) {
-            e.preventDefault();
-            anfordern();
-            statusZeigen();
-        }
-    });
-
-    const tasten = {
-        ArrowLeft: () => ziehenUm(-SCHRITT, 0),
-        ArrowRight: () => ziehenUm(SCHRITT, 0),
-        ArrowUp: () => ziehenUm(0, -SCHRITT),
-        ArrowDown: () => ziehenUm(0, SCHRITT),
-        "+": zoomRauf,
-        "-": zoomRunter,
-        Home: zuruecksetzen,
-        0: zuruecksetzen,
+    // What each action of the drawing's keys does, given its key's row (its two numbers as in
+    // kZeichnungsTasten); false where it did nothing.
+    const wirkungen = {
+        ziehen: ({ werte: [dx, dy] }) => ziehenUm(dx * SCHRITT, dy * SCHRITT),
+        zoom: (t) => (t.werte[0] > 0 ? zoomRauf() : zoomRunter()),
+        zuruecksetzen: () => zuruecksetzen(),
+        seite: (t, e) => seiteZeigen(t.seiten[e.ctrlKey ? 1 : 0]),
+        einpassen: () => einpassen(),
+        messungBeenden: () => messungBeenden() && (statusZeigen(), true),
     };
-    // What a key does on the drawing: a standard view's digit alone or with Ctrl, the fitting key
-    // (in either case) and the keys above without Ctrl; nothing for any other key or with Alt or
-    // Meta, so the browser's own shortcuts stay its own.
+    // What a key does on the drawing, by the row of daten.tasten its key names (a letter in
+    // either case): nothing with Alt or Meta but for a key taken with any modifiers, and nothing
+    // with Ctrl but for a standard view's key, so the browser's own shortcuts stay its own.
     function tastenAktion(e) {
-        if (e.altKey || e.metaKey) {
+        const name = e.key.length === 1 ? e.key.toUpperCase() : e.key;
+        const t = Object.hasOwn(daten.tasten, name) ? daten.tasten[name] : null;
+        if (t === null || (t.mit !== "jede" && (e.altKey || e.metaKey))) {
             return null;
         }
-        if (Object.hasOwn(daten.seitenTasten, e.key)) {
-            return () => seiteZeigen(daten.seitenTasten[e.key][e.ctrlKey ? 1 : 0]);
-        }
-        if (e.ctrlKey) {
+        if (e.ctrlKey && t.mit === "ohneStrg") {
             return null;
         }
-        if (e.key.toUpperCase() === daten.einpassTaste) {
-            return einpassen;
-        }
-        return Object.hasOwn(tasten, e.key) ? tasten[e.key] : null;
+        return () => wirkungen[t.wirkung](t, e);
     }
     // The drawing's keys, taken from the page so that they do not scroll it.
     canvas.addEventListener("keydown", (e) => {
         const aktion = tastenAktion(e);
-        if (aktion !== null) {
+        if (aktion !== null && aktion() !== false) {
             e.preventDefault();
-            aktion();
             anfordern();
         }
     });

@@ -80,39 +80,6 @@ bool andereBewegung(Qt::MouseButton knopf, Qt::KeyboardModifiers mods) {
            (knopf == Qt::LeftButton && (mods & Qt::ShiftModifier) != Qt::NoModifier);
 }
 
-bool zeichnungTaste(Module1& m, int taste, Qt::KeyboardModifiers modifiers, bool rotieren) {
-    if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
-        return false;
-    }
-    switch (taste) {
-    case Qt::Key_Left:
-        ziehenUm(m, -kTastenSchritt, 0, rotieren);
-        break;
-    case Qt::Key_Right:
-        ziehenUm(m, kTastenSchritt, 0, rotieren);
-        break;
-    case Qt::Key_Up:
-        ziehenUm(m, 0, -kTastenSchritt, rotieren);
-        break;
-    case Qt::Key_Down:
-        ziehenUm(m, 0, kTastenSchritt, rotieren);
-        break;
-    case Qt::Key_Plus:
-        zoomRauf(m);
-        break;
-    case Qt::Key_Minus:
-        zoomRunter(m);
-        break;
-    case Qt::Key_Home:
-    case Qt::Key_0:
-        zuruecksetzen(m);
-        break;
-    default:
-        return false;
-    }
-    return true;
-}
-
 bool zoomTaste(Module1& m, int taste) {
     constexpr int kSeite = 10; // PageUp and PageDown: ten arrow steps
     switch (taste) {

@@ -48,13 +48,8 @@ void mausZiehen(Module1& m, int x, int y, bool rotieren);
 // one (shifting where "rotieren" is chosen, turning where "verschieben" is) by the same rules.
 [[nodiscard]] bool andereBewegung(Qt::MouseButton knopf, Qt::KeyboardModifiers mods);
 
-// An arrow key's drag on the focused drawing, in pixels.
+// An arrow key's drag on the focused drawing, in pixels (kZeichnungsTasten).
 constexpr int kTastenSchritt = 10;
-
-// A key (a Qt::Key) pressed on the focused drawing: each arrow key is a drag of
-// kTastenSchritt pixels in its direction, + and - are the zoom arrows, Home and 0 are
-// "reset". With Ctrl, Alt or Meta held no key acts. Tells whether the key acted.
-bool zeichnungTaste(Module1& m, int taste, Qt::KeyboardModifiers modifiers, bool rotieren);
 
 // A key (a Qt::Key) pressed in the zoom field: Up and Down are the zoom arrows, PageUp and
 // PageDown ten of their steps at once. Tells whether the key was one of these.

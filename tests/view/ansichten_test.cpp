@@ -2,8 +2,10 @@
 #include "view/interaction.h"
 #include "view/projection.h"
 
+#include <QFile>
 #include <QKeySequence>
 #include <QPoint>
+#include <QRegularExpression>
 #include <QSize>
 #include <climits>
 #include <gtest/gtest.h>
@@ -87,6 +89,69 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
     std::tie(m.origx, m.origy) = std::pair(INT_MAX - 5, INT_MIN + 3);
     ziehenUm(m, 10, -10, false);
     EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(INT_MAX, INT_MIN));
+}
+
+// A file of the sources as text.
+QString quelle(const char* pfad) {
+    QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/") + QLatin1String(pfad));
+    EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
+    return QString::fromUtf8(datei.readAll());
+}
+
+// What a manual page sets in bold: each word or quoted text of a .B line, every other of a .BR
+// line, with the escapes that the pages' keys use read.
+QStringList fett(QString seite) {
+    seite.replace(QLatin1String("\\-"), QLatin1String("-"));
+    seite.replace(QLatin1String("\\(:u"), QStringLiteral("ü"));
+    static const QRegularExpression teil(QStringLiteral(R"re("([^"]*)"|(\S+))re"));
+    QStringList fette;
+    for (const QString& zeile : seite.split(QLatin1Char('\n'))) {
+        const bool br = zeile.startsWith(QLatin1String(".BR "));
+        if (!br && !zeile.startsWith(QLatin1String(".B "))) {
+            continue;
+        }
+        int i = 0;
+        for (auto it = teil.globalMatch(zeile.mid(br ? 4 : 3)); it.hasNext(); ++i) {
+            const QRegularExpressionMatch m = it.next();
+            if (!br || i % 2 == 0) {
+                fette << (m.hasCaptured(1) ? m.captured(1) : m.captured(2));
+            }
+        }
+    }
+    return fette;
+}
+
+// The README's section on the keyboard: its text and the names it sets as code.
+struct Tastaturabschnitt {
+    Tastaturabschnitt() {
+        const QString readme = quelle("README.md");
+        const qsizetype anfang = readme.indexOf(QLatin1String("### Keyboard,"));
+        text = readme.mid(anfang, readme.indexOf(QLatin1String("\n#"), anfang) - anfang);
+        static const QRegularExpression code(QStringLiteral("`([^`]+)`"));
+        for (auto it = code.globalMatch(text); it.hasNext();) {
+            namen << it.next().captured(1);
+        }
+        text = text.simplified();
+    }
+    QString text;
+    QStringList namen;
+};
+
+// The README and both manual pages name each key of the drawing and the pixels of its drag.
+TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheArrowsStep) {
+    const QStringList englisch = fett(quelle("man/wyk-viewer.1.in"));
+    const QStringList deutsch = fett(quelle("man/de/wyk-viewer.1.in"));
+    const Tastaturabschnitt readme;
+    for (const Zeichnungstaste& t : kZeichnungsTasten) {
+        EXPECT_TRUE(englisch.contains(QString::fromUtf8(t.namen.englisch))) << t.namen.englisch;
+        EXPECT_TRUE(deutsch.contains(QString::fromUtf8(t.namen.deutsch))) << t.namen.deutsch;
+        EXPECT_TRUE(readme.namen.contains(QString::fromUtf8(t.namen.englisch)))
+            << t.namen.englisch;
+    }
+    const QString schritt = QString::number(kTastenSchritt);
+    EXPECT_TRUE(quelle("man/wyk-viewer.1.in").contains("drag of " + schritt + " pixels"));
+    EXPECT_TRUE(quelle("man/de/wyk-viewer.1.in").contains("Ziehen um " + schritt + " Pixel"));
+    EXPECT_TRUE(readme.text.contains("drag of " + schritt + " pixels"));
 }
 
 } // namespace
