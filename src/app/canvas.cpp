@@ -106,6 +106,11 @@ void Canvas::dichteFolgen() {
 // Paints the picture at the density it was drawn at; a picture of another density than the
 // screen's shows scaled until the new one is drawn.
 void Canvas::paintEvent(QPaintEvent* event) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 6, 0)
+    // Before Qt 6.6 a new scale of the same screen comes without an event of its own; the paint
+    // that follows it is the first to see the new ratio.
+    dichteFolgen();
+#endif
     QPainter painter(this);
     const QRectF bereich = event->rect();
     const double bildDichte = bild_.devicePixelRatio();
