@@ -1,6 +1,6 @@
 // The renderer runs on every drag, wheel and key event. Compares zeichnen with the same scene
-// drawn by per-item QPainter calls, and times the scene at device pixel ratio 2 and a scene of
-// far-away and broken coordinates.
+// drawn by per-item QPainter calls, and times the scene at device pixel ratios 1.5, 2 and 3
+// and a scene of far-away and broken coordinates.
 #include "benchmain.h"
 #include "scene.h"
 
@@ -23,17 +23,30 @@ void BM_zeichnen(benchmark::State& state) {
     compareWith(state, "BM_QPainterBaseline");
 }
 
-// The same redraw on a screen of device pixel ratio 2: four times the pixels, pens of 2.
-void BM_zeichnenDichte2(benchmark::State& state) {
+// The same redraw on screens of device pixel ratio 1.5, 2 and 3: 2.25, 4 and 9 times the
+// pixels, pens of 2, 2 and 3. Each costs about its pixels against BM_zeichnen.
+void zeichnenDichte(benchmark::State& state, double dichte) {
     wyk::Module1 m;
     grossesModell(m);
-    m.dichte = 2.0;
+    m.dichte = dichte;
     wyk::zeichnen(m); // zebild grows once, as on the first redraw on such a screen
     for (auto _ : state) {
         wyk::zeichnen(m);
         benchmark::DoNotOptimize(m.zebild.constBits());
     }
     compareWith(state, "BM_zeichnen");
+}
+
+void BM_zeichnenDichte15(benchmark::State& state) {
+    zeichnenDichte(state, 1.5);
+}
+
+void BM_zeichnenDichte2(benchmark::State& state) {
+    zeichnenDichte(state, 2.0);
+}
+
+void BM_zeichnenDichte3(benchmark::State& state) {
+    zeichnenDichte(state, 3.0);
 }
 
 QPointF projiziert(const wyk::Module1& m, int p) {
@@ -95,7 +108,15 @@ void BM_zeichnenExtrem(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_zeichnen)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_zeichnenDichte15)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_zeichnenDichte2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_zeichnenDichte3)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly();

@@ -16,6 +16,34 @@ std::uint16_t to16(QRgb color) {
                                       (qBlue(color) >> 3));
 }
 
+// floor(a / b) and ceil(a / b) for b > 0.
+std::int64_t abgerundet(std::int64_t a, std::int64_t b) {
+    return a >= 0 ? a / b : -((b - 1 - a) / b);
+}
+std::int64_t aufgerundet(std::int64_t a, std::int64_t b) {
+    return -abgerundet(-a, b);
+}
+
+// Writes count runs of N pixels (n when N is 0), quer apart in memory, from p on: after each
+// run p moves vor along the line and, when the line's middle in 32.32 fixed point crosses a
+// pixel, quer across it. No test per pixel: the caller has kept every run inside the picture.
+template <int N>
+void laeufe(std::uint16_t* p, std::int64_t count, std::int64_t vor, std::int64_t quer,
+            std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
+    const int laenge = N > 0 ? N : n;
+    std::int64_t mitte = minor >> 32;
+    for (std::int64_t k = 0; k < count; ++k) {
+        for (int i = 0; i < laenge; ++i) {
+            p[i * quer] = color;
+        }
+        p += vor;
+        minor += slope;
+        const std::int64_t next = minor >> 32;
+        p += (next - mitte) * quer;
+        mitte = next;
+    }
+}
+
 } // namespace
 
 bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, double hi, double loY,
@@ -160,23 +188,7 @@ void Raster::spanWithPen(Pixel from, Pixel to) {
     std::int64_t along = alongX ? from.x : from.y;
     const int vor = (pen_ - 1) / 2; // reach left and up; pen_ / 2 right and down
     if (quer_) {
-        // One run across the line per step, cut to the area: down a column or along a row.
-        const std::uint16_t color = color_; // a local, so the stores cannot alias it
-        const std::int64_t letzte = alongX ? height_ - 1 : width_ - 1;
-        const std::int64_t grenze = alongX ? width_ : height_;
-        const std::int64_t schritt = alongX ? stride_ : 1;
-        for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
-            const std::int64_t mitte = minor >> 32;
-            const std::int64_t von = std::max<std::int64_t>(mitte - vor, 0);
-            const std::int64_t bis = std::min<std::int64_t>(mitte + pen_ / 2, letzte);
-            if (along < 0 || along >= grenze) {
-                continue;
-            }
-            std::uint16_t* p = bits_ + (alongX ? along : along * stride_) + von * schritt;
-            for (std::int64_t i = von; i <= bis; ++i, p += schritt) {
-                *p = color;
-            }
-        }
+        querLaeufe(alongX, steps, along, major, minor, slope);
         return;
     }
     for (std::int64_t k = 0; k <= steps; ++k, along += major, minor += slope) {
@@ -189,6 +201,75 @@ void Raster::spanWithPen(Pixel from, Pixel to) {
             }
         }
     }
+}
+
+// The runs across the line of a pen wider than one pixel, steps 0 to steps from along and
+// minor on. The steps whose whole run lies inside the area go without a test per pixel; only
+// those before and after them (a line leaving the area, at most the pen's reach beyond it) are
+// cut pixel by pixel.
+void Raster::querLaeufe(bool alongX, std::int64_t steps, std::int64_t along, std::int64_t major,
+                        std::int64_t minor, std::int64_t slope) {
+    const std::uint16_t color = color_; // a local, so the stores cannot alias it
+    const int vor = (pen_ - 1) / 2;     // reach left and up; pen_ / 2 right and down
+    const std::int64_t letzte = alongX ? height_ - 1 : width_ - 1;
+    const std::int64_t grenze = alongX ? width_ : height_;
+    const std::int64_t schritt = alongX ? stride_ : 1;
+    // One run per step, cut to the area: down a column or along a row.
+    const auto geschnitten = [&](std::int64_t von, std::int64_t bis) {
+        for (std::int64_t k = von; k <= bis; ++k) {
+            const std::int64_t a = along + k * major;
+            const std::int64_t mitte = (minor + k * slope) >> 32;
+            if (a < 0 || a >= grenze) {
+                continue;
+            }
+            const std::int64_t erste = std::max<std::int64_t>(mitte - vor, 0);
+            const std::int64_t letzteHier = std::min<std::int64_t>(mitte + pen_ / 2, letzte);
+            std::uint16_t* p = bits_ + (alongX ? a : a * stride_) + erste * schritt;
+            for (std::int64_t i = erste; i <= letzteHier; ++i, p += schritt) {
+                *p = color;
+            }
+        }
+    };
+    // The steps whose run lies inside: along in [0, grenze), the run's middle in [lo, hi].
+    std::int64_t k0 = major > 0 ? -along : along - (grenze - 1);
+    std::int64_t k1 = major > 0 ? grenze - 1 - along : along;
+    const std::int64_t lo = vor;
+    const std::int64_t hi = letzte - pen_ / 2;
+    const std::int64_t unten = lo * kEins - minor;             // k * slope at least this
+    const std::int64_t oben = (hi + 1) * kEins - 1 - minor;    // and at most this
+    if (slope > 0) {
+        k0 = std::max(k0, aufgerundet(unten, slope));
+        k1 = std::min(k1, abgerundet(oben, slope));
+    } else if (slope < 0) {
+        k0 = std::max(k0, aufgerundet(-oben, -slope));
+        k1 = std::min(k1, abgerundet(-unten, -slope));
+    } else if (unten > 0 || oben < 0) {
+        k1 = -1;
+    }
+    k0 = std::max<std::int64_t>(k0, 0);
+    k1 = std::min(k1, steps);
+    if (k0 > k1) {
+        geschnitten(0, steps);
+        return;
+    }
+    geschnitten(0, k0 - 1);
+    const std::int64_t a = along + k0 * major;
+    const std::int64_t m = minor + k0 * slope;
+    std::uint16_t* p = bits_ + (alongX ? a : a * stride_) + ((m >> 32) - vor) * schritt;
+    const std::int64_t vorwaerts = alongX ? major : major * stride_;
+    const std::int64_t count = k1 - k0 + 1;
+    switch (pen_) {
+    case 2:
+        laeufe<2>(p, count, vorwaerts, schritt, m, slope, pen_, color);
+        break;
+    case 3:
+        laeufe<3>(p, count, vorwaerts, schritt, m, slope, pen_, color);
+        break;
+    default:
+        laeufe<0>(p, count, vorwaerts, schritt, m, slope, pen_, color);
+        break;
+    }
+    geschnitten(k1 + 1, steps);
 }
 
 } // namespace wyk

@@ -34,6 +34,8 @@ public:
 private:
     void span(Pixel from, Pixel to);
     void spanWithPen(Pixel from, Pixel to);
+    void querLaeufe(bool alongX, std::int64_t steps, std::int64_t along, std::int64_t major,
+                    std::int64_t minor, std::int64_t slope);
 
     std::uint16_t* bits_;
     std::int64_t stride_; // in pixels
