@@ -25,23 +25,41 @@ std::int64_t aufgerundet(std::int64_t a, std::int64_t b) {
     return -abgerundet(-a, b);
 }
 
-// Writes count runs of N pixels (n when N is 0), quer apart in memory, from p on: after each
-// run p moves vor along the line and, when the line's middle in 32.32 fixed point crosses a
-// pixel, quer across it. No test per pixel: the caller has kept every run inside the picture.
+// Writes count runs of N pixels (n when N is 0), one per step of a line, without a test per
+// pixel: the caller has kept every run inside the picture. The line's middle across it is
+// minor + k * slope in 32.32 fixed point at step k.
+// Runs down the columns of a line that runs more across than down: the run of step 0 starts
+// at p, each step moves vor along the row and, when the middle crosses a pixel, a row up or
+// down (stride apart).
 template <int N>
-void laeufe(std::uint16_t* p, std::int64_t count, std::int64_t vor, std::int64_t quer,
-            std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
+void spaltenLaeufe(std::uint16_t* p, std::int64_t count, std::int64_t vor, std::int64_t stride,
+                   std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
     const int laenge = N > 0 ? N : n;
     std::int64_t mitte = minor >> 32;
     for (std::int64_t k = 0; k < count; ++k) {
         for (int i = 0; i < laenge; ++i) {
-            p[i * quer] = color;
+            p[i * stride] = color;
         }
         p += vor;
         minor += slope;
         const std::int64_t next = minor >> 32;
-        p += (next - mitte) * quer;
+        p += (next - mitte) * stride;
         mitte = next;
+    }
+}
+
+// Runs along the rows of a line that runs more down than across: the run of step k starts at
+// the middle's column of row zeile of bits (an offset in pixels, less the pen's reach to the
+// left), which moves vor per step.
+template <int N>
+void zeilenLaeufe(std::uint16_t* bits, std::int64_t zeile, std::int64_t count, std::int64_t vor,
+                  std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
+    const int laenge = N > 0 ? N : n;
+    for (std::int64_t k = 0; k < count; ++k, zeile += vor, minor += slope) {
+        std::uint16_t* p = bits + zeile + (minor >> 32);
+        for (int i = 0; i < laenge; ++i) {
+            p[i] = color;
+        }
     }
 }
 
@@ -155,8 +173,8 @@ void Raster::drawLine(Pixel from, Pixel to) {
 }
 
 void Raster::fertig() {
-    // Bands of about a megabyte: they stay in the cache while every call draws into them.
-    constexpr std::int64_t kBandBytes = std::int64_t{1} << 20;
+    // Bands of about two megabytes: they stay in the cache while every call draws into them.
+    constexpr std::int64_t kBandBytes = std::int64_t{1} << 21;
     const std::int64_t zeilen =
         std::max<std::int64_t>(1, kBandBytes / std::max<std::int64_t>(1, 2 * stride_));
     for (oben_ = 0; oben_ < height_ && width_ > 0; oben_ += zeilen) {
@@ -281,22 +299,41 @@ void Raster::linie(const Auftrag& a) {
     geschnitten(t0, f0 - 1);
     const std::int64_t hier = along + f0 * major;
     const std::int64_t m = minor + f0 * slope;
-    std::uint16_t* p = bits_ + (alongX ? hier : hier * stride_) + ((m >> 32) - vor) * quer;
-    const std::int64_t vorwaerts = alongX ? major : major * stride_;
     const std::int64_t count = f1 - f0 + 1;
-    switch (vor + nach + 1) {
-    case 1:
-        laeufe<1>(p, count, vorwaerts, quer, m, slope, 1, color);
-        break;
-    case 2:
-        laeufe<2>(p, count, vorwaerts, quer, m, slope, 2, color);
-        break;
-    case 3:
-        laeufe<3>(p, count, vorwaerts, quer, m, slope, 3, color);
-        break;
-    default:
-        laeufe<0>(p, count, vorwaerts, quer, m, slope, vor + nach + 1, color);
-        break;
+    const int laenge = vor + nach + 1;
+    if (alongX) {
+        std::uint16_t* p = bits_ + hier + ((m >> 32) - vor) * stride_;
+        switch (laenge) {
+        case 1:
+            spaltenLaeufe<1>(p, count, major, stride_, m, slope, laenge, color);
+            break;
+        case 2:
+            spaltenLaeufe<2>(p, count, major, stride_, m, slope, laenge, color);
+            break;
+        case 3:
+            spaltenLaeufe<3>(p, count, major, stride_, m, slope, laenge, color);
+            break;
+        default:
+            spaltenLaeufe<0>(p, count, major, stride_, m, slope, laenge, color);
+            break;
+        }
+    } else {
+        const std::int64_t zeile = hier * stride_ - vor;
+        const std::int64_t vorwaerts = major * stride_;
+        switch (laenge) {
+        case 1:
+            zeilenLaeufe<1>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            break;
+        case 2:
+            zeilenLaeufe<2>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            break;
+        case 3:
+            zeilenLaeufe<3>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            break;
+        default:
+            zeilenLaeufe<0>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            break;
+        }
     }
     geschnitten(f1 + 1, t1);
 }
