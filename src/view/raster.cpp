@@ -117,9 +117,17 @@ bool clipSegment(double& ax, double& ay, double& bx, double& by, double lo, doub
     return true;
 }
 
-Raster::Raster(QImage& image, int width, int height)
+Raster::Raster(QImage& image, int width, int height, int bandZeilen)
     : bits_(reinterpret_cast<std::uint16_t*>(image.bits())), stride_(image.bytesPerLine() / 2),
-      width_(std::clamp(width, 0, image.width())), height_(std::clamp(height, 0, image.height())) {}
+      width_(std::clamp(width, 0, image.width())), height_(std::clamp(height, 0, image.height())),
+      bandZeilen_(bandZeilen) {
+    if (bandZeilen_ <= 0) {
+        // Bands of about two megabytes: they stay in the cache while every call draws into them.
+        constexpr std::int64_t kBandBytes = std::int64_t{1} << 21;
+        bandZeilen_ =
+            std::max<std::int64_t>(1, kBandBytes / std::max<std::int64_t>(1, 2 * stride_));
+    }
+}
 
 Raster::~Raster() {
     fertig();
@@ -173,12 +181,8 @@ void Raster::drawLine(Pixel from, Pixel to) {
 }
 
 void Raster::fertig() {
-    // Bands of about two megabytes: they stay in the cache while every call draws into them.
-    constexpr std::int64_t kBandBytes = std::int64_t{1} << 21;
-    const std::int64_t zeilen =
-        std::max<std::int64_t>(1, kBandBytes / std::max<std::int64_t>(1, 2 * stride_));
-    for (oben_ = 0; oben_ < height_ && width_ > 0; oben_ += zeilen) {
-        unten_ = std::min<std::int64_t>(oben_ + zeilen, height_);
+    for (oben_ = 0; oben_ < height_ && width_ > 0; oben_ += bandZeilen_) {
+        unten_ = std::min<std::int64_t>(oben_ + bandZeilen_, height_);
         for (const Auftrag& a : auftraege_) {
             if (a.unten < oben_ || a.oben >= unten_) {
                 continue;

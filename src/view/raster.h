@@ -21,8 +21,10 @@ namespace wyk {
 // its band lies in the cache; each pixel ends as if every call had drawn at once.
 class Raster final : public Zeichenflaeche {
 public:
-    Raster(QImage& image, int width, int height); // QImage::Format_RGB16
-    ~Raster() override;                           // draws what fertig has not
+    // QImage::Format_RGB16. bandZeilen rows per band; 0 takes bands of about two megabytes,
+    // small enough for the cache.
+    Raster(QImage& image, int width, int height, int bandZeilen = 0);
+    ~Raster() override; // draws what fertig has not
     Raster(const Raster&) = delete;
     Raster& operator=(const Raster&) = delete;
 
@@ -68,6 +70,7 @@ private:
     std::uint16_t color_ = 0;
     int pen_ = 1;
     bool quer_ = false;
+    std::int64_t bandZeilen_;
     std::vector<Auftrag> auftraege_;
     std::int64_t oben_ = 0;
     std::int64_t unten_ = 0;
