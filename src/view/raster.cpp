@@ -278,11 +278,19 @@ void Raster::linie(const Auftrag& a) {
     const std::int64_t minorLo = alongX ? oben_ : 0;
     const std::int64_t minorHi = alongX ? unten_ - 1 : width_ - 1;
     const std::int64_t quer = alongX ? stride_ : 1;
+    // The middle runs from one end's row or column to the other's, so a line whose ends with
+    // the pen's reach lie inside has every run inside.
+    const bool ganz = std::min(from.x, to.x) - vor >= 0 && std::max(from.x, to.x) + nach < width_ &&
+                      a.oben >= oben_ && a.unten < unten_;
     const std::int64_t kLo =
         std::max<std::int64_t>(major > 0 ? alongLo - along : along - alongHi, 0);
     const std::int64_t kHi = std::min(major > 0 ? alongHi - along : along - alongLo, steps);
-    const auto [t0, t1] = schritteMitMitte(minor, slope, minorLo - nach, minorHi + vor, kLo, kHi);
-    const auto [f0, f1] = schritteMitMitte(minor, slope, minorLo + vor, minorHi - nach, kLo, kHi);
+    const auto [t0, t1] =
+        ganz ? std::pair<std::int64_t, std::int64_t>(0, steps)
+             : schritteMitMitte(minor, slope, minorLo - nach, minorHi + vor, kLo, kHi);
+    const auto [f0, f1] =
+        ganz ? std::pair(t0, t1)
+             : schritteMitMitte(minor, slope, minorLo + vor, minorHi - nach, kLo, kHi);
     const std::uint16_t color = a.color;
     const auto geschnitten = [&](std::int64_t von, std::int64_t bis) {
         for (std::int64_t k = von; k <= bis; ++k) {
