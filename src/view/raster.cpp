@@ -29,18 +29,18 @@ std::int64_t aufgerundet(std::int64_t a, std::int64_t b) {
 // pixel: the caller has kept every run inside the picture. The line's middle across it is
 // minor + k * slope in 32.32 fixed point at step k.
 // Runs down the columns of a line that runs more across than down: the run of step 0 starts
-// at p, each step moves vor along the row and, when the middle crosses a pixel, a row up or
-// down (stride apart).
-template <int N>
-void spaltenLaeufe(std::uint16_t* p, std::int64_t count, std::int64_t vor, std::int64_t stride,
-                   std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
+// at p, each step moves R (1 or -1) along the row and, when the middle crosses a pixel, a row
+// up or down (stride apart).
+template <int N, int R>
+void spaltenLaeufe(std::uint16_t* p, std::int64_t count, std::int64_t stride, std::int64_t minor,
+                   std::int64_t slope, int n, std::uint16_t color) {
     const int laenge = N > 0 ? N : n;
     std::int64_t mitte = minor >> 32;
     for (std::int64_t k = 0; k < count; ++k) {
         for (int i = 0; i < laenge; ++i) {
             p[i * stride] = color;
         }
-        p += vor;
+        p += R;
         minor += slope;
         const std::int64_t next = minor >> 32;
         p += (next - mitte) * stride;
@@ -48,17 +48,27 @@ void spaltenLaeufe(std::uint16_t* p, std::int64_t count, std::int64_t vor, std::
     }
 }
 
-// Runs along the rows of a line that runs more down than across: the run of step k starts at
-// the middle's column of row zeile of bits (an offset in pixels, less the pen's reach to the
-// left), which moves vor per step.
+// The same, moving vor (1 or -1) per step.
 template <int N>
-void zeilenLaeufe(std::uint16_t* bits, std::int64_t zeile, std::int64_t count, std::int64_t vor,
-                  std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
+void spaltenLaeufe(std::uint16_t* p, std::int64_t count, std::int64_t vor, std::int64_t stride,
+                   std::int64_t minor, std::int64_t slope, int n, std::uint16_t color) {
+    if (vor > 0) {
+        spaltenLaeufe<N, 1>(p, count, stride, minor, slope, n, color);
+    } else {
+        spaltenLaeufe<N, -1>(p, count, stride, minor, slope, n, color);
+    }
+}
+
+// Runs along the rows of a line that runs more down than across: the run of step k starts in
+// the column minor + k * slope (32.32 fixed point) of zeile, a row that moves vor per step.
+template <int N>
+void zeilenLaeufe(std::uint16_t* zeile, std::int64_t count, std::int64_t vor, std::int64_t minor,
+                  std::int64_t slope, int n, std::uint16_t color) {
     const int laenge = N > 0 ? N : n;
     for (std::int64_t k = 0; k < count; ++k, zeile += vor, minor += slope) {
-        std::uint16_t* p = bits + zeile + (minor >> 32);
+        const std::int64_t x = minor >> 32;
         for (int i = 0; i < laenge; ++i) {
-            p[i] = color;
+            zeile[x + i] = color;
         }
     }
 }
@@ -330,20 +340,21 @@ void Raster::linie(const Auftrag& a) {
             break;
         }
     } else {
-        const std::int64_t zeile = hier * stride_ - vor;
+        std::uint16_t* zeile = bits_ + hier * stride_;
+        const std::int64_t links = m - vor * kEins; // the run's first column in 32.32
         const std::int64_t vorwaerts = major * stride_;
         switch (laenge) {
         case 1:
-            zeilenLaeufe<1>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            zeilenLaeufe<1>(zeile, count, vorwaerts, links, slope, laenge, color);
             break;
         case 2:
-            zeilenLaeufe<2>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            zeilenLaeufe<2>(zeile, count, vorwaerts, links, slope, laenge, color);
             break;
         case 3:
-            zeilenLaeufe<3>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            zeilenLaeufe<3>(zeile, count, vorwaerts, links, slope, laenge, color);
             break;
         default:
-            zeilenLaeufe<0>(bits_, zeile, count, vorwaerts, m, slope, laenge, color);
+            zeilenLaeufe<0>(zeile, count, vorwaerts, links, slope, laenge, color);
             break;
         }
     }
