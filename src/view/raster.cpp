@@ -36,7 +36,7 @@ void spaltenLaeufe(std::uint16_t* p, std::int64_t count, std::int64_t stride, st
                    std::int64_t slope, int n, std::uint16_t color) {
     const int laenge = N > 0 ? N : n;
     std::int64_t mitte = minor >> 32;
-    for (std::int64_t k = 0; k < count; ++k) {
+    for (; count > 0; --count) {
         for (int i = 0; i < laenge; ++i) {
             p[i * stride] = color;
         }
@@ -65,7 +65,7 @@ template <int N>
 void zeilenLaeufe(std::uint16_t* zeile, std::int64_t count, std::int64_t vor, std::int64_t minor,
                   std::int64_t slope, int n, std::uint16_t color) {
     const int laenge = N > 0 ? N : n;
-    for (std::int64_t k = 0; k < count; ++k, zeile += vor, minor += slope) {
+    for (; count > 0; --count, zeile += vor, minor += slope) {
         const std::int64_t x = minor >> 32;
         for (int i = 0; i < laenge; ++i) {
             zeile[x + i] = color;
