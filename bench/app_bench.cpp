@@ -1,8 +1,9 @@
 // The application's own costs: from a drag on the canvas to the new picture on it (against
-// the renderer alone), from the last byte of a model saved in pieces to its picture (against an
-// explicit load), and opening the debug window on the largest model (against tables of
-// one item per cell). With --erstes-bild [MODEL] it measures the cold start instead: from
-// main() to the first painted frame of the canvas, and the process's peak memory.
+// the renderer alone, and at device pixel ratio 2 against ratio 1), from the last byte of a
+// model saved in pieces to its picture (against an explicit load), and opening the debug
+// window on the largest model (against tables of one item per cell). With --erstes-bild
+// [MODEL] it measures the cold start instead: from main() to the first painted frame of the
+// canvas, and the process's peak memory.
 #include "benchmain.h"
 #include "scene.h"
 
@@ -14,11 +15,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
+#include <QWindow>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -78,9 +82,18 @@ void ziehen(QWidget* canvas, QPoint p, Qt::MouseButton button, Qt::MouseButtons 
     QCoreApplication::sendEvent(canvas, &event);
 }
 
-void BM_ziehenBisBild(benchmark::State& state) {
+// One drag step, from the mouse event to the canvas's pixels updated, with the window on the
+// given screen (the second: device pixel ratio 2, see main).
+void ziehenBisBild(benchmark::State& state, int schirm) {
     GrosseAnwendung gross;
-    if (!gross.bereit()) {
+    const QList<QScreen*> schirme = QGuiApplication::screens();
+    if (schirm >= schirme.size()) {
+        state.SkipWithError("no second screen (run on the offscreen platform that main sets up)");
+        return;
+    }
+    gross.app.haupt().windowHandle()->setScreen(schirme[schirm]);
+    const double dichte = gross.app.haupt().devicePixelRatioF();
+    if (!QTest::qWaitFor([&] { return gross.app.modul().dichte == dichte; }) || !gross.bereit()) {
         state.SkipWithError("largest scene not set up");
         return;
     }
@@ -95,7 +108,18 @@ void BM_ziehenBisBild(benchmark::State& state) {
     if (zaehler.paints != static_cast<int>(state.iterations())) {
         state.SkipWithError("not every drag reached the canvas");
     }
+    state.counters["dichte"] = dichte;
+}
+
+void BM_ziehenBisBild(benchmark::State& state) {
+    ziehenBisBild(state, 0);
     compareWith(state, "BM_zeichnenAllein");
+}
+
+// The same on a screen of device pixel ratio 2: four times the pixels, against ratio 1.
+void BM_ziehenBisBildDichte2(benchmark::State& state) {
+    ziehenBisBild(state, 1);
+    compareWith(state, "BM_ziehenBisBild");
 }
 
 // The renderer alone on the same scene, without the handler and the repaint.
@@ -234,6 +258,10 @@ int erstesBild(int argc, char** argv) {
 } // namespace
 
 BENCHMARK(BM_ziehenBisBild)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
+BENCHMARK(BM_ziehenBisBildDichte2)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly();
 BENCHMARK(BM_zeichnenAllein)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
@@ -245,7 +273,20 @@ BENCHMARK(BM_debugMitItems)->Unit(benchmark::kMillisecond)->Repetitions(5)->Repo
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Two screens side by side, the second of device pixel ratio 2, as a 4K laptop screen
+        // beside an ordinary one.
+        const QString schirme = QDir::temp().filePath(QStringLiteral("wyk-bench-schirme.json"));
+        QFile datei(schirme);
+        if (datei.open(QIODevice::WriteOnly)) {
+            datei.write(R"({"screens": [
+                {"name": "A", "x": 0, "y": 0, "width": 1600, "height": 1200},
+                {"name": "B", "x": 1600, "y": 0, "width": 1600, "height": 1200}]})");
+            datei.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + schirme.toLocal8Bit());
+            qputenv("QT_SCREEN_SCALE_FACTORS", "A=1;B=2");
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
     }
     if (argc > 1 && qstrcmp(argv[1], "--erstes-bild") == 0) {
         return erstesBild(argc, argv);

@@ -223,6 +223,7 @@ Outcome gifUmlauf(const Module1& m, const Umlauf& umlauf, const GifStueck& stuec
         rotation2(*sicht);
         Raster raster(bild, bild.width(), bild.height());
         szeneZeichnen(raster, *sicht, schalter);
+        raster.fertig();
         QRect box = i == 0 ? bild.rect() : unterschied(vorher, bild);
         if (box.isEmpty()) {
             box = QRect(0, 0, 1, 1);

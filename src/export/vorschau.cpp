@@ -44,6 +44,7 @@ Outcome schreibeVorschau(Module1& m, int groesse, const QString& path) {
     einpassungAnwenden(m, einpassung.value_or(Einpassung{1.0, groesse / 2, groesse / 2}));
     Raster raster(bild, groesse, groesse);
     szeneZeichnen(raster, m, nurLinien);
+    raster.fertig();
     // At most the 16 colours of the palette: as an indexed picture with light compression the
     // PNG is written several times faster than in full colour.
     const QImage farbtafel =

@@ -165,7 +165,8 @@ QString tastenDaten() {
 //   projektion                Projektion, through bildlage (view/renderer.cpp)
 //   clipSegment               clipSegment (view/raster.cpp)
 //   fillRect, fillDisc (its disc rows), drawLine, plot
-//                             Raster::fillRect, fillDisc, drawLine, plot (view/raster.cpp)
+//                             Raster::fillRect, fillDisc, drawLine, plot and what fertig
+//                             draws of them: rechteck, scheibe, linie, punkt (view/raster.cpp)
 //   scheibe, strecke, linien, linienMarke, markiertePunkte, achsen, zeichnen
 //                             the same in view/renderer.cpp (zeichnen: szeneZeichnen)
 //   saturiert, mausRunter, mausZiehen, mausRad, zoomRunter, zoomRauf, zoomText, zuruecksetzen,

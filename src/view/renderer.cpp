@@ -252,6 +252,7 @@ void zeichnen(Module1& m) {
     // Pixels outside the drawing area are never shown, so nothing is drawn there.
     Raster r(m.zebild, flaeche.width(), flaeche.height());
     szeneZeichnen(r, m, m.anzeige);
+    r.fertig();
     if (m.fenster.canvasZeigen) {
         m.fenster.canvasZeigen();
     }
