@@ -85,41 +85,34 @@ QString Einstellungen::standardPfad() {
            QStringLiteral("/wyk-viewer/wyk-viewer.conf");
 }
 
-std::optional<QSize> Einstellungen::fenster() const {
-    const Lesbar lesbar(pfad_);
+namespace {
+
+// The value of the key in the settings file as checked by Lesbar: an invalid value where there
+// is no such file or it cannot be read.
+QVariant wert(const QString& pfad, const QString& schluessel) {
+    const Lesbar lesbar(pfad);
     if (lesbar.name().isEmpty()) {
-        return std::nullopt;
+        return {};
     }
     const QSettings datei(lesbar.name(), QSettings::IniFormat);
-    const QSize groesse = datei.value(kFenster).toSize();
-    if (datei.status() != QSettings::NoError || !groesse.isValid()) {
-        return std::nullopt;
-    }
-    return groesse;
+    const QVariant gelesen = datei.value(schluessel);
+    return datei.status() == QSettings::NoError ? gelesen : QVariant();
+}
+
+} // namespace
+
+std::optional<QSize> Einstellungen::fenster() const {
+    const QSize groesse = wert(pfad_, kFenster).toSize();
+    return groesse.isValid() ? std::optional(groesse) : std::nullopt;
 }
 
 bool Einstellungen::einpassen() const {
-    const Lesbar lesbar(pfad_);
-    if (lesbar.name().isEmpty()) {
-        return false;
-    }
-    const QSettings datei(lesbar.name(), QSettings::IniFormat);
-    return datei.status() == QSettings::NoError &&
-           datei.value(kEinpassen).toString() == QLatin1String("true");
+    return wert(pfad_, kEinpassen).toString() == QLatin1String("true");
 }
 
 QString Einstellungen::ordner() const {
-    const Lesbar lesbar(pfad_);
-    if (lesbar.name().isEmpty()) {
-        return {};
-    }
-    const QSettings datei(lesbar.name(), QSettings::IniFormat);
-    const QString ordner = datei.value(kOrdner).toString();
-    if (datei.status() != QSettings::NoError || !QDir::isAbsolutePath(ordner) ||
-        !QFileInfo(ordner).isDir()) {
-        return {};
-    }
-    return ordner;
+    const QString ordner = wert(pfad_, kOrdner).toString();
+    return QDir::isAbsolutePath(ordner) && QFileInfo(ordner).isDir() ? ordner : QString();
 }
 
 void Einstellungen::merken(QSize fenster, const QString& ordner, bool einpassen) const {
