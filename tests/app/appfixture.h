@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/menubar.h"
 #include "app/winhaupt.h"
+#include "support/drucken.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 #include "view/projection.h"
@@ -15,23 +16,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-
-// Texts, points, sizes and pictures in a failed check read as such.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QPoint& p, std::ostream* os) {
-    *os << '(' << p.x() << ", " << p.y() << ')';
-}
-inline void PrintTo(const QSize& s, std::ostream* os) {
-    *os << s.width() << 'x' << s.height();
-}
-inline void PrintTo(const QRect& r, std::ostream* os) {
-    *os << '(' << r.x() << ", " << r.y() << ") " << r.width() << 'x' << r.height();
-}
-inline void PrintTo(const QImage& bild, std::ostream* os) {
-    *os << bild.width() << "x" << bild.height() << " pixels";
-}
 
 namespace wyk::test {
 
