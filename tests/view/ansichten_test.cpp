@@ -1,3 +1,4 @@
+#include "support/drucken.h"
 #include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/projection.h"
@@ -31,6 +32,11 @@ struct Hauptfenster {
     int redraws = 0;
 };
 
+// What the window shows of the view: the angles, the zoom, the origin and the zoom field.
+auto ansicht(const Hauptfenster& w) {
+    return std::tuple(w.m.rotwinkel, w.m.zoomfaktor, QPoint(w.m.origx, w.m.origy), w.zoomText);
+}
+
 // Keys the drawing does not take change nothing and redraw nothing.
 TEST(Ansichtstasten, OtherKeysChangeNothing) {
     for (const char* tasten : {"2", "0", "Alt+1", "Shift+7", "Meta+3", "Ctrl+F", "Alt+F", "G"}) {
@@ -38,10 +44,7 @@ TEST(Ansichtstasten, OtherKeysChangeNothing) {
         Hauptfenster w;
         const QKeyCombination taste = QKeySequence(tasten)[0];
         EXPECT_FALSE(ansichtTaste(w.m, taste.key(), taste.keyboardModifiers()));
-        EXPECT_EQ(w.m.rotwinkel, Hauptfenster().m.rotwinkel);
-        EXPECT_EQ(w.m.zoomfaktor, 10);
-        EXPECT_EQ(QPoint(w.m.origx, w.m.origy), QPoint(200, 200));
-        EXPECT_EQ(w.zoomText, "");
+        EXPECT_EQ(ansicht(w), ansicht(Hauptfenster()));
         EXPECT_EQ(w.redraws, 0);
     }
 }
@@ -61,10 +64,7 @@ TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesAnEmptyDrawingAlone) {
     Hauptfenster leer;
     leer.m.anzeige.linien = false;
     EXPECT_TRUE(ansichtTaste(leer.m, Qt::Key_F, Qt::NoModifier));
-    EXPECT_EQ(leer.m.rotwinkel, Hauptfenster().m.rotwinkel);
-    EXPECT_EQ(leer.m.zoomfaktor, 10);
-    EXPECT_EQ(QPoint(leer.m.origx, leer.m.origy), QPoint(200, 200));
-    EXPECT_EQ(leer.zoomText, "");
+    EXPECT_EQ(ansicht(leer), ansicht(Hauptfenster()));
     EXPECT_EQ(leer.redraws, 1);
 }
 
@@ -93,7 +93,7 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
 
 // A file of the sources as text.
 QString quelle(const char* pfad) {
-    QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/") + QLatin1String(pfad));
+    QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/%1").arg(pfad));
     EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
     return QString::fromUtf8(datei.readAll());
 }
@@ -101,13 +101,12 @@ QString quelle(const char* pfad) {
 // What a manual page sets in bold: each word or quoted text of a .B line, every other of a .BR
 // line, with the escapes that the pages' keys use read.
 QStringList fett(QString seite) {
-    seite.replace(QLatin1String("\\-"), QLatin1String("-"));
-    seite.replace(QLatin1String("\\(:u"), QStringLiteral("ü"));
-    static const QRegularExpression teil(QStringLiteral(R"re("([^"]*)"|(\S+))re"));
+    seite.replace("\\-", "-").replace("\\(:u", "ü");
+    static const QRegularExpression teil(R"re("([^"]*)"|(\S+))re");
     QStringList fette;
-    for (const QString& zeile : seite.split(QLatin1Char('\n'))) {
-        const bool br = zeile.startsWith(QLatin1String(".BR "));
-        if (!br && !zeile.startsWith(QLatin1String(".B "))) {
+    for (const QString& zeile : seite.split('\n')) {
+        const bool br = zeile.startsWith(".BR ");
+        if (!br && !zeile.startsWith(".B ")) {
             continue;
         }
         int i = 0;
@@ -125,9 +124,9 @@ QStringList fett(QString seite) {
 struct Tastaturabschnitt {
     Tastaturabschnitt() {
         const QString readme = quelle("README.md");
-        const qsizetype anfang = readme.indexOf(QLatin1String("### Keyboard,"));
-        text = readme.mid(anfang, readme.indexOf(QLatin1String("\n#"), anfang) - anfang);
-        static const QRegularExpression code(QStringLiteral("`([^`]+)`"));
+        const qsizetype anfang = readme.indexOf("### Keyboard,");
+        text = readme.mid(anfang, readme.indexOf("\n#", anfang) - anfang);
+        static const QRegularExpression code("`([^`]+)`");
         for (auto it = code.globalMatch(text); it.hasNext();) {
             namen << it.next().captured(1);
         }
@@ -139,19 +138,18 @@ struct Tastaturabschnitt {
 
 // The README and both manual pages name each key of the drawing and the pixels of its drag.
 TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheArrowsStep) {
-    const QStringList englisch = fett(quelle("man/wyk-viewer.1.in"));
-    const QStringList deutsch = fett(quelle("man/de/wyk-viewer.1.in"));
+    const QString man = quelle("man/wyk-viewer.1.in");
+    const QString manDeutsch = quelle("man/de/wyk-viewer.1.in");
     const Tastaturabschnitt readme;
     for (const Zeichnungstaste& t : kZeichnungsTasten) {
-        EXPECT_TRUE(englisch.contains(QString::fromUtf8(t.namen.englisch))) << t.namen.englisch;
-        EXPECT_TRUE(deutsch.contains(QString::fromUtf8(t.namen.deutsch))) << t.namen.deutsch;
-        EXPECT_TRUE(readme.namen.contains(QString::fromUtf8(t.namen.englisch)))
-            << t.namen.englisch;
+        EXPECT_TRUE(fett(man).contains(t.namen.englisch)) << t.namen.englisch;
+        EXPECT_TRUE(fett(manDeutsch).contains(t.namen.deutsch)) << t.namen.deutsch;
+        EXPECT_TRUE(readme.namen.contains(t.namen.englisch)) << t.namen.englisch;
     }
-    const QString schritt = QString::number(kTastenSchritt);
-    EXPECT_TRUE(quelle("man/wyk-viewer.1.in").contains("drag of " + schritt + " pixels"));
-    EXPECT_TRUE(quelle("man/de/wyk-viewer.1.in").contains("Ziehen um " + schritt + " Pixel"));
-    EXPECT_TRUE(readme.text.contains("drag of " + schritt + " pixels"));
+    const QString ziehen = QStringLiteral("drag of %1 pixels").arg(kTastenSchritt);
+    EXPECT_TRUE(man.contains(ziehen));
+    EXPECT_TRUE(readme.text.contains(ziehen));
+    EXPECT_TRUE(manDeutsch.contains(QStringLiteral("Ziehen um %1 Pixel").arg(kTastenSchritt)));
 }
 
 } // namespace
