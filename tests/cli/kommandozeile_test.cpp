@@ -1,4 +1,5 @@
 #include "cli/start.h"
+#include "support/drucken.h"
 #include "support/tempdir.h"
 #include "support/vorlage.h"
 
@@ -7,15 +8,13 @@
 namespace wyk {
 namespace {
 
-const QString kHaus = QStringLiteral(WYK_EXAMPLES_DIR "/haus.wyk");
-
 // A picture export of the model "h" to the file given, with the options.
 QStringList bild(const QStringList& optionen, const QString& datei = "a") {
     return QStringList{"--export-png", datei} + optionen + QStringList{"h"};
 }
 
-// Calls the command line takes: the mode and the model named.
-TEST(Kommandozeile, TakesModelsAndExportsAsPlanned) {
+// The mode and the model named.
+TEST(Kommandozeile, PlansTheCallsItTakes) {
     using enum Modus;
     const std::tuple<QStringList, Modus, QString> faelle[] = {
         {{"h.wyk"}, Fenster, "h.wyk"},
@@ -33,12 +32,11 @@ TEST(Kommandozeile, TakesModelsAndExportsAsPlanned) {
     }
 }
 
-// Calls refused, and a part of the message that says why.
-TEST(Kommandozeile, RefusesWrongCallsSayingWhy) {
+// A part of the message says why.
+TEST(Kommandozeile, RefusesWrongCalls) {
     const std::pair<QStringList, QString> faelle[] = {
         {{"https://x.de/h.wyk"}, "„https://x.de/h.wyk“ ist keine lokale Datei"},
         {{"file://rechner/h.wyk"}, "keine lokale Datei"},
-        {{"File://rechner/h.wyk"}, "keine lokale Datei"},
         {{"file:///h.wyk%00.x"}, "Nullzeichen (%00)"},
         {{"a.wyk", "b.wyk"}, "nur eine Modelldatei"},
         {{"--zoom", "2", "h.wyk"}, "--zoom gilt nur"},
@@ -88,7 +86,9 @@ TEST(Kommandozeile, DrawsWhatIsStored) {
     const QStringList einpassen{"--fit", "--no-axes"};
     // The stored picture, the export and what follows its file's name.
     QList<std::tuple<QString, QString, QStringList>> faelle = {
-        {"haus-punkte-ohne-linien", "--export-picture", {"--points", "--no-lines", kHaus}},
+        {"haus-punkte-ohne-linien",
+         "--export-picture",
+         {"--points", "--no-lines", WYK_EXAMPLES_DIR "/haus.wyk"}},
         {"einpassen-unsichtbar", "--export-picture", einpassen + QStringList{unsichtbar}},
         {"einpassen-punkte", "--export-picture",
          einpassen + QStringList{"--points", "--size", "600x400", punkte}}};

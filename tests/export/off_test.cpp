@@ -1,6 +1,7 @@
 #include "export/off.h"
 #include "export/web.h"
 #include "exporthelfer.h"
+#include "support/drucken.h"
 
 #include <climits>
 #include <tuple>
@@ -46,7 +47,7 @@ TEST(OffExport, LinesFollowTheModel) {
 
 // The dialog proposes the model's name up to its first point; the page's name follows the OFF
 // file's, and the page names that file in its value attribute.
-TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
+TEST(WebExport, NamesFollowTheModel) {
     // datname ("3D" as at start-up), proposal, OFF name, page name, bytes of the value.
     const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
         {"haus.wyk", "haus.off", "haus.off", "haus.htm", "haus.off"},
@@ -70,7 +71,7 @@ TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
 
 // The page and the class files (Java 8) as the program keeps them go beside the OFF file; a file
 // that would replace the OFF file (any but w.off here) is refused, no other.
-TEST(WebExport, PageAndClassesButNoneReplacesTheOffFile) {
+TEST(WebExport, NoFileReplacesTheOffFile) {
     // OFF name, the files then in the folder
     const std::pair<QString, QStringList> faelle[] = {
         {"w.off", test::kKlassen + QStringList{"w.htm", "w.off"}},

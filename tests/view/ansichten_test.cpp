@@ -37,8 +37,7 @@ auto ansicht(const Hauptfenster& w) {
     return std::tuple(w.m.rotwinkel, w.m.zoomfaktor, QPoint(w.m.origx, w.m.origy), w.zoomText);
 }
 
-// Keys the drawing does not take change nothing and redraw nothing.
-TEST(Ansichtstasten, OtherKeysChangeNothing) {
+TEST(Ansichtstasten, OtherKeysChangeAndRedrawNothing) {
     for (const char* tasten : {"2", "0", "Alt+1", "Shift+7", "Meta+3", "Ctrl+F", "Alt+F", "G"}) {
         SCOPED_TRACE(tasten);
         Hauptfenster w;
@@ -51,7 +50,7 @@ TEST(Ansichtstasten, OtherKeysChangeNothing) {
 
 // F, with or without Shift, where even zoom 1 is too large centres the model at zoom 1 and
 // shows the new zoom; where nothing is drawn it changes nothing. Either way it redraws once.
-TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesAnEmptyDrawingAlone) {
+TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesNothingDrawnAlone) {
     Hauptfenster gross;
     EXPECT_TRUE(ansichtTaste(gross.m, Qt::Key_F, Qt::ShiftModifier));
     EXPECT_EQ(gross.m.rotwinkel, Hauptfenster().m.rotwinkel);
@@ -68,8 +67,8 @@ TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesAnEmptyDrawingAlone) {
     EXPECT_EQ(leer.redraws, 1);
 }
 
-// The edges of the Integer range, which the windows cannot reach: nothing overflows.
-TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
+// At the limits of int, which the windows cannot reach.
+TEST(Interaction, NothingOverflows) {
     Module1 m;
     ASSERT_TRUE(init(m).isDone());
     const auto winkel = m.rotwinkel;
@@ -91,7 +90,6 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
     EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(INT_MAX, INT_MIN));
 }
 
-// A file of the sources as text.
 QString quelle(const char* pfad) {
     QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/%1").arg(pfad));
     EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
@@ -137,7 +135,7 @@ struct Tastaturabschnitt {
 };
 
 // The README and both manual pages name each key of the drawing and the pixels of its drag.
-TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheArrowsStep) {
+TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheStep) {
     const QString man = quelle("man/wyk-viewer.1.in");
     const QString manDeutsch = quelle("man/de/wyk-viewer.1.in");
     const Tastaturabschnitt readme;

@@ -44,9 +44,8 @@ protected:
     Module1 m;
 };
 
-// Discs around (-1, -1), (-2, 200) and (499, 449) reach into the area, (-3, 300) does not; the
-// highlighted move 2 runs out of the bottom edge, move 4 reaches the area at (0, 0) only, with
-// its pen. Nothing is drawn beyond the area, here blue.
+// Discs just outside the area reach in, one further off does not; highlighted move 2 runs out
+// at the bottom, move 4 touches (0, 0) only, with its pen. Nothing is drawn beyond the area.
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     flach(0, 0);
     std::tie(m.breite, m.hoehe) = std::pair(500, 450);
@@ -90,9 +89,8 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     }
 }
 
-// At each density every length is as many times as large in device pixels, and a line keeps
-// one width along its whole length: moves across and down, the highlight of pen 3, the disc of
-// point 5 (at no whole pixel), the axes and their letters.
+// Every length scales with the density and a line keeps one width all along: moves across and
+// down, the highlight of pen 3, the disc of point 5 (off the pixel grid), the axes' letters.
 TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     flach(30, 30);
     std::tie(m.zoomfaktor, m.debuglinie) = std::pair(1, 4);
