@@ -118,35 +118,27 @@ QStringList fett(QString seite) {
     return fette;
 }
 
-// The README's section on the keyboard: its text and the names it sets as code.
-struct Tastaturabschnitt {
-    Tastaturabschnitt() {
-        const QString readme = quelle("README.md");
-        const qsizetype anfang = readme.indexOf("### Keyboard,");
-        text = readme.mid(anfang, readme.indexOf("\n#", anfang) - anfang);
-        static const QRegularExpression code("`([^`]+)`");
-        for (auto it = code.globalMatch(text); it.hasNext();) {
-            namen << it.next().captured(1);
-        }
-        text = text.simplified();
-    }
-    QString text;
-    QStringList namen;
-};
+// The README's section on the keyboard, its spaces simplified.
+QString tastaturabschnitt() {
+    const QString readme = quelle("README.md");
+    const qsizetype anfang = readme.indexOf("### Keyboard,");
+    return readme.mid(anfang, readme.indexOf("\n#", anfang) - anfang).simplified();
+}
 
 // The README and both manual pages name each key of the drawing and the pixels of its drag.
 TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheStep) {
     const QString man = quelle("man/wyk-viewer.1.in");
     const QString manDeutsch = quelle("man/de/wyk-viewer.1.in");
-    const Tastaturabschnitt readme;
+    const QString readme = tastaturabschnitt();
     for (const Zeichnungstaste& t : kZeichnungsTasten) {
         EXPECT_TRUE(fett(man).contains(t.namen.englisch)) << t.namen.englisch;
         EXPECT_TRUE(fett(manDeutsch).contains(t.namen.deutsch)) << t.namen.deutsch;
-        EXPECT_TRUE(readme.namen.contains(t.namen.englisch)) << t.namen.englisch;
+        EXPECT_TRUE(readme.contains(QStringLiteral("`%1`").arg(t.namen.englisch)))
+            << t.namen.englisch << " set as code";
     }
     const QString ziehen = QStringLiteral("drag of %1 pixels").arg(kTastenSchritt);
     EXPECT_TRUE(man.contains(ziehen));
-    EXPECT_TRUE(readme.text.contains(ziehen));
+    EXPECT_TRUE(readme.contains(ziehen));
     EXPECT_TRUE(manDeutsch.contains(QStringLiteral("Ziehen um %1 Pixel").arg(kTastenSchritt)));
 }
 
