@@ -36,10 +36,7 @@ beide() {
     sed -i -E 's/D:[0-9]{14}Z/D:Z/g; s/[0-9-]{10}T[0-9:]{8}[+0-9:]*/T/g
         s/uuid:[0-9a-f-]{36}/uuid:/g; s/^\/ID \[ <[0-9a-f]*> <[0-9a-f]*> \]$/\/ID []/' \
         ./*/*.pdf 2>/dev/null
-    check "$name: the files written" "$(ls mit | xargs)" "$(ls ohne | xargs)"
-    for file in $(ls mit); do
-        check "$name: $file without a platform" same "$(gleich "ohne/$file" "mit/$file")"
-    done
+    check "$name: files that differ without a platform" "" "$(diff -rq ohne mit)"
 }
 
 model=$examples/farben.wyk
