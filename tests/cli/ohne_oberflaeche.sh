@@ -53,9 +53,8 @@ check "web: stdout" "" "$(cat "$work/web/mit/out")"
 beide thumbnail 0 "" --export-thumbnail t.png --thumbnail-size 100 "$model"
 # A file manager's call, the preview entry's Exec line, run from / with a home it cannot write
 # and no environment but the sanitizers' options, gives the same preview.
-eintrag=$examples/../resources/desktop/wyk-viewer.thumbnailer
 aufruf=$(sed -n "s|^Exec=wyk-viewer ||; T; s|%s|100|; s|%i|$model|; s|%o|$work/t.png|; p" \
-    "$eintrag")
+    "$examples/../resources/desktop/wyk-viewer.thumbnailer")
 (cd / && env -i HOME=/proc/kein-zuhause $(env | grep SAN_OPTIONS=) "$viewer" $aufruf)
 check "thumbnailer entry: exit code" 0 $?
 check "thumbnailer entry: the preview" same "$(gleich "$work/t.png" "$work/thumbnail/mit/t.png")"

@@ -56,8 +56,8 @@ TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesNothingDrawnAlone) {
     EXPECT_EQ(gross.m.rotwinkel, Hauptfenster().m.rotwinkel);
     EXPECT_EQ(gross.m.zoomfaktor, 1);
     const auto [x, y] = bildlage(gross.m.basis, gross.m.punkt[1]); // point 0 lies at (0, 0)
-    EXPECT_LE(std::abs(gross.m.origx - (200 - x / 2)), 0.5) << "centred";
-    EXPECT_LE(std::abs(gross.m.origy - (200 - y / 2)), 0.5) << "centred";
+    EXPECT_NEAR(gross.m.origx, 200 - x / 2, 0.5) << "centred";
+    EXPECT_NEAR(gross.m.origy, 200 - y / 2, 0.5) << "centred";
     EXPECT_EQ(gross.zoomText, "1");
     EXPECT_EQ(gross.redraws, 1);
     Hauptfenster leer;
