@@ -41,7 +41,6 @@ TEST_F(ZeigenTest, FindsTheNearestPointElseTheLastMove) {
     const Anzeige beide{true, true, false}, keine{false, false, false};
     const Fall faelle[] = {
         {"tie: the lower number", punkte, 111, 100, {Punkt, 1}},
-        {"tie between 2 and 3", punkte, 113, 100, {Punkt, 2}},
         {"five pixels reach", punkte, 105, 100, {Punkt, 1}},
         {"six do not", punkte, 104, 100, {Nichts, 0}},
         {"no disc without Punkte", linien, 110, 100, {Nichts, 0}},
