@@ -85,7 +85,7 @@ public class OoglOffTest {
         if (System.getenv("WYK_VORLAGEN_NEU") != null) {
             ImageIO.write(image, "png", file);
         }
-        int[] want = pixels(ImageIO.read(file.toURI().toURL()));
+        int[] want = pixels(ImageIO.read(file));
         int[] got = pixels(image);
         int[] differ = IntStream.range(0, Math.max(want.length, got.length))
             .filter(i -> i >= want.length || i >= got.length || want[i] != got[i]).toArray();

@@ -1,10 +1,9 @@
 #!/bin/sh
-# In the working folder, JAVAC $1 compiles the applet and its test into compiled/, PROGRAM $2
-# writes the OFF files of the examples in the project $3 into written/, and into written/seite1
-# to seite4 pages with class files for unusual OFF names (1 and 3 not UTF-8), copied to
-# seiteN.htm beside seiteN.name, the name as listed. The class files written hold the code the
-# sources compile to, as the javap beside javac prints it, but for the constant pool's numbers
-# and the code's offsets, which compilers of other versions choose otherwise.
+# JAVAC $1 compiles the applet and its test into compiled/; PROGRAM $2 writes the examples of
+# project $3 as OFF files into written/, and pages with class files for unusual OFF names (1 and
+# 3 not UTF-8) into written/seiteN, copied to seiteN.htm beside seiteN.name, the name as listed.
+# The class files written hold the code the sources compile to, as javap prints it, but for the
+# constant pool's numbers and the offsets, which compilers of other versions choose otherwise.
 set -eu
 rm -rf compiled written && mkdir written
 "$1" --release 8 -encoding UTF-8 -Xlint:all -Xlint:-options -Werror -d compiled \

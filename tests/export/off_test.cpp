@@ -1,6 +1,7 @@
 #include "export/off.h"
 #include "export/web.h"
 #include "exporthelfer.h"
+#include "support/drucken.h"
 
 #include <climits>
 #include <tuple>
@@ -23,11 +24,10 @@ void setze(Modell& m, int anzpkt, const Zuege& zuege, int anzlin) {
 }
 
 TEST(OffExport, LinesFollowTheModel) {
-    const std::tuple<int, Zuege, int, const char*> faelle[] = {
+    const std::tuple<int, Zuege, int, QString> faelle[] = {
         {-3, {}, 0, "OFF|-3 0 99"},
         {1, {}, 0, "OFF|1 0 99|1.5 -0.25 1e+21"},
         {0, {{1, 5}, {2, 5}}, 1, "OFF|0 0 99"},
-        {0, {{1, 9}, {2, 0}}, 2, "OFF|0 0 99"}, // move 1 starts at the origin
         {0, {{1, 0}, {0, 3}}, 2, "OFF|0 1 99|2 0 -1 0 0.5 0.5"},
         {0, {{1, 0}, {2, 0}, {3, -4}, {1, 4}}, 4, "OFF|0 1 99|2 2 0 0.5 0 0"},
         {0, {{INT_MIN, 0}, {INT_MAX, 2}}, 2, "OFF|0 1 99|2 -2147483649 2147483646 0 0.5 0"},
@@ -46,7 +46,7 @@ TEST(OffExport, LinesFollowTheModel) {
 
 // The dialog proposes the model's name up to its first point; the page's name follows the OFF
 // file's, and the page names that file in its value attribute.
-TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
+TEST(WebExport, NamesFollowTheModel) {
     // datname ("3D" as at start-up), proposal, OFF name, page name, bytes of the value.
     const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
         {"haus.wyk", "haus.off", "haus.off", "haus.htm", "haus.off"},
@@ -70,7 +70,7 @@ TEST(WebExport, NamesFollowTheModelAndTheOffFile) {
 
 // The page and the class files (Java 8) as the program keeps them go beside the OFF file; a file
 // that would replace the OFF file (any but w.off here) is refused, no other.
-TEST(WebExport, PageAndClassesButNoneReplacesTheOffFile) {
+TEST(WebExport, NoFileReplacesTheOffFile) {
     // OFF name, the files then in the folder
     const std::pair<QString, QStringList> faelle[] = {
         {"w.off", test::kKlassen + QStringList{"w.htm", "w.off"}},

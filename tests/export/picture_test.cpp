@@ -2,6 +2,7 @@
 #include "export/picture.h"
 #include "export/web.h"
 #include "exporthelfer.h"
+#include "support/drucken.h"
 #include "view/projection.h"
 
 #include <cmath>
@@ -40,8 +41,7 @@ TEST(PictureExport, SavesTheDrawingInTheFormatOfItsName) {
               m.zebild.copy(0, 0, 530, 410));
 }
 
-// Every writer names the file it failed on and leaves none behind.
-TEST(ExportFailure, NamesTheFileAndLeavesNoFile) {
+TEST(ExportFailure, EveryWriterNamesTheFileAndLeavesNoFile) {
     test::TempDir dir;
     dir.write("datei", "kein Ordner");
     const QString datei = dir.path("datei/a");

@@ -1,3 +1,4 @@
+#include "support/drucken.h"
 #include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/projection.h"
@@ -31,45 +32,43 @@ struct Hauptfenster {
     int redraws = 0;
 };
 
-// Keys the drawing does not take change nothing and redraw nothing.
-TEST(Ansichtstasten, OtherKeysChangeNothing) {
+// What the window shows of the view: the angles, the zoom, the origin and the zoom field.
+auto ansicht(const Hauptfenster& w) {
+    return std::tuple(w.m.rotwinkel, w.m.zoomfaktor, QPoint(w.m.origx, w.m.origy), w.zoomText);
+}
+
+TEST(Ansichtstasten, OtherKeysChangeAndRedrawNothing) {
     for (const char* tasten : {"2", "0", "Alt+1", "Shift+7", "Meta+3", "Ctrl+F", "Alt+F", "G"}) {
         SCOPED_TRACE(tasten);
         Hauptfenster w;
         const QKeyCombination taste = QKeySequence(tasten)[0];
         EXPECT_FALSE(ansichtTaste(w.m, taste.key(), taste.keyboardModifiers()));
-        EXPECT_EQ(w.m.rotwinkel, Hauptfenster().m.rotwinkel);
-        EXPECT_EQ(w.m.zoomfaktor, 10);
-        EXPECT_EQ(QPoint(w.m.origx, w.m.origy), QPoint(200, 200));
-        EXPECT_EQ(w.zoomText, "");
+        EXPECT_EQ(ansicht(w), ansicht(Hauptfenster()));
         EXPECT_EQ(w.redraws, 0);
     }
 }
 
 // F, with or without Shift, where even zoom 1 is too large centres the model at zoom 1 and
 // shows the new zoom; where nothing is drawn it changes nothing. Either way it redraws once.
-TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesAnEmptyDrawingAlone) {
+TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesNothingDrawnAlone) {
     Hauptfenster gross;
     EXPECT_TRUE(ansichtTaste(gross.m, Qt::Key_F, Qt::ShiftModifier));
     EXPECT_EQ(gross.m.rotwinkel, Hauptfenster().m.rotwinkel);
     EXPECT_EQ(gross.m.zoomfaktor, 1);
     const auto [x, y] = bildlage(gross.m.basis, gross.m.punkt[1]); // point 0 lies at (0, 0)
-    EXPECT_LE(std::abs(gross.m.origx - (200 - x / 2)), 0.5) << "centred";
-    EXPECT_LE(std::abs(gross.m.origy - (200 - y / 2)), 0.5) << "centred";
+    EXPECT_NEAR(gross.m.origx, 200 - x / 2, 0.5) << "centred";
+    EXPECT_NEAR(gross.m.origy, 200 - y / 2, 0.5) << "centred";
     EXPECT_EQ(gross.zoomText, "1");
     EXPECT_EQ(gross.redraws, 1);
     Hauptfenster leer;
     leer.m.anzeige.linien = false;
     EXPECT_TRUE(ansichtTaste(leer.m, Qt::Key_F, Qt::NoModifier));
-    EXPECT_EQ(leer.m.rotwinkel, Hauptfenster().m.rotwinkel);
-    EXPECT_EQ(leer.m.zoomfaktor, 10);
-    EXPECT_EQ(QPoint(leer.m.origx, leer.m.origy), QPoint(200, 200));
-    EXPECT_EQ(leer.zoomText, "");
+    EXPECT_EQ(ansicht(leer), ansicht(Hauptfenster()));
     EXPECT_EQ(leer.redraws, 1);
 }
 
-// The edges of the Integer range, which the windows cannot reach: nothing overflows.
-TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
+// At the limits of int, which the windows cannot reach.
+TEST(Interaction, NothingOverflows) {
     Module1 m;
     ASSERT_TRUE(init(m).isDone());
     const auto winkel = m.rotwinkel;
@@ -91,9 +90,8 @@ TEST(Interaction, NothingOverflowsAtTheEdgesOfTheIntegerRange) {
     EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(INT_MAX, INT_MIN));
 }
 
-// A file of the sources as text.
 QString quelle(const char* pfad) {
-    QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/") + QLatin1String(pfad));
+    QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/%1").arg(pfad));
     EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
     return QString::fromUtf8(datei.readAll());
 }
@@ -101,13 +99,12 @@ QString quelle(const char* pfad) {
 // What a manual page sets in bold: each word or quoted text of a .B line, every other of a .BR
 // line, with the escapes that the pages' keys use read.
 QStringList fett(QString seite) {
-    seite.replace(QLatin1String("\\-"), QLatin1String("-"));
-    seite.replace(QLatin1String("\\(:u"), QStringLiteral("ü"));
-    static const QRegularExpression teil(QStringLiteral(R"re("([^"]*)"|(\S+))re"));
+    seite.replace("\\-", "-").replace("\\(:u", "ü");
+    static const QRegularExpression teil(R"re("([^"]*)"|(\S+))re");
     QStringList fette;
-    for (const QString& zeile : seite.split(QLatin1Char('\n'))) {
-        const bool br = zeile.startsWith(QLatin1String(".BR "));
-        if (!br && !zeile.startsWith(QLatin1String(".B "))) {
+    for (const QString& zeile : seite.split('\n')) {
+        const bool br = zeile.startsWith(".BR ");
+        if (!br && !zeile.startsWith(".B ")) {
             continue;
         }
         int i = 0;
@@ -121,37 +118,28 @@ QStringList fett(QString seite) {
     return fette;
 }
 
-// The README's section on the keyboard: its text and the names it sets as code.
-struct Tastaturabschnitt {
-    Tastaturabschnitt() {
-        const QString readme = quelle("README.md");
-        const qsizetype anfang = readme.indexOf(QLatin1String("### Keyboard,"));
-        text = readme.mid(anfang, readme.indexOf(QLatin1String("\n#"), anfang) - anfang);
-        static const QRegularExpression code(QStringLiteral("`([^`]+)`"));
-        for (auto it = code.globalMatch(text); it.hasNext();) {
-            namen << it.next().captured(1);
-        }
-        text = text.simplified();
-    }
-    QString text;
-    QStringList namen;
-};
+// The README's section on the keyboard, its spaces simplified.
+QString tastaturabschnitt() {
+    const QString readme = quelle("README.md");
+    const qsizetype anfang = readme.indexOf("### Keyboard,");
+    return readme.mid(anfang, readme.indexOf("\n#", anfang) - anfang).simplified();
+}
 
 // The README and both manual pages name each key of the drawing and the pixels of its drag.
-TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheArrowsStep) {
-    const QStringList englisch = fett(quelle("man/wyk-viewer.1.in"));
-    const QStringList deutsch = fett(quelle("man/de/wyk-viewer.1.in"));
-    const Tastaturabschnitt readme;
+TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheStep) {
+    const QString man = quelle("man/wyk-viewer.1.in");
+    const QString manDeutsch = quelle("man/de/wyk-viewer.1.in");
+    const QString readme = tastaturabschnitt();
     for (const Zeichnungstaste& t : kZeichnungsTasten) {
-        EXPECT_TRUE(englisch.contains(QString::fromUtf8(t.namen.englisch))) << t.namen.englisch;
-        EXPECT_TRUE(deutsch.contains(QString::fromUtf8(t.namen.deutsch))) << t.namen.deutsch;
-        EXPECT_TRUE(readme.namen.contains(QString::fromUtf8(t.namen.englisch)))
-            << t.namen.englisch;
+        EXPECT_TRUE(fett(man).contains(t.namen.englisch)) << t.namen.englisch;
+        EXPECT_TRUE(fett(manDeutsch).contains(t.namen.deutsch)) << t.namen.deutsch;
+        EXPECT_TRUE(readme.contains(QStringLiteral("`%1`").arg(t.namen.englisch)))
+            << t.namen.englisch << " set as code";
     }
-    const QString schritt = QString::number(kTastenSchritt);
-    EXPECT_TRUE(quelle("man/wyk-viewer.1.in").contains("drag of " + schritt + " pixels"));
-    EXPECT_TRUE(quelle("man/de/wyk-viewer.1.in").contains("Ziehen um " + schritt + " Pixel"));
-    EXPECT_TRUE(readme.text.contains("drag of " + schritt + " pixels"));
+    const QString ziehen = QStringLiteral("drag of %1 pixels").arg(kTastenSchritt);
+    EXPECT_TRUE(man.contains(ziehen));
+    EXPECT_TRUE(readme.contains(ziehen));
+    EXPECT_TRUE(manDeutsch.contains(QStringLiteral("Ziehen um %1 Pixel").arg(kTastenSchritt)));
 }
 
 } // namespace
