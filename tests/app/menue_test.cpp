@@ -27,8 +27,10 @@
 namespace wyk::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 // Each menu, then its items in order: caption (none for a separator) and shortcut. F10 opens
-// the first menu.
+// the first.
 TEST_F(AppTest, MenusHoldTheirItemsInOrder) {
     QStringList ist;
     for (const QAction* menu : app->menuBar().actions()) {
@@ -82,7 +84,7 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
         {{"EditSelectAll", "EditClear"}, true, "1", "10"}};
     for (const auto& [befehle, fokus, feld, ablage] : schritte) {
         SCOPED_TRACE(befehle.join(' ').toStdString());
-        (fokus ? static_cast<QWidget*>(zoomFeld()) : control("CBpunkte"))->setFocus();
+        control(fokus ? "EFzoom" : "CBpunkte")->setFocus();
         for (const QString& befehl : befehle) {
             waehle(qPrintable(befehl));
         }
@@ -92,13 +94,13 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
 }
 
 // A name as the system takes it: by its bytes.
-std::filesystem::path systemName(const QString& name) {
+fs::path systemName(const QString& name) {
     return bytesAusName(name).toStdString();
 }
 
-// The window's size, "Beim Laden einpassen" and the last model's folder are remembered from one
-// run to the next; a settings file that is damaged or cannot be read or written is ignored
-// without a word. A size larger than the screen's free area shrinks to it, the drawing with it.
+// The window's size, "Beim Laden einpassen" and the last model's folder outlive the run; a
+// damaged or unusable settings file is ignored silently. A size beyond the screen's free area
+// shrinks to it, the drawing with it.
 TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     const QSize start = haupt().size();
     const QSize gross = start + QSize(200, 100);
@@ -123,15 +125,10 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     const auto geraet = systemName(konfiguration.path("geraet"));
     // The kinds of the name and of what it leads to.
     const auto arten = [&datei] {
-        struct stat name {};
-        struct stat ziel {};
-        ::lstat(datei.c_str(), &name);
-        ::stat(datei.c_str(), &ziel);
-        return std::pair(name.st_mode & S_IFMT, ziel.st_mode & S_IFMT);
+        return std::pair(fs::symlink_status(datei).type(), fs::status(datei).type());
     };
     const char* kaputt = "[Fenster\nGroesse=@Size(9 x\n\xff";
-    // The file damaged, a folder, a FIFO or a link to a device, then the size at the start
-    // of the run after the next.
+    // What stands in the file's place, then the size the run after the next starts with.
     const std::tuple<const char*, std::function<void()>, QSize> faelle[] = {
         {"damaged", [&] { std::ofstream(datei) << kaputt; }, gross},
         {"a folder", [&] { konfiguration.folder("wyk-viewer.conf"); }, start},
@@ -145,7 +142,7 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
          start}};
     for (const auto& [name, anlegen, zweite] : faelle) {
         SCOPED_TRACE(name);
-        std::filesystem::remove(datei);
+        fs::remove(datei);
         anlegen();
         const auto vorher = arten();
         starte();
@@ -157,9 +154,9 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     EXPECT_EQ(meldungen, QStringList());
 }
 
-// About and OFF+ each open once however often they are chosen. About closes by OK, Escape and
-// Return; OFF+'s "Abbruch", also by Return while it has the focus, closes it without asking,
-// and "Export" writes what is ticked, then closes the window and resets the flags.
+// About and OFF+ open once however often chosen. About closes by OK, Escape and Return; OFF+'s
+// "Abbruch" (also Return on it) closes without asking, "Export" writes what is ticked, closes
+// and resets the flags.
 TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
     waehle("About");
     waehle("FIoffhtml");
@@ -209,10 +206,11 @@ TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
         TempDir ziel;
         dialogs->answers << (antwort ? ziel.path(antwort) : QString());
         waehle("FIoffhtml");
-        ASSERT_NE(app->exportFenster(), nullptr);
-        teil<QCheckBox>(app->exportFenster(), "CBhtml")->setChecked(html);
-        teil<QCheckBox>(app->exportFenster(), "CBjava")->setChecked(java);
-        klick(teil(app->exportFenster(), "PushButton1"));
+        WINexport* offPlus = app->exportFenster();
+        ASSERT_NE(offPlus, nullptr);
+        teil<QCheckBox>(offPlus, "CBhtml")->setChecked(html);
+        teil<QCheckBox>(offPlus, "CBjava")->setChecked(java);
+        klick(teil(offPlus, "PushButton1"));
         EXPECT_EQ(ziel.names(), dateien);
         EXPECT_FALSE(m().htmlsave);
         EXPECT_FALSE(m().javasave);
@@ -243,10 +241,10 @@ void anOrt(const QString& path, const QByteArray& text) {
 }
 void umbenennen(const QString& path, const QByteArray& text) {
     anOrt(path + ".neu", text);
-    std::filesystem::rename(systemName(path + ".neu"), systemName(path));
+    fs::rename(systemName(path + ".neu"), systemName(path));
 }
 void neuAnlegen(const QString& path, const QByteArray& text) {
-    std::filesystem::remove(systemName(path));
+    fs::remove(systemName(path));
     QTest::qWait(ModellWaechter::kRuhe * 3 / 2); // gone for longer than a save's quiet time
     anOrt(path, text);
 }
@@ -259,23 +257,22 @@ void stueckweise(const QString& path, const QByteArray& text) {
 }
 // Points the name at ziel by a new link renamed over it.
 void verweisen(const QString& path, const QString& ziel) {
-    std::filesystem::create_symlink(systemName(ziel), systemName(path + ".neu"));
-    std::filesystem::rename(systemName(path + ".neu"), systemName(path));
+    fs::create_symlink(systemName(ziel), systemName(path + ".neu"));
+    fs::rename(systemName(path + ".neu"), systemName(path));
 }
 
 // The reload tests, which app_tests.reload runs alone.
 using NachladenTest = AppTest;
 
-// The name is followed however it is saved and wherever its links lead; each save loads once.
-// A refused save is told once until a good one. A save in progress (shorter than its counts
-// announce) keeps the model silently until the rest comes or the wait passes. The view, the
-// boxes, the debug window and the marks of what still exists stay.
-// Exports to the model's name are refused after each save.
+// The name is followed however saved and wherever its links lead; each save loads once. A refused
+// save is told once until a good one. A save in progress (shorter than its counts) keeps the model
+// until the rest comes or the wait passes. View, boxes, debug window and valid marks stay; exports
+// to the model's name are refused.
 TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
     // The models followed lie in a folder whose name is no UTF-8.
     const TempDir dir;
     const QByteArray ordner = QFile::encodeName(dir.path("o")) + "\377/";
-    ASSERT_TRUE(std::filesystem::create_directory(ordner.toStdString()));
+    ASSERT_TRUE(fs::create_directory(ordner.toStdString()));
     const auto datei = [&ordner](const char* name) { return nameAusBytes(ordner + name); };
     const QString alt = datei("alt.wyk"), path = datei("n\377.wyk");
     const QString a = datei("a.wyk"), b = datei("b.wyk");
@@ -331,7 +328,7 @@ TEST_F(NachladenTest, EachSaveOfTheFollowedNameLoadsOnceAndTheViewStays) {
         EXPECT_EQ(geladen.count(), ++saves) << "each save loads once";
         EXPECT_EQ(m().anzpkt, anzpkt);
         EXPECT_EQ(meldungen.size(), gemeldet);
-        if (std::filesystem::is_regular_file(systemName(path))) {
+        if (fs::is_regular_file(systemName(path))) {
             const std::string gespeichert = inhalt();
             dialogs->answers << path << path;
             waehle("FIsave");

@@ -14,7 +14,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-namespace wyk {
+namespace wyk::test {
 namespace {
 
 QByteArray roh(const QString& path) {
@@ -26,6 +26,11 @@ struct stat status(const QString& path) {
     struct stat info {};
     EXPECT_EQ(::stat(roh(path).constData(), &info), 0) << path.toStdString();
     return info;
+}
+
+// Whether a text holds a part; a failed check shows both.
+bool enthaelt(const QString& text, const QString& teil) {
+    return text.contains(teil);
 }
 
 // Every character up to the end of plane 2 against glibc's table: the bytes 81 8D 8F 90 9D
@@ -49,18 +54,17 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     EXPECT_EQ(falsch, QStringList()) << "characters whose byte differs";
 }
 
-// Text ends every line in CR LF, with "?" for what Windows-1252 lacks; a folder is no file, and
-// no temporary file stays.
-// Bytes given in pieces are written all, here in place, or none where their giver
-// fails.
+// Text ends its lines in CR LF, with "?" for what Windows-1252 lacks; a folder is no file.
+// Bytes given in pieces are written all, here in place, or none where their giver fails.
 TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
-    test::TempDir dir;
+    TempDir dir;
     ASSERT_TRUE(writeBinaryFile(dir.path("a.txt"), "alt").isDone());
     ASSERT_TRUE(writeTextFile(dir.path("a.txt"), {"OFF", "", "Über €5 中😀"}).isDone());
     EXPECT_EQ(dir.read("a.txt"), "OFF\r\n\r\n\334ber \2005 ??\r\n"); // octal: Ü and €
-    for (const QString& ordner : {dir.folder("b.class"), dir.path("b.class/")}) {
-        const Outcome ergebnis = writeBinaryFile(ordner, "x");
-        EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << qPrintable(ordner);
+    dir.folder("b.class");
+    for (const char* ordner : {"b.class", "b.class/"}) {
+        SCOPED_TRACE(ordner);
+        EXPECT_PRED2(enthaelt, writeBinaryFile(dir.path(ordner), "x").message(), grundText(EISDIR));
     }
     const QByteArray c = roh(dir.write("c", "alt"));
     ASSERT_EQ(::link(c.constData(), roh(dir.path("d")).constData()), 0);
@@ -87,14 +91,13 @@ QByteArray attribut(const QString& path, const char* name) {
 }
 
 bool attributSetzen(const QString& path, const char* name, const QByteArray& wert) {
-    const QByteArray p = roh(path);
-    return ::setxattr(p.constData(), name, wert.constData(), wert.size(), 0) == 0;
+    return ::setxattr(roh(path).constData(), name, wert.constData(), wert.size(), 0) == 0;
 }
 
 // A replaced file keeps its ACL and other attributes; a new one gets what the kernel gives a
 // new file of mode 0666, the folder's default ACL included, whatever the umask.
 TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
-    test::TempDir dir;
+    TempDir dir;
     const QString alt = dir.write("acl", "alt");
     ASSERT_EQ(::chmod(roh(alt).constData(), 0640), 0);
     // ACLs as the kernel stores them: version 2, then each entry's tag, permissions and id.
@@ -131,7 +134,7 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
     for (const int signal : {SIGKILL, SIGINT}) {
         for (const bool vorhanden : {true, false}) {
             SCOPED_TRACE(testing::Message() << "signal " << signal << ", old file " << vorhanden);
-            test::TempDir dir;
+            TempDir dir;
             if (vorhanden) {
                 dir.write("ziel", "alt");
             }
@@ -156,19 +159,19 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
 // Whatever takes the target's place between the check and the open, or a new file's name
 // before it is given, is refused and left as it is; the file a link leads to is not written.
 TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
-    using Tausch = void (*)(const test::TempDir&);
+    using Tausch = void (*)(const TempDir&);
     const std::pair<const char*, Tausch> faelle[] = {
-        {"link", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
-        {"file", [](const test::TempDir& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
-        {"fifo", [](const test::TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
-        {"new name", [](const test::TempDir& d) { QFile::link(d.path("privat"), d.path("neu")); }}};
+        {"link", [](const TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
+        {"file", [](const TempDir& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
+        {"fifo", [](const TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
+        {"new name", [](const TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }}};
     for (const auto& [fall, tausch] : faelle) {
         SCOPED_TRACE(fall);
-        test::TempDir dir;
+        TempDir dir;
         dir.write("privat", "privat");
         dir.write("anders", "anders");
+        const QString ziel = dir.path("ziel");
         const bool neu = QByteArray(fall) == "new name";
-        const QString ziel = dir.path(neu ? "neu" : "ziel");
         if (!neu) {
             dir.write("ziel", "alt");
         }
@@ -178,8 +181,7 @@ TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
                 tausch(dir);
             }
         };
-        const Outcome ergebnis = writeBinaryFile(ziel, "neu", haken);
-        EXPECT_TRUE(ergebnis.message().contains("ersetzt")) << qPrintable(ergebnis.message());
+        EXPECT_PRED2(enthaelt, writeBinaryFile(ziel, "neu", haken).message(), "ersetzt");
         EXPECT_EQ(dir.read("privat"), "privat");
         EXPECT_FALSE(dir.names().join(' ').contains(".wyk"));
     }
@@ -198,4 +200,4 @@ TEST(GrundText, GivesEveryCommonReasonItsOwnPhrase) {
 }
 
 } // namespace
-} // namespace wyk
+} // namespace wyk::test
