@@ -27,18 +27,12 @@ QString beschreibung(const Module1& m) {
                              qPrintable(linien.join(", ")));
 }
 
-// Whether a text holds a part; a failed check shows both.
-bool enthaelt(const QString& text, const QString& teil) {
-    return text.contains(teil);
-}
-
 const QByteArray kBeispiel = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
 constexpr const char* kBeispielModell = "3 (0 0 0, 10 0 0, 0 10 0) | 4 (1 0, 2 12, 3 10, 1 9)";
 // A data line of kLaengsteZeile characters once its blanks are folded: the longest taken.
 const QByteArray kVoll = "5  6 7" + QByteArray(ZeilenLeser::kLaengsteZeile - 5, 'x');
 
-// Each file and the model read from it, also with a byte-order mark, in UTF-16 and UTF-32; the
-// highlights are cleared.
+// Each file and the model read from it; the highlights are cleared.
 TEST(Reader, FollowsTheFileFormat) {
     QList<std::pair<QByteArray, const char*>> cases = {
         {kBeispiel, kBeispielModell},
@@ -63,14 +57,12 @@ TEST(Reader, FollowsTheFileFormat) {
         // NUL bytes, invalid UTF-8 and Windows-1252 are bytes like any other.
         {QByteArrayLiteral("1\n2\0003 4 5\n1\n\0007 1\n"), "1 (2 4 5) | 1 (0 1)"},
         {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"}};
-    // A comment that ends in a surrogate pair cut by the end of the first 64 KiB piece.
+    // In UTF-16 and UTF-32, a comment ending in a surrogate pair cut by the first 64 KiB piece.
     const QByteArray lang = "#" + QByteArray(32765, 'x') + "\xF0\x9F\x98\x80\r\n" + kBeispiel;
     for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE,
                                 QStringConverter::Utf32LE, QStringConverter::Utf32BE}) {
-        for (const QByteArray& text : {kBeispiel, lang}) {
-            QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
-            cases << std::pair(encoder.encode(QString::fromUtf8(text)), kBeispielModell);
-        }
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        cases << std::pair(encoder.encode(QString::fromUtf8(lang)), kBeispielModell);
     }
     for (const auto& [file, model] : cases) {
         SCOPED_TRACE(file.left(60).toHex().toStdString());
@@ -80,14 +72,11 @@ TEST(Reader, FollowsTheFileFormat) {
         ASSERT_TRUE(ladeDatei(m, dir.write("m.wyk", file)).isDone());
         EXPECT_EQ(beschreibung(m), model);
         EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "a load clears them";
-        EXPECT_EQ(m.punkt[0], (std::array<double, 4>{})) << "the origin stays";
-        EXPECT_EQ(m.punkt[1][0], 0) << "column 0 stays";
     }
 }
 
-// A refused file or a cancelled dialog leaves the largest model, its name and highlights as they
-// were; a file is not read to its end. Lines count as in an editor, whatever their ends, also
-// where CR and LF fall into different reads. A pipe is refused before its open would wait.
+// A refused file or a cancelled dialog keeps the model; the message names the file and the line
+// as an editor counts it.
 TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     TempDir dir;
     dir.folder("ordner");
@@ -125,9 +114,10 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         const Outcome outcome =
             text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
         const QString name = text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk";
+        const QString message = outcome.message();
         EXPECT_EQ(outcome.isCancelled(), abgebrochen);
-        EXPECT_PRED2(enthaelt, outcome.message(), name);
-        EXPECT_PRED2(enthaelt, outcome.message(), reason);
+        EXPECT_TRUE(message.contains(name)) << qPrintable(message);
+        EXPECT_TRUE(message.contains(reason)) << qPrintable(message);
         EXPECT_EQ(m.anzpkt, 3000);
         EXPECT_EQ(m.punkt[3000][3], 3.0);
         EXPECT_EQ(m.anzlin, 3000);
@@ -164,8 +154,7 @@ TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
     }
 }
 
-// The reader holds at most one folded line of 1 MiB, never the file: a 24 MiB comment, 24 MiB
-// of blanks within a point line leave no trace in memory.
+// The reader holds one folded line of at most 1 MiB, never the file.
 TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     // The peak resident memory in KiB since the last reset, which sets it to the current use.
     const auto peak = [](bool reset) {
