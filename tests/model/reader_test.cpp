@@ -130,10 +130,11 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
 }
 
 TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
-    const QByteArray zwei = "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n";
     // Highlighted point and move before and after reading the file again: the last ones stay.
     const std::tuple<int, int, QByteArray, int, int> faelle[] = {
-        {2, 3, zwei, 2, 0},         {3, 2, zwei, 0, 2}, {1, 1, "-1\n0\n", 0, 0},
+        {2, 3, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 2, 0},
+        {3, 2, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 0, 2},
+        {1, 1, "-1\n0\n", 0, 0},
         {2, 2, "5000\n", 2, 2},     // refused: the old model and its highlights stay
         {2, 2, "5\n1 1 1\n", 2, 2}, // ends early: a save in progress, nothing is read
     };
