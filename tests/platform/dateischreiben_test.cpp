@@ -33,11 +33,10 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
     const iconv_t cd = iconv_open("CP1252", "UTF-32LE");
     QStringList falsch;
     for (char32_t c = 0; c < 0x30000 && falsch.size() < 5; ++c) {
-        char32_t zeichen = c;
         char byte = 0;
-        char* von = reinterpret_cast<char*>(&zeichen);
+        char* von = reinterpret_cast<char*>(&c);
         char* nach = &byte;
-        std::size_t rest = sizeof zeichen;
+        std::size_t rest = sizeof c;
         std::size_t platz = 1;
         const bool da = iconv(cd, &von, &rest, &nach, &platz) != static_cast<std::size_t>(-1);
         if (windows1252Byte(c) != (da ? std::optional(byte) : std::nullopt)) {
@@ -56,9 +55,8 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     EXPECT_EQ(dir.read("a.txt"), "OFF\r\n\r\n\334ber \2005 ??\r\n"); // octal: Ü and €
     dir.folder("b.class");
     for (const char* ordner : {"b.class", "b.class/"}) {
-        SCOPED_TRACE(ordner);
         const Outcome ergebnis = writeBinaryFile(dir.path(ordner), "x");
-        EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR)));
+        EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << ordner;
     }
     const QByteArray c = roh(dir.write("c", "alt"));
     ASSERT_EQ(::link(c.constData(), roh(dir.path("d")).constData()), 0);
@@ -106,7 +104,6 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     EXPECT_EQ(dir.read("acl"), "neu");
     EXPECT_EQ(attribut(alt, "system.posix_acl_access"), zugriff);
     EXPECT_EQ(attribut(alt, "user.wyk"), "eigen");
-    EXPECT_EQ(status(alt).st_mode & 0777, 0660u);
 
     const QString ordner = dir.folder("geteilt");
     const QByteArray vorgabe = QByteArray::fromHex( // the owner rw, the group r, others r
