@@ -22,7 +22,6 @@
 #include <fstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 namespace wyk::test {
 namespace {
@@ -70,21 +69,21 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
     aktivieren(&haupt());
     QApplication::clipboard()->setText("345");
     zoomFeld()->home(false); // a Clear without a selection then would delete the "1"
-    // Commands, whether the field has the focus, then the field's text and the clipboard's.
+    // Edit commands, whether the field has the focus, then the field's text and the clipboard's.
     const std::tuple<QStringList, bool, const char*, const char*> schritte[] = {
-        {{"EditSelectAll", "EditCut", "EditPaste", "EditClear"}, false, "10", "345"},
-        {{"EditClear"}, true, "10", "345"}, // nothing selected, nothing deleted
-        {{"EditSelectAll", "EditPaste"}, true, "345", "345"},
-        {{"EditUndo"}, true, "10", "345"},
-        {{"EditSelectAll", "EditCopy"}, true, "10", "10"},
-        {{"EditCut"}, true, "1", "10"},
-        {{"EditPaste"}, true, "110", "10"},
-        {{"EditSelectAll", "EditClear"}, true, "1", "10"}};
+        {{"SelectAll", "Cut", "Paste", "Clear"}, false, "10", "345"},
+        {{"Clear"}, true, "10", "345"}, // nothing selected, nothing deleted
+        {{"SelectAll", "Paste"}, true, "345", "345"},
+        {{"Undo"}, true, "10", "345"},
+        {{"SelectAll", "Copy"}, true, "10", "10"},
+        {{"Cut"}, true, "1", "10"},
+        {{"Paste"}, true, "110", "10"},
+        {{"SelectAll", "Clear"}, true, "1", "10"}};
     for (const auto& [befehle, fokus, feld, ablage] : schritte) {
         SCOPED_TRACE(befehle.join(' ').toStdString());
         control(fokus ? "EFzoom" : "CBpunkte")->setFocus();
         for (const QString& befehl : befehle) {
-            waehle(qPrintable(befehl));
+            waehle(qPrintable("Edit" + befehl));
         }
         EXPECT_EQ(zoomFeld()->text(), feld);
         EXPECT_EQ(QApplication::clipboard()->text(), ablage);
@@ -134,7 +133,7 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
          [&] {
              ASSERT_TRUE(::mknod(geraet.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ||
                          ::mkfifo(geraet.c_str(), 0666) == 0);
-             ASSERT_EQ(::symlink(geraet.c_str(), datei.c_str()), 0);
+             fs::create_symlink(geraet, datei);
          },
          start}};
     for (const auto& [name, anlegen, zweite] : faelle) {

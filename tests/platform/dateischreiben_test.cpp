@@ -3,7 +3,6 @@
 #include "platform/windows1252.h"
 #include "support/tempdir.h"
 
-#include <QFileInfo>
 #include <QSet>
 #include <csignal>
 #include <fcntl.h>
