@@ -65,7 +65,7 @@ TEST_F(AppTest, DialogsStartInTheFolderUsedLast) {
     EXPECT_EQ(ziel.names(), (QStringList{"haus.off", "x.png"}));
 }
 
-TEST_F(AppTest, EditCommandsActOnTheZoomFieldOnlyWhenItHasTheFocus) {
+TEST_F(AppTest, EditCommandsActOnTheZoomFieldWhenFocused) {
     aktivieren(&haupt());
     QApplication::clipboard()->setText("345");
     zoomFeld()->home(false); // a Clear without a selection then would delete the "1"
@@ -123,10 +123,9 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     const auto arten = [&datei] {
         return std::pair(fs::symlink_status(datei).type(), fs::status(datei).type());
     };
-    const char* kaputt = "[Fenster\nGroesse=@Size(9 x\n\xff";
     // What stands in the file's place, then the size the run after the next starts with.
     const std::tuple<const char*, std::function<void()>, QSize> faelle[] = {
-        {"damaged", [&] { std::ofstream(datei) << kaputt; }, gross},
+        {"damaged", [&] { std::ofstream(datei) << "[Fenster\nGroesse=@Size(9 x\n\xff"; }, gross},
         {"a folder", [&] { konfiguration.folder("wyk-viewer.conf"); }, start},
         {"a FIFO", [&] { ASSERT_EQ(::mkfifo(datei.c_str(), 0600), 0); }, start},
         {"a link to a device",
@@ -150,8 +149,7 @@ TEST_F(AppTest, WindowSizeAndModelFolderAreRememberedAcrossRuns) {
     EXPECT_EQ(meldungen, QStringList());
 }
 
-// About and OFF+ open once however often chosen and close by their buttons and keys; "Export"
-// writes what is ticked.
+// About and OFF+ open once and close by their buttons and keys; "Export" writes what is ticked.
 TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
     waehle("About");
     waehle("FIoffhtml");
