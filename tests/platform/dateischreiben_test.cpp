@@ -62,8 +62,7 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
     const auto abbruch = [](const auto& stueck) {
         return Outcome::failed(stueck("halb") ? "abgebrochen" : "");
     };
-    const Outcome halb = writeBinaryFileStueckweise(dir.path("c"), abbruch);
-    EXPECT_EQ(halb.message(), "abgebrochen");
+    EXPECT_EQ(writeBinaryFileStueckweise(dir.path("c"), abbruch).message(), "abgebrochen");
     EXPECT_EQ(dir.read("c"), "alt");
     const auto stuecke = [](const auto& stueck) {
         const bool gut = stueck("neu, ") && stueck("in Stücken");
@@ -117,7 +116,7 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     EXPECT_EQ(status(ordner + "/neu").st_mode, status(ordner + "/touch").st_mode);
 }
 
-// A kill or an interrupt before the written file is named leaves the old file whole, alone.
+// A kill or an interrupt before the written file is named leaves only the old file, whole.
 TEST(WriteFile, LeavesNoTraceWhenKilled) {
     for (const int signal : {SIGKILL, SIGINT}) {
         for (const bool vorhanden : {true, false}) {
