@@ -50,16 +50,18 @@ protected:
     WINhaupt& haupt() const { return app->haupt(); }
     QWidget* canvas() const { return control("CAhaupt"); }
     QLineEdit* zoomFeld() const { return control<QLineEdit>("EFzoom"); }
+    QImage zeichnung() const { return rgb32(canvas()->grab().toImage()); }
+    QPoint origin() const { return {m().origx, m().origy}; }
     // The canvas pixel nearest to where point p is drawn.
     QPoint ort(int p) const {
         const Bildlage b = bildlage(m().basis, m().punkt[p]);
         return {qRound(b.x + m().origx), qRound(b.y + m().origy)};
     }
-    // What the status line says to a screen reader.
-    QString status() const {
-        const auto* zugang = QAccessible::queryAccessibleInterface(control("SBstatus"));
-        return zugang->text(QAccessible::Name);
+    // What a screen reader reads through Qt's accessibility interface.
+    static QAccessibleInterface* zugang(QObject* objekt) {
+        return QAccessible::queryAccessibleInterface(objekt);
     }
+    QString status() const { return zugang(control("SBstatus"))->text(QAccessible::Name); }
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);
