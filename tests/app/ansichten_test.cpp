@@ -12,14 +12,13 @@
 namespace wyk::test {
 namespace {
 
-// On each screen, each side's key (redrawing once) shows what --view and the same --turn and
-// --tilt export at the screen's ratio, pixel for pixel, also in a part painted anew; F shows
-// what --fit exports. Ctrl+C, with the focus on a box, puts the drawing on the clipboard as an
-// image and as PNG. A move to a screen of another ratio draws anew; app_tests.hidpi runs this
-// on ratios 2 and 1.5.
+// On each screen, each side's key (redrawing once) and F show what the command line exports at
+// the screen's ratio, pixel for pixel, also in a part painted anew; so do the clicks that mark.
+// Ctrl+C on a box copies the drawing as an image and as PNG. app_tests.hidpi runs this on two
+// screens of ratios 2 and 1.5, and a move between them draws anew.
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     constexpr double kPi = std::numbers::pi;
-    // The six sides: the name of --view, the keys on the drawing and the angles written out.
+    // The name of --view, the keys on the drawing and the angles written out.
     const std::tuple<const char*, const char*, double, double> sichten[] = {
         {"front", "1", 0, 0},         {"back", "Ctrl+1", kPi, 0},
         {"right", "3", -kPi / 2, 0},  {"left", "Ctrl+3", kPi / 2, 0},
@@ -49,7 +48,7 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
         const QString png = dir.path("b.png");
         const QStringList aufruf{"wyk-viewer", "--export-picture", png,    kHaus,      "--size",
                                  groesse,      "--scale",          Str(r), "--points", "--no-axes"};
-        // The picture the command line exports of the model with the options given.
+        // The picture the command line exports with the options added.
         const auto exportiert = [&](const QStringList& optionen) {
             EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0)
                 << optionen.join(' ').toStdString();
@@ -67,34 +66,29 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
             EXPECT_EQ(seite, exportiert({"--view", name, "--zoom", zoom}));
             EXPECT_EQ(seite,
                       exportiert({"--zoom", zoom, "--turn", Str(drehung), "--tilt", Str(neigung)}));
-            const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
-            EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))
-                << "a part";
+            const QRect inPixeln(teil.topLeft() * r, teil.size() * r);
+            EXPECT_EQ(rgb32(canvas()->grab(teil).toImage()), seite.copy(inPixeln)) << "a part";
             redraws = 0;
             QTest::keyClick(canvas(), Qt::Key_F);
             EXPECT_EQ(redraws, 1) << "F";
             EXPECT_EQ(zoomFeld()->text(), Str(m().zoomfaktor));
             EXPECT_EQ(zeichnung(), exportiert({"--view", name, "--fit"}));
         }
-        // Clicks on a point, with Shift on another, on a move's middle show what the marking
-        // options export; the status line names them.
+        // Clicks on a point, with Shift on another, and on a move; the status line names them.
         QTest::keyClick(canvas(), Qt::Key_Home);
         QTest::keyClick(canvas(), Qt::Key_F);
-        const std::tuple<QPoint, Qt::KeyboardModifier, QStringList, const char*> klicks[] = {
-            {ort(7), Qt::NoModifier, {"--mark-point", "7"}, "Punkt 7: x 10, y 8, z 6"},
-            {ort(9),
-             Qt::ShiftModifier,
-             {"--mark-point", "7", "--measure-to", "9"},
+        const std::tuple<QPoint, Qt::KeyboardModifier, const char*, const char*> klicks[] = {
+            {ort(7), Qt::NoModifier, "--fit --mark-point 7", "Punkt 7: x 10, y 8, z 6"},
+            {ort(9), Qt::ShiftModifier, "--fit --mark-point 7 --measure-to 9",
              "Punkt 7 → Punkt 9: Abstand 11.4891, Δx -10, Δy -4, Δz 4"},
-            {(ort(9) + ort(10)) / 2,
-             Qt::NoModifier,
-             {"--mark-move", "12", "--mark-point", "7"},
-             "Linie 12: Punkt 9 – Punkt 10, Farbe 12, Länge 10"}};
-        for (const auto& [wo, mods, marken, text] : klicks) {
-            SCOPED_TRACE(marken.join(' ').toStdString());
+            {(ort(9) + ort(10)) / 2, Qt::NoModifier, "--fit --mark-move 12 --mark-point 7",
+             "Linie 12: Punkt 9 – Punkt 10, Farbe 12, Länge 10"},
+        };
+        for (const auto& [wo, mods, optionen, text] : klicks) {
+            SCOPED_TRACE(optionen);
             ASSERT_TRUE(canvas()->rect().contains(wo));
             QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
-            EXPECT_EQ(zeichnung(), exportiert(QStringList{"--fit"} + marken));
+            EXPECT_EQ(zeichnung(), exportiert(QString(optionen).split(' ')));
             EXPECT_EQ(status(), text);
         }
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(1, 1)); // on nothing: no marks

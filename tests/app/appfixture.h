@@ -108,7 +108,8 @@ protected:
         QString text = {};
         const char* zustand = "";
     };
-    static void pruefeTeile(const QWidget* inhalt, std::initializer_list<Teil> teile) {
+    using Teile = std::initializer_list<Teil>;
+    static void pruefeTeile(const QWidget* inhalt, Teile teile) {
         ASSERT_NE(inhalt, nullptr);
         for (const Teil& soll : teile) {
             SCOPED_TRACE(soll.name);

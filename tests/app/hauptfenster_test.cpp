@@ -16,8 +16,7 @@
 namespace wyk::test {
 namespace {
 
-// What the debug window marks: the point, the one measured to, the pen move; and the redraws
-// since the last look, usually one.
+// The debug window's marks, and the redraws since the last look (usually one).
 struct Marken {
     int punkt = 0;
     int bis = 0;
@@ -30,8 +29,7 @@ void PrintTo(const Marken& m, std::ostream* os) {
         << m.redraws << '}';
 }
 
-// What an input changes: turn, tilt and origin; the redraws; the zoom (0: none) and the
-// field's text where it differs from the zoom.
+// What an input changes; zoom 0 for none, and the field's text where it is not the zoom.
 struct Wirkung {
     double drehung = 0;
     double neigung = 0;
@@ -60,24 +58,23 @@ protected:
         }
         return zeilen;
     }
-    // An input, named for a failure's message, done when called.
+    // An input, named for a failure's message.
     struct Eingabe {
         QString name;
         std::function<void()> tun;
     };
-    // Keys on a control of the main window, by default the drawing.
+    // Keys on a control, by default the drawing.
     Eingabe taste(const char* folge, const char* wo = "CAhaupt") {
         return {QString(folge) + " on " + wo,
                 [=, this] { QTest::keySequence(control(wo), QKeySequence(folge)); }};
     }
-    // Keys on a table of the debug window that took the focus by Tab.
+    // Keys on a debug table focused by Tab.
     Eingabe tabTaste(const char* name, const char* folge) {
         return {QString(folge) + " on " + name, [=, this] {
                     tabelle(name)->setFocus(Qt::TabFocusReason);
                     QTest::keySequence(tabelle(name), QKeySequence(folge));
                 }};
     }
-    // A click in the middle of a table's cell.
     Eingabe zelle(const char* name, int row, int column) {
         return {QStringLiteral("a click on %1 at %2, %3").arg(name).arg(row).arg(column),
                 [=, this] {
@@ -93,11 +90,10 @@ protected:
     void tippen(QPoint wo, Qt::KeyboardModifiers mods = {}) const {
         QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
     }
-    // A click where point p is drawn.
     Eingabe aufPunkt(int p, Qt::KeyboardModifiers mods = {}) {
         return {"a click on point " + Str(p), [=, this] { tippen(ort(p), mods); }};
     }
-    // A click in the middle of pen move l, which starts at point 1.
+    // The middle of pen move l, which starts at point 1.
     Eingabe aufLinie(int l) {
         return {"a click on move " + Str(l),
                 [=, this] { tippen((ort(1) + ort(m().linie[l][1])) / 2); }};
@@ -109,7 +105,6 @@ protected:
         return {"the pointer resting on point " + Str(p),
                 [=, this] { QTest::mouseMove(canvas(), ort(p)); }};
     }
-    // A left drag of 30 pixels from point p.
     Eingabe zugVonPunkt(int p) {
         return {"a drag from point " + Str(p), [=, this] {
                     const QPoint nach = ort(p) + QPoint(30, 0);
@@ -118,7 +113,6 @@ protected:
                     QTest::mouseRelease(canvas(), Qt::LeftButton, {}, nach);
                 }};
     }
-    // Escape on the drawing, from the debug window and back.
     Eingabe escape() {
         return {"Escape on the drawing", [this] {
                     aktivieren(&haupt());
@@ -138,7 +132,7 @@ protected:
                     QCoreApplication::sendEvent(canvas(), &zug);
                 }};
     }
-    // The wheel turned by an angle; a notch is 120.
+    // A notch is 120.
     Eingabe rad(int winkel) {
         return {"the wheel by " + Str(winkel), [=, this] {
                     const QPointF p(50, 50);
@@ -154,7 +148,6 @@ protected:
                     QTest::mouseClick(pfeil, Qt::LeftButton, {}, wo - pfeil->pos());
                 }};
     }
-    // Pasted over the zoom field's text.
     Eingabe feld(const char* text) {
         return {QString("pasted ") + text, [=, this] {
                     zoomFeld()->selectAll();
@@ -166,20 +159,23 @@ protected:
 TEST_F(HauptfensterTest, FreshWindowShowsItsControls) {
     EXPECT_FALSE(haupt().windowIcon().isNull());
     EXPECT_EQ(haupt().windowTitle(), "WYK-Viewer");
-    pruefeTeile(&haupt().inhalt(), {{"GroupBox1", {16, 15, 132, 97}, "Anzeige"},
-                                    {"CBpunkte", {27, 37, 72, 22}, "Punkte", "aus"},
-                                    {"CBlinien", {27, 56, 72, 22}, "Linien", "an"},
-                                    {"CBachsen", {27, 85, 114, 22}, "Achsen", "an"},
-                                    {"GroupBox2", {16, 124, 132, 159}, "Ansicht"},
-                                    {"PushButton1", {49, 246, 68, 20}, "reset"},
-                                    {"UPDzoom", {121, 153, 13, 23}},
-                                    {"EFzoom", {73, 153, 44, 22}, "10"},
-                                    {"RBdrag0", {25, 188, 100, 20}, "rotieren", "an"},
-                                    {"RBdrag1", {25, 214, 100, 20}, "verschieben", "aus"},
-                                    {"StaticText1", {25, 153, 42, 20}, "Zoom"},
-                                    {"CAhaupt", {156, 15, 400, 400}},
-                                    {"PushButton2", {29, 304, 109, 20}, "WYK laden"},
-                                    {"PushButton3", {29, 358, 109, 20}, "Debug"}});
+    const Teile teile = {
+        {"GroupBox1", {16, 15, 132, 97}, "Anzeige"},
+        {"CBpunkte", {27, 37, 72, 22}, "Punkte", "aus"},
+        {"CBlinien", {27, 56, 72, 22}, "Linien", "an"},
+        {"CBachsen", {27, 85, 114, 22}, "Achsen", "an"},
+        {"GroupBox2", {16, 124, 132, 159}, "Ansicht"},
+        {"PushButton1", {49, 246, 68, 20}, "reset"},
+        {"UPDzoom", {121, 153, 13, 23}},
+        {"EFzoom", {73, 153, 44, 22}, "10"},
+        {"RBdrag0", {25, 188, 100, 20}, "rotieren", "an"},
+        {"RBdrag1", {25, 214, 100, 20}, "verschieben", "aus"},
+        {"StaticText1", {25, 153, 42, 20}, "Zoom"},
+        {"CAhaupt", {156, 15, 400, 400}},
+        {"PushButton2", {29, 304, 109, 20}, "WYK laden"},
+        {"PushButton3", {29, 358, 109, 20}, "Debug"},
+    };
+    pruefeTeile(&haupt().inhalt(), teile);
 }
 
 // A held arrow steps at once, again after 400 ms and then every 60 ms until it is let go.
@@ -285,9 +281,7 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
 }
 
 // Tab goes through the controls top to bottom, the drawing first, which shows its focus by a
-// ring outside. A left drag rotates or shifts; on the focused drawing an arrow key drags by 10
-// pixels, + and - are the zoom arrows; in the zoom field the arrow keys step the zoom, the
-// page keys by ten. "reset", Home and 0 restore the view.
+// ring outside. Drags, keys, the wheel and the zoom controls turn, shift, zoom and reset.
 TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
     aktivieren(&haupt());
     const auto umgebung = [this] { return haupt().inhalt().grab({150, 9, 412, 412}).toImage(); };
@@ -385,9 +379,8 @@ TEST_F(HauptfensterTest, MiddleAndShiftDragsDoTheOtherMotion) {
     }
 }
 
-// A right click on the drawing, the Menu key and Shift+F10 on it open its context menu, whose
-// items a screen reader reads with their keys and ticks. Each does what its key or control
-// does; the boxes' items follow the boxes, both ways.
+// A right click, the Menu key and Shift+F10 open the drawing's menu, read with keys and ticks.
+// Each item does what its key or control does; the boxes' items follow the boxes, both ways.
 TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
     aktivieren(&haupt());
     lade(kHaus);
@@ -451,7 +444,6 @@ TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
     EXPECT_NE(app->debugFenster(), nullptr);
 }
 
-// What a screen reader reads through Qt's accessibility interface: each part's role and name.
 TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
     lade(kHaus);
     waehle("About");
