@@ -87,19 +87,9 @@ protected:
         return {QString("a click on ") + name, [=, this] { klick(control(name)); }};
     }
     // A left click on the drawing.
-    void tippen(QPoint wo, Qt::KeyboardModifiers mods = {}) const {
-        QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
-    }
-    Eingabe aufPunkt(int p, Qt::KeyboardModifiers mods = {}) {
-        return {"a click on point " + Str(p), [=, this] { tippen(ort(p), mods); }};
-    }
-    // The middle of pen move l, which starts at point 1.
-    Eingabe aufLinie(int l) {
-        return {"a click on move " + Str(l),
-                [=, this] { tippen((ort(1) + ort(m().linie[l][1])) / 2); }};
-    }
-    Eingabe aufNichts() {
-        return {"a click on nothing", [this] { tippen({2, 2}); }};
+    Eingabe tippen(const char* was, QPoint wo, Qt::KeyboardModifiers mods = {}) {
+        return {QString("a click on ") + was,
+                [=, this] { QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo); }};
     }
     Eingabe ueberPunkt(int p) {
         return {"the pointer resting on point " + Str(p),
@@ -241,16 +231,16 @@ TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItClo
         {zelle("LBpunkte", 2, 0), {.punkt = 3, .linie = 1}},
         {zelle("LBlinien", 3, 2), {.punkt = 3, .linie = 4}},
         {tabTaste("LBpunkte", "Ctrl+S"), {.punkt = 3, .linie = 4}},
-        {aufPunkt(1), {.punkt = 1, .linie = 4}},
-        {aufPunkt(3, Qt::ShiftModifier), {.punkt = 1, .bis = 3, .linie = 4}},
+        {tippen("point 1", ort(1)), {.punkt = 1, .linie = 4}},
+        {tippen("point 3", ort(3), Qt::ShiftModifier), {.punkt = 1, .bis = 3, .linie = 4}},
         {escape(), {.punkt = 1, .linie = 4}},
         {tabTaste("LBpunkte", "Down"), {.punkt = 2, .linie = 4}},
         {tabTaste("LBpunkte", "Shift+Return"), {.punkt = 1, .bis = 2, .linie = 4}},
         {ueberPunkt(2), {.punkt = 1, .bis = 2, .linie = 4, .redraws = 0}},
         {zelle("LBlinien", 2, 0), {.punkt = 1, .linie = 3}},
-        {aufLinie(2), {.punkt = 1, .linie = 2}},
+        {tippen("move 2, from point 1 to 2", (ort(1) + ort(2)) / 2), {.punkt = 1, .linie = 2}},
         {zugVonPunkt(3), {.punkt = 1, .linie = 2}},
-        {aufNichts(), {}}};
+        {tippen("nothing", {2, 2}), {}}};
     for (const auto& [eingabe, erwartet] : schritte) {
         SCOPED_TRACE(eingabe.name.toStdString());
         eingabe.tun();
