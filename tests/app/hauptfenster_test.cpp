@@ -76,8 +76,7 @@ protected:
                 }};
     }
     Eingabe zelle(const char* name, int row, int column) {
-        return {QStringLiteral("a click on %1 at %2, %3").arg(name).arg(row).arg(column),
-                [=, this] {
+        return {QString("a click on %1 at %2, %3").arg(name).arg(row).arg(column), [=, this] {
                     QTableView* view = tabelle(name);
                     const QRect feld = view->visualRect(view->model()->index(row, column));
                     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, feld.center());
