@@ -83,8 +83,7 @@ protected:
         dialogs->answers << path;
         waehle("FIload");
     }
-    // A right click on the drawing, through the window as the system delivers it: it opens
-    // the drawing's context menu.
+    // A right click on the drawing, delivered to the window as the system does.
     void rechtsklick() const {
         const QPoint wo = canvas()->mapTo(&haupt(), QPoint(50, 50));
         QTest::mouseClick(haupt().windowHandle(), Qt::RightButton, {}, wo);
@@ -120,7 +119,7 @@ protected:
             EXPECT_EQ(QRect(w->mapTo(inhalt, QPoint()), w->size()), soll.ort);
             const char* text = w->property("title").isValid() ? "title" : "text";
             EXPECT_EQ(w->property(text).toString(), soll.text);
-            EXPECT_EQ(zustand(*w), QString(soll.zustand));
+            EXPECT_EQ(zustand(*w), soll.zustand);
         }
     }
     static QString zustand(const QWidget& w) {

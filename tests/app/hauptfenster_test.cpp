@@ -198,7 +198,7 @@ TEST_F(HauptfensterTest, ResizeKeepsCanvasAndOriginInStepAtTheLimits) {
     }
 }
 
-TEST_F(HauptfensterTest, DebugWindowShowsTheModelAndMarksTheChosenRowsUntilItCloses) {
+TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
     haupt().move(30, 70);
     lade(WYK_EXAMPLES_DIR "/dreieck.wyk");
     m().punkt[2][3] = 0.25;
