@@ -91,8 +91,7 @@ protected:
                 [=, this] { QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo); }};
     }
     Eingabe ueberPunkt(int p) {
-        return {"the pointer resting on point " + Str(p),
-                [=, this] { QTest::mouseMove(canvas(), ort(p)); }};
+        return {"hovering over point " + Str(p), [=, this] { QTest::mouseMove(canvas(), ort(p)); }};
     }
     Eingabe zugVonPunkt(int p) {
         return {"a drag from point " + Str(p), [=, this] {
