@@ -357,8 +357,7 @@ TEST_F(HauptfensterTest, MiddleAndShiftDragsDoTheOtherMotion) {
     for (const auto& [knopf, mods, nach, links] : faelle) {
         for (const auto& [modus, anders] :
              {std::pair("RBdrag0", "RBdrag1"), {"RBdrag1", "RBdrag0"}}) {
-            SCOPED_TRACE(testing::Message()
-                         << modus << ", button " << knopf << " to x " << nach.x());
+            SCOPED_TRACE(testing::Message() << modus << ", button " << knopf << ", x " << nach.x());
             EXPECT_EQ(zug(modus, knopf, mods, nach), zug(anders, Qt::LeftButton, {}, links));
         }
     }
