@@ -12,14 +12,13 @@
 namespace wyk::test {
 namespace {
 
-// On each screen, each side's key (redrawing once) shows what --view and the same --turn and
-// --tilt export at the screen's ratio, pixel for pixel, also in a part painted anew; F shows
-// what --fit exports. Ctrl+C, with the focus on a box, puts the drawing on the clipboard as an
-// image and as PNG. A move to a screen of another ratio draws anew; app_tests.hidpi runs this
-// on ratios 2 and 1.5.
+// On each screen, each side's key (redrawing once) and F show what the command line exports at
+// the screen's ratio, pixel for pixel, also in a part painted anew; so do the clicks that mark.
+// Ctrl+C on a box copies the drawing as an image and as PNG. app_tests.hidpi runs this on two
+// screens of ratios 2 and 1.5, and a move between them draws anew.
 TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     constexpr double kPi = std::numbers::pi;
-    // The six sides: the name of --view, the keys on the drawing and the angles written out.
+    // The name of --view, the keys on the drawing and the angles written out.
     const std::tuple<const char*, const char*, double, double> sichten[] = {
         {"front", "1", 0, 0},         {"back", "Ctrl+1", kPi, 0},
         {"right", "3", -kPi / 2, 0},  {"left", "Ctrl+3", kPi / 2, 0},
@@ -31,7 +30,6 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
     EXPECT_EQ(redraws, 2) << "each box redraws";
     aktivieren(&haupt());
     canvas()->setFocus();
-    const auto bild = [this] { return rgb32(canvas()->grab().toImage()); };
     const QRect teil(50, 60, 200, 150);
     QStringList dichten;
     // Past the start's late redraw only keys and ratios redraw.
@@ -41,71 +39,65 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
         QTest::keyClick(canvas(), Qt::Key_Home);
         haupt().windowHandle()->setScreen(schirm);
         const double r = canvas()->devicePixelRatioF();
+        SCOPED_TRACE(testing::Message() << "at ratio " << r);
         dichten << Str(r);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; })) << r;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m().dichte == r; }));
         // Qt 6.8 keeps a window's device pixels on a screen of another ratio: it may grow.
-        const QString groesse = QStringLiteral("%1x%2").arg(m().breite).arg(m().hoehe);
-        const QStringList modell{kHaus,       "--size",  groesse, "--points",
-                                 "--no-axes", "--scale", Str(r)};
-        // The picture the command line exports of the model with the options given.
-        const auto exportiert = [&modell](const QStringList& optionen) {
-            const TempDir dir;
-            const QStringList aufruf{"wyk-viewer", "--export-picture", dir.path("b.png")};
-            EXPECT_EQ(ohneFenster(planAus(aufruf + modell + optionen)), 0)
+        const QString groesse = Str(m().breite) + 'x' + Str(m().hoehe);
+        const TempDir dir;
+        const QString png = dir.path("b.png");
+        const QStringList aufruf{"wyk-viewer", "--export-picture", png,    kHaus,      "--size",
+                                 groesse,      "--scale",          Str(r), "--points", "--no-axes"};
+        // The picture the command line exports with the options added.
+        const auto exportiert = [&](const QStringList& optionen) {
+            EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0)
                 << optionen.join(' ').toStdString();
-            return rgb32(QImage(dir.path("b.png")));
+            return rgb32(QImage(png));
         };
-        EXPECT_EQ(bild(), exportiert({"--zoom", Str(m().zoomfaktor)}));
+        EXPECT_EQ(zeichnung(), exportiert({"--zoom", Str(m().zoomfaktor)}));
         for (const auto& [name, tasten, drehung, neigung] : sichten) {
-            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(name).arg(r).toStdString());
+            SCOPED_TRACE(name);
             QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported
-            const QString zoom = QString::number(m().zoomfaktor);
+            const QString zoom = Str(m().zoomfaktor);
             redraws = 0;
             QTest::keySequence(canvas(), QKeySequence(tasten));
             EXPECT_EQ(redraws, 1) << "the side's key";
-            const QImage seite = bild();
+            const QImage seite = zeichnung();
             EXPECT_EQ(seite, exportiert({"--view", name, "--zoom", zoom}));
             EXPECT_EQ(seite,
                       exportiert({"--zoom", zoom, "--turn", Str(drehung), "--tilt", Str(neigung)}));
-            const QImage ausschnitt = rgb32(canvas()->grab(teil).toImage());
-            EXPECT_EQ(ausschnitt, seite.copy(QRect(teil.topLeft() * r, teil.size() * r)))
-                << "a part";
+            const QRect inPixeln(teil.topLeft() * r, teil.size() * r);
+            EXPECT_EQ(rgb32(canvas()->grab(teil).toImage()), seite.copy(inPixeln)) << "a part";
             redraws = 0;
             QTest::keyClick(canvas(), Qt::Key_F);
             EXPECT_EQ(redraws, 1) << "F";
-            EXPECT_EQ(zoomFeld()->text(), QString::number(m().zoomfaktor));
-            EXPECT_EQ(bild(), exportiert({"--view", name, "--fit"}));
+            EXPECT_EQ(zoomFeld()->text(), Str(m().zoomfaktor));
+            EXPECT_EQ(zeichnung(), exportiert({"--view", name, "--fit"}));
         }
-        // Clicks on a point, with Shift on another, on a move's middle show what the marking
-        // options export; the status line names them.
+        // Clicks on a point, with Shift on another, and on a move; the status line names them.
         QTest::keyClick(canvas(), Qt::Key_Home);
         QTest::keyClick(canvas(), Qt::Key_F);
-        const QStringList start{"--fit"};
-        const std::tuple<QPoint, Qt::KeyboardModifier, QStringList, const char*> klicks[] = {
-            {ort(7), Qt::NoModifier, {"--mark-point", "7"}, "Punkt 7: x 10, y 8, z 6"},
-            {ort(9),
-             Qt::ShiftModifier,
-             {"--mark-point", "7", "--measure-to", "9"},
+        const std::tuple<QPoint, Qt::KeyboardModifier, const char*, const char*> klicks[] = {
+            {ort(7), Qt::NoModifier, "--fit --mark-point 7", "Punkt 7: x 10, y 8, z 6"},
+            {ort(9), Qt::ShiftModifier, "--fit --mark-point 7 --measure-to 9",
              "Punkt 7 → Punkt 9: Abstand 11.4891, Δx -10, Δy -4, Δz 4"},
-            {(ort(9) + ort(10)) / 2,
-             Qt::NoModifier,
-             {"--mark-move", "12", "--mark-point", "7"},
-             "Linie 12: Punkt 9 – Punkt 10, Farbe 12, Länge 10"}};
-        for (const auto& [wo, mods, marken, text] : klicks) {
-            SCOPED_TRACE(marken.join(' ').toStdString());
+            {(ort(9) + ort(10)) / 2, Qt::NoModifier, "--fit --mark-move 12 --mark-point 7",
+             "Linie 12: Punkt 9 – Punkt 10, Farbe 12, Länge 10"},
+        };
+        for (const auto& [wo, mods, optionen, text] : klicks) {
+            SCOPED_TRACE(optionen);
             ASSERT_TRUE(canvas()->rect().contains(wo));
             QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
-            EXPECT_EQ(bild(), exportiert(start + marken));
-            EXPECT_EQ(status(), QString::fromUtf8(text));
+            EXPECT_EQ(zeichnung(), exportiert(QString(optionen).split(' ')));
+            EXPECT_EQ(status(), text);
         }
-        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(1, 1));
-        EXPECT_EQ(m().debugpkt + m().debuglinie, 0) << "a click on nothing";
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(1, 1)); // on nothing: no marks
         control("CBpunkte")->setFocus(); // anywhere but in the zoom field
         QTest::keySequence(control("CBpunkte"), QKeySequence::Copy);
         const QClipboard& ablage = *QApplication::clipboard();
-        EXPECT_EQ(rgb32(ablage.image()), bild()) << "the copy at " << r;
-        const QByteArray png = ablage.mimeData()->data("image/png");
-        EXPECT_EQ(rgb32(QImage::fromData(png, "PNG")), bild()) << "the copy as PNG at " << r;
+        EXPECT_EQ(rgb32(ablage.image()), zeichnung()) << "the copy";
+        const QByteArray kopie = ablage.mimeData()->data("image/png");
+        EXPECT_EQ(rgb32(QImage::fromData(kopie, "PNG")), zeichnung()) << "the copy as PNG";
     }
     EXPECT_EQ(dichten.join(' '), qEnvironmentVariable("WYK_DICHTEN", "1"));
 }

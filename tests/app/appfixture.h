@@ -50,16 +50,18 @@ protected:
     WINhaupt& haupt() const { return app->haupt(); }
     QWidget* canvas() const { return control("CAhaupt"); }
     QLineEdit* zoomFeld() const { return control<QLineEdit>("EFzoom"); }
+    QImage zeichnung() const { return rgb32(canvas()->grab().toImage()); }
+    QPoint origin() const { return {m().origx, m().origy}; }
     // The canvas pixel nearest to where point p is drawn.
     QPoint ort(int p) const {
         const Bildlage b = bildlage(m().basis, m().punkt[p]);
         return {qRound(b.x + m().origx), qRound(b.y + m().origy)};
     }
-    // What the status line says to a screen reader.
-    QString status() const {
-        const auto* zugang = QAccessible::queryAccessibleInterface(control("SBstatus"));
-        return zugang->text(QAccessible::Name);
+    // What a screen reader reads through Qt's accessibility interface.
+    static QAccessibleInterface* zugang(QObject* objekt) {
+        return QAccessible::queryAccessibleInterface(objekt);
     }
+    QString status() const { return zugang(control("SBstatus"))->text(QAccessible::Name); }
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);
@@ -81,8 +83,7 @@ protected:
         dialogs->answers << path;
         waehle("FIload");
     }
-    // A right click on the drawing, through the window as the system delivers it: it opens
-    // the drawing's context menu.
+    // A right click on the drawing, delivered to the window as the system does.
     void rechtsklick() const {
         const QPoint wo = canvas()->mapTo(&haupt(), QPoint(50, 50));
         QTest::mouseClick(haupt().windowHandle(), Qt::RightButton, {}, wo);
@@ -106,7 +107,8 @@ protected:
         QString text = {};
         const char* zustand = "";
     };
-    static void pruefeTeile(const QWidget* inhalt, std::initializer_list<Teil> teile) {
+    using Teile = std::initializer_list<Teil>;
+    static void pruefeTeile(const QWidget* inhalt, Teile teile) {
         ASSERT_NE(inhalt, nullptr);
         for (const Teil& soll : teile) {
             SCOPED_TRACE(soll.name);
@@ -117,7 +119,7 @@ protected:
             EXPECT_EQ(QRect(w->mapTo(inhalt, QPoint()), w->size()), soll.ort);
             const char* text = w->property("title").isValid() ? "title" : "text";
             EXPECT_EQ(w->property(text).toString(), soll.text);
-            EXPECT_EQ(zustand(*w), QString(soll.zustand));
+            EXPECT_EQ(zustand(*w), soll.zustand);
         }
     }
     static QString zustand(const QWidget& w) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# PROGRAM with MODEL as a client of weston, headless at scale 2: weston's protocol log shows a
-# window of app id "wyk-viewer" titled by the model that maps at the output's scale. With no
-# display to reach, a German message and exit code 1. Without weston: skip (77), fail under CI.
+# PROGRAM MODEL under weston, headless at scale 2: its protocol log shows a window of app id
+# "wyk-viewer", titled by the model, mapped at scale 2. With no display to reach: a German
+# message and exit code 1. Without weston: skip (77), fail under CI.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 dir=$(mktemp -d)
@@ -22,11 +22,11 @@ weston=$!
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wyk" ] && break; sleep 0.1; done
 WAYLAND_DISPLAY=wyk "$1" "$2" 2>"$dir/err" &
 viewer=$!
-# The client's requests to its toplevel's surface, in order, on one line.
+# The client's requests to its window's surface, in order, on one line.
 seen() {
     local client s rq
     client=$(grep -m 1 'set_app_id("wyk-viewer")' "$log" | grep -o 'client 0x[0-9a-f]*') || return
-    # Weston 14 names the client's process too: "client 0x... (PID n) rq".
+    # Weston 14 adds the process: "client 0x... (PID n) rq".
     rq="$client (\(PID [0-9]+\) )?rq"
     s=$(grep -E -o -m 1 "$rq.*get_xdg_surface\([^)]*\)" "$log" | grep -o 'wl_surface@[0-9]*')
     grep -E "$rq" "$log" | sed -n "s/.*\(set_title(\"[^\"]*\")\|ack_configure\).*/\1/p;
