@@ -3,7 +3,6 @@
 #include "app/app.h"
 #include "app/menubar.h"
 #include "app/winhaupt.h"
-#include "support/drucken.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 #include "view/projection.h"
@@ -65,7 +64,7 @@ protected:
 
     template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
         T* found = in->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
+        EXPECT_NE(found, nullptr) << name;
         return found;
     }
     template <class T = QWidget> T* control(const char* name) const {

@@ -240,7 +240,7 @@ TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
         {zugVonPunkt(3), {.punkt = 1, .linie = 2}},
         {tippen("nothing", {2, 2}), {}}};
     for (const auto& [eingabe, erwartet] : schritte) {
-        SCOPED_TRACE(eingabe.name.toStdString());
+        SCOPED_TRACE(eingabe.name);
         eingabe.tun();
         EXPECT_EQ(marken(), erwartet);
         const auto gewaehlt = tabelle("LBpunkte")->selectionModel()->selectedRows();
@@ -257,7 +257,7 @@ TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
         const QPointer<WINdebug> offen = app->debugFenster();
         aktivieren(offen);
         QTest::keySequence(QApplication::focusWidget(), taste);
-        ASSERT_EQ(app->debugFenster(), nullptr) << taste.toString().toStdString();
+        ASSERT_EQ(app->debugFenster(), nullptr) << taste.toString();
         EXPECT_EQ(marken(), Marken{}) << "the marks gone";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(offen.isNull()) << "a closed window is destroyed";
@@ -319,7 +319,7 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
         {taste("Down"), {.weg = {0, 10}}},
         {taste("0"), {.weg = {0, -10}}}};
     for (const auto& [eingabe, soll] : eingaben) {
-        SCOPED_TRACE(eingabe.name.toStdString());
+        SCOPED_TRACE(eingabe.name);
         const auto winkel = m().rotwinkel;
         const QPoint vorher = origin();
         const int zoom = soll.zoom == 0 ? m().zoomfaktor : soll.zoom;
@@ -454,7 +454,7 @@ TEST_F(HauptfensterTest, ScreenReadersReadEachPartsRoleAndName) {
         {zugang(app->infoFenster()), QAccessible::Dialog, "Info"},
         {zugang(app->exportFenster()), QAccessible::Dialog, "OFF+ Export"}};
     for (const auto& [element, rolle, name] : teile) {
-        SCOPED_TRACE(name.toStdString());
+        SCOPED_TRACE(name);
         ASSERT_NE(element, nullptr);
         EXPECT_EQ(element->role(), rolle);
         EXPECT_EQ(element->text(QAccessible::Name), name);

@@ -80,7 +80,7 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldWhenFocused) {
         {{"Paste"}, true, "110", "10"},
         {{"SelectAll", "Clear"}, true, "1", "10"}};
     for (const auto& [befehle, fokus, feld, ablage] : schritte) {
-        SCOPED_TRACE(befehle.join(' ').toStdString());
+        SCOPED_TRACE(befehle.join(' '));
         control(fokus ? "EFzoom" : "CBpunkte")->setFocus();
         for (const QString& befehl : befehle) {
             waehle(qPrintable("Edit" + befehl));
@@ -207,7 +207,7 @@ TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
         EXPECT_EQ(app->exportFenster(), nullptr);
     }
     ASSERT_EQ(meldungen.size(), 1) << "only the failure is reported";
-    EXPECT_TRUE(meldungen[0].contains("fehlt/haus.off")) << meldungen[0].toStdString();
+    EXPECT_TRUE(meldungen[0].contains("fehlt/haus.off")) << meldungen[0];
 }
 
 // Qt's own texts are German like the program's, whatever the system's language.

@@ -1,5 +1,4 @@
 #include "cli/start.h"
-#include "support/drucken.h"
 #include "support/tempdir.h"
 #include "support/vorlage.h"
 
@@ -25,7 +24,7 @@ TEST(Kommandozeile, PlansTheCallsItTakes) {
         {bild({"--view", "Right", "--frames", "360", "--frame-time", "20"}, "a.GIF"), Export, "h"},
         {bild({"--scale", "4", "--size", "1424x865", "--zoom", "1"}), Export, "h"}};
     for (const auto& [argumente, modus, modell] : faelle) {
-        SCOPED_TRACE(argumente.join(' ').toStdString());
+        SCOPED_TRACE(argumente.join(' '));
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
         EXPECT_EQ(plan.modus, modus);
         EXPECT_EQ(plan.modell, modell);
@@ -69,10 +68,10 @@ TEST(Kommandozeile, RefusesWrongCalls) {
         {bild({"--measure-to", "3"}), "nur zusammen"},
         {bild({"--mark-point", "3", "--measure-to", "3"}), "anderen Punkt"}};
     for (const auto& [argumente, grund] : faelle) {
-        SCOPED_TRACE(argumente.join(' ').toStdString());
+        SCOPED_TRACE(argumente.join(' '));
         const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
         EXPECT_EQ(plan.modus, Modus::Fehler);
-        EXPECT_TRUE(plan.fehler.contains(grund)) << qPrintable(plan.fehler);
+        EXPECT_TRUE(plan.fehler.contains(grund)) << plan.fehler;
     }
 }
 
@@ -100,7 +99,7 @@ TEST(Kommandozeile, DrawsWhatIsStored) {
         }
     }
     for (const auto& [name, export_, optionen] : faelle) {
-        SCOPED_TRACE(name.toStdString());
+        SCOPED_TRACE(name);
         const QString datei = dir.path(name + ".png");
         ASSERT_EQ(ohneFenster(planAus(QStringList{"wyk-viewer", export_, datei} + optionen)), 0);
         test::wieVorlage(name, QImage(datei));

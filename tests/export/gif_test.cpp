@@ -1,6 +1,5 @@
 #include "export/picture.h"
 #include "exporthelfer.h"
-#include "support/drucken.h"
 #include "support/vorlage.h"
 #include "support/werkzeug.h"
 

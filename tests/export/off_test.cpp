@@ -1,7 +1,6 @@
 #include "export/off.h"
 #include "export/web.h"
 #include "exporthelfer.h"
-#include "support/drucken.h"
 
 #include <climits>
 #include <tuple>
@@ -83,15 +82,15 @@ TEST(WebExport, NoFileReplacesTheOffFile) {
         test::ScriptedDialogs dialogs;
         dialogs.answers << dir.path(offName);
         const Outcome ergebnis = offPlusExportieren(m, dialogs, true, true);
-        EXPECT_EQ(ergebnis.isFailed(), offName != "w.off") << offName.toStdString();
+        EXPECT_EQ(ergebnis.isFailed(), offName != "w.off") << offName;
         EXPECT_TRUE(ergebnis.isDone() || ergebnis.message().contains(offName));
         EXPECT_EQ(dir.names(), dateien);
         EXPECT_EQ(dir.read(offName), "OFF\r\n0 0 99\r\n");
         const QByteArray java8("\xCA\xFE\xBA\xBE\0\0\0\x34", 8); // magic number, version 52.0
         for (const QString& name : dateien) {
             if (name.endsWith(".class") && name != offName) { // written by the program
-                EXPECT_EQ(dir.read(name), test::klasse(name)) << name.toStdString();
-                EXPECT_TRUE(dir.read(name).startsWith(java8)) << name.toStdString();
+                EXPECT_EQ(dir.read(name), test::klasse(name)) << name;
+                EXPECT_TRUE(dir.read(name).startsWith(java8)) << name;
             }
         }
         EXPECT_FALSE(m.htmlsave || m.javasave);

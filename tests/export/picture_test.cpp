@@ -2,7 +2,6 @@
 #include "export/picture.h"
 #include "export/web.h"
 #include "exporthelfer.h"
-#include "support/drucken.h"
 #include "view/projection.h"
 
 #include <cmath>
@@ -62,8 +61,8 @@ TEST(ExportFailure, EveryWriterNamesTheFileAndLeavesNoFile) {
         {saveHTML(m, fehlt, "a.off"), fehlt + "a.htm"},
         {savejava(m, fehlt), fehlt + "Viewer41.class"}};
     for (const auto& [ergebnis, genannt] : faelle) {
-        EXPECT_TRUE(ergebnis.isFailed()) << genannt.toStdString();
-        EXPECT_TRUE(ergebnis.message().contains(genannt)) << ergebnis.message().toStdString();
+        EXPECT_TRUE(ergebnis.isFailed()) << genannt;
+        EXPECT_TRUE(ergebnis.message().contains(genannt)) << ergebnis.message();
     }
     EXPECT_EQ(dir.names(), (QStringList{"datei", "o.off"}));
 }

@@ -1,6 +1,5 @@
 #include "model/reader.h"
 #include "model/zeilenleser.h"
-#include "support/drucken.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 
@@ -114,8 +113,8 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         const QString name = text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk";
         const QString message = outcome.message();
         EXPECT_EQ(outcome.isCancelled(), abgebrochen);
-        EXPECT_TRUE(message.contains(name)) << qPrintable(message);
-        EXPECT_TRUE(message.contains(reason)) << qPrintable(message);
+        EXPECT_TRUE(message.contains(name)) << message;
+        EXPECT_TRUE(message.contains(reason)) << message;
         EXPECT_EQ(m.anzpkt, 3000);
         EXPECT_EQ(m.punkt[3000][3], 3.0);
         EXPECT_EQ(m.anzlin, 3000);

@@ -23,7 +23,7 @@ QByteArray roh(const QString& path) {
 // The status of the file a name leads to.
 struct stat status(const QString& path) {
     struct stat info {};
-    EXPECT_EQ(::stat(roh(path).constData(), &info), 0) << path.toStdString();
+    EXPECT_EQ(::stat(roh(path).constData(), &info), 0) << path;
     return info;
 }
 
@@ -168,7 +168,7 @@ TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
             }
         };
         const QString meldung = writeBinaryFile(ziel, "neu", haken).message();
-        EXPECT_TRUE(meldung.contains("ersetzt")) << qPrintable(meldung);
+        EXPECT_TRUE(meldung.contains("ersetzt")) << meldung;
         EXPECT_EQ(dir.read("privat"), "privat");
         EXPECT_FALSE(dir.names().join(' ').contains(".wyk"));
     }

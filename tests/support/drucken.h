@@ -8,9 +8,12 @@
 #include <ostream>
 
 // Texts, bytes, points, sizes and pictures in a failed check read as such, so checks compare
-// Qt's values directly.
+// Qt's values directly; a text streamed into a check's message reads as itself.
+inline std::ostream& operator<<(std::ostream& os, const QString& text) {
+    return os << text.toStdString();
+}
 inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
+    *os << '"' << text << '"';
 }
 inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
     *os << '"' << bytes.toStdString() << '"';

@@ -1,4 +1,3 @@
-#include "support/drucken.h"
 #include "view/ansichten.h"
 #include "view/interaction.h"
 #include "view/projection.h"

@@ -1,6 +1,5 @@
 #include "view/zeigen.h"
 
-#include "support/drucken.h"
 #include "view/projection.h"
 
 #include <gtest/gtest.h>
