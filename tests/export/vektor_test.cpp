@@ -177,8 +177,7 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
 }
 
 // SVG (drawn by rsvg-convert, which refuses malformed XML) and PDF (by pdftoppm at 96 dpi) show
-// the PNG's pixels; the PDF has one page, it and its clip of the picture's size, and its title
-// is the model's name.
+// the PNG's pixels; the PDF has one page, and its title is the model's name.
 TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
     WYK_WERKZEUG(rsvg, "rsvg-convert", "librsvg2-bin");
     WYK_WERKZEUG(pdftoppm, "pdftoppm", "poppler-utils");
@@ -208,109 +207,18 @@ TEST(VektorExport, RsvgAndPopplerDrawThePixelsOfThePng) {
         EXPECT_TRUE(pdf.contains("/Title (" + QByteArray(utf16(QChar(0xFEFF) + titel))))
             << "the PDF's title holds a lone surrogate";
         EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
-        const QString seite = QString("%1 %2").arg(a.breite * a.dichte).arg(a.hoehe * a.dichte);
-        EXPECT_EQ(pdfZeichnung(pdf).section('\n', 0, 1),
-                  "page " + seite + "\nclip rect 0 0 " + seite);
     }
 }
 
-// Pages in headless Chromium, driven by tests/support/browser.js with real input.
-class WebSeite : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WYK_WERKZEUG(chromium, "chromium", "chromium");
-        WYK_WERKZEUG(node, "node", "nodejs");
-        std::tie(chromium_, node_) = std::pair(chromium, node);
-    }
+// A step of tests/support/browser.js.
+QJsonObject schritt(const QString& name, const QJsonValue& wert = true) {
+    return {{name, wert}};
+}
 
-    // A page exported with the view, opened with the fragment on a screen of that width (below
-    // 500 a phone's) and given the input, of which it takes the keys named; what the case
-    // checks. Gives the window that is to be given the same input.
-    Module1& seite(const std::string& was, const Ansicht& ansicht, const QJsonArray& eingaben,
-                   const QString& genommen, int schirm = 1024, const QString& fragment = {}) {
-        const QString datei = dir_.path(QStringLiteral("seite%1.html").arg(seiten_.size()));
-        Seite& s = seiten_.emplace_back(was, ansicht, schirm, fragment, eingaben, genommen);
-        einrichten(s.m, ansicht);
-        EXPECT_TRUE(schreibeBild(s.m, datei).isDone());
-        return s.m;
-    }
-
-    // Each page after its input: the keys it took; its canvas in the program's colours only and
-    // the window's PNG; its size on screen (in proportion on a phone), the controls beside or
-    // below it, no scroll or zoom of its own, the focus ring on the drawing, German. Every
-    // request is for a page itself. Gives the results of each page's input.
-    QList<QJsonArray> pruefen() {
-        QJsonArray schritte;
-        for (std::size_t n = 0; n < seiten_.size(); ++n) {
-            const QString seite = dir_.path(QStringLiteral("seite%1.html").arg(n));
-            const int schirm = seiten_[n].schirm;
-            schritte << QJsonObject{{"laden", "file://" + seite + seiten_[n].fragment},
-                                    {"breite", schirm},
-                                    {"hoehe", 480},
-                                    {"mobil", schirm < 500}};
-            for (const QJsonValue eingabe : seiten_[n].eingaben) {
-                schritte << eingabe;
-            }
-            schritte << QJsonObject{{"bild", true}} << QJsonObject{{"lage", true}};
-        }
-        QProcess browser;
-        browser.start(node_, {WYK_BROWSER_JS, chromium_, dir_.folder("profil"),
-                              dir_.write("schritte.json", QJsonDocument(schritte).toJson())});
-        EXPECT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
-            << browser.readAllStandardError().toStdString();
-        QJsonArray aus = QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
-        for (const QJsonValue url : aus.isEmpty() ? aus : aus.takeAt(aus.size() - 1).toArray()) {
-            EXPECT_TRUE(url.toString().startsWith("file://" + dir_.path("seite")))
-                << url.toString().toStdString();
-        }
-        QList<QRgb> farben = {kSchwarz, kWeiss, kGruen, kRot};
-        for (int code = 0; code < 16; ++code) {
-            farben << farbe(code);
-        }
-        const auto json = [](const QJsonArray& a) { return QJsonDocument(a).toJson(); };
-        QList<QJsonArray> ergebnisse;
-        qsizetype i = 0; // where the page's results start, with its loading
-        for (Seite& s : seiten_) {
-            SCOPED_TRACE(s.was);
-            ergebnisse << QJsonArray();
-            while (ergebnisse.last().size() < s.eingaben.size()) {
-                ergebnisse.last() << aus[++i];
-            }
-            const QJsonValue bild = aus[++i];
-            EXPECT_EQ(bild[1].toString(), s.genommen);
-            EXPECT_TRUE(schreibeBild(s.m, dir_.path("a.png")).isDone());
-            const QImage b = QImage::fromData(
-                QByteArray::fromBase64(bild[0].toString().section(',', 1).toLatin1()), "PNG");
-            const QImage fenster = QImage(dir_.path("a.png")).convertToFormat(QImage::Format_RGB32);
-            // the program's PNG holds 16 bits a pixel
-            EXPECT_EQ(b.convertToFormat(QImage::Format_RGB16).convertToFormat(fenster.format()),
-                      fenster);
-            EXPECT_EQ(b.convertToFormat(QImage::Format_Indexed8, farben, Qt::ThresholdDither)
-                          .convertToFormat(b.format()),
-                      b);
-            const double breite = std::min(s.ansicht.breite, s.schirm); // the height stays whole
-            const QString wo = s.schirm >= s.ansicht.breite + 200 ? "daneben" : "darunter";
-            const double hoehe = s.ansicht.hoehe * breite / s.ansicht.breite;
-            const QJsonArray lage{breite, hoehe, wo, 0, 1, "zeichnung", true, "de"};
-            EXPECT_EQ(json(aus[i + 1].toArray()), json(lage));
-            i += 2;
-        }
-        return ergebnisse;
-    }
-
-    struct Seite {
-        std::string was;
-        Ansicht ansicht;
-        int schirm;
-        QString fragment;
-        QJsonArray eingaben;
-        QString genommen;
-        Module1 m;
-    };
-    std::deque<Seite> seiten_;
-    test::TempDir dir_;
-    QString chromium_, node_;
-};
+// The fingers' places at each moment; a finger left out is lifted, then all are.
+QJsonObject finger(std::initializer_list<QJsonValue> momente) {
+    return schritt("finger", QJsonArray(momente));
+}
 
 QJsonObject tasten(const QStringList& namen) {
     return {{"tasten", QJsonArray::fromStringList(namen)}};
@@ -329,6 +237,96 @@ QJsonObject maus(std::initializer_list<QPointF> punkte, bool shift = false,
                  const char* knopf = "left") {
     return {{"maus", orte(punkte)}, {"shift", shift}, {"knopf", knopf}};
 }
+
+// Pages in headless Chromium, driven by tests/support/browser.js with real input.
+class WebSeite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WYK_WERKZEUG(chromium, "chromium", "chromium");
+        WYK_WERKZEUG(node, "node", "nodejs");
+        std::tie(chromium_, node_) = std::pair(chromium, node);
+    }
+
+    // A page exported with the view, opened with the fragment on a screen of that width (below
+    // 500 a phone's) and given the input, of which it takes the keys named; what the case
+    // checks. Gives the window that is to be given the same input.
+    Module1& seite(const std::string& was, const Ansicht& ansicht, const QJsonArray& eingaben,
+                   const QString& genommen, int schirm = 1024, const QString& fragment = {}) {
+        const QString datei = dir_.path(QStringLiteral("seite%1.html").arg(seiten_.size()));
+        Seite& s = seiten_.emplace_back(was, datei + fragment, schirm, eingaben, genommen);
+        einrichten(s.m, ansicht);
+        EXPECT_TRUE(schreibeBild(s.m, datei).isDone());
+        return s.m;
+    }
+
+    // Each page after its input: the keys it took; its canvas in the program's colours only and
+    // as the window draws it; its size on screen (in proportion on a phone), the controls beside
+    // or below it, no scroll or zoom of its own, the focus ring on the drawing, German. Every
+    // request is for a page itself. Gives the results of each page's input.
+    QList<QJsonArray> pruefen() {
+        QJsonArray schritte;
+        for (const Seite& s : seiten_) {
+            schritte << QJsonObject{{"laden", "file://" + s.adresse},
+                                    {"breite", s.schirm},
+                                    {"hoehe", 480},
+                                    {"mobil", s.schirm < 500}};
+            for (const QJsonValue eingabe : s.eingaben) {
+                schritte << eingabe;
+            }
+            schritte << schritt("bild") << schritt("lage");
+        }
+        QProcess browser;
+        browser.start(node_, {WYK_BROWSER_JS, chromium_, dir_.folder("profil"),
+                              dir_.write("schritte.json", QJsonDocument(schritte).toJson())});
+        EXPECT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
+            << browser.readAllStandardError().toStdString();
+        QJsonArray aus = QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
+        for (const QJsonValue url : aus.isEmpty() ? aus : aus.takeAt(aus.size() - 1).toArray()) {
+            EXPECT_TRUE(url.toString().startsWith("file://" + dir_.path("seite")))
+                << url.toString().toStdString();
+        }
+        QList<QRgb> farben = {kSchwarz, kWeiss, kGruen, kRot};
+        for (int code = 0; code < 16; ++code) {
+            farben << farbe(code);
+        }
+        QList<QJsonArray> ergebnisse;
+        qsizetype i = 0; // where the page's results start, with its loading
+        for (Seite& s : seiten_) {
+            SCOPED_TRACE(s.was);
+            ergebnisse << QJsonArray();
+            while (ergebnisse.last().size() < s.eingaben.size()) {
+                ergebnisse.last() << aus[++i];
+            }
+            const QJsonValue bild = aus[++i];
+            EXPECT_EQ(bild[1].toString(), s.genommen);
+            const QImage b = QImage::fromData(
+                QByteArray::fromBase64(bild[0].toString().section(',', 1).toLatin1()), "PNG");
+            EXPECT_EQ(b.convertToFormat(QImage::Format_RGB16), zeichnungsBild(s.m));
+            EXPECT_EQ(b.convertToFormat(QImage::Format_Indexed8, farben, Qt::ThresholdDither)
+                          .convertToFormat(b.format()),
+                      b);
+            const double breite = std::min(s.m.breite, s.schirm); // the height stays whole
+            const QString wo = s.schirm >= s.m.breite + 200 ? "daneben" : "darunter";
+            const QJsonArray lage{
+                breite, s.m.hoehe * breite / s.m.breite, wo, 0, 1, "zeichnung", true, "de"};
+            EXPECT_EQ(QJsonDocument(aus[++i].toArray()).toJson(), QJsonDocument(lage).toJson());
+            ++i;
+        }
+        return ergebnisse;
+    }
+
+    struct Seite {
+        std::string was;
+        QString adresse;
+        int schirm;
+        QJsonArray eingaben;
+        QString genommen;
+        Module1 m;
+    };
+    std::deque<Seite> seiten_;
+    test::TempDir dir_;
+    QString chromium_, node_;
+};
 
 // The same drag in the window.
 void ziehen(Module1& m, std::initializer_list<QPoint> punkte, bool rotieren) {
@@ -355,7 +353,7 @@ TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
         kAnsichten[2],
         {tasten({"Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2", "5", "Tab", "Tab", "Tab",
                  "ArrowDown", "Tab", " "}),
-         maus({{50, 60}, {60, 55}, {20, 90}}), QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
+         maus({{50, 60}, {60, 55}, {20, 90}}), schritt("rad", QJsonArray{100, 100, 120}),
          maus({{100, 100}, {130, 90}, {125, 140}}, false, "middle")},
         "");
     std::tie(farben.anzeige.punkte, farben.anzeige.achsen) = std::pair(false, true);
@@ -363,8 +361,8 @@ TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
     zuruecksetzen(farben);
     ziehen(farben, {{50, 60}, {60, 55}, {20, 90}}, false);
     mausRad(farben, 1);
-    ziehen(farben, {{100, 100}, {130, 90}, {125, 140}},
-           true); // the middle button: the other motion
+    // the middle button: the other motion
+    ziehen(farben, {{100, 100}, {130, 90}, {125, 140}}, true);
     Module1& dreieck =
         seite("0 resets, ArrowUp tilts, - zooms out", kAnsichten[3],
               {tasten({"Tab", "ArrowLeft", "0", "ArrowUp", "-"})}, "ArrowLeft 0 ArrowUp -");
@@ -376,15 +374,14 @@ TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
 
 // After a pinch the remaining finger does nothing until all have left.
 TEST_F(WebSeite, OnAPhoneTheDrawingShrinksAndFingersDragAndPinch) {
-    const QJsonObject kneifen{
-        {"finger", QJsonArray{orte({{130, 135}, {230, 135}}), orte({{108.5, 135}, {251.5, 135}}),
-                              orte({{108.5, 135}}), orte({{40, 60}})}}};
-    const QJsonObject wischen{
-        {"finger", QJsonArray{orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})}}};
+    const QJsonObject kneifen =
+        finger({orte({{130, 135}, {230, 135}}), orte({{108.5, 135}, {251.5, 135}}),
+                orte({{108.5, 135}}), orte({{40, 60}})});
+    const QJsonObject wischen = finger({orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})});
     Module1& m =
         seite("taps on two check boxes, a pinch, a drag of one finger, a key", kAnsichten[1],
-              {QJsonObject{{"tippen", "achsen"}}, QJsonObject{{"tippen", "linien"}}, kneifen,
-               wischen, tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"})},
+              {schritt("tippen", "achsen"), schritt("tippen", "linien"), kneifen, wischen,
+               tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"})},
               "ArrowDown", 360);
     std::tie(m.anzeige.linien, m.anzeige.achsen) = std::pair(false, false);
     ziehen(m, {{100, 100}, {200, 150}, {200, 250}}, true); // CSS pixels times 600 / 360
@@ -420,10 +417,10 @@ TEST_F(WebSeite, PointerNamesPicksAndMeasuresAsInTheWindow) {
         return QPoint(qRound(b.x + m.origx), qRound(b.y + m.origy));
     };
     const QPoint p5 = ort(5), p7 = ort(7), l7 = (ort(linienAnfang(m, 7)) + ort(m.linie[7][1])) / 2;
-    const QJsonObject status{{"status", true}};
+    const QJsonObject status = schritt("status");
     Module1& w =
         seite("rest on point 5, click it, Shift+click point 7, Escape, click move 7", kAnsichten[1],
-              {QJsonObject{{"zeiger", QJsonArray{p5.x(), p5.y()}}}, status, maus({p5}), status,
+              {schritt("zeiger", QJsonArray{p5.x(), p5.y()}), status, maus({p5}), status,
                maus({p7}, true), status, tasten({"Escape"}), status, maus({l7}), status},
               "Escape");
     const auto text = [&w](QPoint p) { return trefferText(w, trefferBei(w, p.x(), p.y())); };
@@ -447,8 +444,8 @@ TEST_F(WebSeite, PointerNamesPicksAndMeasuresAsInTheWindow) {
 
 // The drawing is named with the model and its keys, and every control has a name.
 TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
-    seite("names", kAnsichten[1],
-          {tasten({"Tab"}), QJsonObject{{"cdp", "Accessibility.getFullAXTree"}}}, "");
+    seite("names", kAnsichten[1], {tasten({"Tab"}), schritt("cdp", "Accessibility.getFullAXTree")},
+          "");
     QStringList namen;
     for (const QJsonValue knoten : pruefen().value(0).at(1)["nodes"].toArray()) {
         const QString rolle = knoten["role"]["value"].toString();
@@ -477,13 +474,13 @@ TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
         return m;
     };
     oeffnen("opened with a view", {tasten({"Tab"})});
-    const QJsonObject adresse{{"adresse", true}};
+    const QJsonObject adresse = schritt("adresse");
     Module1& m =
         oeffnen("input, then opened afresh",
                 {adresse, maus({{100, 100}, {130, 90}}), maus({{100, 100}, {150, 120}}, true),
-                 QJsonObject{{"rad", QJsonArray{100, 100, 120}}},
+                 schritt("rad", QJsonArray{100, 100, 120}),
                  tasten({"Tab", " ", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "ArrowUp"}), adresse,
-                 QJsonObject{{"wieder", true}}, adresse, tasten({"Tab"})});
+                 schritt("wieder"), adresse, tasten({"Tab"})});
     ziehen(m, {{100, 100}, {130, 90}}, false);
     ziehen(m, {{100, 100}, {150, 120}}, true); // Shift: the other motion
     mausRad(m, 1);
