@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/reader.h"
+#include "support/drucken.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 #include "view/projection.h"

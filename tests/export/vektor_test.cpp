@@ -3,7 +3,6 @@
 #include "export/svg.h"
 #include "exporthelfer.h"
 #include "platform/numbers.h"
-#include "support/drucken.h"
 #include "support/werkzeug.h"
 #include "view/ansichten.h"
 #include "view/interaction.h"
