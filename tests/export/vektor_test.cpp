@@ -214,16 +214,7 @@ QJsonObject schritt(const QString& name, const QJsonValue& wert = true) {
     return {{name, wert}};
 }
 
-// The fingers' places at each moment; a finger left out is lifted, then all are.
-QJsonObject finger(std::initializer_list<QJsonValue> momente) {
-    return schritt("finger", QJsonArray(momente));
-}
-
-QJsonObject tasten(const QStringList& namen) {
-    return {{"tasten", QJsonArray::fromStringList(namen)}};
-}
-
-QJsonArray orte(std::initializer_list<QPointF> punkte) {
+QJsonArray orte(const QList<QPointF>& punkte) {
     QJsonArray weg;
     for (const QPointF& p : punkte) {
         weg << QJsonArray{p.x(), p.y()};
@@ -231,11 +222,48 @@ QJsonArray orte(std::initializer_list<QPointF> punkte) {
     return weg;
 }
 
-// Pressed at the first place, moved to each further, released at the last.
-QJsonObject maus(std::initializer_list<QPointF> punkte, bool shift = false,
-                 const char* knopf = "left") {
-    return {{"maus", orte(punkte)}, {"shift", shift}, {"knopf", knopf}};
+// The fingers' places at each moment; a finger left out is lifted, then all are.
+QJsonObject finger(std::initializer_list<QJsonValue> momente) {
+    return schritt("finger", QJsonArray(momente));
 }
+
+enum class Knopf { Links, Shift, Mitte };
+
+// Pressed at the first place, moved to each further, released at the last.
+QJsonObject maus(const QList<QPointF>& punkte, Knopf knopf = Knopf::Links) {
+    return {{"maus", orte(punkte)},
+            {"shift", knopf == Knopf::Shift},
+            {"knopf", knopf == Knopf::Mitte ? "middle" : "left"}};
+}
+
+// A page exported from the window's view, and its input; what the case checks.
+struct Seite {
+    std::string was;
+    QString adresse;
+    int schirm;
+    Module1 m;
+    QJsonArray eingaben;
+    QString genommen; // the keys whose default the page prevents
+
+    void tasten(const QStringList& namen, const QString& nimmt = {}) {
+        eingaben << schritt("tasten", QJsonArray::fromStringList(namen));
+        genommen = nimmt;
+    }
+
+    // The drag in the page and in the window, where it turns or shifts.
+    void ziehen(const QList<QPoint>& punkte, Knopf knopf, bool rotieren) {
+        eingaben << maus({punkte.begin(), punkte.end()}, knopf);
+        mausRunter(m, punkte[0].x(), punkte[0].y());
+        for (const QPoint& p : punkte | std::views::drop(1)) {
+            mausZiehen(m, p.x(), p.y(), rotieren);
+        }
+    }
+
+    void rad() { // a notch towards the user
+        eingaben << schritt("rad", QJsonArray{100, 100, 120});
+        mausRad(m, 1);
+    }
+};
 
 // Pages in headless Chromium, driven by tests/support/browser.js with real input.
 class WebSeite : public ::testing::Test {
@@ -247,15 +275,14 @@ protected:
     }
 
     // A page exported with the view, opened with the fragment on a screen of that width (below
-    // 500 a phone's) and given the input, of which it takes the keys named; what the case
-    // checks. Gives the window that is to be given the same input.
-    Module1& seite(const std::string& was, const Ansicht& ansicht, const QJsonArray& eingaben,
-                   const QString& genommen, int schirm = 1024, const QString& fragment = {}) {
+    // 500 a phone's). Its window is to be given the page's input.
+    Seite& seite(const std::string& was, const Ansicht& ansicht, int schirm = 1024,
+                 const QString& fragment = {}) {
         const QString datei = dir_.path(QStringLiteral("seite%1.html").arg(seiten_.size()));
-        Seite& s = seiten_.emplace_back(was, datei + fragment, schirm, eingaben, genommen);
+        Seite& s = seiten_.emplace_back(was, datei + fragment, schirm);
         einrichten(s.m, ansicht);
         EXPECT_TRUE(schreibeBild(s.m, datei).isDone());
-        return s.m;
+        return s;
     }
 
     // Each page after its input: the keys it took; its canvas in the program's colours only and
@@ -314,114 +341,91 @@ protected:
         return ergebnisse;
     }
 
-    struct Seite {
-        std::string was;
-        QString adresse;
-        int schirm;
-        QJsonArray eingaben;
-        QString genommen;
-        Module1 m;
-    };
     std::deque<Seite> seiten_;
     test::TempDir dir_;
     QString chromium_, node_;
 };
 
-// The same drag in the window.
-void ziehen(Module1& m, std::initializer_list<QPoint> punkte, bool rotieren) {
-    mausRunter(m, punkte.begin()->x(), punkte.begin()->y());
-    for (const QPoint& p : punkte | std::views::drop(1)) {
-        mausZiehen(m, p.x(), p.y(), rotieren);
-    }
-}
-
 TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
-    Module1& haus =
-        seite("arrows, + and -, Home and a Shift drag; the browser keeps Ctrl+0, Ctrl++ and Ctrl+-",
-              kAnsichten[0],
-              {tasten({"Tab", "ArrowLeft", "Home", "ArrowRight", "ArrowRight", "ArrowDown", "+",
-                       "+", "-", "Ctrl+0", "Ctrl++", "Ctrl+-"}),
-               maus({{50, 60}, {52, 61}, {80, 40}}, true)},
-              "ArrowLeft Home ArrowRight ArrowRight ArrowDown + + -");
-    ziehenUm(haus, 20, 0, true);
-    ziehenUm(haus, 0, 10, true);
-    zoomRauf(haus);
-    ziehen(haus, {{50, 60}, {52, 61}, {80, 40}}, false); // Shift: the other motion
-    Module1& farben = seite(
+    Seite& haus = seite("arrows, + and -, Home, a Shift drag; Ctrl+0, Ctrl++, Ctrl+- not taken",
+                        kAnsichten[0]);
+    haus.tasten({"Tab", "ArrowLeft", "Home", "ArrowRight", "ArrowRight", "ArrowDown", "+", "+", "-",
+                 "Ctrl+0", "Ctrl++", "Ctrl+-"},
+                "ArrowLeft Home ArrowRight ArrowRight ArrowDown + + -");
+    ziehenUm(haus.m, 20, 0, true);
+    ziehenUm(haus.m, 0, 10, true);
+    zoomRauf(haus.m);
+    haus.ziehen({{50, 60}, {52, 61}, {80, 40}}, Knopf::Shift, false); // the other motion
+    Seite& farben = seite(
         "check boxes, zoom field, mode and reset by keyboard, a drag, the wheel, a middle drag",
-        kAnsichten[2],
-        {tasten({"Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2", "5", "Tab", "Tab", "Tab",
-                 "ArrowDown", "Tab", " "}),
-         maus({{50, 60}, {60, 55}, {20, 90}}), schritt("rad", QJsonArray{100, 100, 120}),
-         maus({{100, 100}, {130, 90}, {125, 140}}, false, "middle")},
-        "");
-    std::tie(farben.anzeige.punkte, farben.anzeige.achsen) = std::pair(false, true);
-    ASSERT_FALSE(zoomText(farben, "25"));
-    zuruecksetzen(farben);
-    ziehen(farben, {{50, 60}, {60, 55}, {20, 90}}, false);
-    mausRad(farben, 1);
-    // the middle button: the other motion
-    ziehen(farben, {{100, 100}, {130, 90}, {125, 140}}, true);
-    Module1& dreieck =
-        seite("0 resets, ArrowUp tilts, - zooms out", kAnsichten[3],
-              {tasten({"Tab", "ArrowLeft", "0", "ArrowUp", "-"})}, "ArrowLeft 0 ArrowUp -");
-    zuruecksetzen(dreieck);
-    ziehenUm(dreieck, 0, -10, true);
-    ASSERT_TRUE(zoomRunter(dreieck));
+        kAnsichten[2]);
+    farben.tasten({"Tab", "Tab", " ", "Tab", "Tab", " ", "Tab", "2", "5", "Tab", "Tab", "Tab",
+                   "ArrowDown", "Tab", " "});
+    std::tie(farben.m.anzeige.punkte, farben.m.anzeige.achsen) = std::pair(false, true);
+    ASSERT_FALSE(zoomText(farben.m, "25"));
+    zuruecksetzen(farben.m);
+    farben.ziehen({{50, 60}, {60, 55}, {20, 90}}, Knopf::Links, false);
+    farben.rad();
+    farben.ziehen({{100, 100}, {130, 90}, {125, 140}}, Knopf::Mitte, true); // the other motion
+    Seite& dreieck = seite("0 resets, ArrowUp tilts, - zooms out", kAnsichten[3]);
+    dreieck.tasten({"Tab", "ArrowLeft", "0", "ArrowUp", "-"}, "ArrowLeft 0 ArrowUp -");
+    zuruecksetzen(dreieck.m);
+    ziehenUm(dreieck.m, 0, -10, true);
+    ASSERT_TRUE(zoomRunter(dreieck.m));
     pruefen();
 }
 
 // After a pinch the remaining finger does nothing until all have left.
 TEST_F(WebSeite, OnAPhoneTheDrawingShrinksAndFingersDragAndPinch) {
-    const QJsonObject kneifen =
-        finger({orte({{130, 135}, {230, 135}}), orte({{108.5, 135}, {251.5, 135}}),
-                orte({{108.5, 135}}), orte({{40, 60}})});
-    const QJsonObject wischen = finger({orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})});
-    Module1& m =
-        seite("taps on two check boxes, a pinch, a drag of one finger, a key", kAnsichten[1],
-              {schritt("tippen", "achsen"), schritt("tippen", "linien"), kneifen, wischen,
-               tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"})},
-              "ArrowDown", 360);
-    std::tie(m.anzeige.linien, m.anzeige.achsen) = std::pair(false, false);
-    ziehen(m, {{100, 100}, {200, 150}, {200, 250}}, true); // CSS pixels times 600 / 360
-    ASSERT_FALSE(zoomText(m, "36"));                       // 25 x 143 / 100, rounded
-    ziehenUm(m, 0, 10, true);
+    Seite& s =
+        seite("taps on two check boxes, a pinch, a drag of one finger, a key", kAnsichten[1], 360);
+    s.eingaben << schritt("tippen", "achsen") << schritt("tippen", "linien");
+    s.eingaben << finger({orte({{130, 135}, {230, 135}}), orte({{108.5, 135}, {251.5, 135}}),
+                          orte({{108.5, 135}}), orte({{40, 60}})});
+    s.eingaben << finger({orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})});
+    s.tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"}, "ArrowDown");
+    std::tie(s.m.anzeige.linien, s.m.anzeige.achsen) = std::pair(false, false);
+    mausRunter(s.m, 100, 100); // CSS pixels times 600 / 360
+    mausZiehen(s.m, 200, 150, true);
+    mausZiehen(s.m, 200, 250, true);
+    ASSERT_FALSE(zoomText(s.m, "36")); // 25 x 143 / 100, rounded
+    ziehenUm(s.m, 0, 10, true);
     pruefen();
 }
 
 TEST_F(WebSeite, StandardViewAndFitKeysActAsInTheWindow) {
     // one pixel less margin would give one zoom step more
     const Ansicht knapp{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0};
-    Module1& haus = seite("Ctrl+1 shows the back, f fits with points and marks drawn", knapp,
-                          {tasten({"Tab", "Ctrl+1", "f"})}, "Ctrl+1 f");
-    ASSERT_TRUE(ansichtTaste(haus, Qt::Key_1, Qt::ControlModifier));
-    ASSERT_TRUE(ansichtTaste(haus, Qt::Key_F, Qt::NoModifier));
-    Module1& farben = seite("7 shows the top, Shift+F fits", kAnsichten[2],
-                            {tasten({"Tab", "7", "Shift+F"})}, "7 F");
-    ASSERT_TRUE(ansichtTaste(farben, Qt::Key_7, Qt::NoModifier));
-    ASSERT_TRUE(ansichtTaste(farben, Qt::Key_F, Qt::ShiftModifier));
-    Module1& rand = seite("3 shows the right side of a drawing cut by every edge", kAnsichten[4],
-                          {tasten({"Tab", "3"})}, "3");
-    ASSERT_TRUE(ansichtTaste(rand, Qt::Key_3, Qt::NoModifier));
+    Seite& haus = seite("Ctrl+1 shows the back, f fits with points and marks drawn", knapp);
+    haus.tasten({"Tab", "Ctrl+1", "f"}, "Ctrl+1 f");
+    ASSERT_TRUE(ansichtTaste(haus.m, Qt::Key_1, Qt::ControlModifier));
+    ASSERT_TRUE(ansichtTaste(haus.m, Qt::Key_F, Qt::NoModifier));
+    Seite& farben = seite("7 shows the top, Shift+F fits", kAnsichten[2]);
+    farben.tasten({"Tab", "7", "Shift+F"}, "7 F");
+    ASSERT_TRUE(ansichtTaste(farben.m, Qt::Key_7, Qt::NoModifier));
+    ASSERT_TRUE(ansichtTaste(farben.m, Qt::Key_F, Qt::ShiftModifier));
+    Seite& rand = seite("3 shows the right side of a drawing cut by every edge", kAnsichten[4]);
+    rand.tasten({"Tab", "3"}, "3");
+    ASSERT_TRUE(ansichtTaste(rand.m, Qt::Key_3, Qt::NoModifier));
     pruefen();
 }
 
 // The live region names what the pointer rests on, a click picks, Shift+click measures,
 // Escape ends the measurement, with the window's texts.
 TEST_F(WebSeite, PointerNamesPicksAndMeasuresAsInTheWindow) {
-    Module1 m;
-    einrichten(m, kAnsichten[1]);
-    const auto ort = [&m](int p) { // the nearest pixel
-        const Bildlage b = bildlage(m.basis, m.punkt[p]);
-        return QPoint(qRound(b.x + m.origx), qRound(b.y + m.origy));
+    Seite& s = seite("rest on point 5, click it, Shift+click point 7, Escape, click move 7",
+                     kAnsichten[1]);
+    Module1& w = s.m;
+    const auto ort = [&w](int p) { // the nearest pixel
+        const Bildlage b = bildlage(w.basis, w.punkt[p]);
+        return QPoint(qRound(b.x + w.origx), qRound(b.y + w.origy));
     };
-    const QPoint p5 = ort(5), p7 = ort(7), l7 = (ort(linienAnfang(m, 7)) + ort(m.linie[7][1])) / 2;
+    const QPoint p5 = ort(5), p7 = ort(7), l7 = (ort(linienAnfang(w, 7)) + ort(w.linie[7][1])) / 2;
     const QJsonObject status = schritt("status");
-    Module1& w =
-        seite("rest on point 5, click it, Shift+click point 7, Escape, click move 7", kAnsichten[1],
-              {schritt("zeiger", QJsonArray{p5.x(), p5.y()}), status, maus({p5}), status,
-               maus({p7}, true), status, tasten({"Escape"}), status, maus({l7}), status},
-              "Escape");
+    s.eingaben << schritt("zeiger", QJsonArray{p5.x(), p5.y()}) << status << maus({p5}) << status
+               << maus({p7}, Knopf::Shift) << status;
+    s.tasten({"Escape"}, "Escape");
+    s.eingaben << status << maus({l7}) << status;
     const auto text = [&w](QPoint p) { return trefferText(w, trefferBei(w, p.x(), p.y())); };
     QStringList texte{text(p5)};
     klicken(w, p5.x(), p5.y(), false);
@@ -443,8 +447,9 @@ TEST_F(WebSeite, PointerNamesPicksAndMeasuresAsInTheWindow) {
 
 // The drawing is named with the model and its keys, and every control has a name.
 TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
-    seite("names", kAnsichten[1], {tasten({"Tab"}), schritt("cdp", "Accessibility.getFullAXTree")},
-          "");
+    Seite& s = seite("names", kAnsichten[1]);
+    s.tasten({"Tab"});
+    s.eingaben << schritt("cdp", "Accessibility.getFullAXTree");
     QStringList namen;
     for (const QJsonValue knoten : pruefen().value(0).at(1)["nodes"].toArray()) {
         const QString rolle = knoten["role"]["value"].toString();
@@ -464,26 +469,27 @@ TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
 TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
     const QString ansicht = "drehung=0.1234567890123&neigung=-2.5e-7&zoom=31&x=-20&y=300&"
                             "punkte=1&linien=0&achsen=1&modus=verschieben";
-    const auto oeffnen = [&](const std::string& was, const QJsonArray& eingaben) -> Module1& {
-        Module1& m = seite(was, kAnsichten[1], eingaben, "", 1024, '#' + ansicht);
+    const auto oeffnen = [&](const std::string& was) -> Seite& {
+        Seite& s = seite(was, kAnsichten[1], 1024, '#' + ansicht);
+        Module1& m = s.m;
         std::tie(m.rotwinkel[3], m.rotwinkel[1], m.zoomfaktor) =
             std::tuple(0.1234567890123, -2.5e-7, 31);
         std::tie(m.origx, m.origy, m.anzeige) = std::tuple(-20, 300, Anzeige{true, false, true});
         rotation2(m);
-        return m;
+        return s;
     };
-    oeffnen("opened with a view", {tasten({"Tab"})});
-    const QJsonObject adresse = schritt("adresse");
-    Module1& m =
-        oeffnen("input, then opened afresh",
-                {adresse, maus({{100, 100}, {130, 90}}), maus({{100, 100}, {150, 120}}, true),
-                 schritt("rad", QJsonArray{100, 100, 120}),
-                 tasten({"Tab", " ", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "ArrowUp"}), adresse,
-                 schritt("wieder"), adresse, tasten({"Tab"})});
-    ziehen(m, {{100, 100}, {130, 90}}, false);
-    ziehen(m, {{100, 100}, {150, 120}}, true); // Shift: the other motion
-    mausRad(m, 1);
-    m.anzeige.punkte = false; // Tab and space, then six Tabs to the mode and up to "rotieren"
+    oeffnen("opened with a view").tasten({"Tab"});
+    Seite& s = oeffnen("input, then opened afresh");
+    s.eingaben << schritt("adresse");
+    s.ziehen({{100, 100}, {130, 90}}, Knopf::Links, false);
+    s.ziehen({{100, 100}, {150, 120}}, Knopf::Shift, true); // the other motion
+    s.rad();
+    // Tab and space, then six Tabs to the mode and up to "rotieren"
+    s.tasten({"Tab", " ", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "ArrowUp"});
+    s.m.anzeige.punkte = false;
+    s.eingaben << schritt("adresse") << schritt("wieder") << schritt("adresse");
+    s.tasten({"Tab"});
+    const Module1& m = s.m;
     const QString neu = "#drehung=" + Str(m.rotwinkel[3]) + "&neigung=" + Str(m.rotwinkel[1]) +
                         "&zoom=" + Str(m.zoomfaktor) + "&x=" + Str(m.origx) + "&y=" + Str(m.origy) +
                         "&punkte=0&linien=0&achsen=1&modus=rotieren";
@@ -501,8 +507,8 @@ TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
         anders("verschieben", "kippen"),
     };
     for (const QString& fragment : keineAnsicht) {
-        seite("no view: " + fragment.toStdString(), kAnsichten[1], {tasten({"Tab"})}, "", 1024,
-              '#' + fragment);
+        seite("no view: " + fragment.toStdString(), kAnsichten[1], 1024, '#' + fragment)
+            .tasten({"Tab"});
     }
     const QJsonArray aus = pruefen().value(1);
     EXPECT_EQ(aus[5][0].toString(), neu);
