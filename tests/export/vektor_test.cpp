@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPolygonF>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -60,10 +61,10 @@ QString zahl(double v) {
     return QString::number(std::round(v * 1e4) / 1e4 + 0.0);
 }
 
-// The drawing of a PDF's page, its content stream inflated and its operators run: the page's
-// size, then each shape painted, in drawing pixels: "clip" (a path ended without painting
-// follows W), "fill COLOUR" or "stroke COLOUR WIDTH CAP JOIN", then "rect x y w h",
-// "disc cx cy rx ry" (a closed curve), "line ax ay bx by" or else the path's operators.
+// The drawing of a PDF's page, its content stream inflated and its operators run: each shape
+// painted, in drawing pixels: "clip" (a path ended without painting follows W), "fill COLOUR"
+// or "stroke COLOUR WIDTH CAP JOIN", then "rect x y w h", "disc cx cy rx ry" (a closed curve),
+// "line ax ay bx by" or else the path's operators.
 QString pdfZeichnung(const QByteArray& pdf) {
     static const QRegularExpression box("/MediaBox \\[(\\S+) (\\S+) (\\S+) (\\S+) *\\]");
     static const QRegularExpression inhalt("/Contents (\\d+) 0 R");
@@ -73,8 +74,7 @@ QString pdfZeichnung(const QByteArray& pdf) {
     const qsizetype anfang = pdf.indexOf("stream\n", pdf.indexOf(objekt)) + 7;
     const QByteArray strom = pdf.mid(anfang, pdf.indexOf("endstream", anfang) - anfang);
     const QByteArray text = qUncompress(QByteArray("\0\x10\0\0", 4) + strom);
-    QStringList formen{"page " + zahl(b.captured(3).toDouble() / 0.75) + ' ' +
-                       zahl((ecke.y() - b.captured(2).toDouble()) / 0.75)};
+    QStringList formen;
     QList<QTransform> ctm(1); // saved by q, restored by Q
     QList<double> w;          // the operands
     QList<QPointF> punkte;    // the path's, in pixels, downwards
@@ -113,8 +113,7 @@ QString pdfZeichnung(const QByteArray& pdf) {
         } else if (t == "J" || t == "j") {
             (t == "J" ? kappe : fuge) = static_cast<int>(w[0]);
         } else if (QByteArrayList{"f", "f*", "S", "n"}.contains(t) && !punkte.isEmpty()) {
-            const auto [l, r] = std::ranges::minmax(punkte | std::views::transform(&QPointF::x));
-            const auto [o, u] = std::ranges::minmax(punkte | std::views::transform(&QPointF::y));
+            const QRectF r = QPolygonF(punkte).boundingRect();
             const QString farbe = t == "S" ? "stroke " + strich : "fill " + fuellung;
             QStringList form{t == "n" ? QStringLiteral("clip") : farbe};
             if (t == "S") {
@@ -122,10 +121,10 @@ QString pdfZeichnung(const QByteArray& pdf) {
                      << QStringList{"miter", "round", "bevel"}.value(fuge);
             }
             if (pfad.contains('c')) {
-                form << "disc" << zahl((l + r) / 2) << zahl((o + u) / 2) << zahl((r - l) / 2)
-                     << zahl((u - o) / 2);
+                form << "disc" << zahl(r.center().x()) << zahl(r.center().y())
+                     << zahl(r.width() / 2) << zahl(r.height() / 2);
             } else if (pfad == "re" || pfad == "mllll") {
-                form << "rect" << zahl(l) << zahl(o) << zahl(r - l) << zahl(u - o);
+                form << "rect" << zahl(r.x()) << zahl(r.y()) << zahl(r.width()) << zahl(r.height());
             } else if (pfad == "ml") {
                 form << "line" << zahl(punkte[0].x()) << zahl(punkte[0].y()) << zahl(punkte[1].x())
                      << zahl(punkte[1].y());
@@ -149,28 +148,26 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     m.punkt[1] = {0, 10, 20, 0};
     m.anzpkt = m.debugpkt = m.debuglinie = 1;
     std::tie(m.anzeige, m.hoehe) = std::pair(Anzeige{true, true, false}, 300);
-    const char* farben[] = {"000000", "000096", "009600", "009696", "960000", "960096",
-                            "969600", "969696", "696969", "6969ff", "69ff69", "69ffff",
-                            "ff6969", "ff69ff", "ffff69", "ffffff"};
     const QString hin = "200.5 200.5L210.5 220.5";
-    const QString linie = "<path d=\"M%1\" fill=\"none\" stroke=\"#%2\" stroke-width=\"%3\" "
+    const QString linie = "<path d=\"M%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
                           "stroke-linecap=\"square\"/>\n";
     QString svg =
         "<title>3D</title>\n<rect x=\"0\" y=\"0\" width=\"400\" height=\"300\" "
         "fill=\"#000000\"/>\n<circle cx=\"210.5\" cy=\"220.5\" r=\"2.5\" "
         "fill=\"#ffffff\"/>\n<circle cx=\"210.5\" cy=\"220.5\" r=\"3.5\" fill=\"#00ff00\"/>\n";
-    QString pdf = "page 400 300\nclip rect 0 0 400 300\nfill #000000 rect 0 0 400 300\n"
+    QString pdf = "clip rect 0 0 400 300\nfill #000000 rect 0 0 400 300\n"
                   "fill #ffffff disc 210.5 220.5 2.5 2.5\nfill #00ff00 disc 210.5 220.5 3.5 3.5\n";
-    const QString strich = "stroke #%1 %2 square miter line %3\n";
+    const QString strich = "stroke %1 %2 square miter line %3\n";
     for (int i = 1; i <= 16; ++i) {
         m.linie[i] = {0, i % 2, i + 16 * (i % 3 - 1)}; // codes 1, 18, -13, ..., -1, 16
-        svg += linie.arg(i % 2 ? hin : "210.5 220.5L200.5 200.5", farben[i % 16]).arg(1);
+        const QString ton = QColor(farbe(i)).name();   // the palette's, of the lowest four bits
+        svg += linie.arg(i % 2 ? hin : "210.5 220.5L200.5 200.5", ton).arg(1);
         const QString von = i % 2 ? "200.5 200.5 210.5 220.5" : "210.5 220.5 200.5 200.5";
-        pdf += strich.arg(farben[i % 16]).arg(1).arg(von);
+        pdf += strich.arg(ton).arg(1).arg(von);
     }
     m.anzlin = 16;
-    svg += linie.arg(hin, "00ff00").arg(3) + "</svg>\n";
-    pdf += strich.arg("00ff00").arg(3).arg("200.5 200.5 210.5 220.5");
+    svg += linie.arg(hin, "#00ff00").arg(3) + "</svg>\n";
+    pdf += strich.arg("#00ff00").arg(3).arg("200.5 200.5 210.5 220.5");
     EXPECT_TRUE(QString::fromUtf8(svgBild(m)).endsWith(svg)) << svgBild(m).toStdString();
     EXPECT_EQ(pdfZeichnung(pdfBild(m)) + '\n', pdf);
 }
