@@ -381,7 +381,7 @@ TEST_F(WebSeite, OnAPhoneTheDrawingShrinksAndFingersDragAndPinch) {
                           orte({{108.5, 135}}), orte({{40, 60}})});
     s.eingaben << finger({orte({{60, 60}}), orte({{120, 90}}), orte({{120, 150}})});
     s.tasten({"Shift+Tab", "Shift+Tab", "ArrowDown"}, "ArrowDown");
-    std::tie(s.m.anzeige.linien, s.m.anzeige.achsen) = std::pair(false, false);
+    s.m.anzeige.linien = s.m.anzeige.achsen = false;
     mausRunter(s.m, 100, 100); // CSS pixels times 600 / 360
     mausZiehen(s.m, 200, 150, true);
     mausZiehen(s.m, 200, 250, true);
@@ -392,7 +392,7 @@ TEST_F(WebSeite, OnAPhoneTheDrawingShrinksAndFingersDragAndPinch) {
 
 TEST_F(WebSeite, StandardViewAndFitKeysActAsInTheWindow) {
     // one pixel less margin would give one zoom step more
-    const Ansicht knapp{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}, 0, 0};
+    const Ansicht knapp{"haus", 0.1, 0.2, 10, 500, 420, 20, 30, {true, true, true}};
     Seite& haus = seite("Ctrl+1 shows the back, f fits with points and marks drawn", knapp);
     haus.tasten({"Tab", "Ctrl+1", "f"}, "Ctrl+1 f");
     ASSERT_TRUE(ansichtTaste(haus.m, Qt::Key_1, Qt::ControlModifier));
@@ -466,13 +466,11 @@ TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
 TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
     const QString ansicht = "drehung=0.1234567890123&neigung=-2.5e-7&zoom=31&x=-20&y=300&"
                             "punkte=1&linien=0&achsen=1&modus=verschieben";
+    const Anzeige anzeige{true, false, true};
+    const Ansicht verweis{"wuerfel", -2.5e-7, 0.1234567890123, 31, 600, 450, -20, 300, anzeige};
     const auto oeffnen = [&](const std::string& was) -> Seite& {
         Seite& s = seite(was, kAnsichten[1], 1024, '#' + ansicht);
-        Module1& m = s.m;
-        std::tie(m.rotwinkel[3], m.rotwinkel[1], m.zoomfaktor) =
-            std::tuple(0.1234567890123, -2.5e-7, 31);
-        std::tie(m.origx, m.origy, m.anzeige) = std::tuple(-20, 300, Anzeige{true, false, true});
-        rotation2(m);
+        einrichten(s.m, verweis); // the window shows the address's view
         return s;
     };
     oeffnen("opened with a view").tasten({"Tab"});
