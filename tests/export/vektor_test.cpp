@@ -248,7 +248,7 @@ struct Seite {
     }
 
     // The drag in the page and in the window, where it turns or shifts.
-    void ziehen(const QList<QPoint>& punkte, Knopf knopf, bool rotieren) {
+    void ziehen(const QList<QPoint>& punkte, bool rotieren, Knopf knopf = Knopf::Links) {
         eingaben << maus({punkte.begin(), punkte.end()}, knopf);
         mausRunter(m, punkte[0].x(), punkte[0].y());
         for (const QPoint& p : punkte | std::views::drop(1)) {
@@ -352,7 +352,7 @@ TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
     ziehenUm(haus.m, 20, 0, true);
     ziehenUm(haus.m, 0, 10, true);
     zoomRauf(haus.m);
-    haus.ziehen({{50, 60}, {52, 61}, {80, 40}}, Knopf::Shift, false); // the other motion
+    haus.ziehen({{50, 60}, {52, 61}, {80, 40}}, false, Knopf::Shift); // the other motion
     Seite& farben = seite(
         "check boxes, zoom field, mode and reset by keyboard, a drag, the wheel, a middle drag",
         kAnsichten[2]);
@@ -361,9 +361,9 @@ TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
     std::tie(farben.m.anzeige.punkte, farben.m.anzeige.achsen) = std::pair(false, true);
     ASSERT_FALSE(zoomText(farben.m, "25"));
     zuruecksetzen(farben.m);
-    farben.ziehen({{50, 60}, {60, 55}, {20, 90}}, Knopf::Links, false);
+    farben.ziehen({{50, 60}, {60, 55}, {20, 90}}, false);
     farben.rad();
-    farben.ziehen({{100, 100}, {130, 90}, {125, 140}}, Knopf::Mitte, true); // the other motion
+    farben.ziehen({{100, 100}, {130, 90}, {125, 140}}, true, Knopf::Mitte); // the other motion
     Seite& dreieck = seite("0 resets, ArrowUp tilts, - zooms out", kAnsichten[3]);
     dreieck.tasten({"Tab", "ArrowLeft", "0", "ArrowUp", "-"}, "ArrowLeft 0 ArrowUp -");
     zuruecksetzen(dreieck.m);
@@ -476,8 +476,8 @@ TEST_F(WebSeite, AddressHoldsTheViewThatALinkShows) {
     oeffnen("opened with a view").tasten({"Tab"});
     Seite& s = oeffnen("input, then opened afresh");
     s.eingaben << schritt("adresse");
-    s.ziehen({{100, 100}, {130, 90}}, Knopf::Links, false);
-    s.ziehen({{100, 100}, {150, 120}}, Knopf::Shift, true); // the other motion
+    s.ziehen({{100, 100}, {130, 90}}, false);
+    s.ziehen({{100, 100}, {150, 120}}, true, Knopf::Shift); // the other motion
     s.rad();
     // Tab and space, then six Tabs to the mode and up to "rotieren"
     s.tasten({"Tab", " ", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "ArrowUp"});
