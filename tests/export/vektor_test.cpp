@@ -61,10 +61,9 @@ QString zahl(double v) {
     return QString::number(std::round(v * 1e4) / 1e4 + 0.0);
 }
 
-// The drawing of a PDF's page, its content stream inflated and its operators run: each shape
-// painted, in drawing pixels: "clip" (a path ended without painting follows W), "fill COLOUR"
-// or "stroke COLOUR WIDTH CAP JOIN", then "rect x y w h", "disc cx cy rx ry" (a closed curve),
-// "line ax ay bx by" or else the path's operators.
+// The drawing of a PDF's page, its stream inflated and its operators run: each shape painted, in
+// drawing pixels: "clip" (a path ended unpainted, after W), "fill COLOUR" or "stroke COLOUR WIDTH
+// CAP JOIN", then "rect x y w h", "disc cx cy rx ry" (curves), "line ax ay bx by" or its operators.
 QString pdfZeichnung(const QByteArray& pdf) {
     static const QRegularExpression box("/MediaBox \\[(\\S+) (\\S+) (\\S+) (\\S+) *\\]");
     static const QRegularExpression inhalt("/Contents (\\d+) 0 R");
