@@ -74,17 +74,17 @@ QString pdfZeichnung(const QByteArray& pdf) {
     const QByteArray strom = pdf.mid(anfang, pdf.indexOf("endstream", anfang) - anfang);
     const QByteArray text = qUncompress(QByteArray("\0\x10\0\0", 4) + strom);
     QStringList formen;
-    QList<QTransform> ctm(1); // saved by q, restored by Q
-    QList<double> w;          // the operands
-    QList<QPointF> punkte;    // the path's, in pixels, downwards
+    QTransform ctm;        // Qt sets it once, before any q
+    QList<double> w;       // the operands
+    QList<QPointF> punkte; // the path's, in pixels, downwards
     QString pfad, fuellung, strich;
     double breite = 1;
     int kappe = 0, fuge = 0;
     const auto ort = [&](double x, double y) {
-        const QPointF p = ctm.last().map(QPointF(x, y)) - ecke;
+        const QPointF p = ctm.map(QPointF(x, y)) - ecke;
         punkte << QPointF(p.x(), -p.y()) / 0.75;
     };
-    for (const QByteArray& t : (text.isEmpty() ? strom : text).simplified().split(' ')) {
+    for (const QByteArray& t : text.simplified().split(' ')) {
         bool istZahl = false;
         const double wert = t.toDouble(&istZahl);
         if (istZahl || t.startsWith('/') || t.startsWith('[')) { // names are not needed
@@ -92,12 +92,8 @@ QString pdfZeichnung(const QByteArray& pdf) {
             continue;
         }
         const qsizetype n = w.size();
-        if (t == "q") {
-            ctm << ctm.last();
-        } else if (t == "Q") {
-            ctm.removeLast();
-        } else if (t == "cm") {
-            ctm.last() = QTransform(w[0], w[1], w[2], w[3], w[4], w[5]) * ctm.last();
+        if (t == "cm") {
+            ctm = QTransform(w[0], w[1], w[2], w[3], w[4], w[5]) * ctm;
         } else if (t == "m" || t == "l" || t == "c") {
             ort(w[n - 2], w[n - 1]);
             pfad += t;
@@ -108,7 +104,7 @@ QString pdfZeichnung(const QByteArray& pdf) {
         } else if (QByteArrayList{"rg", "sc", "scn", "RG", "SC", "SCN"}.contains(t)) {
             (t.isLower() ? fuellung : strich) = QColor::fromRgbF(w[0], w[1], w[2]).name();
         } else if (t == "w") {
-            breite = w[0] * std::hypot(ctm.last().m11(), ctm.last().m12()) / 0.75;
+            breite = w[0] * std::hypot(ctm.m11(), ctm.m12()) / 0.75;
         } else if (t == "J" || t == "j") {
             (t == "J" ? kappe : fuge) = static_cast<int>(w[0]);
         } else if (QByteArrayList{"f", "f*", "S", "n"}.contains(t) && !punkte.isEmpty()) {
