@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/reader.h"
+#include "support/drucken.h"
 #include "support/scripteddialogs.h"
 #include "support/tempdir.h"
 #include "view/projection.h"
@@ -32,13 +33,13 @@ struct Ansicht {
     double neigung, drehung;
     int zoom, breite, hoehe, origx, origy;
     Anzeige anzeige;
-    int debugpkt, debuglinie;
+    int debugpkt = 0, debuglinie = 0;
     double dichte = 1; // for the pictures; the page draws at the screen's pixels
     int messpkt = 0;
 };
 
 inline const Ansicht kAnsichten[] = {
-    {"haus", kStartNeigung, kStartDrehung, 10, 400, 400, 200, 200, {}, 0, 0},
+    {"haus", kStartNeigung, kStartDrehung, 10, 400, 400, 200, 200, {}},
     {"wuerfel", 1.2, 0.4, 25, 600, 450, 250, 260, {true, true, true}, 0, 0, 2},
     {"farben", -0.3, 2.0, 14, 500, 420, 300, 150, {true, true, false}, 3, 5, 1.5, 9},
     {"dreieck", 1.5707963, 0, 30, 410, 430, 100, 350, {false, true, true}, 0, 1},

@@ -1,17 +1,6 @@
 // Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
 // node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
-// the URLs of all requests. Steps: {"laden": url, "breite", "hoehe", "mobil"} (viewport, load),
-// {"tasten": ["Tab", "Shift+Tab", "Ctrl+1", "+", ...]}, {"maus": [[x, y], ...]} (left button,
-// or with "knopf": "middle" the middle one, pressed, moved, released; "shift": true holds
-// Shift), {"zeiger": [x, y]} (moved with no button), {"rad": [x, y, deltaY]},
-// {"finger": [[[x, y], ...], ...]} (touch points per moment, a finger left out lifted, then all
-// lifted), {"tippen": id}, {"cdp": method} (its result), {"bild": 1} (after the next frame,
-// #zeichnung as a data URL and the keys whose default the page prevented, as "Ctrl+0 ArrowUp"),
-// {"status": 1} (after the next frame, the live region's role, politeness and text), {"lage": 1}
-// (the canvas's size on screen, where the controls stand, the page's scroll and zoom, the
-// focused element and whether it shows a ring, the page's language), {"adresse": 1} (after the
-// next frame, the fragment and the history's length), {"wieder": 1} (the page's address opened
-// afresh).
+// the URLs of all requests. A step is an object with the name of one of `schritte` as a key.
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
@@ -43,7 +32,7 @@ const js = async (expression) =>
 // The expression's value once the page has drawn its next frame.
 const nachBild = (ausdruck) => js(`new Promise((fertig) =>
     requestAnimationFrame(() => requestAnimationFrame(() => fertig(${ausdruck}))))`);
-const maus = (type, buttons, button = "left", modifiers = 0) => ([x, y]) =>
+const maus = (type, [x, y], buttons, button = "left", modifiers = 0) =>
     senden("Input.dispatchMouseEvent", { type, x, y, button, buttons, modifiers, clickCount: 1 });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
@@ -57,13 +46,9 @@ async function oeffnen(url) { // in a fresh document, also where only the fragme
 }
 const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
 
-async function taste(name) {
-    let [key, modifiers] = [name, 0];
-    for (const [vor, bit] of [["Ctrl+", 2], ["Shift+", 8]]) {
-        if (key.startsWith(vor) && key.length > vor.length) {
-            [key, modifiers] = [key.slice(vor.length), modifiers | bit];
-        }
-    }
+async function taste(name) { // "Tab", "Shift+Tab", "Ctrl+1", "+", ...
+    const [, ctrl, shift, key] = name.match(/^(Ctrl\+)?(Shift\+)?(.+)$/);
+    const modifiers = (ctrl ? 2 : 0) | (shift ? 8 : 0);
     const art = { key, windowsVirtualKeyCode: codes[key] ?? 0, modifiers };
     const text = key.length === 1 && !(modifiers & 2) ? key : undefined;
     await senden("Input.dispatchKeyEvent", { type: text ? "keyDown" : "rawKeyDown", text, ...art });
@@ -85,15 +70,17 @@ const schritte = {
             await taste(name);
         }
     },
-    maus: async (s) => { // pressed at the first place, moved to each further, released at the last
+    // pressed at the first place, moved to each further, released at the last
+    maus: async (s) => {
         const [knopf, bit, shift] = [s.knopf ?? "left", s.knopf === "middle" ? 4 : 1, s.shift ? 8 : 0];
         for (const [i, ort] of s.maus.entries()) {
-            await maus(i === 0 ? "mousePressed" : "mouseMoved", bit, knopf, shift)(ort);
+            await maus(i === 0 ? "mousePressed" : "mouseMoved", ort, bit, knopf, shift);
         }
-        await maus("mouseReleased", 0, knopf, shift)(s.maus.at(-1));
+        await maus("mouseReleased", s.maus.at(-1), 0, knopf, shift);
     },
-    zeiger: (s) => maus("mouseMoved", 0, "none")(s.zeiger),
+    zeiger: (s) => maus("mouseMoved", s.zeiger, 0, "none"),
     rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
+    // the touch points of each moment; a finger left out is lifted, then all are
     finger: async (s) => {
         let vorher = [];
         for (const punkte of s.finger) {
@@ -120,6 +107,7 @@ const schritte = {
     })()`),
     adresse: () => nachBild("[location.hash, history.length]"),
     cdp: (s) => senden(s.cdp),
+    // #zeichnung as a data URL and the keys whose default the page prevented, as "Ctrl+0 Home"
     bild: () => nachBild(`[document.getElementById("zeichnung").toDataURL(), (window.genommen ?? []).join(" ")]`),
 };
 
