@@ -50,17 +50,16 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
                                  groesse,      "--scale",          Str(r), "--points", "--no-axes"};
         // The picture the command line exports with the options added.
         const auto exportiert = [&](const QStringList& optionen) {
-            EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0)
-                << optionen.join(' ').toStdString();
+            EXPECT_EQ(ohneFenster(planAus(aufruf + optionen)), 0) << optionen.join(' ');
             return rgb32(QImage(png));
         };
         EXPECT_EQ(zeichnung(), exportiert({"--zoom", Str(m().zoomfaktor)}));
-        for (const auto& [name, tasten, drehung, neigung] : sichten) {
+        for (const auto& [name, folge, drehung, neigung] : sichten) {
             SCOPED_TRACE(name);
             QTest::keyClick(canvas(), Qt::Key_Home); // the origin in the middle, as exported
             const QString zoom = Str(m().zoomfaktor);
             redraws = 0;
-            QTest::keySequence(canvas(), QKeySequence(tasten));
+            tasten(canvas(), folge);
             EXPECT_EQ(redraws, 1) << "the side's key";
             const QImage seite = zeichnung();
             EXPECT_EQ(seite, exportiert({"--view", name, "--zoom", zoom}));
@@ -87,11 +86,11 @@ TEST_F(AppTest, ViewKeysShowWhatTheExportsShowAtEachScreensRatio) {
         for (const auto& [wo, mods, optionen, text] : klicks) {
             SCOPED_TRACE(optionen);
             ASSERT_TRUE(canvas()->rect().contains(wo));
-            QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo);
+            klick(canvas(), wo, mods);
             EXPECT_EQ(zeichnung(), exportiert(QString(optionen).split(' ')));
             EXPECT_EQ(status(), text);
         }
-        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(1, 1)); // on nothing: no marks
+        klick(canvas(), {1, 1});         // on nothing: no marks
         control("CBpunkte")->setFocus(); // anywhere but in the zoom field
         QTest::keySequence(control("CBpunkte"), QKeySequence::Copy);
         const QClipboard& ablage = *QApplication::clipboard();

@@ -25,8 +25,8 @@ inline QImage rgb32(const QImage& bild) {
     return bild.convertToFormat(QImage::Format_RGB32);
 }
 
-// The application with scripted file dialogs, collected messages and its own settings file,
-// its main window shown; counts the redraws that reach the canvas.
+// The application with scripted dialogs, messages collected and its own settings file, its
+// main window shown; counts the canvas's redraws.
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override { starte(); }
@@ -62,7 +62,7 @@ protected:
     }
     QString status() const { return zugang(control("SBstatus"))->text(QAccessible::Name); }
 
-    template <class T = QWidget> static T* teil(const QObject* in, const QString& name) {
+    template <class T = QWidget> static T* teil(const QObject* in, const char* name) {
         T* found = in->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name;
         return found;
@@ -70,13 +70,16 @@ protected:
     template <class T = QWidget> T* control(const char* name) const {
         return teil<T>(&haupt(), name);
     }
-    static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    static void klick(QWidget* w, QPoint wo = {}, Qt::KeyboardModifiers mods = {}) {
+        QTest::mouseClick(w, Qt::LeftButton, mods, wo);
+    }
+    static void tasten(QWidget* w, const QString& folge) { QTest::keySequence(w, folge); }
     static void aktivieren(QWidget* fenster) {
         fenster->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));
     }
-    void waehle(const char* name) const {
-        app->menuBar().findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    void waehle(const QString& befehl) const {
+        app->menuBar().findChild<QAction*>(befehl)->trigger();
     }
     void lade(const QString& path) {
         dialogs->answers << path;
@@ -93,13 +96,13 @@ protected:
         auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         for (QAction* punkt : menue->actions()) {
             if (punkt->text() == name) {
-                QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(punkt).center());
+                klick(menue, menue->actionGeometry(punkt).center());
             }
         }
     }
 
-    // A control as the user finds it, shown and enabled: its place in the window's content,
-    // its caption, and "an" or "aus" for a tick or "default" for the default button.
+    // A control, shown and enabled: its place in the window's content, its caption, and
+    // "an" or "aus" for a tick, "default" for the default button.
     struct Teil {
         const char* name;
         QRect ort;

@@ -51,8 +51,8 @@ protected:
         for (int row = -1; row < daten.rowCount(); ++row) {
             QStringList zellen;
             for (int i = 0; i < daten.columnCount(); ++i) {
-                const QModelIndex zelle = daten.index(row, i);
-                zellen << (row < 0 ? daten.headerData(i, Qt::Horizontal) : zelle.data()).toString();
+                const QVariant kopf = daten.headerData(i, Qt::Horizontal);
+                zellen << (row < 0 ? kopf : daten.index(row, i).data()).toString();
             }
             zeilen << zellen.join(' ');
         }
@@ -65,82 +65,80 @@ protected:
     };
     // Keys on a control, by default the drawing.
     Eingabe taste(const char* folge, const char* wo = "CAhaupt") {
-        return {QString(folge) + " on " + wo,
-                [=, this] { QTest::keySequence(control(wo), QKeySequence(folge)); }};
+        return {QString(folge) + " on " + wo, [=, this] { tasten(control(wo), folge); }};
     }
     // Keys on a debug table focused by Tab.
     Eingabe tabTaste(const char* name, const char* folge) {
-        return {QString(folge) + " on " + name, [=, this] {
-                    tabelle(name)->setFocus(Qt::TabFocusReason);
-                    QTest::keySequence(tabelle(name), QKeySequence(folge));
-                }};
+        return Eingabe(QString(folge) + " on " + name, [=, this] {
+            tabelle(name)->setFocus(Qt::TabFocusReason);
+            tasten(tabelle(name), folge);
+        });
     }
     Eingabe zelle(const char* name, int row, int column) {
-        return {QString("a click on %1 at %2, %3").arg(name).arg(row).arg(column), [=, this] {
-                    QTableView* view = tabelle(name);
-                    const QRect feld = view->visualRect(view->model()->index(row, column));
-                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, feld.center());
-                }};
+        return Eingabe(QString("a click on %1 %2, %3").arg(name).arg(row).arg(column), [=, this] {
+            QTableView* view = tabelle(name);
+            const QRect feld = view->visualRect(view->model()->index(row, column));
+            klick(view->viewport(), feld.center());
+        });
     }
     Eingabe klickAuf(const char* name) {
         return {QString("a click on ") + name, [=, this] { klick(control(name)); }};
     }
     // A left click on the drawing.
     Eingabe tippen(const char* was, QPoint wo, Qt::KeyboardModifiers mods = {}) {
-        return {QString("a click on ") + was,
-                [=, this] { QTest::mouseClick(canvas(), Qt::LeftButton, mods, wo); }};
+        return {QString("a click on ") + was, [=, this] { klick(canvas(), wo, mods); }};
     }
     Eingabe ueberPunkt(int p) {
         return {"hovering over point " + Str(p), [=, this] { QTest::mouseMove(canvas(), ort(p)); }};
     }
     Eingabe zugVonPunkt(int p) {
-        return {"a drag from point " + Str(p), [=, this] {
-                    const QPoint nach = ort(p) + QPoint(30, 0);
-                    QTest::mousePress(canvas(), Qt::LeftButton, {}, ort(p));
-                    QTest::mouseMove(canvas(), nach);
-                    QTest::mouseRelease(canvas(), Qt::LeftButton, {}, nach);
-                }};
+        return Eingabe("a drag from point " + Str(p), [=, this] {
+            const QPoint nach = ort(p) + QPoint(30, 0);
+            QTest::mousePress(canvas(), Qt::LeftButton, {}, ort(p));
+            QTest::mouseMove(canvas(), nach);
+            QTest::mouseRelease(canvas(), Qt::LeftButton, {}, nach);
+        });
     }
     Eingabe escape() {
-        return {"Escape on the drawing", [this] {
-                    aktivieren(&haupt());
-                    canvas()->setFocus();
-                    QTest::keyClick(canvas(), Qt::Key_Escape);
-                    aktivieren(app->debugFenster());
-                }};
+        return Eingabe("Escape on the drawing", [this] {
+            aktivieren(&haupt());
+            canvas()->setFocus();
+            QTest::keyClick(canvas(), Qt::Key_Escape);
+            aktivieren(app->debugFenster());
+        });
     }
     // A press of the button, then a move with the left one held.
     Eingabe ziehen(QPoint von, QPoint nach, Qt::MouseButton knopf = Qt::LeftButton) {
         const QString art = knopf == Qt::LeftButton ? "a left drag" : "a right press, left drag";
-        return {art + " to " + Str(nach.x()), [=, this] {
-                    QMouseEvent druck(QEvent::MouseButtonPress, von, von, knopf, knopf, {});
-                    QCoreApplication::sendEvent(canvas(), &druck);
-                    const auto links = Qt::LeftButton;
-                    QMouseEvent zug(QEvent::MouseMove, nach, nach, Qt::NoButton, links, {});
-                    QCoreApplication::sendEvent(canvas(), &zug);
-                }};
+        return Eingabe(art + " to " + Str(nach.x()), [=, this] {
+            QMouseEvent druck(QEvent::MouseButtonPress, von, von, knopf, knopf, {});
+            QCoreApplication::sendEvent(canvas(), &druck);
+            const auto links = Qt::LeftButton;
+            QMouseEvent zug(QEvent::MouseMove, nach, nach, Qt::NoButton, links, {});
+            QCoreApplication::sendEvent(canvas(), &zug);
+        });
     }
     // A notch is 120.
     Eingabe rad(int winkel) {
-        return {"the wheel by " + Str(winkel), [=, this] {
-                    const QPointF p(50, 50);
-                    QWheelEvent rad(p, canvas()->mapToGlobal(p), {}, {0, winkel}, Qt::NoButton,
-                                    Qt::NoModifier, Qt::NoScrollPhase, false);
-                    QCoreApplication::sendEvent(canvas(), &rad);
-                }};
+        return Eingabe("the wheel by " + Str(winkel), [=, this] {
+            const QPointF p(50, 50);
+            QWheelEvent rad(p, canvas()->mapToGlobal(p), {}, {0, winkel}, Qt::NoButton,
+                            Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(canvas(), &rad);
+        });
     }
     Eingabe pfeilAb() {
-        return {"a click on the lower zoom arrow", [this] {
-                    const QPoint wo(6, 18);
-                    QWidget* pfeil = control("UPDzoom")->childAt(wo);
-                    QTest::mouseClick(pfeil, Qt::LeftButton, {}, wo - pfeil->pos());
-                }};
+        return Eingabe("a click on the lower zoom arrow", [this] {
+            const QPoint wo(6, 18);
+            QWidget* pfeil = control("UPDzoom")->childAt(wo);
+            klick(pfeil, wo - pfeil->pos());
+        });
     }
     Eingabe feld(const char* text) {
-        return {QString("pasted ") + text, [=, this] {
-                    zoomFeld()->selectAll();
-                    zoomFeld()->insert(text);
-                }};
+        return Eingabe(QString("pasted ") + text, [=, this] {
+            zoomFeld()->selectAll();
+            zoomFeld()->insert(text);
+        });
     }
 };
 
@@ -249,7 +247,7 @@ TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
     EXPECT_EQ(dialogs->proposed, QStringList{"bild"});
     tabelle("LBpunkte")->setFocus(Qt::TabFocusReason);
     for (const auto& [taste, ziel] : {std::pair("Tab", "LBlinien"), {"Shift+Tab", "LBpunkte"}}) {
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(taste));
+        tasten(QApplication::focusWidget(), taste);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), ziel) << taste << " leaves the table";
     }
     for (const QKeySequence& taste :
@@ -375,10 +373,10 @@ TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
         {"Menu", {"an", "aus", "an"}},
         {"Shift+F10", {"aus", "an", "an"}},
     };
-    for (const auto& [tasten, haken] : wege) {
-        SCOPED_TRACE(tasten);
+    for (const auto& [folge, haken] : wege) {
+        SCOPED_TRACE(folge);
         canvas()->setFocus();
-        *tasten ? QTest::keySequence(canvas(), QKeySequence(tasten)) : rechtsklick();
+        *folge ? tasten(canvas(), folge) : rechtsklick();
         const auto* menue = zugang(QApplication::activePopupWidget());
         ASSERT_NE(menue, nullptr);
         QStringList gelesen; // each item's name, key and tick; a separator reads empty
@@ -403,10 +401,10 @@ TEST_F(HauptfensterTest, ContextMenuDoesWhatTheKeysAndControlsDo) {
         klick(control("CBlinien"));
     }
     // Each item a key does too, and that key, from the same view.
-    const std::pair<const char*, const char*> tasten[] = {
+    const std::pair<const char*, const char*> kuerzel[] = {
         {"von vorne", "1"}, {"von hinten", "Ctrl+1"}, {"von rechts", "3"}, {"von links", "Ctrl+3"},
         {"von oben", "7"},  {"von unten", "Ctrl+7"},  {"Einpassen", "F"}};
-    for (const auto& [punkt, folge] : tasten) {
+    for (const auto& [punkt, folge] : kuerzel) {
         taste("Right").tun();
         const auto ansicht = std::tuple(m().rotwinkel, m().zoomfaktor, m().origx, m().origy);
         taste(folge).tun();

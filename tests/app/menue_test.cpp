@@ -83,7 +83,7 @@ TEST_F(AppTest, EditCommandsActOnTheZoomFieldWhenFocused) {
         SCOPED_TRACE(befehle.join(' '));
         control(fokus ? "EFzoom" : "CBpunkte")->setFocus();
         for (const QString& befehl : befehle) {
-            waehle(qPrintable("Edit" + befehl));
+            waehle("Edit" + befehl);
         }
         EXPECT_EQ(zoomFeld()->text(), feld);
         EXPECT_EQ(QApplication::clipboard()->text(), ablage);
