@@ -74,6 +74,7 @@ protected:
         QTest::mouseClick(w, Qt::LeftButton, mods, wo);
     }
     static void tasten(QWidget* w, const QString& folge) { QTest::keySequence(w, folge); }
+    static QWidget* fokus() { return QApplication::focusWidget(); }
     static void aktivieren(QWidget* fenster) {
         fenster->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenster));

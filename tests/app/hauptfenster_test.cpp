@@ -113,8 +113,7 @@ protected:
         return Eingabe(art + " to " + Str(nach.x()), [=, this] {
             QMouseEvent druck(QEvent::MouseButtonPress, von, von, knopf, knopf, {});
             QCoreApplication::sendEvent(canvas(), &druck);
-            const auto links = Qt::LeftButton;
-            QMouseEvent zug(QEvent::MouseMove, nach, nach, Qt::NoButton, links, {});
+            QMouseEvent zug(QEvent::MouseMove, nach, nach, Qt::NoButton, Qt::LeftButton, {});
             QCoreApplication::sendEvent(canvas(), &zug);
         });
     }
@@ -206,7 +205,7 @@ TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
                           {"StaticText1", {254, 6, 100, 20}, "Linien"},
                           {"LBlinien", {229, 38, 150, 377}},
                           {"StaticText2", {53, 6, 100, 20}, "Punkte"}});
-    EXPECT_EQ(fenster->pos(), QPoint(397, 70)) << "at 600, moved with its frame onto 800 pixels";
+    EXPECT_EQ(fenster->pos(), QPoint(397, 70)) << "moved with its frame onto the screen";
     EXPECT_EQ(zeilen("LBpunkte"), (QStringList{"Nr. x y z", "1 0 0 0", "2 10 0 0.25", "3 0 10 0"}));
     EXPECT_EQ(zeilen("LBlinien"),
               (QStringList{"Nr. Pkt. Farbe", "1 1 0", "2 2 12", "3 3 10", "4 1 9"}));
@@ -234,7 +233,7 @@ TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
         {tabTaste("LBpunkte", "Shift+Return"), {.punkt = 1, .bis = 2, .linie = 4}},
         {ueberPunkt(2), {.punkt = 1, .bis = 2, .linie = 4, .redraws = 0}},
         {zelle("LBlinien", 2, 0), {.punkt = 1, .linie = 3}},
-        {tippen("move 2, from point 1 to 2", (ort(1) + ort(2)) / 2), {.punkt = 1, .linie = 2}},
+        {tippen("move 2", (ort(1) + ort(2)) / 2), {.punkt = 1, .linie = 2}},
         {zugVonPunkt(3), {.punkt = 1, .linie = 2}},
         {tippen("nothing", {2, 2}), {}}};
     for (const auto& [eingabe, erwartet] : schritte) {
@@ -242,19 +241,19 @@ TEST_F(HauptfensterTest, DebugWindowMarksTheChosenRowsUntilItCloses) {
         eingabe.tun();
         EXPECT_EQ(marken(), erwartet);
         const auto gewaehlt = tabelle("LBpunkte")->selectionModel()->selectedRows();
-        EXPECT_EQ(gewaehlt.value(0).row() + 1, m().debugpkt) << "the marked point's row selected";
+        EXPECT_EQ(gewaehlt.value(0).row() + 1, m().debugpkt) << "the marked point's row";
     }
     EXPECT_EQ(dialogs->proposed, QStringList{"bild"});
     tabelle("LBpunkte")->setFocus(Qt::TabFocusReason);
     for (const auto& [taste, ziel] : {std::pair("Tab", "LBlinien"), {"Shift+Tab", "LBpunkte"}}) {
-        tasten(QApplication::focusWidget(), taste);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), ziel) << taste << " leaves the table";
+        tasten(fokus(), taste);
+        EXPECT_EQ(fokus()->objectName(), ziel) << taste << " leaves the table";
     }
     for (const QKeySequence& taste :
          {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
         const QPointer<WINdebug> offen = app->debugFenster();
         aktivieren(offen);
-        QTest::keySequence(QApplication::focusWidget(), taste);
+        QTest::keySequence(fokus(), taste);
         ASSERT_EQ(app->debugFenster(), nullptr) << taste.toString();
         EXPECT_EQ(marken(), Marken{}) << "the marks gone";
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -278,8 +277,8 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
     EXPECT_EQ(mit.copy(6, 6, 400, 400), ohne.copy(6, 6, 400, 400)) << "the ring stays outside";
     for (const char* naechstes : {"CBpunkte", "CBlinien", "CBachsen", "EFzoom", "RBdrag0",
                                   "PushButton1", "PushButton2", "PushButton3", "CAhaupt"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), naechstes) << "Tab";
+        QTest::keyClick(fokus(), Qt::Key_Tab);
+        EXPECT_EQ(fokus()->objectName(), naechstes) << "Tab";
     }
     lade(kHaus);
     const std::pair<Eingabe, Wirkung> eingaben[] = {
@@ -326,9 +325,8 @@ TEST_F(HauptfensterTest, MouseAndKeyboardTurnShiftZoomAndResetTheView) {
         EXPECT_EQ(m().zoomfaktor, zoom);
         EXPECT_EQ(zoomFeld()->text(), soll.feld ? soll.feld : Str(zoom));
         EXPECT_EQ(redraws, soll.redraws);
-        const double genau = 1e-8;
-        EXPECT_NEAR(m().rotwinkel[3] - winkel[3], soll.drehung, genau) << "the turn";
-        EXPECT_NEAR(m().rotwinkel[1] - winkel[1], soll.neigung, genau) << "the tilt";
+        EXPECT_NEAR(m().rotwinkel[3] - winkel[3], soll.drehung, 1e-8) << "the turn";
+        EXPECT_NEAR(m().rotwinkel[1] - winkel[1], soll.neigung, 1e-8) << "the tilt";
         EXPECT_EQ(origin() - vorher, soll.weg) << "the shift";
     }
 }

@@ -59,7 +59,7 @@ TEST_F(AppTest, DialogsStartInTheFolderUsedLast) {
         orte << dialogs->angebote.back().ort;
     }
     EXPECT_EQ(orte, (QStringList{WYK_EXAMPLES_DIR "/bild", ziel.path("bild"), ziel.path("haus.off"),
-                                 QStringLiteral(WYK_EXAMPLES_DIR)}));
+                                 WYK_EXAMPLES_DIR}));
     EXPECT_EQ(dialogs->angebote[3].filter,
               (QStringList{"WYK-Modelle (*.wyk)", "Alle Dateien (*)"}));
     EXPECT_EQ(ziel.names(), (QStringList{"haus.off", "x.png"}));
@@ -172,7 +172,7 @@ TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
     for (const Qt::Key taste : {Qt::Key_Space, Qt::Key_Escape, Qt::Key_Return}) { // Space: OK
         waehle("About");
         ASSERT_TRUE(QTest::qWaitForWindowActive(app->infoFenster()));
-        QTest::keyClick(QApplication::focusWidget(), taste);
+        QTest::keyClick(fokus(), taste);
         EXPECT_EQ(app->infoFenster(), nullptr) << taste;
     }
     EXPECT_EQ(festeGroesse(fenster), QSize(212, 128));
@@ -182,7 +182,7 @@ TEST_F(AppTest, AboutAndOffPlusShowOnceAndCloseOrExportWhatIsTicked) {
                           {"PushButton2", {112, 88, 80, 20}, "Abbruch"}});
     aktivieren(fenster);
     teil(fenster, "PushButton2")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(fokus(), Qt::Key_Return);
     EXPECT_EQ(app->exportFenster(), nullptr);
     EXPECT_EQ(dialogs->opened, 0);
     // The boxes ticked, the dialog's answer (none: cancelled) and the files written.
