@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Exports of the user nobody keep what a plain write keeps and refuse what it refuses: owners,
-# devices, files nobody may not write. In a sticky shared folder a third user cannot steer the
-# export, as the kernel's protection of such folders would not let them: their links, page and
-# FIFO are refused; a link of the folder's owner is followed. In a sticky folder its group may
-# write, another member's file or FIFO is refused where the kernel's protected_regular or
-# protected_fifos stands at 2 (given the writer here by bind mounts in a private namespace).
+# Exports of the user nobody keep owners and devices and refuse files nobody may not write, as a
+# plain write does. In a sticky folder another user's links, page and FIFO are refused, the
+# folder owner's link followed; where its group may write, another member's file or FIFO is
+# refused as the kernel's protected_regular or protected_fifos at 2 would do.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
