@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# Exports onto our own mounts in a private mount namespace: on a full tmpfs, FUSE or ext2 disk
-# an export fails naming the file and leaves only complete files; a hard-linked file is written
-# in place, from its start, once room for all of it is reserved; a file mounted over another is
-# written in place; interrupts and kills leave no temporary or half-written file.
+# Exports onto mounts of our own: on a full disk (tmpfs, FUSE, ext2) one fails naming the file
+# and leaves only complete files; hard links and a file mounted over another are written in
+# place; interrupts and kills leave no temporary or half-written file.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
-if [ "${3:-}" != "--inside" ]; then
-    if [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null; then
-        exec unshare -m bash "$0" "$viewer" "$model" --inside
-    fi
-    unshare -rm true 2>/dev/null && exec unshare -rm bash "$0" "$viewer" "$model" --inside
+if [ "${3:-}" != --inside ]; then
+    [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null && exec unshare -m bash "$0" "$@" --inside
+    unshare -rm true 2>/dev/null && exec unshare -rm bash "$0" "$@" --inside
     skip "no private mount namespaces here"
 fi
 work=$(mktemp -d)
@@ -75,31 +72,30 @@ unterbrechen() { # signal, system call:delay_enter or :delay_exit, condition, fi
     kill -"$1" "$(cat pid)"
     wait $! 2>/dev/null
 }
-temporaere() { ls -A "$1" | grep -c wyk-; } # folder: how many temporary files it holds
+temporaere() { ls -A "$1" | grep wyk-; } # folder: the temporary files in it
 if ! command -v strace >/dev/null; then
     fehlt "strace is missing"
 else
     if [ "${fuse:-}" = ja ]; then
-        # Through FUSE the file is written as a named temporary one, readable by its owner alone;
-        # an interrupt removes it, and after a kill the next export does.
+        # Through FUSE the file is written as a named temporary one, readable by its owner alone,
+        # which an interrupt removes, and after a kill the next export.
         rm -f disk/* && echo alt >disk/s.off
-        geschrieben="[ \$(temporaere disk) = 1 ]"
-        unterbrechen TERM fsync:delay_exit "$geschrieben" disk/s.off
+        unterbrechen TERM fsync:delay_exit "temporaere disk >/dev/null" disk/s.off
         fall="OFF interrupted during its fsync"
         check "$fall: the old file" alt "$(cat disk/s.off)"
-        check "$fall: temporary files" 0 "$(temporaere disk)"
+        check "$fall: temporary files" "" "$(temporaere disk)"
         angelegt='wyk-[^"]*", O_WRONLY|O_CREAT|O_EXCL|O_CLOEXEC, 0[0-7]*'
         check "$fall: the temporary file's mode" 0600 "$(grep -o "$angelegt" spur | sed 's/.*, //')"
-        unterbrechen KILL fsync:delay_exit "$geschrieben" disk/s.off
+        unterbrechen KILL fsync:delay_exit "temporaere disk >/dev/null" disk/s.off
         # Beside the one the kill left, two of a living process: one written now, and one older
         # than it (so of another that had its number); only the first may stay.
         sleep 60 &
-        marke=$(ls -A disk | grep '^\.wyk-') && marke=${marke%-*-*}-$!
+        marke=$(temporaere disk) && marke=${marke%-*-*}-$!
         echo x >"disk/$marke-jetzt" && echo x >"disk/$marke-vorher"
         touch -d -1hour "disk/$marke-vorher"
         "$viewer" --export-off disk/t.off "$model"
         check "OFF after one killed during its fsync: temporary files" "$marke-jetzt" \
-            "$(ls -A disk | grep wyk-)"
+            "$(temporaere disk)"
         kill $! && rm "disk/$marke-jetzt"
     fi
     # Where the file is unnamed while written, a kill before its renaming leaves a second name;
@@ -108,12 +104,13 @@ else
     mkdir -p konf/wyk-viewer
     printf '[Modell]\nOrdner=%s\n' "$PWD" >konf/wyk-viewer/wyk-viewer.conf
     XDG_CONFIG_HOME=$PWD/konf "$viewer" &
-    for _ in $(seq 100); do [ "$(temporaere .)" = 0 ] && break || sleep 0.1; done
+    for _ in $(seq 100); do temporaere . >/dev/null && sleep 0.1 || break; done
     kill $! && wait $! 2>/dev/null
-    check "the window started after a kill before the renaming: temporary files" 0 "$(temporaere .)"
+    check "the window started after a kill before the renaming: temporary files" "" \
+        "$(temporaere .)"
     echo alt >s.off && unterbrechen KILL renameat:delay_enter "grep -q renameat spur" s.off
     "$viewer" --export-off t.off "$model"
-    check "OFF after one killed before its renaming: temporary files" 0 "$(temporaere .)"
+    check "OFF after one killed before its renaming: temporary files" "" "$(temporaere .)"
     # In place an interrupt waits until the file is whole.
     head -c 9000 /dev/zero | tr '\0' x >disk/s.off && ln -f disk/s.off disk/s2.off
     unterbrechen TERM pwrite64:delay_exit '[ "$(head -c 3 disk/s.off)" = OFF ]' disk/s.off
@@ -126,8 +123,7 @@ check "file mounted over another: the file written" OFF "$(head -c 3 a)"
 
 if truncate -s 1M disk.img && mkfs.ext2 -q -F disk.img && mkdir ext2 &&
     mount -o loop disk.img ext2 2>/dev/null; then
-    # A hard link is written in place, also where nothing reserves room: the new content from
-    # the start and nothing of the old after it, be the old one shorter or longer.
+    # In place also where nothing reserves room: from the start, and nothing of the old after it.
     for ort in ext2 disk; do
         for alt in 100 5000; do
             rm -f $ort/*.off $ort/filler && head -c $alt /dev/urandom >$ort/i.off

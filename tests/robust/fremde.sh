@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
-# Exports of the user nobody keep owners and devices and refuse files nobody may not write, as a
-# plain write does. In a sticky folder another user's links, page and FIFO are refused, the
-# folder owner's link followed; where its group may write, another member's file or FIFO is
-# refused as the kernel's protected_regular or protected_fifos at 2 would do.
+# Exports of the user nobody keep owners and devices and refuse what a plain write refuses; in a
+# sticky folder another user's links, page and FIFO are refused, as is another group member's
+# file or FIFO where protected_regular or protected_fifos stands at 2.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 [ "$(id -u)" -eq 0 ] || skip "needs the superuser to act as several users"
 if [ "${3:-}" != --inside ] && unshare -m true 2>/dev/null; then
-    exec unshare -m bash "$0" "$viewer" "$model" --inside
+    exec unshare -m bash "$0" "$@" --inside
 fi
 als() { setpriv --reuid="$1" --regid="$(id -g "$1")" --clear-groups "${@:2}"; } # user, command
 work=$(mktemp -d)
@@ -32,8 +31,7 @@ was() {
     [ -p "$1" ] || echo -n "$(head -c 3 "$1") "
     LC_ALL=C stat -Lc '%u %F' "$1"
 }
-# export, its target, exit code, the file then looked at and what was finds there
-fall() {
+fall() { # export, its target, exit code, the file then looked at, what was finds there
     als nobody timeout 9 "$viewer" --export-"$1" "$2" m.wyk 2>/dev/null
     check "$1 to $2 as nobody: exit code" "$3" $?
     check "$1 to $2 as nobody: $4" "$5" "$(was "$4")"
