@@ -54,13 +54,13 @@ while read -r regular fifos ziel code inhalt; do
     echo "$fifos" >fifos && mount --bind fifos /proc/sys/fs/protected_fifos
     als daemon sh -c 'umask 7; echo alt >g/ziel'
     [ -p "$ziel" ] && { timeout 9 cat "$ziel" >gelesen & }
+    fall="OFF to $ziel at levels $regular $fifos"
     setpriv --reuid=nobody --regid=nogroup --groups=daemon \
         timeout 9 "$viewer" --export-off "$ziel" m.wyk 2>/dev/null
-    check "OFF to $ziel at levels $regular $fifos: exit code" "$code" $?
+    check "$fall: exit code" "$code" $?
     # A reader still waiting sees the end of the FIFO.
     [ -p "$ziel" ] && exec 3<>"$ziel" && exec 3>&- && wait $! && ziel=gelesen
-    check "OFF to $ziel at levels $regular $fifos: what it holds" "${inhalt%-}" \
-        "$(head -c 3 "$ziel")"
+    check "$fall: what it holds" "${inhalt%-}" "$(head -c 3 "$ziel")"
     umount /proc/sys/fs/protected_regular /proc/sys/fs/protected_fifos
 done <<'ENDE'
 1 2 g/ziel 0 OFF
