@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# What a Debian user gets; a missing tool skips the check (77), or fails it where CI is set.
+# What a Debian user gets; without a tool: skipped (77), or failed where CI is set.
 # "man PROGRAM PAGE...": the pages render without warnings and name PROGRAM --help's options.
-# "paket SOURCE WORK": the package of package.sh: files, what desktops need of them, version,
-# dependencies, lintian clean, and the same bytes when built again elsewhere.
+# "paket SOURCE WORK": package.sh's package: files, desktop integration, version, dependencies,
+# lintian clean, and the same bytes when built again elsewhere.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 options() { grep -o -- '--[a-z][a-z-]*' | sort -u; }
@@ -19,8 +19,8 @@ if [ "$1" = man ]; then
 fi
 
 command -v lintian >/dev/null || skip "lintian is missing"
-# Built twice: from the sources, and later from a copy of them as another clone of the same
-# commit would be, in another folder with every file dated now; the same bytes both times.
+# Built twice: from the sources, and from a copy as another clone of the commit would be, in
+# another folder with every file dated now.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$2" log -1 --format=%ct)}
 rm -rf "$3" && mkdir -p "$3/kopie"
 tar -C "$2" --exclude-vcs --exclude='./build*' -cf - . | tar -C "$3/kopie" --touch -xf -
@@ -40,7 +40,7 @@ expected=$(printf '%s\n' ./usr/bin/wyk-viewer $share/applications/wyk-viewer.des
 differ=$(diff <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort))
 check "the package's files against those expected" "" "$differ"
 # What desktops need to open model files: each icon in the folder of its width, the desktop
-# entry for the file type, which they know by its ending.
+# entry for the file type, and the type's ending.
 dpkg-deb -x "$deb" "$3/inhalt" && inhalt=$3/inhalt/usr/share
 for icon in "$inhalt"/icons/hicolor/*/apps/wyk-viewer.png; do
     breite=$(od -An -tu4 --endian=big -j16 -N4 "$icon" | tr -d ' ')
@@ -55,8 +55,7 @@ check "the package's version" "$version" "$(dpkg-deb -f "$deb" Version)"
 for p in libqt6gui6 qt6-qpa-plugins qt6-wayland qt6-translations-l10n; do
     check "a dependency on $p" "$p" "$(dpkg-deb -f "$deb" Depends | grep -o "$p" | head -n 1)"
 done
-lintian --fail-on error "$deb"
-check "lintian: exit code" 0 $?
+check_exit lintian 0 lintian --fail-on error "$deb"
 # What tells two builds apart: their files with dates and sums, and their control fields.
 members() { dpkg-deb -c "$1"; dpkg-deb -I "$1" control md5sums; }
 cmp -s "$deb" "$again" ||

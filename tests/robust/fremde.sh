@@ -1,17 +1,14 @@
 #!/usr/bin/env bash
-# Exports of the user nobody keep what a plain write keeps and refuse what it refuses: owners,
-# devices, files nobody may not write. In a sticky shared folder a third user cannot steer the
-# export, as the kernel's protection of such folders would not let them: their links, page and
-# FIFO are refused; a link of the folder's owner is followed. In a sticky folder its group may
-# write, another member's file or FIFO is refused where the kernel's protected_regular or
-# protected_fifos stands at 2 (given the writer here by bind mounts in a private namespace).
+# Exports of the user nobody keep owners and devices and refuse what a plain write refuses; in a
+# sticky folder another user's links, page and FIFO are refused, as is another group member's
+# file or FIFO where protected_regular or protected_fifos stands at 2.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
 model=$2
 [ "$(id -u)" -eq 0 ] || skip "needs the superuser to act as several users"
 if [ "${3:-}" != --inside ] && unshare -m true 2>/dev/null; then
-    exec unshare -m bash "$0" "$viewer" "$model" --inside
+    exec unshare -m bash "$0" "$@" --inside
 fi
 als() { setpriv --reuid="$1" --regid="$(id -g "$1")" --clear-groups "${@:2}"; } # user, command
 work=$(mktemp -d)
@@ -34,8 +31,7 @@ was() {
     [ -p "$1" ] || echo -n "$(head -c 3 "$1") "
     LC_ALL=C stat -Lc '%u %F' "$1"
 }
-# export, its target, exit code, the file then looked at and what was finds there
-fall() {
+fall() { # export, its target, exit code, the file then looked at, what was finds there
     als nobody timeout 9 "$viewer" --export-"$1" "$2" m.wyk 2>/dev/null
     check "$1 to $2 as nobody: exit code" "$3" $?
     check "$1 to $2 as nobody: $4" "$5" "$(was "$4")"
@@ -58,13 +54,13 @@ while read -r regular fifos ziel code inhalt; do
     echo "$fifos" >fifos && mount --bind fifos /proc/sys/fs/protected_fifos
     als daemon sh -c 'umask 7; echo alt >g/ziel'
     [ -p "$ziel" ] && { timeout 9 cat "$ziel" >gelesen & }
+    fall="OFF to $ziel at levels $regular $fifos"
     setpriv --reuid=nobody --regid=nogroup --groups=daemon \
         timeout 9 "$viewer" --export-off "$ziel" m.wyk 2>/dev/null
-    check "OFF to $ziel at levels $regular $fifos: exit code" "$code" $?
+    check "$fall: exit code" "$code" $?
     # A reader still waiting sees the end of the FIFO.
     [ -p "$ziel" ] && exec 3<>"$ziel" && exec 3>&- && wait $! && ziel=gelesen
-    check "OFF to $ziel at levels $regular $fifos: what it holds" "${inhalt%-}" \
-        "$(head -c 3 "$ziel")"
+    check "$fall: what it holds" "${inhalt%-}" "$(head -c 3 "$ziel")"
     umount /proc/sys/fs/protected_regular /proc/sys/fs/protected_fifos
 done <<'ENDE'
 1 2 g/ziel 0 OFF

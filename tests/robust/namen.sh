@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The real program takes names as the bytes they are and the model as the file it read: no
-# export writes over the model through any name, and the message names the file; a model whose
-# name is no UTF-8 is read; a FIFO of such a name gets no page beside it; a preview never waits
-# for a FIFO and stops after 64 MiB. Only each part of a name is limited, as for cp; names
-# through a descriptor write through it; links stay links.
+# Names as the bytes they are: no export writes over the model through any name; names in no
+# UTF-8 work; a preview never waits for a FIFO and stops after 64 MiB; only each part of a name
+# is limited, as for cp; names of a descriptor write through it; links stay links.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
@@ -22,7 +20,7 @@ while read -r export ziel modell name; do
     check "$fall: exit code" 1 $?
     [[ $meldung == *"$name“"* ]] && meldung="names $name"
     check "$fall: the message" "names $name" "$meldung"
-    check "$fall: the model" same "$(gleich "$model" x/m.wyk)"
+    check_same "$fall: the model" "$model" x/m.wyk
 done <<ENDE
 off x/s.wyk x/m.wyk s.wyk
 off x/$punkte/m.wyk x/m.wyk m.wyk
@@ -34,17 +32,15 @@ thumbnail w/link/../m.wyk w/link/../m.wyk m.wyk
 web w/link/../m.wyk w/link/../m.wyk m.wyk
 ENDE
 fremd=$(printf 'd\377')
-mkdir "$fremd" && cp "$model" "$fremd/m.wyk" && cp "$model" "$fremd/n$(printf '\377').wyk"
+mkdir "$fremd" && cp "$model" "$fremd/m.wyk" && cp "$model" "$fremd/$fremd.wyk"
 fall="picture over the model in a folder named in no UTF-8"
-(cd "$fremd" && "$viewer" --export-picture m.wyk m.wyk 2>/dev/null)
-check "$fall: exit code" 1 $?
-check "$fall: the model" same "$(gleich "$model" "$fremd/m.wyk")"
-"$viewer" --export-off n.off "$fremd/n$(printf '\377').wyk"
-check "OFF of a model named in no UTF-8: exit code" 0 $?
+check_exit "$fall" 1 env -C "$fremd" "$viewer" --export-picture m.wyk m.wyk 2>/dev/null
+check_same "$fall: the model" "$model" "$fremd/m.wyk"
+check_exit "OFF of a model named in no UTF-8" 0 "$viewer" --export-off n.off "$fremd/$fremd.wyk"
 check "OFF of a model named in no UTF-8: the file" OFF "$(head -c 3 n.off)"
 
-# Links stay links, and the file they lead to keeps its mode exactly; through a hard link it is
-# written in place and cut to its new length.
+# Links stay links, and the file they lead to keeps its mode; a hard link is written in place
+# and cut to its new length.
 "$viewer" --export-off soll.off "$model"
 mkdir echt unter && ln -s "$work/echt/ziel" absolut && ln -s echt/ziel relativ
 ln -s ../relativ unter/kette
@@ -52,7 +48,7 @@ while read -r name modus art; do
     head -c 9000 /dev/zero | tr '\0' x >echt/ziel && chmod "$modus" echt/ziel
     [ "$art" = link ] || ln -f echt/ziel "$name"
     "$viewer" --export-off "$name" "$model"
-    check "OFF through $name: the file it leads to" same "$(gleich echt/ziel soll.off)"
+    check_same "OFF through $name: the file it leads to" echt/ziel soll.off
     check "OFF through $name: that file's mode" "$modus" "$(stat -c %a echt/ziel)"
     check "OFF through $name: its kind" "$art" "$([ -L "$name" ] && echo link || echo file)"
 done <<'ENDE'
@@ -68,13 +64,11 @@ ort=$work
 while [ $((${#ort} + 256)) -lt 4095 ]; do ort=$ort/$teil && mkdir "$ort"; done
 ort=$ort/$(printf 'x%.0s' $(seq $((4095 - ${#ort} - 1))))
 for name in "$(printf 'n%.0s' {1..255})" "$ort" "$ort"; do
-    "$viewer" --export-off "$name" "$model"
-    check "OFF to a name of ${#name} bytes: exit code" 0 $?
+    check_exit "OFF to a name of ${#name} bytes" 0 "$viewer" --export-off "$name" "$model"
     check "OFF to a name of ${#name} bytes: the file" OFF "$(head -c 3 "$name")"
 done
 
-# As to standard output: a file opened for appending is appended to, and stays the file the
-# descriptor has.
+# As to standard output: a file opened for appending is appended to and stays the same file.
 for name in /dev/fd/1 /proc/self/fd/1 '/proc/$$/fd/1'; do
     echo anfang >log
     { bash -c "exec \"\$0\" --export-off $name \"\$1\"" "$viewer" "$model"; echo ENDE; } >>log
@@ -85,14 +79,14 @@ done
 fifo=$(printf 'p\377.off')
 mkfifo "$fifo"
 timeout 9 cat "$fifo" >/dev/null &
-timeout 9 "$viewer" --export-web "$fifo" "$model" 2>/dev/null
-check "web export to a FIFO named in no UTF-8: exit code" 1 $?
-check "web export to a FIFO named in no UTF-8: files beside it" 0 "$(ls | grep -c 'htm\|class')"
+fall="web export to a FIFO named in no UTF-8"
+check_exit "$fall" 1 timeout 9 "$viewer" --export-web "$fifo" "$model" 2>/dev/null
+check "$fall: files beside it" 0 "$(ls | grep -c 'htm\|class')"
 
 printf '#' >gross.wyk && truncate -s 20G gross.wyk
-timeout 60 "$viewer" --export-thumbnail t.png gross.wyk 2>/dev/null
-check "preview of a 20 GB comment: exit code" 1 $?
-check "preview of a 20 GB comment: no picture" no "$([ -e t.png ] || echo no)"
+fall="preview of a 20 GB comment"
+check_exit "$fall" 1 timeout 60 "$viewer" --export-thumbnail t.png gross.wyk 2>/dev/null
+check "$fall: no picture" no "$([ -e t.png ] || echo no)"
 
 # The model's name leads to a file and a FIFO by turns; no preview may wait for the FIFO.
 mkfifo fifo && cp "$model" datei

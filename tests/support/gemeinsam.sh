@@ -17,3 +17,10 @@ fehlt() { # what cannot be done here: its checks are skipped, and the run fails 
     echo "$1: its checks are skipped"
     [ -z "${CI:-}" ] || status=1
 }
+check_exit() { # name, expected exit code, the command to run
+    "${@:3}"
+    check "$1: exit code" "$2" $?
+}
+check_same() { # name, file, file: the two hold the same bytes
+    check "$1" same "$(gleich "$2" "$3")"
+}

@@ -2,9 +2,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// One main for every test program: a QApplication on the offscreen platform, so that fonts
-// (the renderer's labels) and windows work without a display, and a configuration folder of
-// its own, so that no test writes the user's settings.
+// One main for every test program: the offscreen platform, so that fonts and windows work
+// without a display, and a configuration folder of its own, so no test writes the user's.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir konfiguration;

@@ -6,18 +6,18 @@
 
 namespace wyk::test {
 
-// Compares a picture pixel for pixel with the stored picture of that name in tests/vorlagen,
-// which was looked at when it was made. A picture that differs is written into the working
-// folder under the name for a look. With WYK_VORLAGEN_NEU set the pictures are stored anew:
-// look at them, then run the tests again to check them.
+// Compares a picture pixel for pixel with the stored one of that name in tests/vorlagen, which
+// was looked at when it was made; one that differs is written into the working folder for a
+// look. With WYK_VORLAGEN_NEU set the pictures are stored anew: look at them, then test again.
 inline void wieVorlage(const QString& name, const QImage& bild) {
     const QString datei = name + ".png";
+    const QString vorlage = WYK_VORLAGEN_DIR "/" + datei;
     const QImage ist = bild.convertToFormat(QImage::Format_RGB32);
     if (!qEnvironmentVariableIsEmpty("WYK_VORLAGEN_NEU")) {
-        EXPECT_TRUE(ist.save(WYK_VORLAGEN_DIR "/" + datei)) << datei.toStdString();
+        EXPECT_TRUE(ist.save(vorlage)) << vorlage.toStdString();
         return;
     }
-    const QImage soll = QImage(WYK_VORLAGEN_DIR "/" + datei).convertToFormat(QImage::Format_RGB32);
+    const QImage soll = QImage(vorlage).convertToFormat(QImage::Format_RGB32);
     const bool gleichGross = soll.size() == ist.size();
     qsizetype anders = gleichGross ? 0 : ist.width() * ist.height();
     QPoint erstes;
