@@ -56,8 +56,8 @@ TEST(Reader, FollowsTheFileFormat) {
         {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"}};
     // In UTF-16 and UTF-32, a comment ending in a surrogate pair cut by the first 64 KiB piece.
     const QByteArray lang = "#" + QByteArray(32765, 'x') + "\xF0\x9F\x98\x80\r\n" + kBeispiel;
-    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE,
-                                QStringConverter::Utf32LE, QStringConverter::Utf32BE}) {
+    using enum QStringConverter::Encoding;
+    for (const auto encoding : {Utf16LE, Utf16BE, Utf32LE, Utf32BE}) {
         QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
         cases << std::pair(encoder.encode(QString::fromUtf8(lang)), kBeispielModell);
     }
@@ -72,8 +72,7 @@ TEST(Reader, FollowsTheFileFormat) {
     }
 }
 
-// A refused file or a cancelled dialog keeps the model; the message names the file and the line
-// as an editor counts it.
+// A refusal or a cancel keeps the model; the message names the file and an editor's line.
 TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     TempDir dir;
     dir.folder("ordner");
@@ -81,8 +80,7 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     const QString alt =
         dir.write("alt.wyk", "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n");
     const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');
-    // A text read from memory as "n.wyk", or else the dialog's answer (none: cancelled); a part
-    // of the reason.
+    // A text read as "n.wyk", or else the dialog's answer (none: cancelled); part of the reason.
     const std::tuple<QByteArray, QString, const char*> refused[] = {
         {"3001\n", "", "3001 Punkte"},
         {"0\n3001\n", "", "3001 Linien"},
@@ -108,8 +106,7 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
         ScriptedDialogs dialogs;
         dialogs.answers << path;
-        const Outcome outcome =
-            text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
+        const auto outcome = text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
         const QString name = text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk";
         const QString message = outcome.message();
         EXPECT_EQ(outcome.isCancelled(), abgebrochen);
@@ -121,7 +118,7 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         EXPECT_EQ(m.linie[3000][2], 5);
         EXPECT_EQ(m.datname, "alt.wyk");
         EXPECT_EQ(m.debugpkt, 1) << "the highlight";
-        EXPECT_EQ(closed, 1) << "the debug window closed by the first load only";
+        EXPECT_EQ(closed, 1) << "closings of the debug window";
         EXPECT_LT(puffer.pos(), 2 << 20) << "bytes read";
     }
 }
