@@ -64,8 +64,7 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     }
 }
 
-// A far move is clipped keeping its direction at any zoom; infinite or NaN points, moves and
-// highlights to them and rows outside the tables add nothing.
+// A far move keeps its direction at any zoom; broken or missing points, moves to them add nothing.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     const double inf = std::numeric_limits<double>::infinity();
@@ -100,8 +99,7 @@ TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     }
 }
 
-// The examples' views as the exports draw them, also in one-row bands whose cut runs must not
-// reach into a band drawn before.
+// The examples' views as exports draw them, also row by row, no cut run reaching an earlier row.
 TEST(Ansichten, DrawTheExamples) {
     for (const test::Ansicht& a : test::kAnsichten) {
         Module1 m;
