@@ -8,7 +8,7 @@ import java.util.regex.*;
 import java.util.stream.IntStream;
 import javax.imageio.ImageIO;
 
-/** The applet reads, finds and draws what the program writes into the folder args[0]. */
+/** The applet reads, finds and draws what the program writes into args[0]. */
 public class OoglOffTest {
     /** OFF texts ("|" ends a line) the reader takes, and their stored picture's name. */
     private static final String[][] DRAWINGS = {

@@ -78,8 +78,8 @@ TEST(GifUmlauf, ShowsThePngOfEachTurn) {
     }
 }
 
-// --frames, --frame-time and --fit once for the whole turn: every picture shows the whole model
-// inside the margin of 1/32, together they fill the picture up to a zoom step, and it turns.
+// --fit once for the whole turn: each picture shows the whole model inside the 1/32 margin,
+// together they fill it up to a zoom step, and it turns.
 TEST(GifUmlauf, FitsTheWholeTurn) {
     WYK_WERKZEUG(magick, "convert", "imagemagick");
     test::TempDir dir;

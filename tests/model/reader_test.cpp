@@ -68,7 +68,7 @@ TEST(Reader, FollowsTheFileFormat) {
         m.debugpkt = m.debuglinie = 1;
         ASSERT_TRUE(ladeDatei(m, dir.write("m.wyk", file)).isDone());
         EXPECT_EQ(beschreibung(m), model);
-        EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "a load clears them";
+        EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "the highlights";
     }
 }
 
@@ -76,7 +76,7 @@ TEST(Reader, FollowsTheFileFormat) {
 TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     TempDir dir;
     dir.folder("ordner");
-    ASSERT_EQ(mkfifo(QFile::encodeName(dir.path("rohr.wyk")).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.path("rohr.wyk")), 0600), 0);
     const QString alt =
         dir.write("alt.wyk", "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n");
     const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');

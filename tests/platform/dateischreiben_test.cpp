@@ -37,7 +37,7 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
         char* nach = &byte;
         std::size_t rest = sizeof c;
         std::size_t platz = 1;
-        const bool da = iconv(cd, &von, &rest, &nach, &platz) != static_cast<std::size_t>(-1);
+        const bool da = iconv(cd, &von, &rest, &nach, &platz) != std::size_t(-1);
         if (windows1252Byte(c) != (da ? std::optional(byte) : std::nullopt)) {
             falsch << QString::number(c, 16);
         }
@@ -84,7 +84,7 @@ bool attributSetzen(const QString& path, const char* name, const QByteArray& wer
     return ::setxattr(roh(path), name, wert.constData(), wert.size(), 0) == 0;
 }
 
-// A replaced file keeps its ACL and attributes; a new one gets what the kernel gives a new file.
+// A replaced file keeps its ACL and attributes; a new one gets what the kernel gives.
 TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     TempDir dir;
     const QString alt = dir.write("acl", "alt");
@@ -143,14 +143,14 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
     }
 }
 
-// Whatever takes the target's place or a new file's name meanwhile is refused and left alone.
+// Whatever takes the target's or a new file's place meanwhile is refused and left alone.
 TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
     using Tausch = void (*)(const TempDir&);
     const std::pair<const char*, Tausch> faelle[] = {
-        {"link", [](const TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
-        {"file", [](const TempDir& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
-        {"fifo", [](const TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
-        {"new name", [](const TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }}};
+        {"link", [](auto& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
+        {"file", [](auto& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
+        {"fifo", [](auto& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
+        {"new name", [](auto& d) { QFile::link(d.path("privat"), d.path("ziel")); }}};
     for (const auto& [fall, tausch] : faelle) {
         SCOPED_TRACE(fall);
         TempDir dir;

@@ -31,7 +31,7 @@ struct Hauptfenster {
     int redraws = 0;
 };
 
-// What the window shows of the view: the angles, the zoom, the origin and the zoom field.
+// The view the window shows: the angles, zoom, origin and the zoom field.
 auto ansicht(const Hauptfenster& w) {
     return std::tuple(w.m.rotwinkel, w.m.zoomfaktor, QPoint(w.m.origx, w.m.origy), w.zoomText);
 }
@@ -123,7 +123,7 @@ QString tastaturabschnitt() {
     return readme.mid(anfang, readme.indexOf("\n#", anfang) - anfang).simplified();
 }
 
-// The README and both manual pages name each key of the drawing and the pixels of its drag.
+// The README and both manual pages name each drawing key and its drag's pixels.
 TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheStep) {
     const QString man = quelle("man/wyk-viewer.1.in");
     const QString manDeutsch = quelle("man/de/wyk-viewer.1.in");
