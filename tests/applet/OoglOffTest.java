@@ -64,9 +64,12 @@ public class OoglOffTest {
         URL base = folder.resolve(page).resolve("s.htm").toUri().toURL();
         URL url = Viewer41.modelUrl(base, value.group(1).replace("&amp;", "&"));
         String name = read(folder.resolve(page + ".name"), "ISO-8859-1");
-        String folderPath = base.getPath().replace("s.htm", "").replace("+", "%2B");
-        String path = URLDecoder.decode(url.getPath().replace("+", "%2B"), "ISO-8859-1");
-        same(page + ": path of " + url, URLDecoder.decode(folderPath, "ISO-8859-1") + name, path);
+        String folderPath = decoded(base.getPath().replace("s.htm", ""));
+        same(page + ": path of " + url, folderPath + name, decoded(url.getPath()));
+    }
+
+    private static String decoded(String path) throws IOException {
+        return URLDecoder.decode(path.replace("+", "%2B"), "ISO-8859-1");
     }
 
     private static String read(Path file, String charset) throws IOException {

@@ -1,9 +1,8 @@
 #!/bin/sh
 # JAVAC $1 compiles the applet and its test into compiled/; PROGRAM $2 writes project $3's
-# examples as OFF files into written/, and pages with class files for odd OFF names (1 and 3
-# not UTF-8) into written/seiteN, copied to seiteN.htm beside seiteN.name, the name as listed.
-# The class files written hold what the sources compile to, as javap prints it, but for the
-# constant pool's numbers and the offsets, which other compilers choose otherwise.
+# examples as OFF files into written/, pages for odd OFF names (1 and 3 not UTF-8) into
+# written/seiteN. The class files written hold what the sources compile to, as javap prints
+# it, but for constant pool numbers and offsets, which other compilers choose otherwise.
 set -eu
 rm -rf compiled written && mkdir written
 "$1" --release 8 -encoding UTF-8 -Xlint:all -Xlint:-options -Werror -d compiled \

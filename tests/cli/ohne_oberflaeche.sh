@@ -50,8 +50,7 @@ beide page 0 "" --export-picture b.html "$model"
 beide web 0 "" --export-web b.off "$model"
 check "web: stdout" "" "$(cat mit/out)"
 beide thumbnail 0 "" --export-thumbnail t.png --thumbnail-size 100 "$model"
-# The thumbnailer's Exec line, run from / with an unwritable home and no environment but the
-# sanitizers' options, gives the same preview.
+# The thumbnailer's Exec line, from / with no writable home or environment: the same preview.
 aufruf=$(sed -n "s|^Exec=wyk-viewer ||; T; s|%s|100|; s|%i|$model|; s|%o|$work/t.png|; p" \
     "$examples/../resources/desktop/wyk-viewer.thumbnailer")
 (cd / && env -i HOME=/proc/kein-zuhause $(env | grep SAN_OPTIONS=) "$viewer" $aufruf)
