@@ -79,7 +79,7 @@ public class OoglOffTest {
     private static void same(String what, String expected, String got) {
         if (!expected.equals(got)) {
             failed++;
-            System.out.printf("FAILED: %s: expected <%s> but got <%s>%n", what, expected, got);
+            System.out.printf("FAILED: %s: expected <%s>, got <%s>%n", what, expected, got);
         }
     }
 
@@ -99,8 +99,8 @@ public class OoglOffTest {
         int[] differ = IntStream.range(0, Math.max(want.length, got.length))
             .filter(i -> i >= want.length || i >= got.length || want[i] != got[i]).toArray();
         int first = differ.length > 0 ? differ[0] : 0;
-        same("pixels that differ from " + file + ", the first at (" + first % W + ", " + first / W
-            + ")", "0", "" + differ.length);
+        same(file + ": pixels that differ, the first at " + first % W + ", " + first / W, "0",
+            "" + differ.length);
     }
 
     private static int[] pixels(BufferedImage image) {

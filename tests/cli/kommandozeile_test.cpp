@@ -83,8 +83,8 @@ TEST(Kommandozeile, RefusesWrongCalls) {
     }
 }
 
-// Drawn: --points and --no-lines as in the windows; --fit to a margin of 1/32 with each point's
-// disc, the last just beyond, no invisible move; the start view's preview fitted at every size.
+// Drawn: --points and --no-lines as in the windows; --fit to a 1/32 margin with each point's
+// disc, the last just beyond, no invisible move; the start view's preview fitted at any size.
 TEST(Kommandozeile, DrawsWhatIsStored) {
     test::TempDir dir;
     const QString unsichtbar = dir.write("u.wyk", "3\n0 0 0\n1 1 1\n3 3 3\n3\n1 0\n2 9\n3 0\n");

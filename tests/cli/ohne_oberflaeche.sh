@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The program as a script runs it, with no screen or runtime folder, in the C locale: exit codes,
-# German messages (the system's reasons too) on stderr for failures only. A run without windows
-# loads no platform plugin or font: once with no platform or fontconfig, once with Qt's options.
+# The program as a script runs it: no screen or runtime folder, the C locale; exit codes,
+# German messages (the system's reasons too) on stderr for failures only. Without windows no
+# platform plugin or font loads: once with no platform or fontconfig, once with Qt's options.
 set -u
 source "$(dirname "$0")/../support/gemeinsam.sh"
 viewer=$1
