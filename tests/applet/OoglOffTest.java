@@ -10,7 +10,7 @@ import javax.imageio.ImageIO;
 
 /** The applet reads, finds and draws what the program writes into args[0]. */
 public class OoglOffTest {
-    /** OFF texts ("|" ends a line) the reader takes, and their stored picture's name. */
+    /** OFF texts ("|" ends a line) the reader takes, and their stored picture. */
     private static final String[][] DRAWINGS = {
         {"index-minus-1", "OFF|2 2 99|-1.5e+21 -0.25 0|1e+21 5 6|2 0 1 1 1 1|2 1 -1 0 0.5 0|"},
         {"weit", "OFF|3 2 99|1e+21 1e+21 1e+21|1.2e+21 1e+21 1e+21|1e+21 1.1e+21 1.05e+21"

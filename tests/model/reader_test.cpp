@@ -62,7 +62,7 @@ TEST(Reader, FollowsTheFileFormat) {
         cases << std::pair(encoder.encode(QString::fromUtf8(lang)), kBeispielModell);
     }
     for (const auto& [file, model] : cases) {
-        SCOPED_TRACE(file.left(60).toHex().toStdString());
+        SCOPED_TRACE(file.left(60).toHex().constData());
         TempDir dir;
         Module1 m;
         m.debugpkt = m.debuglinie = 1;
