@@ -1,3 +1,5 @@
+import static java.awt.image.BufferedImage.TYPE_INT_RGB;
+
 import java.awt.image.BufferedImage;
 import java.io.*;
 import java.net.*;
@@ -6,9 +8,9 @@ import java.util.regex.*;
 import java.util.stream.IntStream;
 import javax.imageio.ImageIO;
 
-/** The applet reads, finds and draws what the program writes into the folder args[0]. */
+/** The applet reads, finds and draws what the program writes into args[0]. */
 public class OoglOffTest {
-    /** OFF texts ("|" ends a line) the reader takes, and the name of their stored picture. */
+    /** OFF texts ("|" ends a line) the reader takes, and their stored picture. */
     private static final String[][] DRAWINGS = {
         {"index-minus-1", "OFF|2 2 99|-1.5e+21 -0.25 0|1e+21 5 6|2 0 1 1 1 1|2 1 -1 0 0.5 0|"},
         {"weit", "OFF|3 2 99|1e+21 1e+21 1e+21|1.2e+21 1e+21 1e+21|1e+21 1.1e+21 1.05e+21"
@@ -43,7 +45,7 @@ public class OoglOffTest {
                 drawnAsStored("geschrieben-" + name, new OOGL_OFF(in));
             }
         }
-        BufferedImage loading = new BufferedImage(W, H, BufferedImage.TYPE_INT_RGB);
+        BufferedImage loading = new BufferedImage(W, H, TYPE_INT_RGB);
         Viewer41.drawContent(loading.getGraphics(), W, H, null, new Matrix3D(), null);
         boolean white = IntStream.of(pixels(loading)).anyMatch(p -> p == 0xFFFFFFFF);
         same("white text while the model loads", "true", "" + white);
@@ -53,31 +55,38 @@ public class OoglOffTest {
         System.exit(failed == 0 ? 0 : 1);
     }
 
-    /** The page's model parameter, as a browser hands it over, gives through the applet an
-     * address whose path ("+" a plus) is the page's folder and the OFF file's name as listed. */
+    /** The page's model parameter, as a browser passes it, leads the applet to the page's
+     * folder and the OFF file's name as listed ("+" a plus). */
     private static void pageNamesItsFile(Path folder, String page) throws IOException {
-        String htm = new String(Files.readAllBytes(folder.resolve(page + ".htm")), "windows-1252");
+        String htm = read(folder.resolve(page + ".htm"), "windows-1252");
         Matcher value = Pattern.compile("<PARAM name=model value=\"([^\"]*)\">").matcher(htm);
         same(page + ".htm: a model parameter", "true", "" + value.find());
         URL base = folder.resolve(page).resolve("s.htm").toUri().toURL();
         URL url = Viewer41.modelUrl(base, value.group(1).replace("&amp;", "&"));
-        String name = new String(Files.readAllBytes(folder.resolve(page + ".name")), "ISO-8859-1");
-        String folderPath = base.getPath().replace("s.htm", "").replace("+", "%2B");
-        String path = URLDecoder.decode(url.getPath().replace("+", "%2B"), "ISO-8859-1");
-        same(page + ": path of " + url, URLDecoder.decode(folderPath, "ISO-8859-1") + name, path);
+        String name = read(folder.resolve(page + ".name"), "ISO-8859-1");
+        String folderPath = decoded(base.getPath().replace("s.htm", ""));
+        same(page + ": path of " + url, folderPath + name, decoded(url.getPath()));
+    }
+
+    private static String decoded(String path) throws IOException {
+        return URLDecoder.decode(path.replace("+", "%2B"), "ISO-8859-1");
+    }
+
+    private static String read(Path file, String charset) throws IOException {
+        return new String(Files.readAllBytes(file), charset);
     }
 
     private static void same(String what, String expected, String got) {
         if (!expected.equals(got)) {
             failed++;
-            System.out.printf("FAILED: %s: expected <%s> but got <%s>%n", what, expected, got);
+            System.out.printf("FAILED: %s: expected <%s>, got <%s>%n", what, expected, got);
         }
     }
 
-    /** The model drawn as the applet does after a drag 50 pixels right and 30 up is pixel for
-     * pixel applet-NAME.png in wyk.vorlagen, stored after a look (anew with WYK_VORLAGEN_NEU). */
+    /** The model as the applet draws it after a drag 50 pixels right and 30 up is pixel for
+     * pixel applet-NAME.png in wyk.vorlagen, looked at when stored (WYK_VORLAGEN_NEU). */
     private static void drawnAsStored(String name, OOGL_OFF model) throws IOException {
-        BufferedImage image = new BufferedImage(W, H, BufferedImage.TYPE_INT_RGB);
+        BufferedImage image = new BufferedImage(W, H, TYPE_INT_RGB);
         Matrix3D rotation = new Matrix3D();
         Viewer41.turn(rotation, 50, -30);
         Viewer41.drawModel(image.getGraphics(), W, H, model, rotation);
@@ -90,8 +99,8 @@ public class OoglOffTest {
         int[] differ = IntStream.range(0, Math.max(want.length, got.length))
             .filter(i -> i >= want.length || i >= got.length || want[i] != got[i]).toArray();
         int first = differ.length > 0 ? differ[0] : 0;
-        same("pixels that differ from " + file + ", the first at (" + first % W + ", " + first / W
-            + ")", "0", "" + differ.length);
+        same(file + ": pixels that differ, the first at " + first % W + ", " + first / W, "0",
+            "" + differ.length);
     }
 
     private static int[] pixels(BufferedImage image) {

@@ -1,9 +1,8 @@
 #!/bin/sh
-# JAVAC $1 compiles the applet and its test into compiled/; PROGRAM $2 writes the examples of
-# project $3 as OFF files into written/, and pages with class files for unusual OFF names (1 and
-# 3 not UTF-8) into written/seiteN, copied to seiteN.htm beside seiteN.name, the name as listed.
-# The class files written hold the code the sources compile to, as javap prints it, but for the
-# constant pool's numbers and the offsets, which compilers of other versions choose otherwise.
+# JAVAC $1 compiles the applet and its test into compiled/; PROGRAM $2 writes project $3's
+# examples as OFF files into written/, pages for odd OFF names (1 and 3 not UTF-8) into
+# written/seiteN. The class files written hold what the sources compile to, as javap prints
+# it, but for constant pool numbers and offsets, which other compilers choose otherwise.
 set -eu
 rm -rf compiled written && mkdir written
 "$1" --release 8 -encoding UTF-8 -Xlint:all -Xlint:-options -Werror -d compiled \
@@ -25,6 +24,6 @@ for side in written/seite1 compiled; do
         -e 's/ +/ /g' $side.javap >$side.code
 done
 cmp -s written/seite1.code compiled.code && exit 0
-echo "FAILED: the class files written (-) are not what their sources compile to (+):"
+echo "FAILED: the class files written (-) differ from their sources compiled (+):"
 diff -u -F '^Compiled from' written/seite1.code compiled.code | head -n 12
 exit 1

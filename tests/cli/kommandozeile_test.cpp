@@ -7,9 +7,17 @@
 namespace wyk {
 namespace {
 
-// A picture export of the model "h" to the file given, with the options.
+// An export of the model "h" to the file, with the options.
 QStringList bild(const QStringList& optionen, const QString& datei = "a") {
     return QStringList{"--export-png", datei} + optionen + QStringList{"h"};
+}
+
+QStringList vorschau(const QString& groesse) {
+    return {"--export-thumbnail", "t", "--thumbnail-size", groesse, "h"};
+}
+
+Plan planMit(const QStringList& argumente) {
+    return planAus(QStringList{"wyk-viewer"} + argumente);
 }
 
 // The mode and the model named.
@@ -25,7 +33,7 @@ TEST(Kommandozeile, PlansTheCallsItTakes) {
         {bild({"--scale", "4", "--size", "1424x865", "--zoom", "1"}), Export, "h"}};
     for (const auto& [argumente, modus, modell] : faelle) {
         SCOPED_TRACE(argumente.join(' '));
-        const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
+        const Plan plan = planMit(argumente);
         EXPECT_EQ(plan.modus, modus);
         EXPECT_EQ(plan.modell, modell);
     }
@@ -47,8 +55,8 @@ TEST(Kommandozeile, RefusesWrongCalls) {
         {bild({"--scale", "4.01"}), "„4.01“ von --scale"},
         {bild({"--scale", "0.5"}), "„0.5“ von --scale"},
         {bild({"--scale", "2"}, "a.HTM"), "nicht für die Webseite"},
-        {{"--export-thumbnail", "t", "--thumbnail-size", "15", "h"}, "„15“ von"},
-        {{"--export-thumbnail", "t", "--thumbnail-size", "4097", "h"}, "„4097“"},
+        {vorschau("15"), "„15“ von"},
+        {vorschau("4097"), "„4097“"},
         {{"--thumbnail-size", "64", "--export-png", "a", "h"}, "--thumbnail-size"},
         {{"--export-off", "", "h.wyk"}, "Ausgabedatei ist leer"},
         {bild({"--view", "vorn"}), "„vorn“ von --view"},
@@ -69,40 +77,41 @@ TEST(Kommandozeile, RefusesWrongCalls) {
         {bild({"--mark-point", "3", "--measure-to", "3"}), "anderen Punkt"}};
     for (const auto& [argumente, grund] : faelle) {
         SCOPED_TRACE(argumente.join(' '));
-        const Plan plan = planAus(QStringList{"wyk-viewer"} + argumente);
+        const Plan plan = planMit(argumente);
         EXPECT_EQ(plan.modus, Modus::Fehler);
         EXPECT_TRUE(plan.fehler.contains(grund)) << plan.fehler;
     }
 }
 
-// What the command line draws: --points and --no-lines as the windows' boxes; --fit up to the
-// margin of 1/32, counting no invisible move and every point's disc, the last just beyond the
-// others; a preview of the start view's segments, fitted, at every size.
+// Drawn: --points and --no-lines as in the windows; --fit to a 1/32 margin with each point's
+// disc, the last just beyond, no invisible move; the start view's preview fitted at any size.
 TEST(Kommandozeile, DrawsWhatIsStored) {
     test::TempDir dir;
     const QString unsichtbar = dir.write("u.wyk", "3\n0 0 0\n1 1 1\n3 3 3\n3\n1 0\n2 9\n3 0\n");
     const QString punkte = dir.write("p.wyk", "3\n0 0 0\n1 1 1\n1.02 1.02 1.02\n0\n");
+    const QString haus = WYK_EXAMPLES_DIR "/haus.wyk";
     const QStringList einpassen{"--fit", "--no-axes"};
-    // The stored picture, the export and what follows its file's name.
-    QList<std::tuple<QString, QString, QStringList>> faelle = {
-        {"haus-punkte-ohne-linien",
-         "--export-picture",
-         {"--points", "--no-lines", WYK_EXAMPLES_DIR "/haus.wyk"}},
-        {"einpassen-unsichtbar", "--export-picture", einpassen + QStringList{unsichtbar}},
-        {"einpassen-punkte", "--export-picture",
-         einpassen + QStringList{"--points", "--size", "600x400", punkte}}};
+    struct Fall {
+        QString vorlage;
+        QStringList optionen; // after the file's name
+        QString export_ = "--export-picture";
+    };
+    QList<Fall> faelle = {
+        {"haus-punkte-ohne-linien", {"--points", "--no-lines", haus}},
+        {"einpassen-unsichtbar", einpassen + QStringList{unsichtbar}},
+        {"einpassen-punkte", einpassen + QStringList{"--points", "--size", "600x400", punkte}}};
     for (const QString modell : {"dreieck", "farben", "haus", "wuerfel"}) {
+        const QString datei = WYK_EXAMPLES_DIR "/" + modell + ".wyk";
         for (const QString groesse : {"16", "100", "1024"}) {
-            const QStringList optionen{"--thumbnail-size", groesse,
-                                       WYK_EXAMPLES_DIR "/" + modell + ".wyk"};
-            faelle << std::tuple("vorschau-" + modell + groesse, "--export-thumbnail", optionen);
+            const QStringList optionen{"--thumbnail-size", groesse, datei};
+            faelle << Fall{"vorschau-" + modell + groesse, optionen, "--export-thumbnail"};
         }
     }
-    for (const auto& [name, export_, optionen] : faelle) {
-        SCOPED_TRACE(name);
-        const QString datei = dir.path(name + ".png");
-        ASSERT_EQ(ohneFenster(planAus(QStringList{"wyk-viewer", export_, datei} + optionen)), 0);
-        test::wieVorlage(name, QImage(datei));
+    for (const auto& [vorlage, optionen, export_] : faelle) {
+        SCOPED_TRACE(vorlage);
+        const QString datei = dir.path(vorlage + ".png");
+        ASSERT_EQ(ohneFenster(planMit(QStringList{export_, datei} + optionen)), 0);
+        test::wieVorlage(vorlage, QImage(datei));
     }
 }
 

@@ -11,8 +11,9 @@
 namespace wyk {
 namespace {
 
-// A GIF as ImageMagick reads it: each picture as shown (coalesced), each one's time in
-// hundredths of a second.
+using enum QImage::Format;
+
+// A GIF as ImageMagick reads it: each picture as shown (coalesced), its time in 1/100 s.
 struct Gelesen {
     QList<QImage> bilder;
     QStringList zeiten;
@@ -23,12 +24,12 @@ Gelesen lesen(const QString& magick, const QString& gif) {
     Gelesen g;
     EXPECT_EQ(QProcess::execute(magick, {gif, "-coalesce", dir.path("b-%03d.ppm")}), 0);
     for (const QString& name : dir.names()) {
-        g.bilder << QImage(dir.path(name)).convertToFormat(QImage::Format_RGB32);
+        g.bilder << QImage(dir.path(name)).convertToFormat(Format_RGB32);
     }
     QProcess identify;
     identify.start(magick, {gif, "-format", "%T ", "info:"});
     identify.waitForFinished();
-    g.zeiten = QString::fromLatin1(identify.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
+    g.zeiten = QString(identify.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
     return g;
 }
 
@@ -38,9 +39,8 @@ QSet<QRgb> farben(const QImage& bild) {
     return {pixel, pixel + bild.width() * bild.height()};
 }
 
-// ImageMagick decodes the turning picture to the PNG of each turn, each shown for the time
-// asked, looping forever. The global colour table holds the first picture's colours in as few
-// entries as a GIF allows; the view stays as it was.
+// ImageMagick reads the turning GIF as each turn's PNG, shown for the time asked, looping
+// forever; the global table has the first picture's colours in the fewest entries; the view stays.
 TEST(GifUmlauf, ShowsThePngOfEachTurn) {
     WYK_WERKZEUG(magick, "convert", "imagemagick");
     const std::tuple<int, Umlauf, const char*> faelle[] = {
@@ -61,8 +61,7 @@ TEST(GifUmlauf, ShowsThePngOfEachTurn) {
             m.rotwinkel[3] = a.drehung + 2 * std::numbers::pi * i / umlauf.bilder;
             rotation2(m);
             ASSERT_TRUE(schreibeBild(m, dir.path("a.png")).isDone());
-            EXPECT_EQ(gif.bilder[i],
-                      QImage(dir.path("a.png")).convertToFormat(QImage::Format_RGB32))
+            EXPECT_EQ(gif.bilder[i], QImage(dir.path("a.png")).convertToFormat(Format_RGB32))
                 << "picture " << i;
         }
         const QByteArray bytes = dir.read("a.gif");
@@ -79,8 +78,8 @@ TEST(GifUmlauf, ShowsThePngOfEachTurn) {
     }
 }
 
-// --frames, --frame-time and --fit once for the whole turn: every picture shows the whole model
-// inside the margin of 1/32, together they fill the picture up to a zoom step, and it turns.
+// --fit once for the whole turn: each picture shows the whole model inside the 1/32 margin,
+// together they fill it up to a zoom step, and it turns.
 TEST(GifUmlauf, FitsTheWholeTurn) {
     WYK_WERKZEUG(magick, "convert", "imagemagick");
     test::TempDir dir;
@@ -91,7 +90,7 @@ TEST(GifUmlauf, FitsTheWholeTurn) {
               0);
     const Gelesen gif = lesen(magick, dir.path("f.gif"));
     EXPECT_EQ(gif.zeiten, QStringList(8, "4"));
-    QImage alle(640, 480 * gif.bilder.size(), QImage::Format_RGB32);
+    QImage alle(640, 480 * gif.bilder.size(), Format_RGB32);
     QPainter maler(&alle);
     for (int i = 0; i < gif.bilder.size(); ++i) {
         maler.drawImage(0, 480 * i, gif.bilder[i]);

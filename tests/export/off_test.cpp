@@ -43,8 +43,7 @@ TEST(OffExport, LinesFollowTheModel) {
     }
 }
 
-// The dialog proposes the model's name up to its first point; the page's name follows the OFF
-// file's, and the page names that file in its value attribute.
+// Proposed: the model's name to its first point; the page's name and its value follow the OFF name.
 TEST(WebExport, NamesFollowTheModel) {
     // datname ("3D" as at start-up), proposal, OFF name, page name, bytes of the value.
     const std::tuple<const char*, const char*, const char*, const char*, QByteArray> faelle[] = {
@@ -67,8 +66,7 @@ TEST(WebExport, NamesFollowTheModel) {
     }
 }
 
-// The page and the class files (Java 8) as the program keeps them go beside the OFF file; a file
-// that would replace the OFF file (any but w.off here) is refused, no other.
+// The page and Java 8 class files go beside the OFF file; one that would replace it is refused.
 TEST(WebExport, NoFileReplacesTheOffFile) {
     // OFF name, the files then in the folder
     const std::pair<QString, QStringList> faelle[] = {

@@ -28,7 +28,7 @@ QString beschreibung(const Module1& m) {
 
 const QByteArray kBeispiel = "# Kopf\n3\n0 0 0\n10   0  0\n0 10 0\n\n4\n1 0\n2 12\n3 10\n1 9\n";
 constexpr const char* kBeispielModell = "3 (0 0 0, 10 0 0, 0 10 0) | 4 (1 0, 2 12, 3 10, 1 9)";
-// A data line of kLaengsteZeile characters once its blanks are folded: the longest taken.
+// A data line of kLaengsteZeile characters with blanks folded: the longest taken.
 const QByteArray kVoll = "5  6 7" + QByteArray(ZeilenLeser::kLaengsteZeile - 5, 'x');
 
 // Each file and the model read from it; the highlights are cleared.
@@ -56,33 +56,31 @@ TEST(Reader, FollowsTheFileFormat) {
         {"# \xd6l\n1\n\xc3\x28 9 9\n1\n\x96x 1\n", "1 (0 9 9) | 1 (0 1)"}};
     // In UTF-16 and UTF-32, a comment ending in a surrogate pair cut by the first 64 KiB piece.
     const QByteArray lang = "#" + QByteArray(32765, 'x') + "\xF0\x9F\x98\x80\r\n" + kBeispiel;
-    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE,
-                                QStringConverter::Utf32LE, QStringConverter::Utf32BE}) {
+    using enum QStringConverter::Encoding;
+    for (const auto encoding : {Utf16LE, Utf16BE, Utf32LE, Utf32BE}) {
         QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
         cases << std::pair(encoder.encode(QString::fromUtf8(lang)), kBeispielModell);
     }
     for (const auto& [file, model] : cases) {
-        SCOPED_TRACE(file.left(60).toHex().toStdString());
+        SCOPED_TRACE(file.left(60).toHex().constData());
         TempDir dir;
         Module1 m;
         m.debugpkt = m.debuglinie = 1;
         ASSERT_TRUE(ladeDatei(m, dir.write("m.wyk", file)).isDone());
         EXPECT_EQ(beschreibung(m), model);
-        EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "a load clears them";
+        EXPECT_EQ(std::pair(m.debugpkt, m.debuglinie), std::pair(0, 0)) << "the highlights";
     }
 }
 
-// A refused file or a cancelled dialog keeps the model; the message names the file and the line
-// as an editor counts it.
+// A refusal or a cancel keeps the model; the message names the file and an editor's line.
 TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
     TempDir dir;
     dir.folder("ordner");
-    ASSERT_EQ(mkfifo(QFile::encodeName(dir.path("rohr.wyk")).constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.path("rohr.wyk")), 0600), 0);
     const QString alt =
         dir.write("alt.wyk", "3000\n" + QByteArray("1 2 3\n").repeated(3000) + "3000\n4 5\n");
     const QByteArray lang(ZeilenLeser::kLaengsteZeile + 1, '1');
-    // A text read from memory as "n.wyk", or else the dialog's answer (none: cancelled); a part
-    // of the reason.
+    // A text read as "n.wyk", or the dialog's answer (none: cancelled); part of the reason.
     const std::tuple<QByteArray, QString, const char*> refused[] = {
         {"3001\n", "", "3001 Punkte"},
         {"0\n3001\n", "", "3001 Linien"},
@@ -108,8 +106,7 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         ASSERT_TRUE(puffer.open(QIODevice::ReadOnly));
         ScriptedDialogs dialogs;
         dialogs.answers << path;
-        const Outcome outcome =
-            text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
+        const auto outcome = text.isEmpty() ? datenlesen(m, dialogs) : ladeAus(m, puffer, "n.wyk");
         const QString name = text.isEmpty() ? QFileInfo(path).fileName() : "n.wyk";
         const QString message = outcome.message();
         EXPECT_EQ(outcome.isCancelled(), abgebrochen);
@@ -121,26 +118,26 @@ TEST(Reader, RefusesFilesItCannotTakeAndKeepsTheModel) {
         EXPECT_EQ(m.linie[3000][2], 5);
         EXPECT_EQ(m.datname, "alt.wyk");
         EXPECT_EQ(m.debugpkt, 1) << "the highlight";
-        EXPECT_EQ(closed, 1) << "the debug window closed by the first load only";
+        EXPECT_EQ(closed, 1) << "closings of the debug window";
         EXPECT_LT(puffer.pos(), 2 << 20) << "bytes read";
     }
 }
 
 TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
-    // Highlighted point and move before and after reading the file again: the last ones stay.
+    // Highlighted point and move, the file read again, and the highlights after.
     const std::tuple<int, int, QByteArray, int, int> faelle[] = {
         {2, 3, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 2, 0},
         {3, 2, "2\n1 1 1\n2 2 2\n2\n1 0\n2 3\n", 0, 2},
         {1, 1, "-1\n0\n", 0, 0},
-        {2, 2, "5000\n", 2, 2},     // refused: the old model and its highlights stay
-        {2, 2, "5\n1 1 1\n", 2, 2}, // ends early: a save in progress, nothing is read
+        {2, 2, "5000\n", 2, 2},     // refused: model and highlights stay
+        {2, 2, "5\n1 1 1\n", 2, 2}, // ends early: mid-save, nothing is read
     };
     TempDir dir;
     for (const auto& [pkt, linie, file, pktDanach, linieDanach] : faelle) {
         SCOPED_TRACE(file.data());
         Module1 m;
         std::tie(m.anzpkt, m.anzlin, m.debugpkt, m.debuglinie) = std::tuple(3, 3, pkt, linie);
-        m.fenster.debugSchliessen = [] { ADD_FAILURE() << "the debug window stays open"; };
+        m.fenster.debugSchliessen = [] { ADD_FAILURE() << "debug window closed"; };
         const QString path = dir.write("m.wyk", file);
         const std::optional<Outcome> gelesen = erneutLaden(m, path, true);
         EXPECT_EQ(gelesen.has_value(), !file.endsWith("1 1 1\n"));
@@ -154,7 +151,7 @@ TEST(Reader, ReadingAgainKeepsTheHighlightsThatStillExist) {
 
 // The reader holds one folded line of at most 1 MiB, never the file.
 TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
-    // The peak resident memory in KiB since the last reset, which sets it to the current use.
+    // Peak resident memory in KiB since the last reset, which sets it to the current use.
     const auto peak = [](bool reset) {
         QFile clear("/proc/self/clear_refs"), status("/proc/self/status");
         if (reset) {
@@ -179,7 +176,7 @@ TEST(HostileFiles, TensOfMegabytesAreReadOrRefusedInBoundedMemory) {
     Module1 m;
     ASSERT_TRUE(ladeDatei(m, file.fileName()).isDone());
     EXPECT_EQ(beschreibung(m), "1 (4 5 6) | 1 (1 3)");
-    // Below any one 24 MiB run, with room for the sanitizers' own bookkeeping.
+    // Below one 24 MiB run, with room for the sanitizers' bookkeeping.
     EXPECT_LT(peak(false) - before, 20 * 1024);
 }
 

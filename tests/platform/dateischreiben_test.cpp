@@ -23,7 +23,7 @@ QByteArray roh(const QString& path) {
 // The status of the file a name leads to.
 struct stat status(const QString& path) {
     struct stat info {};
-    EXPECT_EQ(::stat(roh(path).constData(), &info), 0) << path;
+    EXPECT_EQ(::stat(roh(path), &info), 0) << path;
     return info;
 }
 
@@ -37,7 +37,7 @@ TEST(Windows1252, AgreesWithIconvOnEveryCharacter) {
         char* nach = &byte;
         std::size_t rest = sizeof c;
         std::size_t platz = 1;
-        const bool da = iconv(cd, &von, &rest, &nach, &platz) != static_cast<std::size_t>(-1);
+        const bool da = iconv(cd, &von, &rest, &nach, &platz) != std::size_t(-1);
         if (windows1252Byte(c) != (da ? std::optional(byte) : std::nullopt)) {
             falsch << QString::number(c, 16);
         }
@@ -58,7 +58,7 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
         EXPECT_TRUE(ergebnis.message().contains(grundText(EISDIR))) << ordner;
     }
     const QByteArray c = roh(dir.write("c", "alt"));
-    ASSERT_EQ(::link(c.constData(), roh(dir.path("d")).constData()), 0);
+    ASSERT_EQ(::link(c, roh(dir.path("d"))), 0);
     const auto abbruch = [](const auto& stueck) {
         return Outcome::failed(stueck("halb") ? "abgebrochen" : "");
     };
@@ -76,24 +76,24 @@ TEST(WriteFile, WritesTextAndLeavesNoTemporaryFile) {
 // An extended attribute of a file, empty when it has none.
 QByteArray attribut(const QString& path, const char* name) {
     QByteArray wert(256, '\0');
-    const ssize_t n = ::getxattr(roh(path).constData(), name, wert.data(), 256);
+    const ssize_t n = ::getxattr(roh(path), name, wert.data(), 256);
     return wert.left(std::max<ssize_t>(n, 0));
 }
 
 bool attributSetzen(const QString& path, const char* name, const QByteArray& wert) {
-    return ::setxattr(roh(path).constData(), name, wert.constData(), wert.size(), 0) == 0;
+    return ::setxattr(roh(path), name, wert.constData(), wert.size(), 0) == 0;
 }
 
-// A replaced file keeps its ACL and attributes; a new one gets what the kernel gives a new file.
+// A replaced file keeps its ACL and attributes; a new one gets what the kernel gives.
 TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     TempDir dir;
     const QString alt = dir.write("acl", "alt");
-    ASSERT_EQ(::chmod(roh(alt).constData(), 0640), 0);
+    ASSERT_EQ(::chmod(roh(alt), 0640), 0);
     // ACLs as the kernel stores them: version 2, then each entry's tag, permissions and id.
     // Here the owner rw, user 65534 rw, the group r, the mask rw, others nothing.
-    const QByteArray zugriff = QByteArray::fromHex("02000000 0100 0600 ffffffff 0200 0600 feff0000"
-                                                   " 0400 0400 ffffffff 1000 0600 ffffffff"
-                                                   " 2000 0000 ffffffff");
+    const QByteArray zugriff = QByteArray::fromHex(
+        "02000000 0100 0600 ffffffff 0200 0600 feff0000 0400 0400 ffffffff 1000 0600 ffffffff"
+        " 2000 0000 ffffffff");
     if (!attributSetzen(alt, "system.posix_acl_access", zugriff) ||
         !attributSetzen(alt, "user.wyk", "eigen")) {
         GTEST_SKIP() << "the temporary folder takes no ACL or extended attributes";
@@ -109,7 +109,7 @@ TEST(WriteFile, KeepsAttributesAndGivesNewFilesWhatTheKernelGives) {
     ASSERT_TRUE(attributSetzen(ordner, "system.posix_acl_default", vorgabe));
     const mode_t maske = ::umask(077);
     const bool geschrieben = writeBinaryFile(ordner + "/neu", "x").isDone();
-    const int fd = ::open(roh(ordner + "/touch").constData(), O_CREAT | O_WRONLY, 0666);
+    const int fd = ::open(roh(ordner + "/touch"), O_CREAT | O_WRONLY, 0666);
     ::umask(maske);
     ASSERT_TRUE(geschrieben);
     ASSERT_EQ(::close(fd), 0);
@@ -143,14 +143,14 @@ TEST(WriteFile, LeavesNoTraceWhenKilled) {
     }
 }
 
-// Whatever takes the target's place or a new file's name meanwhile is refused and left alone.
+// Whatever takes the target's or a new file's place meanwhile is refused and left alone.
 TEST(WriteFile, RefusesWhatIsSwappedInAfterTheCheck) {
     using Tausch = void (*)(const TempDir&);
     const std::pair<const char*, Tausch> faelle[] = {
-        {"link", [](const TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
-        {"file", [](const TempDir& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
-        {"fifo", [](const TempDir& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
-        {"new name", [](const TempDir& d) { QFile::link(d.path("privat"), d.path("ziel")); }}};
+        {"link", [](auto& d) { QFile::link(d.path("privat"), d.path("ziel")); }},
+        {"file", [](auto& d) { QFile::rename(d.path("anders"), d.path("ziel")); }},
+        {"fifo", [](auto& d) { ::mkfifo(qPrintable(d.path("ziel")), 0600); }},
+        {"new name", [](auto& d) { QFile::link(d.path("privat"), d.path("ziel")); }}};
     for (const auto& [fall, tausch] : faelle) {
         SCOPED_TRACE(fall);
         TempDir dir;

@@ -13,7 +13,7 @@
 namespace wyk {
 namespace {
 
-// The main window's state, with the zoom field's text and the redraws that reach the canvas.
+// The main window's state, its zoom field's text and the redraws of the canvas.
 struct Hauptfenster {
     Hauptfenster() {
         m.fenster.zoomTextSetzen = [this](const QString& text) { zoomText = text; };
@@ -31,7 +31,7 @@ struct Hauptfenster {
     int redraws = 0;
 };
 
-// What the window shows of the view: the angles, the zoom, the origin and the zoom field.
+// The view the window shows: the angles, zoom, origin and the zoom field.
 auto ansicht(const Hauptfenster& w) {
     return std::tuple(w.m.rotwinkel, w.m.zoomfaktor, QPoint(w.m.origx, w.m.origy), w.zoomText);
 }
@@ -47,8 +47,8 @@ TEST(Ansichtstasten, OtherKeysChangeAndRedrawNothing) {
     }
 }
 
-// F, with or without Shift, where even zoom 1 is too large centres the model at zoom 1 and
-// shows the new zoom; where nothing is drawn it changes nothing. Either way it redraws once.
+// F (Shift or not) where zoom 1 is too large centres the model at zoom 1 and shows the zoom;
+// with nothing drawn it changes nothing. Either way it redraws once.
 TEST(Ansichtstasten, FCentresAtZoomOneOrLeavesNothingDrawnAlone) {
     Hauptfenster gross;
     EXPECT_TRUE(ansichtTaste(gross.m, Qt::Key_F, Qt::ShiftModifier));
@@ -80,7 +80,7 @@ TEST(Interaction, NothingOverflows) {
     EXPECT_EQ(m.zoomfaktor, INT_MAX) << "the wheel";
     zoomRauf(m);
     EXPECT_EQ(m.zoomfaktor, INT_MAX) << "the zoom arrow";
-    groesseGeaendert(m, 575, 5000); // beyond the window's limits, as a window manager may allow
+    groesseGeaendert(m, 575, 5000); // beyond the window's limits
     zuruecksetzen(m);
     EXPECT_EQ(QSize(m.breite, m.hoehe), QSize(400, 865));
     EXPECT_EQ(QPoint(m.origx, m.origy), QPoint(200, 432));
@@ -90,13 +90,12 @@ TEST(Interaction, NothingOverflows) {
 }
 
 QString quelle(const char* pfad) {
-    QFile datei(QStringLiteral(WYK_QUELLEN_DIR "/%1").arg(pfad));
+    QFile datei(WYK_QUELLEN_DIR "/" + QString(pfad));
     EXPECT_TRUE(datei.open(QIODevice::ReadOnly)) << pfad;
     return QString::fromUtf8(datei.readAll());
 }
 
-// What a manual page sets in bold: each word or quoted text of a .B line, every other of a .BR
-// line, with the escapes that the pages' keys use read.
+// A manual page's bold: each word or quoted text of .B, every other of .BR, the keys' escapes read.
 QStringList fett(QString seite) {
     seite.replace("\\-", "-").replace("\\(:u", "ü");
     static const QRegularExpression teil(R"re("([^"]*)"|(\S+))re");
@@ -124,21 +123,21 @@ QString tastaturabschnitt() {
     return readme.mid(anfang, readme.indexOf("\n#", anfang) - anfang).simplified();
 }
 
-// The README and both manual pages name each key of the drawing and the pixels of its drag.
+// The README and both manual pages name each drawing key and its drag's pixels.
 TEST(Zeichnungstasten, TheHelpNamesEachKeyAndTheStep) {
     const QString man = quelle("man/wyk-viewer.1.in");
     const QString manDeutsch = quelle("man/de/wyk-viewer.1.in");
     const QString readme = tastaturabschnitt();
     for (const Zeichnungstaste& t : kZeichnungsTasten) {
-        EXPECT_TRUE(fett(man).contains(t.namen.englisch)) << t.namen.englisch;
+        const QString englisch = t.namen.englisch;
+        EXPECT_TRUE(fett(man).contains(englisch)) << englisch;
         EXPECT_TRUE(fett(manDeutsch).contains(t.namen.deutsch)) << t.namen.deutsch;
-        EXPECT_TRUE(readme.contains(QStringLiteral("`%1`").arg(t.namen.englisch)))
-            << t.namen.englisch << " set as code";
+        EXPECT_TRUE(readme.contains("`" + englisch + "`")) << englisch << " set as code";
     }
-    const QString ziehen = QStringLiteral("drag of %1 pixels").arg(kTastenSchritt);
+    const QString ziehen = QString("drag of %1 pixels").arg(kTastenSchritt);
     EXPECT_TRUE(man.contains(ziehen));
     EXPECT_TRUE(readme.contains(ziehen));
-    EXPECT_TRUE(manDeutsch.contains(QStringLiteral("Ziehen um %1 Pixel").arg(kTastenSchritt)));
+    EXPECT_TRUE(manDeutsch.contains(QString("Ziehen um %1 Pixel").arg(kTastenSchritt)));
 }
 
 } // namespace

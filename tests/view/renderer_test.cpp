@@ -11,7 +11,7 @@
 namespace wyk {
 namespace {
 
-// The drawing area of zebild and the given margin of its pixels beyond it.
+// The drawing area of zebild and a margin of pixels beyond it.
 QImage gezeichnet(const Module1& m, int rand = 0) {
     const QSize flaeche = geraeteGroesse(m);
     return m.zebild.copy(0, 0, flaeche.width() + rand, flaeche.height() + rand);
@@ -44,8 +44,8 @@ protected:
     Module1 m;
 };
 
-// Discs just outside the area reach in, one further off does not; highlighted move 2 runs out
-// at the bottom, move 4 touches (0, 0) only, with its pen. Nothing is drawn beyond the area.
+// Discs just outside reach in, one further off not; highlighted move 2 runs out at the bottom,
+// move 4 touches (0, 0) only, with its pen. Nothing is drawn beyond the area.
 TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     flach(0, 0);
     std::tie(m.breite, m.hoehe) = std::pair(500, 450);
@@ -60,12 +60,11 @@ TEST_F(RendererTest, DiscsAndLinesAtTheEdgesOfTheArea) {
     for (const int linie : {2, 4}) {
         m.debuglinie = linie;
         zeichnen(m);
-        test::wieVorlage(QStringLiteral("rand-marke%1").arg(linie), gezeichnet(m, 1));
+        test::wieVorlage(QString("rand-marke%1").arg(linie), gezeichnet(m, 1));
     }
 }
 
-// A move to a far point is clipped keeping its direction, at every zoom; points at infinity or
-// of no number, moves and highlights to them and rows outside the tables add nothing.
+// A far move keeps its direction at any zoom; broken or missing points, moves to them add nothing.
 TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     m.anzeige = {.punkte = true, .linien = true, .achsen = false};
     const double inf = std::numeric_limits<double>::infinity();
@@ -73,7 +72,7 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     modell({{1e12, 0, 0}, {inf, 0, 0}, {nan, 1, 1}, {0, inf, inf}, {1e300, -1e300, 0}},
            {{1, 4}, {0, 0}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {5000, 4}, {1, 0}, {-1, 4}});
     for (const int zoom : {1, 10, INT_MAX}) {
-        const QString weit = QStringLiteral("weit-zoom%1").arg(zoom);
+        const QString weit = QString("weit-zoom%1").arg(zoom);
         m.zoomfaktor = zoom;
         rotation2(m);
         for (const auto& [punkt, linie] : {std::pair(0, 0), {2, 3}, {3, 4}, {4000, 7}, {5, 3001}}) {
@@ -85,8 +84,8 @@ TEST_F(RendererTest, FarBrokenAndMissingPoints) {
     }
 }
 
-// Every length scales with the density and a line keeps one width all along: moves across and
-// down, the highlight of pen 3, the disc of point 5 (off the pixel grid), the axes' letters.
+// Each length scales with the density, a line keeps one width: moves across and down, pen 3's
+// highlight, point 5's disc (off the pixel grid), the axes' letters.
 TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     flach(30, 30);
     std::tie(m.zoomfaktor, m.debuglinie) = std::pair(1, 4);
@@ -96,12 +95,11 @@ TEST_F(RendererTest, EveryLengthScalesWithTheDensity) {
     for (const double d : {1.25, 1.5, 1.75, 2.0, 3.0}) {
         m.dichte = d;
         zeichnen(m);
-        test::wieVorlage(QStringLiteral("dichte%1").arg(d), gezeichnet(m));
+        test::wieVorlage(QString("dichte%1").arg(d), gezeichnet(m));
     }
 }
 
-// The examples' views as every export draws them, at their densities, also in bands of single
-// rows, whose cut runs must not reach into a band drawn before.
+// The examples' views as exports draw them, also row by row, no cut run reaching an earlier row.
 TEST(Ansichten, DrawTheExamples) {
     for (const test::Ansicht& a : test::kAnsichten) {
         Module1 m;
@@ -109,7 +107,7 @@ TEST(Ansichten, DrawTheExamples) {
         m.dichte = a.dichte;
         zeichnen(m);
         const auto nummer = &a - test::kAnsichten;
-        const QString name = QStringLiteral("ansicht%1-%2").arg(nummer).arg(a.modell);
+        const QString name = QString("ansicht%1-%2").arg(nummer).arg(a.modell);
         test::wieVorlage(name, gezeichnet(m));
         QImage zeilenweise(geraeteGroesse(m), QImage::Format_RGB16);
         Raster r(zeilenweise, zeilenweise.width(), zeilenweise.height(), 1);
