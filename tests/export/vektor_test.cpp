@@ -57,13 +57,13 @@ double getroffen(const QImage& a, const QImage& b) {
     return lit == 0 ? 0.0 : static_cast<double>(treffer) / lit;
 }
 
-QString zahl(double v) {
-    return QString::number(std::round(v * 1e4) / 1e4 + 0.0);
+template <typename... Werte> QString zahlen(Werte... werte) {
+    return QStringList{QString::number(std::round(werte * 1e4) / 1e4 + 0.0)...}.join(' ');
 }
 
-// The drawing of a PDF's page, its stream inflated and its operators run: each shape painted, in
-// drawing pixels: "clip" (a path ended unpainted, after W), "fill COLOUR" or "stroke COLOUR WIDTH
-// CAP JOIN", then "rect x y w h", "disc cx cy rx ry" (curves), "line ax ay bx by" or its operators.
+// The shapes a PDF's page paints, in drawing pixels: "clip" (a path ended unpainted, after W),
+// "fill COLOUR" or "stroke COLOUR WIDTH CAP JOIN", then "rect x y w h", "disc cx cy rx ry",
+// "line ax ay bx by" or the path's operators.
 QString pdfZeichnung(const QByteArray& pdf) {
     static const QRegularExpression box("/MediaBox \\[(\\S+) (\\S+) (\\S+) (\\S+) *\\]");
     static const QRegularExpression inhalt("/Contents (\\d+) 0 R");
@@ -110,19 +110,19 @@ QString pdfZeichnung(const QByteArray& pdf) {
         } else if (QByteArrayList{"f", "f*", "S", "n"}.contains(t) && !punkte.isEmpty()) {
             const QRectF r = QPolygonF(punkte).boundingRect();
             const QString farbe = t == "S" ? "stroke " + strich : "fill " + fuellung;
-            QStringList form{t == "n" ? QStringLiteral("clip") : farbe};
+            QStringList form{t == "n" ? QString("clip") : farbe};
             if (t == "S") {
-                form << zahl(breite) << QStringList{"butt", "round", "square"}.value(kappe)
+                form << zahlen(breite) << QStringList{"butt", "round", "square"}.value(kappe)
                      << QStringList{"miter", "round", "bevel"}.value(fuge);
             }
             if (pfad.contains('c')) {
-                form << "disc" << zahl(r.center().x()) << zahl(r.center().y())
-                     << zahl(r.width() / 2) << zahl(r.height() / 2);
+                form << "disc " +
+                            zahlen(r.center().x(), r.center().y(), r.width() / 2, r.height() / 2);
             } else if (pfad == "re" || pfad == "mllll") {
-                form << "rect" << zahl(r.x()) << zahl(r.y()) << zahl(r.width()) << zahl(r.height());
+                form << "rect " + zahlen(r.x(), r.y(), r.width(), r.height());
             } else if (pfad == "ml") {
-                form << "line" << zahl(punkte[0].x()) << zahl(punkte[0].y()) << zahl(punkte[1].x())
-                     << zahl(punkte[1].y());
+                form << "line " +
+                            zahlen(punkte[0].x(), punkte[0].y(), punkte[1].x(), punkte[1].y());
             } else {
                 form << pfad;
             }
@@ -134,9 +134,9 @@ QString pdfZeichnung(const QByteArray& pdf) {
     return formen.join('\n');
 }
 
-// An element of each kind from the drawing rules, in both vector formats: the background, a
-// point's disc of 5 under its highlight of 7, moves of every colour code (only its lowest four
-// bits count) and the highlighted move with pen 3, all square-capped lines from pixel centres.
+// Each kind of shape in both vector formats: the background, a point's disc of 5 under its
+// highlight of 7, moves of every colour code (its lowest four bits count) and the highlighted
+// move with pen 3, all lines square-capped from pixel centres.
 TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     Module1 m;
     m.basis[1][1] = m.basis[2][2] = 1; // the point (10, 20, 0) lies at (210, 220)
@@ -156,7 +156,7 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
     const QString strich = "stroke %1 %2 square miter line %3\n";
     for (int i = 1; i <= 16; ++i) {
         m.linie[i] = {0, i % 2, i + 16 * (i % 3 - 1)}; // codes 1, 18, -13, ..., -1, 16
-        const QString ton = QColor(farbe(i)).name();   // the palette's, of the lowest four bits
+        const QString ton = QColor(farbe(i)).name();
         svg += linie.arg(i % 2 ? hin : "210.5 220.5L200.5 200.5", ton).arg(1);
         const QString von = i % 2 ? "200.5 200.5 210.5 220.5" : "210.5 220.5 200.5 200.5";
         pdf += strich.arg(ton).arg(1).arg(von);
@@ -345,7 +345,7 @@ TEST_F(WebSeite, KeysDragsWheelAndControlsActAsInTheWindow) {
     ziehenUm(haus.m, 0, 10, true);
     zoomRauf(haus.m);
     haus.ziehen({{50, 60}, {52, 61}, {80, 40}}, false, Knopf::Shift); // the other motion
-    Seite& farben = seite("controls by keyboard, a drag, the wheel, a middle drag", kAnsichten[2]);
+    Seite& farben = seite("controls by keyboard, drags and the wheel", kAnsichten[2]);
     farben.tasten("Tab Tab Space Tab Tab Space Tab 2 5 Tab Tab Tab ArrowDown Tab Space");
     std::tie(farben.m.anzeige.punkte, farben.m.anzeige.achsen) = std::pair(false, true);
     ASSERT_FALSE(zoomText(farben.m, "25"));
@@ -397,7 +397,7 @@ TEST_F(WebSeite, StandardViewAndFitKeysActAsInTheWindow) {
 // The live region names what the pointer rests on, a click picks, Shift+click measures,
 // Escape ends the measurement, with the window's texts.
 TEST_F(WebSeite, PointerNamesPicksAndMeasuresAsInTheWindow) {
-    Seite& s = seite("rest on point 5, click, Shift+click, Escape, click a move", kAnsichten[1]);
+    Seite& s = seite("rest, click, Shift+click, Escape, click a move", kAnsichten[1]);
     Module1& w = s.m;
     const auto ort = [&w](int p) { // the nearest pixel
         const Bildlage b = bildlage(w.basis, w.punkt[p]);
