@@ -1,11 +1,12 @@
-// Drives headless Chromium over its DevTools pipe with real input events.
-// node browser.js CHROMIUM PROFILE STEPS.json prints as JSON the URLs of all requests, then
-// what each step returns. A step is an object keyed by the name of one of `schritte`.
+// Drives headless Chromium over its DevTools pipe with real input.
+// node browser.js CHROMIUM PROFILE STEPS.json prints, as JSON, the URLs requested and what
+// each step returns. A step is an object keyed by a name from `schritte`.
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
     "--disable-gpu", "--hide-scrollbars", "--disable-smooth-scrolling", "--remote-debugging-pipe",
-    `--user-data-dir=${profil}`, "about:blank"], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
+    `--user-data-dir=${profil}`, "about:blank"],
+    { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
 const [befehle, antworten] = browser.stdio.slice(3);
 const [offen, anfragen] = [new Map(), []];
 let [nummer, sessionId, rest, geladen] = [0, undefined, "", null];
@@ -33,8 +34,9 @@ const js = (expression) => senden("Runtime.evaluate",
 // The expression's value once the page has drawn its next frame.
 const nachBild = (ausdruck) => js(`new Promise((fertig) =>
     requestAnimationFrame(() => requestAnimationFrame(() => fertig(${ausdruck}))))`);
-const element = (id) => `document.getElementById("${id}")`; // in the page's scripts
-const maus = (type, [x, y], art) => senden("Input.dispatchMouseEvent", { type, x, y, ...art });
+const element = (id) => `document.getElementById("${id}")`; // in the page
+const maus = (type, [x, y], art) =>
+    senden("Input.dispatchMouseEvent", { type, x, y, ...art });
 // Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
@@ -48,18 +50,8 @@ async function oeffnen(url) {
     await js(`genommen = []; addEventListener("keydown", (e) => e.defaultPrevented &&
         genommen.push((e.ctrlKey ? "Ctrl+" : "") + e.key));`);
 }
-const codes = { Tab: 9, " ": 32, Home: 36 };
-Object.assign(codes, { ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 });
-
-async function taste(name) { // "Tab", "Shift+Tab", "Ctrl+1", "+", "Space", ...
-    const [, ctrl, shift, wort] = name.match(/^(Ctrl\+)?(Shift\+)?(.+)$/);
-    const key = wort === "Space" ? " " : wort;
-    const text = key.length === 1 && !ctrl ? key : undefined;
-    const modifiers = (ctrl ? 2 : 0) | (shift ? 8 : 0);
-    const art = { key, text, windowsVirtualKeyCode: codes[key] ?? 0, modifiers };
-    await senden("Input.dispatchKeyEvent", { type: text ? "keyDown" : "rawKeyDown", ...art });
-    await senden("Input.dispatchKeyEvent", { type: "keyUp", ...art });
-}
+const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38,
+    ArrowRight: 39, ArrowDown: 40 };
 
 const schritte = {
     laden: async (s) => {
@@ -69,9 +61,16 @@ const schritte = {
         await oeffnen(s.laden);
     },
     wieder: async () => oeffnen(await js("location.href")),
-    tasten: async (s) => {
+    tasten: async (s) => { // as "Tab Shift+Tab Ctrl+1 + Space"
         for (const name of s.tasten.split(" ")) {
-            await taste(name);
+            const [, ctrl, shift, wort] = name.match(/^(Ctrl\+)?(Shift\+)?(.+)$/);
+            const key = wort === "Space" ? " " : wort;
+            const text = key.length === 1 && !ctrl ? key : undefined;
+            const modifiers = (ctrl ? 2 : 0) | (shift ? 8 : 0);
+            const art = { key, text, windowsVirtualKeyCode: codes[key] ?? 0, modifiers };
+            for (const type of [text ? "keyDown" : "rawKeyDown", "keyUp"]) {
+                await senden("Input.dispatchKeyEvent", { type, ...art });
+            }
         }
     },
     // pressed at the first place, moved to each further, released at the last
