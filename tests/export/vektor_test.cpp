@@ -151,8 +151,11 @@ TEST(VektorExport, ShapesCarryThePalettesColoursThePensAndTheDiscSizes) {
 <circle cx="210.5" cy="220.5" r="2.5" fill="#ffffff"/>
 <circle cx="210.5" cy="220.5" r="3.5" fill="#00ff00"/>
 )";
-    QString pdf = "clip rect 0 0 400 300\nfill #000000 rect 0 0 400 300\n"
-                  "fill #ffffff disc 210.5 220.5 2.5 2.5\nfill #00ff00 disc 210.5 220.5 3.5 3.5\n";
+    QString pdf = R"(clip rect 0 0 400 300
+fill #000000 rect 0 0 400 300
+fill #ffffff disc 210.5 220.5 2.5 2.5
+fill #00ff00 disc 210.5 220.5 3.5 3.5
+)";
     const QString strich = "stroke %1 %2 square miter line %3\n";
     for (int i = 1; i <= 16; ++i) {
         m.linie[i] = {0, i % 2, i + 16 * (i % 3 - 1)}; // codes 1, 18, -13, ..., -1, 16
@@ -215,14 +218,12 @@ QJsonArray orte(const QList<QPointF>& punkte) {
     return weg;
 }
 
-// The fingers' places at each moment; a finger left out is lifted, then all are.
 QJsonObject finger(std::initializer_list<QJsonValue> momente) {
     return schritt("finger", QJsonArray(momente));
 }
 
 enum class Knopf { Links, Shift, Mitte };
 
-// Pressed at the first place, moved to each further, released at the last.
 QJsonObject maus(const QList<QPointF>& punkte, Knopf knopf = Knopf::Links) {
     return {{"maus", orte(punkte)},
             {"shift", knopf == Knopf::Shift},
@@ -277,10 +278,10 @@ protected:
         return s;
     }
 
-    // Each page after its input: the keys it took; its canvas in the program's colours only and
-    // as the window draws it; its size on screen (in proportion on a phone), the controls beside
-    // or below it, no scroll or zoom of its own, the focus ring on the drawing, German. Every
-    // request is for a page itself. Gives the results of each page's input.
+    // Each page after its input: the keys it took; its canvas in the program's colours only,
+    // as the window draws it; its size (in proportion on a phone), the controls beside or below
+    // it, no scroll or zoom, the focus ring on the drawing, German; no request but for pages.
+    // Gives the results of each page's input.
     QList<QJsonArray> pruefen() {
         QJsonArray schritte;
         for (const Seite& s : seiten_) {
@@ -299,7 +300,7 @@ protected:
         EXPECT_TRUE(browser.waitForFinished(240000) && browser.exitCode() == 0)
             << QString(browser.readAllStandardError());
         const QJsonArray aus = QJsonDocument::fromJson(browser.readAllStandardOutput()).array();
-        for (const QJsonValue url : aus[0].toArray()) { // the requests, then each step's result
+        for (const QJsonValue url : aus[0].toArray()) { // the requests come first
             EXPECT_TRUE(url.toString().startsWith("file://" + dir_.path("seite")))
                 << url.toString();
         }

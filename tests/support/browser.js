@@ -37,10 +37,10 @@ const nachBild = (ausdruck) => js(`new Promise((fertig) =>
 const element = (id) => `document.getElementById("${id}")`; // in the page
 const maus = (type, [x, y], art) =>
     senden("Input.dispatchMouseEvent", { type, x, y, ...art });
-// Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
+// Finger i of a moment has the id i; a touch's end lifts the fingers named, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
-// Opens the page anew even where only the fragment differs; notes the keys it takes.
+// Opens the page afresh, also for a new fragment; notes the keys it takes.
 async function oeffnen(url) {
     for (const adresse of ["about:blank", url]) {
         const fertig = new Promise((f) => (geladen = f));
@@ -96,7 +96,7 @@ const schritte = {
         }
         await finger("touchEnd", []);
     },
-    tippen: async (s) => { // a finger's tap on the middle of the element with that id
+    tippen: async (s) => { // a tap on the middle of the element with that id
         const r = await js(`${element(s.tippen)}.getBoundingClientRect().toJSON()`);
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
@@ -105,7 +105,8 @@ const schritte = {
     lage: () => js(`(() => {
         const z = ${element("zeichnung")}.getBoundingClientRect();
         const s = ${element("steuerung")}.getBoundingClientRect();
-        const wo = s.left >= z.right ? "daneben" : s.top >= z.bottom ? "darunter" : "darueber";
+        const wo = s.left >= z.right ? "daneben"
+            : s.top >= z.bottom ? "darunter" : "darueber";
         const e = document.activeElement;
         return [z.width, z.height, wo, scrollY, visualViewport.scale, e.id,
             getComputedStyle(e).outlineStyle !== "none", document.documentElement.lang];
