@@ -434,10 +434,11 @@ TEST_F(WebSeite, NamesTheDrawingAndEveryControlForScreenReaders) {
     Seite& s = seite("names", kAnsichten[1]);
     s.tasten("Tab");
     s.eingaben << schritt("cdp", "Accessibility.getFullAXTree");
+    const QStringList rollen{"application", "button", "checkbox", "radio", "textbox"};
     QStringList namen;
     for (const QJsonValue knoten : pruefen().value(0).at(1)["nodes"].toArray()) {
         const QString rolle = knoten["role"]["value"].toString();
-        if (QStringList{"application", "button", "checkbox", "radio", "textbox"}.contains(rolle)) {
+        if (rollen.contains(rolle)) {
             namen << rolle + ": " + knoten["name"]["value"].toString();
         }
     }
