@@ -22,12 +22,11 @@ inline const QStringList kKlassen = {"Face.class", "Matrix3D.class", "OOGL_OFF.c
 
 // The applet's class file as the program's resources are built of it.
 inline QByteArray klasse(const QString& name) {
-    QFile datei(QStringLiteral(WYK_APPLET_DIR "/") + name);
+    QFile datei(WYK_APPLET_DIR "/" + name);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-// Views of the examples drawn by the exports: the model, the angles, zoom, size, origin,
-// check boxes and debug marks, the point measured to last.
+// A view of an example for the exports to draw.
 struct Ansicht {
     const char* modell;
     double neigung, drehung;
@@ -50,14 +49,13 @@ inline const Ansicht kAnsichten[] = {
 // The model with the view; its name needs escaping in every format.
 inline void einrichten(Module1& m, const Ansicht& f) {
     ASSERT_TRUE(init(m).isDone());
-    ASSERT_TRUE(ladeDatei(m, QStringLiteral(WYK_EXAMPLES_DIR "/%1.wyk").arg(f.modell)).isDone());
-    m.datname = QStringLiteral("</script><b a='1'>&\"%1\"\xFF").arg(f.modell);
-    m.datname.back() = QChar(0xDCFF); // a byte of the file name that is no UTF-8
+    ASSERT_TRUE(ladeDatei(m, QString(WYK_EXAMPLES_DIR "/%1.wyk").arg(f.modell)).isDone());
+    // the name ends in a byte that is no UTF-8
+    m.datname = QString("</script><b a='1'>&\"%1\"").arg(f.modell) + QChar(0xDCFF);
     std::tie(m.rotwinkel[1], m.rotwinkel[3], m.zoomfaktor, m.breite, m.hoehe, m.origx, m.origy,
-             m.debugpkt, m.debuglinie) = std::tuple(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe,
-                                                    f.origx, f.origy, f.debugpkt, f.debuglinie);
-    m.anzeige = f.anzeige;
-    m.messpkt = f.messpkt;
+             m.anzeige, m.debugpkt, m.debuglinie, m.messpkt) =
+        std::tie(f.neigung, f.drehung, f.zoom, f.breite, f.hoehe, f.origx, f.origy, f.anzeige,
+                 f.debugpkt, f.debuglinie, f.messpkt);
     rotation2(m);
 }
 

@@ -1,14 +1,16 @@
-// Drives headless Chromium through its DevTools protocol over a pipe, with real input events.
-// node browser.js CHROMIUM PROFILE STEPS.json prints a JSON array: what each step returns, then
-// the URLs of all requests. A step is an object with the name of one of `schritte` as a key.
+// Drives headless Chromium over its DevTools pipe with real input.
+// node browser.js CHROMIUM PROFILE STEPS.json prints, as JSON, the URLs requested and what
+// each step returns. A step is an object keyed by a name from `schritte`.
 "use strict";
 const [chromium, profil, datei] = process.argv.slice(2);
 const browser = require("child_process").spawn(chromium, ["--headless=new", "--no-sandbox",
     "--disable-gpu", "--hide-scrollbars", "--disable-smooth-scrolling", "--remote-debugging-pipe",
-    `--user-data-dir=${profil}`, "about:blank"], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
+    `--user-data-dir=${profil}`, "about:blank"],
+    { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
+const [befehle, antworten] = browser.stdio.slice(3);
 const [offen, anfragen] = [new Map(), []];
-let [nummer, sitzung, rest, geladen] = [0, undefined, "", null];
-browser.stdio[4].setEncoding("utf8").on("data", (teil) => {
+let [nummer, sessionId, rest, geladen] = [0, undefined, "", null];
+antworten.setEncoding("utf8").on("data", (teil) => {
     const nachrichten = (rest + teil).split("\0");
     rest = nachrichten.pop();
     for (const n of nachrichten.map((t) => JSON.parse(t))) {
@@ -23,37 +25,33 @@ browser.stdio[4].setEncoding("utf8").on("data", (teil) => {
 });
 
 function senden(method, params = {}) {
-    browser.stdio[3].write(`${JSON.stringify({ id: ++nummer, method, params, sessionId: sitzung })}\0`);
+    befehle.write(`${JSON.stringify({ id: ++nummer, method, params, sessionId })}\0`);
     return new Promise((fertig, fehler) => offen.set(nummer, (n) =>
         (n.error ? fehler(new Error(`${method}: ${n.error.message}`)) : fertig(n.result))));
 }
-const js = async (expression) =>
-    (await senden("Runtime.evaluate", { expression, awaitPromise: true, returnByValue: true })).result.value;
+const js = (expression) => senden("Runtime.evaluate",
+    { expression, awaitPromise: true, returnByValue: true }).then((r) => r.result.value);
 // The expression's value once the page has drawn its next frame.
 const nachBild = (ausdruck) => js(`new Promise((fertig) =>
     requestAnimationFrame(() => requestAnimationFrame(() => fertig(${ausdruck}))))`);
-const maus = (type, [x, y], buttons, button = "left", modifiers = 0) =>
-    senden("Input.dispatchMouseEvent", { type, x, y, button, buttons, modifiers, clickCount: 1 });
-// Finger i of a moment keeps the id i; a touch's end lifts the fingers it names, or all.
+const element = (id) => `document.getElementById("${id}")`; // in the page
+const maus = (type, [x, y], art) =>
+    senden("Input.dispatchMouseEvent", { type, x, y, ...art });
+// Finger i of a moment has the id i; a touch's end lifts the fingers named, or all.
 const finger = (type, punkte, erster = 0) => senden("Input.dispatchTouchEvent",
     { type, touchPoints: punkte.map(([x, y], i) => ({ x, y, id: erster + i })) });
-async function oeffnen(url) { // in a fresh document, also where only the fragment differs
+// Opens the page afresh, also for a new fragment; notes the keys it takes.
+async function oeffnen(url) {
     for (const adresse of ["about:blank", url]) {
         const fertig = new Promise((f) => (geladen = f));
         await senden("Page.navigate", { url: adresse });
         await fertig;
     }
+    await js(`genommen = []; addEventListener("keydown", (e) => e.defaultPrevented &&
+        genommen.push((e.ctrlKey ? "Ctrl+" : "") + e.key));`);
 }
-const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
-
-async function taste(name) { // "Tab", "Shift+Tab", "Ctrl+1", "+", ...
-    const [, ctrl, shift, key] = name.match(/^(Ctrl\+)?(Shift\+)?(.+)$/);
-    const modifiers = (ctrl ? 2 : 0) | (shift ? 8 : 0);
-    const art = { key, windowsVirtualKeyCode: codes[key] ?? 0, modifiers };
-    const text = key.length === 1 && !(modifiers & 2) ? key : undefined;
-    await senden("Input.dispatchKeyEvent", { type: text ? "keyDown" : "rawKeyDown", text, ...art });
-    await senden("Input.dispatchKeyEvent", { type: "keyUp", ...art });
-}
+const codes = { Tab: 9, " ": 32, Home: 36, ArrowLeft: 37, ArrowUp: 38,
+    ArrowRight: 39, ArrowDown: 40 };
 
 const schritte = {
     laden: async (s) => {
@@ -63,23 +61,29 @@ const schritte = {
         await oeffnen(s.laden);
     },
     wieder: async () => oeffnen(await js("location.href")),
-    tasten: async (s) => {
-        await js(`window.genommen ?? addEventListener("keydown", (e) => e.defaultPrevented &&
-            genommen.push((e.ctrlKey ? "Ctrl+" : "") + e.key)); genommen = [];`);
-        for (const name of s.tasten) {
-            await taste(name);
+    tasten: async (s) => { // as "Tab Shift+Tab Ctrl+1 + Space"
+        for (const name of s.tasten.split(" ")) {
+            const [, ctrl, shift, wort] = name.match(/^(Ctrl\+)?(Shift\+)?(.+)$/);
+            const key = wort === "Space" ? " " : wort;
+            const text = key.length === 1 && !ctrl ? key : undefined;
+            const modifiers = (ctrl ? 2 : 0) | (shift ? 8 : 0);
+            const art = { key, text, windowsVirtualKeyCode: codes[key] ?? 0, modifiers };
+            for (const type of [text ? "keyDown" : "rawKeyDown", "keyUp"]) {
+                await senden("Input.dispatchKeyEvent", { type, ...art });
+            }
         }
     },
     // pressed at the first place, moved to each further, released at the last
     maus: async (s) => {
-        const [knopf, bit, shift] = [s.knopf ?? "left", s.knopf === "middle" ? 4 : 1, s.shift ? 8 : 0];
+        const art = { button: s.knopf, clickCount: 1, modifiers: s.shift ? 8 : 0 };
+        const buttons = s.knopf === "middle" ? 4 : 1;
         for (const [i, ort] of s.maus.entries()) {
-            await maus(i === 0 ? "mousePressed" : "mouseMoved", ort, bit, knopf, shift);
+            await maus(i === 0 ? "mousePressed" : "mouseMoved", ort, { buttons, ...art });
         }
-        await maus("mouseReleased", s.maus.at(-1), 0, knopf, shift);
+        await maus("mouseReleased", s.maus.at(-1), art);
     },
-    zeiger: (s) => maus("mouseMoved", s.zeiger, 0, "none"),
-    rad: ({ rad: [x, y, deltaY] }) => senden("Input.dispatchMouseEvent", { type: "mouseWheel", x, y, deltaX: 0, deltaY }),
+    zeiger: (s) => maus("mouseMoved", s.zeiger, { button: "none" }),
+    rad: ({ rad: [x, y, deltaY] }) => maus("mouseWheel", [x, y], { deltaX: 0, deltaY }),
     // the touch points of each moment; a finger left out is lifted, then all are
     finger: async (s) => {
         let vorher = [];
@@ -92,34 +96,38 @@ const schritte = {
         }
         await finger("touchEnd", []);
     },
-    tippen: async (s) => { // a finger's tap on the middle of the element with that id
-        const r = await js(`document.getElementById("${s.tippen}").getBoundingClientRect().toJSON()`);
+    tippen: async (s) => { // a tap on the middle of the element with that id
+        const r = await js(`${element(s.tippen)}.getBoundingClientRect().toJSON()`);
         await schritte.finger({ finger: [[[r.x + r.width / 2, r.y + r.height / 2]]] });
     },
     status: () => nachBild(`[document.querySelector("[aria-live]")].map((e) =>
         [e.role, e.ariaLive, e.textContent].join(" "))[0]`),
     lage: () => js(`(() => {
-        const [z, s] = ["zeichnung", "steuerung"].map((id) => document.getElementById(id).getBoundingClientRect());
+        const z = ${element("zeichnung")}.getBoundingClientRect();
+        const s = ${element("steuerung")}.getBoundingClientRect();
+        const wo = s.left >= z.right ? "daneben"
+            : s.top >= z.bottom ? "darunter" : "darueber";
         const e = document.activeElement;
-        const wo = s.left >= z.right ? "daneben" : s.top >= z.bottom ? "darunter" : "darueber";
         return [z.width, z.height, wo, scrollY, visualViewport.scale, e.id,
             getComputedStyle(e).outlineStyle !== "none", document.documentElement.lang];
     })()`),
     adresse: () => nachBild("[location.hash, history.length]"),
     cdp: (s) => senden(s.cdp),
-    // #zeichnung as a data URL and the keys whose default the page prevented, as "Ctrl+0 Home"
-    bild: () => nachBild(`[document.getElementById("zeichnung").toDataURL(), (window.genommen ?? []).join(" ")]`),
+    // the drawing as a data URL; the keys the page took, as "Ctrl+0 Home"
+    bild: () => nachBild(`[${element("zeichnung")}.toDataURL(), genommen.join(" ")]`),
 };
 
 (async () => {
-    const seite = (await senden("Target.getTargets")).targetInfos.find((t) => t.type === "page");
-    sitzung = (await senden("Target.attachToTarget", { targetId: seite.targetId, flatten: true })).sessionId;
+    const { targetInfos } = await senden("Target.getTargets");
+    const { targetId } = targetInfos.find((t) => t.type === "page");
+    ({ sessionId } = await senden("Target.attachToTarget", { targetId, flatten: true }));
     await Promise.all([senden("Page.enable"), senden("Network.enable")]);
     const ergebnisse = [];
     for (const s of JSON.parse(require("fs").readFileSync(datei, "utf8"))) {
-        ergebnisse.push((await schritte[Object.keys(schritte).find((n) => n in s)](s)) ?? null);
+        const name = Object.keys(schritte).find((n) => n in s);
+        ergebnisse.push((await schritte[name](s)) ?? null);
     }
-    process.stdout.write(JSON.stringify([...ergebnisse, anfragen]));
+    process.stdout.write(JSON.stringify([anfragen, ...ergebnisse]));
 })().catch((fehler) => {
     process.stderr.write(`${fehler.stack}\n`);
     process.exitCode = 1;
